@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "db/dbf_table.h"
+#include "lottery/lottery_definition.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+// The state of the open lottery, owned by the main window and read by every dialog.
+// Dialogs that change it do so through the named methods, which emit changed() so that the
+// status bar, caption and commands follow.
+class CurrentLottery : public QObject {
+    Q_OBJECT
+public:
+    explicit CurrentLottery(QObject* parent = nullptr);
+    ~CurrentLottery() override;
+
+    // The program home (data/ lives inside it).
+    void setHomeDir(const QString& homeDir);
+    QString homeDir() const { return m_homeDir; }
+    QString DataDir() const { return m_dataDir; } // home + "/data/"
+
+    bool isOpen() const { return !m_lotteryFile.isEmpty(); }
+    const LotteryDefinition& definition() const { return m_definition; }
+    LotteryDefinition& definition() { return m_definition; }
+    QString LotteryFile() const { return m_lotteryFile; }
+    DbfTable& table() { return m_table; }
+
+    int TotalDrawings() const { return m_totalDrawings; }
+    int DrawingCutoffCount() const { return m_drawingCutoffCount; }
+    int HotNumberCutoff() const { return m_hotNumberCutoff; }
+    QString lastDrawingDate() const { return m_lastDrawingDate; }
+
+    void setDrawingCutoffCount(int count); // clamped to 0..TotalDrawings for use, see analysisCount()
+    void setHotNumberCutoff(int cutoff);
+    // The drawings an analysis reads: the cutoff, never more than the table holds, never negative.
+    int analysisCount() const;
+    // min(DrawingCutoffCount, TotalDrawings - HotNumberCutoff): the drawing summary's drawings.
+    int summaryDrawings() const;
+
+    // Opens dataDir/fileName with its .NSX and .INF. The three "Could not find the file ..."
+    // refusals and any file-layer error throw VantoroError; the lottery is then closed
+    // (the no-lottery state) and LotteryFile is empty.
+    void LoadLottery(const QString& fileName);
+    // The definition editor's new table becomes the current lottery ("Last Drawing: " panel).
+    void openNewLottery(const QString& fileName, const LotteryDefinition& definition);
+    // Back to the no-lottery state.
+    void closeLottery();
+    // After the drawing editor saved or deleted: totals, last date, DrawingCutoffCount = min(total, 50).
+    void refreshTotals();
+    // The definition was edited (caption text may have changed).
+    void definitionChanged();
+    // The status panel reads "Last Drawing: " rather than "Last Draw: " (after the open dialog).
+    void setLastDrawingLabelLong(bool longLabel);
+
+    // "Vantoro" or "Vantoro - <Description>".
+    QString caption() const;
+    // The four status-panel texts in order: total drawings, last drawing, hot cutoff, drawing cutoff.
+    QStringList statusTexts() const;
+
+    // Command flags set before a dialog opens.
+    bool NewFileMode = false;
+    bool ShowPairs = false;
+    bool ShowTriples = false;
+    bool NewWheelMode = false;
+    int SummaryDrawings = 0;
+
+Q_SIGNALS:
+    void changed();
+
+private:
+    void readTotals();
+
+    QString m_homeDir;
+    QString m_dataDir;
+    LotteryDefinition m_definition;
+    QString m_lotteryFile;
+    DbfTable m_table;
+    int m_totalDrawings = 0;
+    int m_drawingCutoffCount = 0;
+    int m_hotNumberCutoff = 10;
+    QString m_lastDrawingDate;
+    bool m_longLastLabel = false;
+};

@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The program's help: HTML topics addressed by their context numbers, shown in our help
+// window (contents, index, search, back and forward).
+namespace Help {
+enum class Book { Main, Tutorial };
+// Opens the topic of this context number (the contents when the number has no topic).
+void showTopic(int contextId, QWidget* parent = nullptr);
+void showContents(QWidget* parent = nullptr);
+void showTutorial(QWidget* parent = nullptr);
+// The publisher's documents of the Help menu: "wheels" (custom wheeling systems),
+// "books" (reading the charts), "order" (getting and supporting Vantoro).
+void showDocument(const QString& document, QWidget* parent = nullptr);
+// True when a topic page exists for the number (tests check every Help button has one).
+bool hasTopic(int contextId);
+// The project's web page, in one place.
+QString homePageUrl();
+} // namespace Help

@@ -1,0 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/application.h"
+
+int main(int argc, char* argv[]) {
+    return runVantoro(argc, argv);
+}

@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "cli/cli_args.h"
+
+#include <QString>
+#include <QStringList>
+
+// One subcommand of vantoro-cli. Each lives in its own cli_<name>.cpp.
+struct CliCommand {
+    const char* name;
+    const char* usage;
+    int (*run)(const QStringList& words); // returns the exit status; throws UsageError or VantoroError
+    bool needsGui = false;                // paints (PDF output): runs under a QGuiApplication
+};
+
+int cliInfo(const QStringList& words);
+int cliDump(const QStringList& words);
+int cliNew(const QStringList& words);
+int cliPrintDemo(const QStringList& words);

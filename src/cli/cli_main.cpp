@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// vantoro-cli: the analyses, generators and checkers of the windows, over the same core,
+// printing the same lines. Exit status 0 on success, 2 on a bad command line, 1 on a refused file.
+#include "cli/cli_commands.h"
+#include "db/vantoro_error.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <memory>
+#include <array>
+
+namespace {
+
+constexpr std::array commands{
+    CliCommand{"info", "info --lottery FILE.DBF", cliInfo},
+    CliCommand{"dump", "dump --lottery FILE.DBF", cliDump},
+    CliCommand{"new",
+               "new --code CODE --type N --drawn N --bonus K --lowest L --highest H [--highest-bonus HB] "
+               "[--description TEXT] [--days SMTWTFS]",
+               cliNew},
+    CliCommand{"print-demo", "print-demo --pdf FILE --lines N --columns C", cliPrintDemo, true},
+};
+
+void printUsage(QTextStream& out) {
+    out << "usage: vantoro-cli COMMAND [--home DIR] [options]\n";
+    for (const CliCommand& command : commands)
+        out << "  " << command.usage << "\n";
+    out.flush();
+}
+
+const CliCommand* findCommand(const char* name) {
+    for (const CliCommand& command : commands) {
+        if (qstrcmp(name, command.name) == 0)
+            return &command;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    // Printing needs fonts and a paint device but never a screen.
+    const CliCommand* wanted = argc > 1 ? findCommand(argv[1]) : nullptr;
+    std::unique_ptr<QCoreApplication> app;
+    if (wanted && wanted->needsGui) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    QCoreApplication::setApplicationName(QStringLiteral("Vantoro"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Vantoro"));
+    QStringList words = QCoreApplication::arguments().mid(1);
+    if (words.isEmpty() || words.first() == QStringLiteral("--help") || words.first() == QStringLiteral("help")) {
+        printUsage(cliOut());
+        return words.isEmpty() ? 2 : 0;
+    }
+    const QString name = words.takeFirst();
+    for (const CliCommand& command : commands) {
+        if (name != QLatin1String(command.name))
+            continue;
+        try {
+            const int status = command.run(words);
+            cliOut().flush();
+            return status;
+        } catch (const UsageError& error) {
+            cliOut().flush();
+            cliErr() << "vantoro-cli " << name << ": " << error.what() << "\nusage: vantoro-cli " << command.usage
+                     << "\n";
+            cliErr().flush();
+            return 2;
+        } catch (const VantoroError& error) {
+            cliOut().flush();
+            cliErr() << error.message() << "\n";
+            cliErr().flush();
+            return 1;
+        }
+    }
+    cliErr() << "vantoro-cli: unknown command \"" << name << "\"\n";
+    printUsage(cliErr());
+    return 2;
+}

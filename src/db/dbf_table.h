@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "db/dbf_field.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <memory>
+#include <vector>
+
+// One open dBASE III table with its production index (.NSX beside it), and a cursor over it.
+//
+// The records are held in memory while the table is open; every change is written through to
+// the file at once (record first, then header), and Pack rewrites the file through a temporary
+// file that is renamed over the old one, so a crash leaves a valid table behind.
+// The index order is built in memory when the table opens and kept up to date on every change,
+// so it can never be stale. Deleted records are hidden from the cursor and from RecordCount.
+//
+// Engine operations keep the names the rest of the program knows them by (GoTop, FieldText, ...).
+// Every failure that ends a command throws VantoroError with a message naming the file.
+class DbfTable {
+public:
+    enum class State { Closed, Browse, Edit, Append };
+    using Bookmark = int; // physical record number, 1-based
+
+    DbfTable();
+    ~DbfTable();
+    DbfTable(const DbfTable&) = delete;
+    DbfTable& operator=(const DbfTable&) = delete;
+
+    // Opens dir/fileName; the production index dir/base.NSX (any case) opens with it when present.
+    // Refuses a file that is not a valid table, is truncated or whose header disagrees with its size.
+    void open(const QString& dir, const QString& fileName, bool exclusive = false);
+    void open(const QString& path, bool exclusive = false);
+    void close();
+    bool isOpen() const;
+    QString path() const;
+    QString fileName() const;
+    State state() const;
+
+    // Structure.
+    const std::vector<DbfField>& fields() const;
+    int fieldIndex(const QString& name) const; // -1 when the table has no such field (case-insensitive)
+    int FieldWidth(const QString& name) const;
+
+    // Order: 0 = physical record order, 1.. = the index tags in the order they were created.
+    void SetOrder(int tag);
+    int order() const;
+    int tagCount() const;
+    QString tagName(int tag) const;
+    QString tagExpression(int tag) const;
+
+    // Cursor. An empty table is at both ends at once.
+    int RecordCount() const;
+    void GoTop();
+    void GoBottom();
+    int Skip(int count = 1); // returns the records actually moved (negative when backwards)
+    bool eof() const;        // Skip ran past the last record
+    bool bof() const;        // Skip ran before the first record
+    void GoToRecord(int recordNumber);
+    int recordNumber() const; // physical, 1-based; 0 when the table is empty
+    int OrderPosition() const; // 1-based position in the current order; 0 when the table is empty
+    bool isDeleted() const;
+
+    // Values of the current record (or of the edit buffer while editing).
+    QString FieldText(const QString& name) const; // character fields blank-padded to their width
+    QString DateText(const QString& name) const;  // "MM/DD/YYYY", empty for a blank date
+    double fieldNumber(const QString& name) const; // numeric field as a number, 0 for blank
+
+    // Editing. append adds a blank record buffer, edit takes a copy of the current record;
+    // SetField changes the buffer; post stores it (and keeps the index order); cancel drops it.
+    void append();
+    void edit();
+    void post();
+    void cancel();
+    void SetField(const QString& name, const QString& text);  // text kinds: C, N as text, D as DateText
+    void setFieldInteger(const QString& name, qint64 value);
+    void setFieldDouble(const QString& name, double value);
+    void setFieldDate(const QString& name, const QString& dateText); // "MM/DD/YYYY", 2-digit years by epoch 1960
+    void DeleteRecord();
+    void Pack();
+
+    Bookmark bookmark() const;
+    void goToBookmark(Bookmark mark);
+
+    // The production index. A tag's key expression is a field name; keys of character and date
+    // fields order by their text, numeric ones by value. The tag list is written to the .NSX.
+    void CreateIndexTag(const QString& tagName, const QString& keyExpression);
+
+    // Table creation, in the engine's three steps:
+    //   DbfTable::CreateTable(path, n); AddField(...) n times; CommitCreate().
+    // The file is written through a temporary file and renamed into place. Both report by result.
+    class Creator;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d;
+};
+
+// A new table definition; see DbfTable. Field names are cut to 10 characters and stored upper case.
+class DbfTable::Creator {
+public:
+    bool CreateTable(const QString& path, int fieldCount);
+    bool AddField(const QString& name, char type, int width, int decimals);
+    bool CommitCreate(); // writes the empty table (and removes a stale .NSX of the same base name)
+    QString errorText() const; // why the last step failed, naming the file
+
+private:
+    QString m_path;
+    int m_expectedFields = 0;
+    std::vector<DbfField> m_fields;
+    QString m_error;
+};
