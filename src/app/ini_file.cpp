@@ -23,7 +23,7 @@ bool isKeyLine(const QString& line, const QString& key) {
 
 IniFile::IniFile(QString path) : m_path(std::move(path)) {
     QFile file(m_path);
-    if (file.open(QIODevice::ReadOnly))
+    if (!m_path.isEmpty() && file.open(QIODevice::ReadOnly))
         parse(file.readAll());
 }
 

@@ -10,7 +10,7 @@
 // (QSettings is not used: its ini format renames a [GENERAL] section and escapes backslashes.)
 class IniFile {
 public:
-    // Reads the file; a missing or unreadable file is an empty one.
+    // Reads the file; a missing or unreadable file is an empty one (an empty path reads nothing).
     explicit IniFile(QString path);
 
     bool contains(const QString& section, const QString& key) const;
