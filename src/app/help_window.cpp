@@ -24,6 +24,7 @@ namespace {
 
 constexpr int PageRole = Qt::UserRole;
 constexpr int WordRole = Qt::UserRole + 1;
+constexpr int KeywordRole = Qt::UserRole + 2;
 
 QUrl pageUrl(const QString& page, const QString& anchor = QString()) {
     QUrl url(QStringLiteral("qrc") + page);
@@ -216,6 +217,7 @@ void HelpWindow::fillIndex() {
         // A word found on several pages says which page each line leads to.
         auto* item = new QListWidgetItem(shared ? entry.keyword + QStringLiteral(" - ") + entry.title : entry.keyword);
         item->setData(PageRole, entry.page);
+        item->setData(KeywordRole, entry.keyword);
         m_index->addItem(item);
     }
     IndexFilterChange(m_indexFilter->text());
@@ -261,9 +263,10 @@ void HelpWindow::IndexFilterChange(const QString& text) {
     QListWidgetItem* best = nullptr;
     for (int i = 0; i < m_index->count(); ++i) {
         QListWidgetItem* item = m_index->item(i);
-        const bool shown = item->text().contains(filter, Qt::CaseInsensitive);
+        const QString keyword = item->data(KeywordRole).toString();
+        const bool shown = keyword.contains(filter, Qt::CaseInsensitive);
         item->setHidden(!shown);
-        if (shown && !best && item->text().startsWith(filter, Qt::CaseInsensitive))
+        if (shown && !best && keyword.startsWith(filter, Qt::CaseInsensitive))
             best = item;
     }
     if (!best) {
