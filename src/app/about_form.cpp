@@ -9,10 +9,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#ifndef VANTORO_VERSION
-#define VANTORO_VERSION "0.0.0"
-#endif
-
 namespace {
 
 // The picture carries the version of the build, not one drawn into the artwork.

@@ -7,10 +7,6 @@
 #include <QJsonObject>
 #include <QTextDocument>
 
-#ifndef VANTORO_VERSION
-#define VANTORO_VERSION "0.0.0"
-#endif
-
 HelpCatalogue::HelpCatalogue(const QString& folder) : m_folder(folder) {
     QFile file(folder + QStringLiteral("/topics.json"));
     if (!file.open(QIODevice::ReadOnly)) {

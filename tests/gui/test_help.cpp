@@ -311,6 +311,7 @@ void TestHelp::placeholdersAreFilledIn() {
     const QString text = browserOf(Help::window())->toPlainText();
     QVERIFY(text.contains(Help::homePageUrl()));
     QVERIFY(!text.contains(QLatin1Char('@')));
+    QVERIFY(text.contains(QRegularExpression(QStringLiteral("running version \\d+\\.\\d+\\.\\d+\\."))));
     QVERIFY(QUrl(Help::homePageUrl()).isValid());
     QCOMPARE(QUrl(Help::homePageUrl()).scheme(), QStringLiteral("https"));
 }
