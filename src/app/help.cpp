@@ -72,8 +72,8 @@ void showTutorial(QWidget* parent) {
 
 void showDocument(const QString& document, QWidget* parent) {
     const HelpCatalogue& documents = HelpCatalogue::book(Book::Documents);
-    const HelpTopic* topic = documents.topicForPage(documents.folder() + QLatin1Char('/') + document +
-                                                    QStringLiteral(".html"));
+    const HelpTopic* topic =
+        documents.topicForPage(documents.folder() + QLatin1Char('/') + document + QStringLiteral(".html"));
     HelpWindow* window = present(parent);
     if (topic)
         window->showPage(topic->page);

@@ -11,11 +11,11 @@
 
 // One help page as the book's topics.json lists it.
 struct HelpTopic {
-    QString page;          // resource path, e.g. ":/help/vantoro/main_window.html"
+    QString page; // resource path, e.g. ":/help/vantoro/main_window.html"
     QString title;
-    QString section;       // heading it sits under in the contents; empty: top level
-    QList<int> contexts;   // help context numbers that open it
-    QStringList keywords;  // index entries
+    QString section;      // heading it sits under in the contents; empty: top level
+    QList<int> contexts;  // help context numbers that open it
+    QStringList keywords; // index entries
 };
 
 // The topics of one help book, read from <folder>/topics.json. The first topic is the book's

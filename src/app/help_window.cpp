@@ -187,7 +187,8 @@ void HelpWindow::fillContents() {
                 sections.insert(topic.section, parent);
             }
         }
-        auto* item = parent ? new QTreeWidgetItem(parent, {topic.title}) : new QTreeWidgetItem(m_contents, {topic.title});
+        auto* item = parent ? new QTreeWidgetItem(parent, {topic.title})
+                            : new QTreeWidgetItem(m_contents, {topic.title});
         item->setIcon(0, style()->standardIcon(QStyle::SP_FileIcon));
         item->setData(0, PageRole, topic.page);
     }
@@ -211,11 +212,13 @@ void HelpWindow::fillIndex() {
     m_index->clear();
     for (size_t i = 0; i < entries.size(); ++i) {
         const Entry& entry = entries[i];
-        const bool shared = (i > 0 && entries[i - 1].keyword.compare(entry.keyword, Qt::CaseInsensitive) == 0) ||
-                            (i + 1 < entries.size() &&
-                             entries[i + 1].keyword.compare(entry.keyword, Qt::CaseInsensitive) == 0);
+        const bool shared =
+            (i > 0 && entries[i - 1].keyword.compare(entry.keyword, Qt::CaseInsensitive) == 0) ||
+            (i + 1 < entries.size() &&
+             entries[i + 1].keyword.compare(entry.keyword, Qt::CaseInsensitive) == 0);
         // A word found on several pages says which page each line leads to.
-        auto* item = new QListWidgetItem(shared ? entry.keyword + QStringLiteral(" - ") + entry.title : entry.keyword);
+        auto* item =
+            new QListWidgetItem(shared ? entry.keyword + QStringLiteral(" - ") + entry.title : entry.keyword);
         item->setData(PageRole, entry.page);
         item->setData(KeywordRole, entry.keyword);
         m_index->addItem(item);
@@ -321,8 +324,9 @@ int HelpWindow::search(const QString& words) {
                 mentions += count;
             }
             if (all) {
-                const QString label =
-                    book == m_book ? topic.title : topic.title + QStringLiteral(" (") + catalogue.title() + QLatin1Char(')');
+                const QString label = book == m_book ? topic.title
+                                                     : topic.title + QStringLiteral(" (") +
+                                                           catalogue.title() + QLatin1Char(')');
                 hits.push_back({book == m_book ? mentions : 0, order, label, topic.page});
             }
             ++order;

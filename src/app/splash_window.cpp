@@ -7,7 +7,8 @@
 #include <QVBoxLayout>
 
 SplashWindow::SplashWindow(QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), m_picture(QStringLiteral(":/pictures/splash.svg")) {
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
+      m_picture(QStringLiteral(":/pictures/splash.svg")) {
     setObjectName(QStringLiteral("SplashWindow"));
     setWindowTitle(QStringLiteral("Vantoro"));
     auto* picture = new QLabel;

@@ -22,7 +22,8 @@
 
 namespace {
 
-const std::initializer_list<Help::Book> allBooks{Help::Book::Main, Help::Book::Tutorial, Help::Book::Documents};
+const std::initializer_list<Help::Book> allBooks{Help::Book::Main, Help::Book::Tutorial,
+                                                 Help::Book::Documents};
 
 QTextBrowser* browserOf(HelpWindow* window) {
     return window->findChild<QTextBrowser*>(QStringLiteral("TopicBrowser"));
@@ -78,12 +79,14 @@ void TestHelp::booksAreSoundAndCoverEveryPage() {
         QVERIFY(!catalogue.title().isEmpty());
         for (const HelpTopic& topic : catalogue.topics()) {
             QVERIFY2(!catalogue.searchText(topic.page).trimmed().isEmpty(), qPrintable(topic.page));
-            QVERIFY2(!topic.keywords.isEmpty(), qPrintable(topic.page + QStringLiteral(" has no index entry")));
+            QVERIFY2(!topic.keywords.isEmpty(),
+                     qPrintable(topic.page + QStringLiteral(" has no index entry")));
             listed.insert(topic.page);
         }
     }
     // A page missing from its book's map can be reached neither from the contents nor the index.
-    QDirIterator pages(QStringLiteral(":/help"), {QStringLiteral("*.html")}, QDir::Files, QDirIterator::Subdirectories);
+    QDirIterator pages(QStringLiteral(":/help"), {QStringLiteral("*.html")}, QDir::Files,
+                       QDirIterator::Subdirectories);
     int count = 0;
     while (pages.hasNext()) {
         const QString page = pages.next();
@@ -158,7 +161,8 @@ void TestHelp::everyInternalLinkResolves() {
                 if (target.scheme() != QLatin1String("qrc"))
                     continue;
                 const QString file = QLatin1Char(':') + target.path();
-                QVERIFY2(QFile::exists(file), qPrintable(topic.page + QStringLiteral(" -> ") + match.captured(1)));
+                QVERIFY2(QFile::exists(file),
+                         qPrintable(topic.page + QStringLiteral(" -> ") + match.captured(1)));
                 if (target.hasFragment()) {
                     const QString anchor = QStringLiteral("name=\"%1\"").arg(target.fragment());
                     QVERIFY2(HelpCatalogue::pageHtml(file).contains(anchor),
@@ -230,9 +234,11 @@ void TestHelp::searchFindsKnownWords() {
     QStringList texts;
     for (int i = 0; i < results->count(); ++i)
         texts << results->item(i)->text();
-    QVERIFY2(texts.contains(QStringLiteral("Custom Wheeling Systems (Vantoro Documents)")), qPrintable(texts.join('|')));
+    QVERIFY2(texts.contains(QStringLiteral("Custom Wheeling Systems (Vantoro Documents)")),
+             qPrintable(texts.join('|')));
     QVERIFY(!texts.contains(QStringLiteral("The Settings File vantoro.ini")));
-    emit results->itemActivated(results->item(texts.indexOf(QStringLiteral("Custom Wheeling Systems (Vantoro Documents)"))));
+    emit results->itemActivated(
+        results->item(texts.indexOf(QStringLiteral("Custom Wheeling Systems (Vantoro Documents)"))));
     QCOMPARE(window.currentPage(), QStringLiteral(":/help/documents/wheels.html"));
     QCOMPARE(window.currentBook(), Help::Book::Documents);
     QCOMPARE(browserOf(&window)->textCursor().selectedText().toLower(), QStringLiteral("abbreviated"));
@@ -280,11 +286,21 @@ void TestHelp::tutorialAndDocumentsOpen_data() {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("page");
     QTest::addColumn<QString>("heading");
-    QTest::newRow("tutorial") << "tutorial" << ":/help/tutorial/start.html" << "Getting Started with Vantoro";
-    QTest::newRow("wheels") << "wheels" << ":/help/documents/wheels.html" << "Custom Wheeling Systems";
-    QTest::newRow("books") << "books" << ":/help/documents/books.html" << "Lotto Books: Reading the Charts";
-    QTest::newRow("order") << "order" << ":/help/documents/order.html" << "Getting and Supporting Vantoro";
-    QTest::newRow("unknown document") << "nonsense" << ":/help/documents/wheels.html" << "Custom Wheeling Systems";
+    QTest::newRow("tutorial") << "tutorial"
+                              << ":/help/tutorial/start.html"
+                              << "Getting Started with Vantoro";
+    QTest::newRow("wheels") << "wheels"
+                            << ":/help/documents/wheels.html"
+                            << "Custom Wheeling Systems";
+    QTest::newRow("books") << "books"
+                           << ":/help/documents/books.html"
+                           << "Lotto Books: Reading the Charts";
+    QTest::newRow("order") << "order"
+                           << ":/help/documents/order.html"
+                           << "Getting and Supporting Vantoro";
+    QTest::newRow("unknown document") << "nonsense"
+                                      << ":/help/documents/wheels.html"
+                                      << "Custom Wheeling Systems";
 }
 
 void TestHelp::tutorialAndDocumentsOpen() {
@@ -396,7 +412,8 @@ void TestHelp::aboutIsExactlyItsPictureAndCloses() {
         TAboutForm about;
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
-        QTest::mouseClick(about.findChild<QLabel*>(QStringLiteral("ProgramIcon")), Qt::LeftButton, {}, QPoint(40, 40));
+        QTest::mouseClick(about.findChild<QLabel*>(QStringLiteral("ProgramIcon")), Qt::LeftButton, {},
+                          QPoint(40, 40));
         QVERIFY(!about.isVisible());
     }
 }
