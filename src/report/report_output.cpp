@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
+#include <algorithm>
 
 namespace {
 
@@ -61,12 +62,17 @@ QString reportPdfPath(const QString& fileName) {
     return QFileInfo(fileName).suffix().isEmpty() ? fileName + QStringLiteral(".pdf") : fileName;
 }
 
-ReportOutcome writeReportPdf(Report& report, const QString& fileName, const ReportPageStarted& pageStarted) {
+ReportOutcome writeReportPdf(Report& report, const QString& fileName, const ReportPageStarted& pageStarted,
+                             int fromPage, int toPage) {
     const QString path = reportPdfPath(fileName);
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     printer.setPageSize(QPageSize(QPageSize::Letter));
+    if (fromPage > 0 || toPage > 0) {
+        printer.setPrintRange(QPrinter::PageRange);
+        printer.setFromTo(std::max(1, fromPage), toPage > 0 ? toPage : 99999);
+    }
     const ReportOutcome outcome = printReport(report, printer, pageStarted);
     if (outcome != ReportOutcome::Done)
         QFile::remove(path);
