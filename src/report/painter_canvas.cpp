@@ -7,8 +7,8 @@
 #include <QPainter>
 
 PainterCanvas::PainterCanvas(QPainter& painter, QPagedPaintDevice& device, int fromPage, int toPage)
-    : m_painter(painter), m_device(device), m_from(fromPage), m_to(toPage),
-      m_dpiX(device.logicalDpiX()), m_dpiY(device.logicalDpiY()) {}
+    : m_painter(painter), m_device(device), m_from(fromPage), m_to(toPage), m_dpiX(device.logicalDpiX()),
+      m_dpiY(device.logicalDpiY()) {}
 
 QSizeF PainterCanvas::paperSize() const {
     return m_device.pageLayout().fullRect(QPageLayout::Inch).size();
@@ -31,7 +31,8 @@ void PainterCanvas::endPage() {
     m_painting = false;
 }
 
-void PainterCanvas::drawText(double x, double top, double ascent, const QString& text, const ReportFont& font) {
+void PainterCanvas::drawText(double x, double top, double ascent, const QString& text,
+                             const ReportFont& font) {
     if (!m_painting)
         return;
     // Point sizes are resolved against the device's resolution by QPainter itself.

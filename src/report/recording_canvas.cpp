@@ -11,7 +11,8 @@ void RecordingCanvas::beginPage(int pageNumber) {
 
 void RecordingCanvas::endPage() {}
 
-void RecordingCanvas::drawText(double x, double top, double ascent, const QString& text, const ReportFont& font) {
+void RecordingCanvas::drawText(double x, double top, double ascent, const QString& text,
+                               const ReportFont& font) {
     m_runs.append(TextRun{m_pageCount, x, top, ascent, text, font});
 }
 

@@ -55,6 +55,7 @@ bool Report::run(ReportCanvas& canvas, const PageStarted& pageStarted) {
         if (m_pageOpen)
             endPage();
         m_canvas = nullptr;
+        m_pageStarted = {};
         throw;
     }
     if (m_pageOpen)

@@ -50,7 +50,8 @@ struct ReportSettings {
 //
 // Line flow: newLine() moves down one line (line height from the current font) and back to the
 // left edge of the current column while this is the last column or more than one line is left in
-// it; otherwise it continues at line 1 of the next column. A line that would cross the bottom
+// it; otherwise it continues at line 1 of the next column (so every column but the last leaves its
+// bottom line empty). A line that would cross the bottom
 // margin ends the page. A page that has ended begins only when the next output arrives (any print,
 // tab or newLine), so a list that fills its last page exactly leaves no empty page behind; the new
 // page runs the header first. The header may change fonts, tabs and margins: tabs and margins it
@@ -59,6 +60,9 @@ struct ReportSettings {
 //
 // The current line is the line the next print goes to. linesLeft() counts the whole lines that
 // still fit below it in this column.
+//
+// When the output is stopped (Cancel in the status window) the report unwinds the body with an
+// exception of its own at the next page start: a body must not swallow exceptions with catch (...).
 class Report {
 public:
     using Handler = std::function<void(Report&)>;

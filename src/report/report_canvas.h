@@ -30,7 +30,8 @@ public:
     virtual void endPage() = 0;
     // `x` is the left end of the text, `top` the top of its line; `ascent` (inches) is the
     // distance from the top of the line to the baseline for this font.
-    virtual void drawText(double x, double top, double ascent, const QString& text, const ReportFont& font) = 0;
+    virtual void drawText(double x, double top, double ascent, const QString& text,
+                          const ReportFont& font) = 0;
 };
 
 // Told the number of each page as it begins; returning false stops the output there.

@@ -23,8 +23,8 @@ ReportOutcome printRecording(const RecordingCanvas& pages, QPrinter& printer, co
 // Writes the report as a PDF file on Letter paper; a name without a suffix gets ".pdf". Only pages
 // `fromPage`..`toPage` are written when a range is given (0: no limit). A cancelled or failed file
 // is removed.
-ReportOutcome writeReportPdf(Report& report, const QString& fileName, const ReportPageStarted& pageStarted = {},
-                             int fromPage = 0, int toPage = 0);
+ReportOutcome writeReportPdf(Report& report, const QString& fileName,
+                             const ReportPageStarted& pageStarted = {}, int fromPage = 0, int toPage = 0);
 
 // The file a report file name stands for: "temp" becomes "temp.pdf".
 QString reportPdfPath(const QString& fileName);

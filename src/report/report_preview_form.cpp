@@ -38,14 +38,17 @@ TReportPreviewForm::TReportPreviewForm(const ReportSettings& settings, const Rec
 
     ZoomInBtn = toolButton(this, "ZoomInBtn", QStringLiteral("Zoom In"), QStringLiteral("Zoom in"));
     ZoomOutBtn = toolButton(this, "ZoomOutBtn", QStringLiteral("Zoom Out"), QStringLiteral("Zoom out"));
-    PageWidthBtn = toolButton(this, "PageWidthBtn", QStringLiteral("Page Width"), QStringLiteral("Zoom to page width"));
-    WholePageBtn = toolButton(this, "WholePageBtn", QStringLiteral("Whole Page"), QStringLiteral("Zoom to whole page"));
+    PageWidthBtn =
+        toolButton(this, "PageWidthBtn", QStringLiteral("Page Width"), QStringLiteral("Zoom to page width"));
+    WholePageBtn =
+        toolButton(this, "WholePageBtn", QStringLiteral("Whole Page"), QStringLiteral("Zoom to whole page"));
     ZoomEdit = new QSpinBox(this);
     ZoomEdit->setObjectName(QStringLiteral("ZoomEdit"));
     ZoomEdit->setRange(10, 800);
     ZoomEdit->setSuffix(QStringLiteral(" %"));
     ZoomEdit->setKeyboardTracking(false);
-    PrevPageBtn = toolButton(this, "PrevPageBtn", QStringLiteral("Previous"), QStringLiteral("Previous page"));
+    PrevPageBtn =
+        toolButton(this, "PrevPageBtn", QStringLiteral("Previous"), QStringLiteral("Previous page"));
     NextPageBtn = toolButton(this, "NextPageBtn", QStringLiteral("Next"), QStringLiteral("Next page"));
     PageEdit = new QSpinBox(this);
     PageEdit->setObjectName(QStringLiteral("PageEdit"));
@@ -67,7 +70,8 @@ TReportPreviewForm::TReportPreviewForm(const ReportSettings& settings, const Rec
     PreviewWidget->setZoomFactor(settings.previewZoomPercent / 100.0);
 
     auto* tools = new QHBoxLayout;
-    for (QWidget* widget : std::initializer_list<QWidget*>{ZoomInBtn, ZoomOutBtn, PageWidthBtn, WholePageBtn, ZoomEdit})
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{ZoomInBtn, ZoomOutBtn, PageWidthBtn, WholePageBtn, ZoomEdit})
         tools->addWidget(widget);
     tools->addSpacing(16);
     for (QWidget* widget : std::initializer_list<QWidget*>{PrevPageBtn, PageEdit, NextPageBtn, PageLabel})
@@ -82,7 +86,8 @@ TReportPreviewForm::TReportPreviewForm(const ReportSettings& settings, const Rec
 
     connect(PreviewWidget, &QPrintPreviewWidget::paintRequested, this,
             &TReportPreviewForm::PreviewWidgetPaintRequested);
-    connect(PreviewWidget, &QPrintPreviewWidget::previewChanged, this, &TReportPreviewForm::PreviewWidgetChanged);
+    connect(PreviewWidget, &QPrintPreviewWidget::previewChanged, this,
+            &TReportPreviewForm::PreviewWidgetChanged);
     // The widget does not report zoom changes of its own, so every zoom button refreshes the field.
     connect(ZoomInBtn, &QToolButton::clicked, this, [this] {
         PreviewWidget->zoomIn();

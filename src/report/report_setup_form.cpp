@@ -21,8 +21,7 @@
 
 namespace {
 
-template <typename T>
-T* named(T* widget, const char* name) {
+template <typename T> T* named(T* widget, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
 }
@@ -91,7 +90,8 @@ TReportSetupForm::TReportSetupForm(const ReportSettings& settings, QPrinter& pri
 
     auto* buttons = new QDialogButtonBox(this);
     OKBtn = named(buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole), "OKBtn");
-    CancelBtn = named(buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole), "CancelBtn");
+    CancelBtn =
+        named(buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole), "CancelBtn");
     OKBtn->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);
@@ -176,7 +176,8 @@ void TReportSetupForm::OKBtnClick() {
         return;
     }
     if (PagesRadio->isChecked() && FromPageEdit->value() > ToPageEdit->value()) {
-        Prompts::instance().information(this, QStringLiteral("The first page must not come after the last page."));
+        Prompts::instance().information(this,
+                                        QStringLiteral("The first page must not come after the last page."));
         return;
     }
     accept();

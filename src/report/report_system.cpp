@@ -28,7 +28,8 @@ int ReportSystem::runModal(QDialog& dialog) {
 }
 
 bool ReportSystem::execute(QWidget* parent) {
-    TReportSetupForm setup(settings, printer(), [this](QDialog& dialog) { return runModal(dialog); }, parent);
+    TReportSetupForm setup(
+        settings, printer(), [this](QDialog& dialog) { return runModal(dialog); }, parent);
     if (runModal(setup) != QDialog::Accepted)
         return false;
     const ReportSetupChoice choice = setup.choice();
@@ -64,7 +65,8 @@ bool ReportSystem::toFile(const ReportSetupChoice& choice, QWidget* parent) {
         writeReportPdf(*this, choice.fileName, status.progress(), choice.fromPage, choice.toPage);
     if (outcome == ReportOutcome::Failed)
         Prompts::instance().error(
-            parent, QStringLiteral("Cannot write the report file \"%1\".").arg(reportPdfPath(choice.fileName)));
+            parent,
+            QStringLiteral("Cannot write the report file \"%1\".").arg(reportPdfPath(choice.fileName)));
     return outcome == ReportOutcome::Done;
 }
 

@@ -379,7 +379,8 @@ void TestReport::linesLeftCountsBelowTheCurrentLine() {
     RecordingCanvas canvas;
     QVERIFY(report.run(canvas));
     QCOMPARE(left, (QList<int>{kLinesPerColumn - 1, 1, kLinesPerColumn - 1, kLinesPerColumn - 1}));
-    QCOMPARE(leftInAll, (QList<int>{kLinesPerColumn - 1 + 2 * kLinesPerColumn, kLinesPerColumn - 1 + kLinesPerColumn}));
+    QCOMPARE(leftInAll,
+             (QList<int>{kLinesPerColumn - 1 + 2 * kLinesPerColumn, kLinesPerColumn - 1 + kLinesPerColumn}));
 }
 
 void TestReport::newPageBeginsOnlyWithTheNextOutput() {
@@ -470,7 +471,7 @@ void TestReport::samplePrintoutGolden() {
         int top;
     };
     const QList<Golden> golden = {
-        {1, 1, 50, 170},   {44, 1, 50, 994},   {45, 1, 308, 170},  {89, 1, 567, 170},
+        {1, 1, 50, 170},     {44, 1, 50, 994},  {45, 1, 308, 170}, {89, 1, 567, 170},
         {133, 1, 567, 1013}, {134, 2, 50, 170}, {400, 4, 50, 170},
     };
     for (const Golden& g : golden) {

@@ -87,7 +87,8 @@ private slots:
 void TestReportWindows::setupWindowControls() {
     ReportSystem report;
     setUpSamplePrintout(report, 10, 1);
-    TReportSetupForm setup(report.settings, report.printer(), [](QDialog&) { return int(QDialog::Rejected); });
+    TReportSetupForm setup(report.settings, report.printer(),
+                           [](QDialog&) { return int(QDialog::Rejected); });
     setup.show();
     QCOMPARE(setup.windowTitle(), QStringLiteral("Sample Printout Setup"));
     QCOMPARE(setup.PrinterRadio->text(), QStringLiteral("&Printer"));
@@ -134,7 +135,8 @@ void TestReportWindows::setupWindowControls() {
 void TestReportWindows::setupRefusesWhatCannotBePrinted() {
     ScriptedPrompts prompts;
     ReportSystem report;
-    TReportSetupForm setup(report.settings, report.printer(), [](QDialog&) { return int(QDialog::Rejected); });
+    TReportSetupForm setup(report.settings, report.printer(),
+                           [](QDialog&) { return int(QDialog::Rejected); });
     setup.show();
     setup.FileRadio->setChecked(true);
     setup.FileNameEdit->clear();
@@ -146,8 +148,9 @@ void TestReportWindows::setupRefusesWhatCannotBePrinted() {
     setup.ToPageEdit->setValue(2);
     QTest::mouseClick(setup.OKBtn, Qt::LeftButton);
     QCOMPARE(setup.result(), int(QDialog::Rejected));
-    QCOMPARE(prompts.shown, (QStringList{QStringLiteral("Please enter the name of the report file."),
-                                         QStringLiteral("The first page must not come after the last page.")}));
+    QCOMPARE(prompts.shown,
+             (QStringList{QStringLiteral("Please enter the name of the report file."),
+                          QStringLiteral("The first page must not come after the last page.")}));
     setup.ToPageEdit->setValue(4);
     QTest::mouseClick(setup.OKBtn, Qt::LeftButton);
     QCOMPARE(setup.result(), int(QDialog::Accepted));
@@ -157,7 +160,8 @@ void TestReportWindows::browseAsksThroughPrompts() {
     ScriptedPrompts prompts;
     prompts.fileNames = {QStringLiteral("/tmp/chosen.pdf"), QString()};
     ReportSystem report;
-    TReportSetupForm setup(report.settings, report.printer(), [](QDialog&) { return int(QDialog::Rejected); });
+    TReportSetupForm setup(report.settings, report.printer(),
+                           [](QDialog&) { return int(QDialog::Rejected); });
     setup.show();
     QTest::mouseClick(setup.FileRadio, Qt::LeftButton);
     QTest::mouseClick(setup.BrowseBtn, Qt::LeftButton);
@@ -232,7 +236,8 @@ void TestReportWindows::cancelInTheStatusWindowStopsTheOutput() {
     };
     const QString path = dir.filePath(QStringLiteral("stopped.pdf"));
     QCOMPARE(writeReportPdf(report, path, progress), ReportOutcome::Cancelled);
-    QCOMPARE(seen.mid(0, 2), (QStringList{QStringLiteral("Generating page 1"), QStringLiteral("Generating page 2")}));
+    QCOMPARE(seen.mid(0, 2),
+             (QStringList{QStringLiteral("Generating page 1"), QStringLiteral("Generating page 2")}));
     QCOMPARE(seen.size(), 3);
     QVERIFY(status.cancelled());
     QVERIFY(!QFile::exists(path));
@@ -296,7 +301,8 @@ void TestReportWindows::previewPagesAndZooms() {
         return;
     QVERIFY(previewByDefault);
     QVERIFY(previewShown);
-    QCOMPARE(report.asked, (QStringList{QStringLiteral("Sample Printout Setup"), QStringLiteral("Sample Printout Preview")}));
+    QCOMPARE(report.asked, (QStringList{QStringLiteral("Sample Printout Setup"),
+                                        QStringLiteral("Sample Printout Preview")}));
     QCOMPARE(labels, (QStringList{QStringLiteral("Page 1 of 4"), QStringLiteral("Page 2 of 4"),
                                   QStringLiteral("Page 4 of 4"), QStringLiteral("Page 3 of 4")}));
 }
