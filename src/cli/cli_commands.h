@@ -17,4 +17,5 @@ struct CliCommand {
 int cliInfo(const QStringList& words);
 int cliDump(const QStringList& words);
 int cliNew(const QStringList& words);
+int cliCatalogue(const QStringList& words);
 int cliPrintDemo(const QStringList& words);

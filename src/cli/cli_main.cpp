@@ -15,9 +15,10 @@ constexpr std::array commands{
     CliCommand{"info", "info --lottery FILE.DBF", cliInfo},
     CliCommand{"dump", "dump --lottery FILE.DBF", cliDump},
     CliCommand{"new",
-               "new --code CODE --type N --drawn N --bonus K --lowest L --highest H [--highest-bonus HB] "
-               "[--description TEXT] [--days SMTWTFS] [--overwrite]",
+               "new [--code CODE] [--country NAME] [--state XX] --type N --drawn N --bonus K --lowest L --highest H "
+               "[--highest-bonus HB] [--description TEXT] [--days SMTWTFS] [--overwrite]",
                cliNew},
+    CliCommand{"catalogue", "catalogue [--country NAME | --state NAME]", cliCatalogue},
 };
 
 void printUsage(QTextStream& out) {

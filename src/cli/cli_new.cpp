@@ -4,8 +4,10 @@
 
 #include "app/program_home.h"
 #include "db/vantoro_error.h"
+#include "lottery/commission_presets.h"
 #include "lottery/drawing_table.h"
 #include "lottery/game_type.h"
+#include "lottery/lottery_code.h"
 #include "lottery/lottery_files.h"
 
 #include <QFile>
@@ -25,19 +27,35 @@ qint16 requiredRanged(const CliArgs& args, const QString& name, int low, int hig
     return ranged(args, name, low, high, 0);
 }
 
+qint16 countryOption(const CliArgs& args) {
+    const QString name = args.value(QStringLiteral("country"), Countries::name(Countries::UnitedStates));
+    for (int i = 0; i < Countries::names().size(); ++i) {
+        if (Countries::names().at(i).compare(name.trimmed(), Qt::CaseInsensitive) == 0)
+            return static_cast<qint16>(i);
+    }
+    throw UsageError(QStringLiteral("--country must be one of: ") + Countries::names().join(QStringLiteral(", ")));
+}
+
+qint16 stateOption(const CliArgs& args) {
+    const QString abbreviation = args.value(QStringLiteral("state")).trimmed();
+    if (abbreviation.isEmpty())
+        return 0;
+    const int state = States::indexOf(abbreviation);
+    if (state <= 0)
+        throw UsageError(QStringLiteral("--state takes a state abbreviation such as AZ, not \"%1\"").arg(abbreviation));
+    return static_cast<qint16>(state);
+}
+
 } // namespace
 
 int cliNew(const QStringList& words) {
     const CliArgs args(words, {QStringLiteral("overwrite")});
-    args.allowOnly({QStringLiteral("code"), QStringLiteral("type"), QStringLiteral("drawn"), QStringLiteral("bonus"),
+    args.allowOnly({QStringLiteral("code"), QStringLiteral("country"), QStringLiteral("state"), QStringLiteral("type"), QStringLiteral("drawn"), QStringLiteral("bonus"),
                     QStringLiteral("lowest"), QStringLiteral("highest"), QStringLiteral("highest-bonus"),
                     QStringLiteral("description"), QStringLiteral("days"), QStringLiteral("overwrite")});
-    const QString code = args.required(QStringLiteral("code")).toUpper();
-    // The code names files: letters and digits only, so it can never reach outside data/.
-    if (!QRegularExpression(QStringLiteral("^[A-Z0-9]{1,8}$")).match(code).hasMatch())
-        throw UsageError(QStringLiteral("--code must be 1 to 8 letters or digits"));
-
     LotteryDefinition definition;
+    definition.Country = countryOption(args);
+    definition.State = stateOption(args);
     definition.GameType = requiredRanged(args, QStringLiteral("type"), 0, GameTypes::Count - 1);
     definition.NumbersDrawn = requiredRanged(args, QStringLiteral("drawn"), 3, 22);
     definition.BonusNumbers = requiredRanged(args, QStringLiteral("bonus"), 0, 2);
@@ -59,6 +77,19 @@ int cliNew(const QStringList& words) {
         for (int i = 0; i < 7; ++i)
             *flags[i] = days.at(i) == QLatin1Char('1');
     }
+    // Choosing a state in the editor fills in its commission; the command line does the same.
+    CommissionPresets::apply(CommissionPresets::forState(States::abbreviation(definition.State)), definition);
+
+    QString code = args.value(QStringLiteral("code")).toUpper();
+    if (!args.has(QStringLiteral("code"))) {
+        const LotteryCodes::Derivation derivation = LotteryCodes::derive(definition);
+        if (derivation.code.isEmpty())
+            throw UsageError(LotteryCodes::noCodeMessage(derivation.problem) + QStringLiteral(" Give --code to name the files."));
+        code = derivation.code;
+    }
+    // The code names files: letters and digits only, so it can never reach outside data/.
+    if (!QRegularExpression(QStringLiteral("^[A-Z0-9]{1,8}$")).match(code).hasMatch())
+        throw UsageError(QStringLiteral("--code must be 1 to 8 letters or digits"));
 
     ProgramHome home(args.home());
     const QString dataDir = home.dataDir();
