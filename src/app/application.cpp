@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/application.h"
+
+#include "app/main_form.h"
+#include "app/program_home.h"
+#include "app/prompts.h"
+#include "app/single_instance.h"
+#include "db/vantoro_error.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QIcon>
+#include <QTimer>
+
+namespace {
+
+constexpr int SplashMilliseconds = 3000;
+
+// Waits until `ms` have passed on `clock`, handling events meanwhile so the splash stays painted.
+void waitUntil(const QElapsedTimer& clock, int ms) {
+    const qint64 remaining = ms - clock.elapsed();
+    if (remaining <= 0)
+        return;
+    QEventLoop loop;
+    QTimer::singleShot(static_cast<int>(remaining), &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+} // namespace
+
+int runVantoro(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vantoro"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Vantoro"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/vantoro.svg")));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Vantoro, the lottery player's desktop."));
+    const QCommandLineOption homeOption(QStringLiteral("home"),
+                                        QStringLiteral("The program home folder (settings, data, wheels)."),
+                                        QStringLiteral("DIR"));
+    parser.addOption(homeOption);
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The drawing file to open (e.g. PB545.DBF)."),
+                                 QStringLiteral("[file]"));
+    if (!parser.parse(QApplication::arguments())) {
+        Prompts::instance().error(nullptr, parser.errorText());
+        return 2;
+    }
+
+    ProgramHome home(ProgramHome::resolve(parser.value(homeOption)));
+    try {
+        home.prepare();
+    } catch (const VantoroError& error) {
+        Prompts::instance().error(nullptr, error.message());
+        return 1;
+    }
+
+    SingleInstance instance(home.dir());
+    if (instance.notifyRunning())
+        return 0;
+    if (!instance.listen())
+        qWarning("Vantoro runs without its single-instance guard: %s", qPrintable(instance.errorText()));
+
+    QElapsedTimer clock;
+    clock.start();
+
+    TMainForm form(home.dir(), parser.positionalArguments());
+    QObject::connect(&instance, &SingleInstance::activationRequested, &form, [&form] {
+        if (form.isVisible())
+            form.bringToFront();
+    });
+    waitUntil(clock, SplashMilliseconds);
+    form.showMaximized();
+    return QApplication::exec();
+}
