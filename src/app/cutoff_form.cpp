@@ -19,18 +19,26 @@ namespace {
 
 constexpr int RecommendedCutoff = 50;
 
-// A spin box whose text, when it is not an integer, reads as the lower bound instead of
-// snapping back to the previous value.
+// A spin box that lets a number beyond its upper bound be typed and clamps it when the value is
+// read or the focus leaves, and whose text, when it is not an integer, reads as the lower bound
+// instead of snapping back to the previous value. A minus sign is never taken.
 class CutoffSpinBox final : public QSpinBox {
 public:
     using QSpinBox::QSpinBox;
+    QValidator::State validate(QString& input, int&) const override {
+        const QString text = input.trimmed();
+        if (text.isEmpty())
+            return QValidator::Intermediate;
+        bool ok = false;
+        const qlonglong parsed = text.toLongLong(&ok);
+        if (!ok || parsed < 0 || text.startsWith(QLatin1Char('+')))
+            return QValidator::Invalid;
+        return parsed < minimum() || parsed > maximum() ? QValidator::Intermediate : QValidator::Acceptable;
+    }
     void fixup(QString& input) const override {
         bool ok = false;
-        const int parsed = input.trimmed().toInt(&ok);
-        if (!ok)
-            input = QString::number(minimum());
-        else
-            input = QString::number(qBound(minimum(), parsed, maximum()));
+        const qlonglong parsed = input.trimmed().toLongLong(&ok);
+        input = QString::number(ok ? qBound(qlonglong(minimum()), parsed, qlonglong(maximum())) : minimum());
     }
 };
 
@@ -96,9 +104,7 @@ TCutoffForm::TCutoffForm(Kind kind, int value, int totalDrawings, QWidget* paren
 
 int TCutoffForm::value() const {
     m_spin->interpretText();
-    bool ok = false;
-    const int parsed = m_spin->cleanText().trimmed().toInt(&ok);
-    return ok ? qBound(m_spin->minimum(), parsed, m_spin->maximum()) : m_spin->minimum();
+    return m_spin->value();
 }
 
 int TCutoffForm::lowerBound() const {
