@@ -83,4 +83,5 @@ private:
     int m_hotNumberCutoff = 10;
     QString m_lastDrawingDate;
     bool m_longLastLabel = false;
+    bool m_hotShown = false; // the hot-cutoff panel shows its value once the settings are read
 };

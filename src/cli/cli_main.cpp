@@ -16,9 +16,8 @@ constexpr std::array commands{
     CliCommand{"dump", "dump --lottery FILE.DBF", cliDump},
     CliCommand{"new",
                "new --code CODE --type N --drawn N --bonus K --lowest L --highest H [--highest-bonus HB] "
-               "[--description TEXT] [--days SMTWTFS]",
+               "[--description TEXT] [--days SMTWTFS] [--overwrite]",
                cliNew},
-    CliCommand{"print-demo", "print-demo --pdf FILE --lines N --columns C", cliPrintDemo, true},
 };
 
 void printUsage(QTextStream& out) {

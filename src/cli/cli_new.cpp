@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// new: defines a lottery and creates its empty drawing table, as the definition editor does.
+#include "cli/cli_commands.h"
+
+#include "app/program_home.h"
+#include "db/vantoro_error.h"
+#include "lottery/drawing_table.h"
+#include "lottery/game_type.h"
+#include "lottery/lottery_files.h"
+
+#include <QFile>
+#include <QRegularExpression>
+
+namespace {
+
+qint16 ranged(const CliArgs& args, const QString& name, int low, int high, int fallback) {
+    const int value = args.has(name) ? args.integer(name, fallback) : fallback;
+    if (value < low || value > high)
+        throw UsageError(QStringLiteral("--%1 must be from %2 to %3").arg(name).arg(low).arg(high));
+    return static_cast<qint16>(value);
+}
+
+qint16 requiredRanged(const CliArgs& args, const QString& name, int low, int high) {
+    args.required(name);
+    return ranged(args, name, low, high, 0);
+}
+
+} // namespace
+
+int cliNew(const QStringList& words) {
+    const CliArgs args(words, {QStringLiteral("overwrite")});
+    args.allowOnly({QStringLiteral("code"), QStringLiteral("type"), QStringLiteral("drawn"), QStringLiteral("bonus"),
+                    QStringLiteral("lowest"), QStringLiteral("highest"), QStringLiteral("highest-bonus"),
+                    QStringLiteral("description"), QStringLiteral("days"), QStringLiteral("overwrite")});
+    const QString code = args.required(QStringLiteral("code")).toUpper();
+    // The code names files: letters and digits only, so it can never reach outside data/.
+    if (!QRegularExpression(QStringLiteral("^[A-Z0-9]{1,8}$")).match(code).hasMatch())
+        throw UsageError(QStringLiteral("--code must be 1 to 8 letters or digits"));
+
+    LotteryDefinition definition;
+    definition.GameType = requiredRanged(args, QStringLiteral("type"), 0, GameTypes::Count - 1);
+    definition.NumbersDrawn = requiredRanged(args, QStringLiteral("drawn"), 3, 22);
+    definition.BonusNumbers = requiredRanged(args, QStringLiteral("bonus"), 0, 2);
+    definition.LowestNumber = requiredRanged(args, QStringLiteral("lowest"), 0, 1);
+    definition.HighestNumber = requiredRanged(args, QStringLiteral("highest"), 0, 99);
+    definition.HighestBonus = ranged(args, QStringLiteral("highest-bonus"), 0, 99,
+                                     definition.BonusNumbers > 0 ? definition.HighestNumber : 0);
+    if (definition.BonusNumbers >= definition.NumbersDrawn)
+        throw UsageError(QStringLiteral("--bonus must be less than --drawn"));
+    if (definition.HighestNumber < definition.LowestNumber)
+        throw UsageError(QStringLiteral("--highest must not be below --lowest"));
+    definition.Description = args.value(QStringLiteral("description"), QStringLiteral("Lotto")).left(30);
+    if (args.has(QStringLiteral("days"))) {
+        const QString days = args.value(QStringLiteral("days"));
+        if (!QRegularExpression(QStringLiteral("^[01]{7}$")).match(days).hasMatch())
+            throw UsageError(QStringLiteral("--days takes seven 0/1 flags, Sunday first (e.g. 0001001)"));
+        bool* flags[] = {&definition.Sunday,   &definition.Monday, &definition.Tuesday, &definition.Wednesday,
+                         &definition.Thursday, &definition.Friday, &definition.Saturday};
+        for (int i = 0; i < 7; ++i)
+            *flags[i] = days.at(i) == QLatin1Char('1');
+    }
+
+    ProgramHome home(args.home());
+    const QString dataDir = home.dataDir();
+    const QString definitionFile = code + QStringLiteral(".INF");
+    if (LotteryFiles::exists(dataDir, definitionFile) && !args.has(QStringLiteral("overwrite"))) {
+        throw VantoroError(QStringLiteral("A file already exists for this lottery (%1). Give --overwrite to erase "
+                                          "all its data and start again.")
+                               .arg(definitionFile));
+    }
+    for (const QString& extension : {QStringLiteral(".DBF"), QStringLiteral(".NSX")}) {
+        const QString existing = LotteryFiles::find(dataDir, code + extension);
+        if (!existing.isEmpty() && !QFile::remove(existing))
+            throw VantoroError(QStringLiteral("The file %1 could not be deleted.").arg(code + extension));
+    }
+    const QString existingDefinition = LotteryFiles::find(dataDir, definitionFile);
+    WriteDefinition(existingDefinition.isEmpty() ? dataDir + definitionFile : existingDefinition, definition);
+    QString reason;
+    if (!DrawingTable::CreateDrawingTable(dataDir, code, definition, &reason))
+        throw VantoroError(QStringLiteral("Could not create the Lotto file.") + QStringLiteral(" (") + reason + QStringLiteral(")"));
+    cliOut() << code << "\n";
+    return 0;
+}
