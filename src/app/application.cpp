@@ -32,7 +32,9 @@ void waitUntil(const QElapsedTimer& clock, int ms) {
 
 int runVantoro(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // The same names as vantoro-cli, so that both find the same per-user home.
     QApplication::setApplicationName(QStringLiteral("Vantoro"));
+    QApplication::setOrganizationName(QStringLiteral("Vantoro"));
     QApplication::setApplicationDisplayName(QStringLiteral("Vantoro"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/vantoro.svg")));
 

@@ -260,11 +260,7 @@ void TMainForm::FormActivate() {
     if (m_activated)
         return;
     m_activated = true;
-    try {
-        m_settings = SettingsFile(m_settingsPath).read();
-    } catch (const VantoroError& error) {
-        Prompts::instance().error(this, error.message());
-    }
+    m_settings = SettingsFile(m_settingsPath).read();
     m_lottery.setHotNumberCutoff(m_settings.HotNumberCutoff);
 
     // The settings' lottery wins over the command line. Lottery files live in data/, so an
