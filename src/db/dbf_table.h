@@ -29,8 +29,12 @@ public:
     DbfTable(const DbfTable&) = delete;
     DbfTable& operator=(const DbfTable&) = delete;
 
-    // Opens dir/fileName; the production index dir/base.NSX (any case) opens with it when present.
-    // Refuses a file that is not a valid table, is truncated or whose header disagrees with its size.
+    // Opens dir/fileName (found whatever the case of its name); the production index dir/base.NSX
+    // (any case) opens with it when present. A .NSX that is not ours is taken to hold one tag,
+    // DATETAG, on the table's first date field. Refuses a file that is not a valid table, is
+    // truncated or whose header disagrees with its size; bytes after the last record are ignored.
+    // Vantoro runs as a single instance, so `exclusive` takes no lock; a read-only file opens for
+    // reading and refuses changes. After open: order 0, first record, browse state.
     void open(const QString& dir, const QString& fileName, bool exclusive = false);
     void open(const QString& path, bool exclusive = false);
     void close();
@@ -63,13 +67,22 @@ public:
     int OrderPosition() const; // 1-based position in the current order; 0 when the table is empty
     bool isDeleted() const;
 
-    // Values of the current record (or of the edit buffer while editing).
-    QString FieldText(const QString& name) const; // character fields blank-padded to their width
+    // Values of the current record (or of the edit buffer while editing). Unknown field names and
+    // a read on an empty table throw VantoroError.
+    QString FieldText(const QString& name) const; // character fields blank-padded to their width,
+                                                  // numeric ones as stored, dates as DateText
     QString DateText(const QString& name) const;  // "MM/DD/YYYY", empty for a blank date
-    double fieldNumber(const QString& name) const; // numeric field as a number, 0 for blank
+    double fieldNumber(const QString& name) const; // numeric (or character) field as a number, 0 for blank
+    // The same by field index (0-based, as in fields()), for loops over many records.
+    QString FieldText(int field) const;
+    QString DateText(int field) const;
 
-    // Editing. append adds a blank record buffer, edit takes a copy of the current record;
-    // SetField changes the buffer; post stores it (and keeps the index order); cancel drops it.
+    // Editing. append adds a blank record buffer, edit takes a copy of the current record (on an
+    // empty table it appends, as data-aware editing expects); SetField changes the buffer; post
+    // stores it (and keeps the index order), cancel drops it; both return to browse state. As with
+    // data-aware grids, moving the cursor, append, SetOrder and Pack first post a changed buffer
+    // (an unchanged one is dropped); close drops it. A value that does not fit its field throws
+    // VantoroError naming the field and leaves the buffer as it was.
     void append();
     void edit();
     void post();
@@ -81,8 +94,8 @@ public:
     void DeleteRecord();
     void Pack();
 
-    Bookmark bookmark() const;
-    void goToBookmark(Bookmark mark);
+    Bookmark bookmark() const;          // 0 on an empty table
+    void goToBookmark(Bookmark mark);   // throws when that record was deleted or packed away
 
     // The production index. A tag's key expression is a field name; keys of character and date
     // fields order by their text, numeric ones by value. The tag list is written to the .NSX.

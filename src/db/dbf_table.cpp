@@ -1,0 +1,922 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "db/dbf_table.h"
+
+#include "db/dbf_format.h"
+#include "db/vantoro_error.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <QSaveFile>
+#include <algorithm>
+#include <bit>
+#include <cstring>
+
+namespace {
+
+// The table layer sits below the lottery files, so it keeps its own case-blind lookup.
+QString findInFolder(const QString& dir, const QString& fileName) {
+    const QDir folder(dir);
+    if (QFileInfo::exists(folder.filePath(fileName)))
+        return folder.filePath(fileName);
+    const QStringList all = folder.entryList(QDir::Files | QDir::Hidden);
+    for (const QString& entry : all) {
+        if (entry.compare(fileName, Qt::CaseInsensitive) == 0)
+            return folder.filePath(entry);
+    }
+    return {};
+}
+
+QString indexFileName(const QString& tableFileName) {
+    const int dot = int(tableFileName.lastIndexOf(QLatin1Char('.')));
+    const QString base = dot > 0 ? tableFileName.left(dot) : tableFileName;
+    const QString extension = dot > 0 ? tableFileName.mid(dot + 1) : QString();
+    // A table named in lower case gets its index named alike.
+    const bool lower = !extension.isEmpty() && extension == extension.toLower();
+    return base + (lower ? QStringLiteral(".nsx") : QStringLiteral(".NSX"));
+}
+
+// Order-preserving unsigned image of a double, so numeric keys sort as integers.
+quint64 orderedBits(double value) {
+    if (value == 0.0)
+        value = 0.0; // one zero
+    const auto bits = std::bit_cast<quint64>(value);
+    return (bits & 0x8000000000000000ull) ? ~bits : bits | 0x8000000000000000ull;
+}
+
+} // namespace
+
+struct DbfTable::Impl {
+    struct Tag {
+        QString name;
+        QString expression;
+        int field = -1;
+    };
+
+    QString path;
+    QString fileName;
+    QString indexPath; // where the tag list is (or will be) written
+    QFile file;
+    bool readOnly = false;
+    State state = State::Closed;
+
+    QByteArray header32; // the file's own 32 header bytes, kept so reserved bytes survive
+    int headerLength = 0;
+    int recordLength = 0;
+    std::vector<DbfField> fields;
+    QHash<QString, int> fieldByName;
+
+    QByteArray records; // every record of the file, deleted ones included, back to back
+    int recordCount = 0;
+    int liveCount = 0;
+
+    std::vector<Tag> tags;
+    int order = 0;
+    std::vector<int> ordered; // 0-based record numbers of the live records in the current order
+    int pos = -1;             // index into `ordered`; -1 on an empty table
+    bool atEof = true;
+    bool atBof = true;
+
+    QByteArray buffer;
+    bool modified = false;
+    int posBeforeAppend = -1;
+
+    const char* record(int r) const { return records.constData() + qsizetype(r) * recordLength; }
+    qint64 fileOffset(int r) const { return qint64(headerLength) + qint64(r) * recordLength; }
+    bool editing() const { return state == State::Edit || state == State::Append; }
+
+    void requireOpen() const {
+        if (state == State::Closed)
+            throw VantoroError(QStringLiteral("No table is open."));
+    }
+
+    int requireField(const QString& name) const {
+        requireOpen();
+        auto it = fieldByName.constFind(name);
+        if (it == fieldByName.constEnd())
+            it = fieldByName.constFind(name.trimmed().toUpper());
+        if (it == fieldByName.constEnd())
+            throw VantoroError(QStringLiteral("The table %1 has no field named %2.").arg(fileName, name));
+        return it.value();
+    }
+
+    void requireFieldIndex(int field) const {
+        requireOpen();
+        if (field < 0 || field >= int(fields.size()))
+            throw VantoroError(QStringLiteral("The table %1 has no field number %2.").arg(fileName).arg(field + 1));
+    }
+
+    // The bytes the field readers see: the edit buffer while editing, else the current record.
+    const char* current() const {
+        requireOpen();
+        if (editing())
+            return buffer.constData();
+        if (pos < 0)
+            throw VantoroError(QStringLiteral("The table %1 has no current record: it is empty.").arg(fileName));
+        return record(ordered[size_t(pos)]);
+    }
+
+    void requireEditing(const DbfField& field) const {
+        if (!editing())
+            throw VantoroError(QStringLiteral("The field %1 of %2 cannot be changed: the table is not being "
+                                              "edited.")
+                                   .arg(field.name, fileName));
+    }
+
+    void requireWritable() const {
+        if (readOnly)
+            throw VantoroError(QStringLiteral("The table %1 cannot be changed: the file is read-only.").arg(fileName));
+    }
+
+    // --- the index order ---
+
+    // Three-way comparison of two records by the key of the current tag.
+    int compareKeys(const char* a, const char* b) const {
+        const DbfField& f = fields[size_t(tags[size_t(order - 1)].field)];
+        switch (f.type) {
+        case 'D': {
+            const quint32 ka = DbfFormat::dateKey(a + f.offset), kb = DbfFormat::dateKey(b + f.offset);
+            return ka < kb ? -1 : ka > kb ? 1 : 0;
+        }
+        case 'N': {
+            const quint64 ka = numericKey(a, f), kb = numericKey(b, f);
+            return ka < kb ? -1 : ka > kb ? 1 : 0;
+        }
+        default:
+            return std::memcmp(a + f.offset, b + f.offset, size_t(f.width));
+        }
+    }
+
+    static quint64 numericKey(const char* rec, const DbfField& f) {
+        const auto value = DbfFormat::parseNumber(QByteArrayView(rec + f.offset, f.width));
+        return orderedBits(value.value_or(0.0));
+    }
+
+    // Records of equal key keep their physical order, so (key, record number) orders strictly.
+    bool before(const char* a, int ra, int rb) const {
+        if (order == 0)
+            return ra < rb;
+        const int c = compareKeys(a, record(rb));
+        return c < 0 || (c == 0 && ra < rb);
+    }
+
+    // Where record r stands, or would stand, in `ordered`.
+    int positionOf(int r) const {
+        const auto it = std::lower_bound(ordered.begin(), ordered.end(), r, [&](int element, int target) {
+            return before(record(element), element, target);
+        });
+        return int(it - ordered.begin());
+    }
+
+    void buildOrder() {
+        ordered.clear();
+        ordered.reserve(size_t(liveCount));
+        for (int r = 0; r < recordCount; ++r) {
+            if (record(r)[0] != DbfFormat::DeletedFlag)
+                ordered.push_back(r);
+        }
+        if (order == 0)
+            return;
+        const DbfField& f = fields[size_t(tags[size_t(order - 1)].field)];
+        if (f.type == 'D') {
+            // Date keys take 27 bits; packed above the record number they sort as plain integers.
+            std::vector<quint64> packed(ordered.size());
+            for (size_t i = 0; i < ordered.size(); ++i)
+                packed[i] = quint64(DbfFormat::dateKey(record(ordered[i]) + f.offset)) << 32 | quint32(ordered[i]);
+            if (!std::is_sorted(packed.begin(), packed.end()))
+                std::sort(packed.begin(), packed.end());
+            for (size_t i = 0; i < ordered.size(); ++i)
+                ordered[i] = int(packed[i] & 0xFFFFFFFFu);
+        } else if (f.type == 'N') {
+            std::vector<std::pair<quint64, int>> keyed(ordered.size());
+            for (size_t i = 0; i < ordered.size(); ++i)
+                keyed[i] = {numericKey(record(ordered[i]), f), ordered[i]};
+            std::sort(keyed.begin(), keyed.end());
+            for (size_t i = 0; i < ordered.size(); ++i)
+                ordered[i] = keyed[i].second;
+        } else {
+            std::sort(ordered.begin(), ordered.end(), [&](int a, int b) { return before(record(a), a, b); });
+        }
+    }
+
+    // --- the cursor ---
+
+    void setPosition(int p) {
+        pos = ordered.empty() ? -1 : std::clamp(p, 0, int(ordered.size()) - 1);
+        atEof = atBof = ordered.empty();
+    }
+
+    // Leaving the record ends its editing: a changed buffer is stored, an unchanged one dropped.
+    void leaveRecord() {
+        if (!editing())
+            return;
+        if (modified)
+            post();
+        else
+            cancel();
+    }
+
+    // --- writing ---
+
+    void writeAt(qint64 offset, const char* bytes, qint64 size) {
+        if (!file.seek(offset) || file.write(bytes, size) != size || !file.flush())
+            throw VantoroError(
+                QStringLiteral("The table %1 could not be written: %2.").arg(fileName, file.errorString()));
+    }
+
+    void writeHeader(quint32 count) {
+        QByteArray bytes = header32;
+        DbfFormat::stampHeader(bytes.data(), QDate::currentDate(), count);
+        writeAt(0, bytes.constData(), bytes.size());
+        header32 = bytes;
+    }
+
+    void post() {
+        if (!editing())
+            return;
+        requireWritable();
+        if (state == State::Append) {
+            const int r = recordCount;
+            QByteArray bytes = buffer;
+            bytes += DbfFormat::EndOfData;
+            // The record goes first: a crash before the header is written leaves bytes after the
+            // last counted record, which the next open ignores.
+            writeAt(fileOffset(r), bytes.constData(), bytes.size());
+            writeHeader(quint32(r + 1));
+            records.append(buffer);
+            ++recordCount;
+            ++liveCount;
+            const int p = positionOf(r);
+            ordered.insert(ordered.begin() + p, r);
+            setPosition(p);
+        } else {
+            const int r = ordered[size_t(pos)];
+            writeAt(fileOffset(r), buffer.constData(), buffer.size());
+            writeHeader(quint32(recordCount));
+            ordered.erase(ordered.begin() + pos);
+            std::memcpy(records.data() + qsizetype(r) * recordLength, buffer.constData(), size_t(recordLength));
+            const int p = positionOf(r);
+            ordered.insert(ordered.begin() + p, r);
+            setPosition(p);
+        }
+        state = State::Browse;
+        buffer.clear();
+        modified = false;
+    }
+
+    void cancel() {
+        if (state == State::Append)
+            setPosition(posBeforeAppend);
+        if (editing())
+            state = State::Browse;
+        buffer.clear();
+        modified = false;
+    }
+
+    void putField(const DbfField& field, const QByteArray& bytes) {
+        std::memcpy(buffer.data() + field.offset, bytes.constData(), size_t(field.width));
+        modified = true;
+    }
+
+    [[noreturn]] void tooWide(const DbfField& field, const QString& value) const {
+        throw VantoroError(QStringLiteral("The value %1 does not fit the field %2 of %3 (%4 characters wide).")
+                               .arg(value, field.name, fileName)
+                               .arg(field.width));
+    }
+
+    QByteArray textBytes(const DbfField& field, const QString& text) const {
+        QByteArray bytes;
+        QChar bad;
+        if (!DbfFormat::encode(text, &bytes, &bad))
+            throw VantoroError(QStringLiteral("The field %1 of %2 cannot hold the character \"%3\".")
+                                   .arg(field.name, fileName, QString(bad)));
+        if (bytes.size() > field.width) {
+            while (bytes.size() > field.width && bytes.endsWith(' '))
+                bytes.chop(1);
+            if (bytes.size() > field.width)
+                tooWide(field, QStringLiteral("\"%1\"").arg(text));
+        }
+        bytes.resize(field.width, ' ');
+        return bytes;
+    }
+
+    // --- files ---
+
+    void loadIndex() {
+        tags.clear();
+        const QString found = findInFolder(QFileInfo(path).path(), indexFileName(fileName));
+        indexPath = found.isEmpty() ? QFileInfo(path).dir().filePath(indexFileName(fileName)) : found;
+        if (found.isEmpty())
+            return;
+        QFile index(found);
+        if (!index.open(QIODevice::ReadOnly))
+            throw VantoroError(QStringLiteral("The index file %1 cannot be opened: %2.")
+                                   .arg(QFileInfo(found).fileName(), index.errorString()));
+        // Our index files are a few hundred bytes; anything far larger is another program's.
+        const QByteArray bytes = index.read(64 * 1024);
+        const auto ours = DbfFormat::parseIndexFile(bytes);
+        if (!ours) {
+            const auto date =
+                std::find_if(fields.begin(), fields.end(), [](const DbfField& f) { return f.type == 'D'; });
+            if (date != fields.end())
+                tags.push_back({QStringLiteral("DATETAG"), date->name, int(date - fields.begin())});
+            return;
+        }
+        for (const DbfFormat::IndexTag& tag : *ours) {
+            const auto it = fieldByName.constFind(tag.expression.trimmed().toUpper());
+            if (it == fieldByName.constEnd())
+                throw VantoroError(QStringLiteral("The index file %1 orders by %2, which is not a field of %3.")
+                                       .arg(QFileInfo(found).fileName(), tag.expression, fileName));
+            tags.push_back({tag.name, tag.expression, it.value()});
+        }
+    }
+
+    void openFile(const QString& filePath) {
+        const QFileInfo info(filePath);
+        path = info.filePath();
+        fileName = info.fileName();
+        file.setFileName(path);
+        readOnly = false;
+        if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
+            readOnly = true;
+            if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+                throw VantoroError(
+                    QStringLiteral("The table %1 cannot be opened: %2.").arg(fileName, file.errorString()));
+        }
+    }
+
+    void load(const QString& filePath) {
+        openFile(filePath);
+        const qint64 size = file.size();
+        QByteArray head = file.read(DbfFormat::HeaderSize);
+        if (head.size() >= DbfFormat::HeaderSize) {
+            const int length = int(quint8(head[8])) | int(quint8(head[9])) << 8;
+            if (length > DbfFormat::HeaderSize && length <= size)
+                head += file.read(length - DbfFormat::HeaderSize);
+        }
+        const DbfFormat::Header header = DbfFormat::parseHeader(head, size, fileName);
+        header32 = head.left(DbfFormat::HeaderSize);
+        headerLength = header.headerLength;
+        recordLength = header.recordLength;
+        fields = header.fields;
+        fieldByName.clear();
+        for (int i = int(fields.size()) - 1; i >= 0; --i)
+            fieldByName.insert(fields[size_t(i)].name, i); // the first of equal names wins
+        recordCount = int(header.recordCount);
+        const qint64 dataSize = qint64(recordCount) * recordLength;
+        records.resize(dataSize);
+        if (!file.seek(headerLength) || file.read(records.data(), dataSize) != dataSize)
+            throw VantoroError(QStringLiteral("The table %1 could not be read: %2.").arg(fileName, file.errorString()));
+        liveCount = 0;
+        for (int r = 0; r < recordCount; ++r) {
+            if (record(r)[0] != DbfFormat::DeletedFlag)
+                ++liveCount;
+        }
+        loadIndex();
+        state = State::Browse;
+        order = 0;
+        buildOrder();
+        setPosition(0);
+    }
+
+    void reset() {
+        if (file.isOpen())
+            file.close();
+        state = State::Closed;
+        path.clear();
+        fileName.clear();
+        indexPath.clear();
+        header32.clear();
+        fields.clear();
+        fieldByName.clear();
+        records.clear();
+        recordCount = liveCount = 0;
+        tags.clear();
+        order = 0;
+        ordered.clear();
+        pos = -1;
+        atEof = atBof = true;
+        buffer.clear();
+        modified = false;
+    }
+
+    void writeIndexFile() {
+        std::vector<DbfFormat::IndexTag> list;
+        for (const Tag& tag : tags)
+            list.push_back({tag.name, tag.expression});
+        QSaveFile out(indexPath);
+        const QByteArray bytes = DbfFormat::indexFileBytes(list);
+        if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
+            throw VantoroError(QStringLiteral("The index file %1 could not be written: %2.")
+                                   .arg(QFileInfo(indexPath).fileName(), out.errorString()));
+    }
+
+    void pack() {
+        leaveRecord();
+        requireWritable();
+        std::vector<int> renumbered(size_t(recordCount), -1);
+        QByteArray kept;
+        kept.reserve(qsizetype(liveCount) * recordLength);
+        int next = 0;
+        for (int r = 0; r < recordCount; ++r) {
+            if (record(r)[0] == DbfFormat::DeletedFlag)
+                continue;
+            kept.append(record(r), recordLength);
+            renumbered[size_t(r)] = next++;
+        }
+        QByteArray head = header32;
+        DbfFormat::stampHeader(head.data(), QDate::currentDate(), quint32(next));
+        head += DbfFormat::tableHeader(fields, 0, QDate()).mid(DbfFormat::HeaderSize);
+        // The descriptors are written afresh, so the header length becomes our own.
+        const int newHeaderLength = int(head.size());
+        head[8] = static_cast<char>(newHeaderLength & 0xFF);
+        head[9] = static_cast<char>(newHeaderLength >> 8);
+
+        QSaveFile out(path);
+        if (!out.open(QIODevice::WriteOnly) || out.write(head) != head.size() ||
+            out.write(kept) != kept.size() || !out.putChar(DbfFormat::EndOfData) || !out.commit())
+            throw VantoroError(
+                QStringLiteral("The table %1 could not be packed: %2.").arg(fileName, out.errorString()));
+
+        const int currentRecord = pos >= 0 ? ordered[size_t(pos)] : -1;
+        file.close();
+        openFile(path);
+        header32 = head.left(DbfFormat::HeaderSize);
+        headerLength = newHeaderLength;
+        records = kept;
+        recordCount = liveCount = next;
+        for (int& r : ordered)
+            r = renumbered[size_t(r)];
+        setPosition(currentRecord >= 0 ? positionOf(renumbered[size_t(currentRecord)]) : 0);
+    }
+};
+
+DbfTable::DbfTable() : d(std::make_unique<Impl>()) {}
+
+DbfTable::~DbfTable() = default;
+
+void DbfTable::open(const QString& dir, const QString& fileName, bool exclusive) {
+    const QString found = findInFolder(dir, fileName);
+    if (found.isEmpty())
+        throw VantoroError(QStringLiteral("The table %1 does not exist in %2.").arg(fileName, QDir::toNativeSeparators(dir)));
+    open(found, exclusive);
+}
+
+void DbfTable::open(const QString& path, bool exclusive) {
+    (void)exclusive;
+    close();
+    const QFileInfo info(path);
+    const QString found = findInFolder(info.path(), info.fileName());
+    if (found.isEmpty())
+        throw VantoroError(QStringLiteral("The table %1 does not exist.").arg(QDir::toNativeSeparators(path)));
+    try {
+        d->load(found);
+    } catch (...) {
+        d->reset();
+        throw;
+    }
+}
+
+void DbfTable::close() {
+    d->reset();
+}
+
+bool DbfTable::isOpen() const {
+    return d->state != State::Closed;
+}
+
+QString DbfTable::path() const {
+    return d->path;
+}
+
+QString DbfTable::fileName() const {
+    return d->fileName;
+}
+
+DbfTable::State DbfTable::state() const {
+    return d->state;
+}
+
+const std::vector<DbfField>& DbfTable::fields() const {
+    return d->fields;
+}
+
+int DbfTable::fieldIndex(const QString& name) const {
+    const auto it = d->fieldByName.constFind(name.trimmed().toUpper());
+    return it == d->fieldByName.constEnd() ? -1 : it.value();
+}
+
+int DbfTable::FieldWidth(const QString& name) const {
+    return d->fields[size_t(d->requireField(name))].width;
+}
+
+void DbfTable::SetOrder(int tag) {
+    d->requireOpen();
+    if (tag < 0 || tag > int(d->tags.size()))
+        throw VantoroError(QStringLiteral("The table %1 has no index tag %2.").arg(d->fileName).arg(tag));
+    d->leaveRecord();
+    const int currentRecord = d->pos >= 0 ? d->ordered[size_t(d->pos)] : -1;
+    d->order = tag;
+    d->buildOrder();
+    d->setPosition(currentRecord >= 0 ? d->positionOf(currentRecord) : 0);
+}
+
+int DbfTable::order() const {
+    return d->order;
+}
+
+int DbfTable::tagCount() const {
+    return int(d->tags.size());
+}
+
+QString DbfTable::tagName(int tag) const {
+    return tag >= 1 && tag <= tagCount() ? d->tags[size_t(tag - 1)].name : QString();
+}
+
+QString DbfTable::tagExpression(int tag) const {
+    return tag >= 1 && tag <= tagCount() ? d->tags[size_t(tag - 1)].expression : QString();
+}
+
+int DbfTable::RecordCount() const {
+    return d->liveCount;
+}
+
+void DbfTable::GoTop() {
+    d->requireOpen();
+    d->leaveRecord();
+    d->setPosition(0);
+}
+
+void DbfTable::GoBottom() {
+    d->requireOpen();
+    d->leaveRecord();
+    d->setPosition(int(d->ordered.size()) - 1);
+}
+
+int DbfTable::Skip(int count) {
+    d->requireOpen();
+    d->leaveRecord();
+    if (d->ordered.empty()) {
+        d->atEof = d->atBof = true;
+        return 0;
+    }
+    const qint64 last = qint64(d->ordered.size()) - 1;
+    const qint64 target = qint64(d->pos) + count;
+    const int from = d->pos;
+    d->atEof = target > last;
+    d->atBof = target < 0;
+    d->pos = int(std::clamp<qint64>(target, 0, last));
+    return d->pos - from;
+}
+
+bool DbfTable::eof() const {
+    return d->atEof;
+}
+
+bool DbfTable::bof() const {
+    return d->atBof;
+}
+
+void DbfTable::GoToRecord(int recordNumber) {
+    d->requireOpen();
+    if (recordNumber < 1 || recordNumber > d->recordCount)
+        throw VantoroError(QStringLiteral("The table %1 has no record %2.").arg(d->fileName).arg(recordNumber));
+    if (d->record(recordNumber - 1)[0] == DbfFormat::DeletedFlag)
+        throw VantoroError(QStringLiteral("Record %1 of %2 has been deleted.").arg(recordNumber).arg(d->fileName));
+    d->leaveRecord();
+    d->setPosition(d->positionOf(recordNumber - 1));
+}
+
+int DbfTable::recordNumber() const {
+    return d->pos >= 0 ? d->ordered[size_t(d->pos)] + 1 : 0;
+}
+
+int DbfTable::OrderPosition() const {
+    return d->state == State::Append ? 0 : d->pos + 1;
+}
+
+bool DbfTable::isDeleted() const {
+    return d->pos >= 0 && d->record(d->ordered[size_t(d->pos)])[0] == DbfFormat::DeletedFlag;
+}
+
+QString DbfTable::FieldText(const QString& name) const {
+    return FieldText(d->requireField(name));
+}
+
+QString DbfTable::FieldText(int field) const {
+    d->requireFieldIndex(field);
+    const DbfField& f = d->fields[size_t(field)];
+    if (f.type == 'D')
+        return DateText(field);
+    return DbfFormat::decode(d->current() + f.offset, f.width);
+}
+
+QString DbfTable::DateText(const QString& name) const {
+    return DateText(d->requireField(name));
+}
+
+QString DbfTable::DateText(int field) const {
+    d->requireFieldIndex(field);
+    const DbfField& f = d->fields[size_t(field)];
+    if (f.type != 'D')
+        throw VantoroError(QStringLiteral("The field %1 of %2 is not a date field.").arg(f.name, d->fileName));
+    const char* bytes = d->current() + f.offset;
+    const auto text = DbfFormat::dateText(bytes);
+    if (!text)
+        throw VantoroError(QStringLiteral("Record %1 of %2 holds \"%3\" in the date field %4, which is not a date.")
+                               .arg(recordNumber())
+                               .arg(d->fileName, DbfFormat::decode(bytes, f.width), f.name));
+    return *text;
+}
+
+double DbfTable::fieldNumber(const QString& name) const {
+    const DbfField& f = d->fields[size_t(d->requireField(name))];
+    if (f.type == 'D')
+        throw VantoroError(QStringLiteral("The field %1 of %2 is not a numeric field.").arg(f.name, d->fileName));
+    const char* bytes = d->current() + f.offset;
+    const auto value = DbfFormat::parseNumber(QByteArrayView(bytes, f.width));
+    if (!value)
+        throw VantoroError(QStringLiteral("Record %1 of %2 holds \"%3\" in the field %4, which is not a number.")
+                               .arg(recordNumber())
+                               .arg(d->fileName, DbfFormat::decode(bytes, f.width).trimmed(), f.name));
+    return *value;
+}
+
+void DbfTable::append() {
+    d->requireOpen();
+    d->leaveRecord();
+    d->requireWritable();
+    d->posBeforeAppend = d->pos;
+    d->buffer = QByteArray(d->recordLength, ' ');
+    d->state = State::Append;
+    d->modified = false;
+}
+
+void DbfTable::edit() {
+    d->requireOpen();
+    if (d->editing())
+        return;
+    d->requireWritable();
+    if (d->ordered.empty()) {
+        append();
+        return;
+    }
+    d->buffer = QByteArray(d->record(d->ordered[size_t(d->pos)]), d->recordLength);
+    d->state = State::Edit;
+    d->modified = false;
+}
+
+void DbfTable::post() {
+    d->requireOpen();
+    d->post();
+}
+
+void DbfTable::cancel() {
+    d->requireOpen();
+    d->cancel();
+}
+
+void DbfTable::SetField(const QString& name, const QString& text) {
+    const DbfField& f = d->fields[size_t(d->requireField(name))];
+    d->requireEditing(f);
+    switch (f.type) {
+    case 'D': {
+        const auto bytes = DbfFormat::storedDate(text);
+        if (!bytes)
+            throw VantoroError(QStringLiteral("\"%1\" is not a date for the field %2 of %3.").arg(text, f.name, d->fileName));
+        d->putField(f, *bytes);
+        break;
+    }
+    case 'N': {
+        const QString trimmed = text.trimmed();
+        if (trimmed.isEmpty()) {
+            d->putField(f, QByteArray(f.width, ' '));
+            break;
+        }
+        const auto value = DbfFormat::parseNumber(trimmed.toLatin1());
+        if (!value)
+            throw VantoroError(
+                QStringLiteral("\"%1\" is not a number for the field %2 of %3.").arg(text, f.name, d->fileName));
+        const auto bytes = DbfFormat::formatNumber(*value, f.width, f.decimals);
+        if (!bytes)
+            d->tooWide(f, trimmed);
+        d->putField(f, *bytes);
+        break;
+    }
+    default:
+        d->putField(f, d->textBytes(f, text));
+    }
+}
+
+void DbfTable::setFieldInteger(const QString& name, qint64 value) {
+    const DbfField& f = d->fields[size_t(d->requireField(name))];
+    d->requireEditing(f);
+    if (f.type == 'D')
+        throw VantoroError(QStringLiteral("The date field %1 of %2 cannot hold the number %3.")
+                               .arg(f.name, d->fileName)
+                               .arg(value));
+    if (f.type == 'C') {
+        d->putField(f, d->textBytes(f, QString::number(value)));
+        return;
+    }
+    const auto bytes = DbfFormat::formatNumber(value, f.width, f.decimals);
+    if (!bytes)
+        d->tooWide(f, QString::number(value));
+    d->putField(f, *bytes);
+}
+
+void DbfTable::setFieldDouble(const QString& name, double value) {
+    const DbfField& f = d->fields[size_t(d->requireField(name))];
+    d->requireEditing(f);
+    if (f.type == 'D')
+        throw VantoroError(QStringLiteral("The date field %1 of %2 cannot hold the number %3.")
+                               .arg(f.name, d->fileName)
+                               .arg(value));
+    if (f.type == 'C') {
+        d->putField(f, d->textBytes(f, QString::number(value)));
+        return;
+    }
+    const auto bytes = DbfFormat::formatNumber(value, f.width, f.decimals);
+    if (!bytes)
+        d->tooWide(f, QString::number(value, 'f', f.decimals));
+    d->putField(f, *bytes);
+}
+
+void DbfTable::setFieldDate(const QString& name, const QString& dateText) {
+    const DbfField& f = d->fields[size_t(d->requireField(name))];
+    d->requireEditing(f);
+    if (f.type != 'D')
+        throw VantoroError(QStringLiteral("The field %1 of %2 is not a date field.").arg(f.name, d->fileName));
+    SetField(name, dateText);
+}
+
+void DbfTable::DeleteRecord() {
+    d->requireOpen();
+    if (d->state == State::Append) {
+        d->cancel();
+        return;
+    }
+    d->cancel();
+    if (d->pos < 0)
+        throw VantoroError(QStringLiteral("The table %1 has no record to delete: it is empty.").arg(d->fileName));
+    d->requireWritable();
+    const int r = d->ordered[size_t(d->pos)];
+    const char flag = DbfFormat::DeletedFlag;
+    d->writeAt(d->fileOffset(r), &flag, 1);
+    d->writeHeader(quint32(d->recordCount));
+    d->records[qsizetype(r) * d->recordLength] = flag;
+    --d->liveCount;
+    d->ordered.erase(d->ordered.begin() + d->pos);
+    // The cursor moves on to the record that followed, or to the new last one.
+    d->setPosition(d->pos);
+}
+
+void DbfTable::Pack() {
+    d->requireOpen();
+    d->pack();
+}
+
+DbfTable::Bookmark DbfTable::bookmark() const {
+    return recordNumber();
+}
+
+void DbfTable::goToBookmark(Bookmark mark) {
+    GoToRecord(mark);
+}
+
+void DbfTable::CreateIndexTag(const QString& tagName, const QString& keyExpression) {
+    d->requireOpen();
+    const QString name = tagName.trimmed().toUpper();
+    if (name.isEmpty() || name.size() > DbfFormat::MaxNameLength)
+        throw VantoroError(QStringLiteral("\"%1\" is not a valid index tag name for %2.").arg(tagName, d->fileName));
+    const QString expression = keyExpression.trimmed().toUpper();
+    const auto it = d->fieldByName.constFind(expression);
+    if (it == d->fieldByName.constEnd())
+        throw VantoroError(QStringLiteral("The index key %1 is not a field of %2.").arg(keyExpression, d->fileName));
+    d->requireWritable();
+    std::vector<Impl::Tag> before = d->tags;
+    const auto existing = std::find_if(d->tags.begin(), d->tags.end(), [&](const Impl::Tag& t) { return t.name == name; });
+    if (existing != d->tags.end())
+        *existing = {name, expression, it.value()};
+    else
+        d->tags.push_back({name, expression, it.value()});
+    try {
+        d->writeIndexFile();
+    } catch (...) {
+        d->tags = before;
+        throw;
+    }
+    if (d->order > 0) {
+        d->leaveRecord();
+        const int currentRecord = d->pos >= 0 ? d->ordered[size_t(d->pos)] : -1;
+        d->buildOrder();
+        d->setPosition(currentRecord >= 0 ? d->positionOf(currentRecord) : 0);
+    }
+}
+
+// --- Creator ---
+
+bool DbfTable::Creator::CreateTable(const QString& path, int fieldCount) {
+    m_path = path;
+    m_fields.clear();
+    m_expectedFields = fieldCount;
+    m_error.clear();
+    const QFileInfo info(path);
+    if (path.isEmpty() || info.fileName().isEmpty()) {
+        m_error = QStringLiteral("No file name was given for the new table.");
+        return false;
+    }
+    if (fieldCount < 1 || fieldCount > 255) {
+        m_error = QStringLiteral("The table %1 cannot have %2 fields.").arg(info.fileName()).arg(fieldCount);
+        return false;
+    }
+    if (!info.dir().exists()) {
+        m_error = QStringLiteral("The folder of %1 does not exist.").arg(QDir::toNativeSeparators(path));
+        return false;
+    }
+    return true;
+}
+
+bool DbfTable::Creator::AddField(const QString& fieldName, char type, int width, int decimals) {
+    const QString file = QFileInfo(m_path).fileName();
+    const auto fail = [&](const QString& why) {
+        m_error = QStringLiteral("The field %1 cannot be added to %2: %3.").arg(fieldName, file, why);
+        return false;
+    };
+    if (m_path.isEmpty() || m_expectedFields == 0)
+        return fail(QStringLiteral("no table is being created"));
+    if (int(m_fields.size()) >= m_expectedFields)
+        return fail(QStringLiteral("the table was declared with %1 fields").arg(m_expectedFields));
+    const QString name = fieldName.trimmed().toUpper().left(DbfFormat::MaxNameLength);
+    if (name.isEmpty() || !(name[0] >= QLatin1Char('A') && name[0] <= QLatin1Char('Z')))
+        return fail(QStringLiteral("a field name starts with a letter"));
+    for (QChar c : name) {
+        if (!((c >= QLatin1Char('A') && c <= QLatin1Char('Z')) || (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
+              c == QLatin1Char('_')))
+            return fail(QStringLiteral("a field name holds only letters, digits and _"));
+    }
+    for (const DbfField& f : m_fields) {
+        if (f.name == name)
+            return fail(QStringLiteral("the table already has a field of that name"));
+    }
+    switch (type) {
+    case 'C':
+        if (width < 1 || width > 254 || decimals != 0)
+            return fail(QStringLiteral("a character field is 1 to 254 characters wide, without decimals"));
+        break;
+    case 'D':
+        if (width != 8 || decimals != 0)
+            return fail(QStringLiteral("a date field is 8 characters wide"));
+        break;
+    case 'N':
+        if (width < 1 || width > 20 || decimals < 0 || (decimals > 0 && decimals > width - 2))
+            return fail(QStringLiteral("a numeric field is 1 to 20 characters wide, with room for its decimals"));
+        break;
+    default:
+        return fail(QStringLiteral("the type must be C, D or N"));
+    }
+    int recordLength = 1;
+    for (const DbfField& f : m_fields)
+        recordLength += f.width;
+    if (recordLength + width > 65535)
+        return fail(QStringLiteral("the record would be too long"));
+    DbfField field;
+    field.name = name;
+    field.type = type;
+    field.width = width;
+    field.decimals = decimals;
+    m_fields.push_back(field);
+    return true;
+}
+
+bool DbfTable::Creator::CommitCreate() {
+    const QString file = QFileInfo(m_path).fileName();
+    if (m_path.isEmpty() || int(m_fields.size()) != m_expectedFields) {
+        m_error = QStringLiteral("The table %1 cannot be written: it was declared with %2 fields and has %3.")
+                      .arg(file)
+                      .arg(m_expectedFields)
+                      .arg(m_fields.size());
+        return false;
+    }
+    QByteArray bytes = DbfFormat::tableHeader(m_fields, 0, QDate::currentDate());
+    bytes += DbfFormat::EndOfData;
+    QSaveFile out(m_path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
+        m_error = QStringLiteral("The table %1 could not be written: %2.").arg(file, out.errorString());
+        return false;
+    }
+    // A new table starts without tags; an index left by an older table of that name would lie.
+    const QFileInfo info(m_path);
+    const QString stale = findInFolder(info.path(), indexFileName(info.fileName()));
+    if (!stale.isEmpty() && !QFile::remove(stale)) {
+        m_error = QStringLiteral("The old index file %1 could not be removed.").arg(QFileInfo(stale).fileName());
+        return false;
+    }
+    m_expectedFields = 0;
+    m_fields.clear();
+    return true;
+}
+
+QString DbfTable::Creator::errorText() const {
+    return m_error;
+}

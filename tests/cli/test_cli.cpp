@@ -1,0 +1,149 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/lottery_builder.h"
+#include "support/temp_home.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QStringList out;
+    QString err;
+};
+
+Run cli(const TempHome& home, QStringList arguments) {
+    arguments << QStringLiteral("--home") << home.dir();
+    QProcess process;
+    process.start(QStringLiteral(VANTORO_CLI), arguments);
+    if (!process.waitForFinished(60000))
+        qFatal("vantoro-cli did not finish");
+    Run run;
+    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+} // namespace
+
+class TestCli final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void newThenInfo() {
+        TempHome home;
+        Run made = cli(home, {"new", "--code", "PB545", "--type", "8", "--drawn", "6", "--bonus", "1", "--lowest",
+                              "1", "--highest", "45", "--description", "Powerball", "--days", "0001001"});
+        QCOMPARE(made.status, 0);
+        QCOMPARE(made.out, QStringList{"PB545"});
+        for (const char* file : {"PB545.INF", "PB545.DBF", "PB545.NSX"})
+            QVERIFY2(QFileInfo::exists(home.dataDir() + QLatin1String(file)), file);
+
+        Run info = cli(home, {"info", "--lottery", "PB545.DBF"});
+        QCOMPARE(info.status, 0);
+        const QStringList expected{
+            "GameType: 8", "Country: 6", "State: 0", "Description: Powerball", "NumbersDrawn: 6",
+            "LowestNumber: 1", "HighestNumber: 45", "BonusNumbers: 1", "HighestBonus: 45", "Sunday: 0", "Monday: 0",
+            "Tuesday: 0", "Wednesday: 1", "Thursday: 0", "Friday: 0", "Saturday: 1", "BonusMatches: 0000000",
+            "AllowDuplicates: 0", "TicketsPerSlip: 5", "RowsPerTicket: 10", "ColumnsPerTicket: 5",
+            "HorizontalTickets: 1", "CommissionName: ", "CommissionAddress: ", "CommissionCity: ",
+            "CommissionState: ", "CommissionZipCode: ", "CommissionPhone: ", "CommissionFax: ", "CommissionEmail: ",
+            "CommissionWWW: ", "TotalDrawings: 0", "DrawingCutoffCount: 0", "LastDrawing: ", "Total Drawings: 0",
+            "Last Draw: ", "Hot Number Cutoff: 10", "Drawing Cutoff: 0"};
+        QCOMPARE(info.out, expected);
+    }
+
+    void infoOfALotteryWithDrawings() {
+        TempHome home;
+        home.writeFile(QStringLiteral("vantoro.ini"), "[GENERAL]\nHOTCUTOFF=0x0C\n");
+        LotteryBuilder(home.dataDir(), QStringLiteral("NJ646")).numbers(6, 46).drawings(60).build();
+        Run info = cli(home, {"info", "--lottery", "NJ646.DBF"});
+        QCOMPARE(info.status, 0);
+        QCOMPARE(info.out.mid(info.out.size() - 7),
+                 (QStringList{"TotalDrawings: 60", "DrawingCutoffCount: 50", "LastDrawing: 02/29/2000",
+                              "Total Drawings: 60", "Last Draw: 02/29/2000", "Hot Number Cutoff: 12",
+                              "Drawing Cutoff: 50"}));
+    }
+
+    void dumpListsDrawingsInDateOrder() {
+        TempHome home;
+        LotteryBuilder(home.dataDir(), QStringLiteral("NY3"))
+            .numbers(3, 9, 0, 5)
+            .drawing(QStringLiteral("09/25/2020"), {"0", "4", "0"})
+            .drawing(QStringLiteral("09/24/2020"), {"4", "3", "3"})
+            .build();
+        Run dump = cli(home, {"dump", "--lottery", "NY3.DBF"});
+        QCOMPARE(dump.status, 0);
+        QCOMPARE(dump.out, (QStringList{"00001)  09/24/2020  4 3 3 ", "00002)  09/25/2020  0 4 0 "}));
+    }
+
+    void badArgumentsExitTwo_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no command") << QStringList{} << "usage";
+        QTest::newRow("unknown command") << QStringList{"frobnicate"} << "unknown command";
+        QTest::newRow("missing code") << QStringList{"new", "--type", "7", "--drawn", "6", "--bonus", "0", "--lowest",
+                                                     "1", "--highest", "49"}
+                                      << "--code";
+        QTest::newRow("too many drawn") << QStringList{"new", "--code", "X", "--type", "7", "--drawn", "30", "--bonus",
+                                                       "0", "--lowest", "1", "--highest", "49"}
+                                        << "--drawn";
+        QTest::newRow("code with a path") << QStringList{"new", "--code", "../X", "--type", "7", "--drawn", "6",
+                                                         "--bonus", "0", "--lowest", "1", "--highest", "49"}
+                                          << "--code";
+        QTest::newRow("bad days") << QStringList{"new", "--code", "X", "--type", "7", "--drawn", "6", "--bonus", "0",
+                                                 "--lowest", "1", "--highest", "49", "--days", "1x"}
+                                  << "--days";
+        QTest::newRow("not a number") << QStringList{"new", "--code", "X", "--type", "seven", "--drawn", "6",
+                                                     "--bonus", "0", "--lowest", "1", "--highest", "49"}
+                                      << "--type";
+        QTest::newRow("unknown option") << QStringList{"info", "--lottery", "X.DBF", "--colour", "red"} << "--colour";
+        QTest::newRow("missing lottery") << QStringList{"info"} << "--lottery";
+    }
+
+    void badArgumentsExitTwo() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        TempHome home;
+        const Run run = cli(home, arguments);
+        QCOMPARE(run.status, 2);
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+        QVERIFY(QDir(home.dataDir()).isEmpty());
+    }
+
+    void refusedFilesExitOne() {
+        TempHome home;
+        Run missing = cli(home, {"info", "--lottery", "NONE.DBF"});
+        QCOMPARE(missing.status, 1);
+        QCOMPARE(missing.err.trimmed(), QStringLiteral("Could not find the file NONE.DBF."));
+
+        home.writeFile(QStringLiteral("data/BAD.DBF"), "this is not a table");
+        home.writeFile(QStringLiteral("data/BAD.NSX"), "");
+        home.writeFile(QStringLiteral("data/BAD.INF"), QByteArray(289, '\0'));
+        Run broken = cli(home, {"dump", "--lottery", "BAD.DBF"});
+        QCOMPARE(broken.status, 1);
+        QVERIFY2(broken.err.contains(QStringLiteral("BAD.DBF")), qPrintable(broken.err));
+    }
+
+    void newRefusesToEraseWithoutOverwrite() {
+        TempHome home;
+        const QStringList arguments{"new", "--code", "NJ646", "--type", "7", "--drawn", "6", "--bonus", "0",
+                                    "--lowest", "1", "--highest", "46"};
+        QCOMPARE(cli(home, arguments).status, 0);
+        LotteryBuilder(home.dataDir(), QStringLiteral("NJ646")).numbers(6, 46).drawings(5).build();
+        const QByteArray table = home.readFile(QStringLiteral("data/NJ646.DBF"));
+        const Run again = cli(home, arguments);
+        QCOMPARE(again.status, 1);
+        QCOMPARE(home.readFile(QStringLiteral("data/NJ646.DBF")), table);
+        QCOMPARE(cli(home, QStringList(arguments) << QStringLiteral("--overwrite")).status, 0);
+        QCOMPARE(cli(home, {"info", "--lottery", "NJ646.DBF"}).out.filter(QStringLiteral("TotalDrawings")),
+                 QStringList{"TotalDrawings: 0"});
+        QVERIFY(QFileInfo::exists(home.dataDir() + QStringLiteral("NJK.DBF")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "test_cli.moc"
