@@ -94,7 +94,7 @@ void TestCutoffForm::typedValues() {
     QFETCH(int, total);
     QFETCH(QString, typed);
     QFETCH(int, expected);
-    TCutoffForm form(kind, 2, total);
+    TCutoffForm form(kind, 10, total);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     auto* spin = form.findChild<QSpinBox*>(QStringLiteral("SpinEdit1"));
