@@ -12,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QIcon>
+#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -26,6 +27,16 @@ void waitUntil(const QElapsedTimer& clock, int ms) {
     QEventLoop loop;
     QTimer::singleShot(static_cast<int>(remaining), &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+// Maximised, and active so that its first activation loads the lottery. Without a window manager
+// (a bare X server) neither happens by itself, so the window takes the screen and the focus.
+void showMainWindow(TMainForm& form) {
+    if (const QScreen* screen = form.screen())
+        form.setGeometry(screen->availableGeometry());
+    form.showMaximized();
+    form.raise();
+    form.activateWindow();
 }
 
 } // namespace
@@ -74,6 +85,6 @@ int runVantoro(int argc, char* argv[]) {
             form.bringToFront();
     });
     waitUntil(clock, SplashMilliseconds);
-    form.showMaximized();
+    showMainWindow(form);
     return QApplication::exec();
 }
