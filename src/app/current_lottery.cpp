@@ -5,7 +5,6 @@
 #include "lottery/drawing_table.h"
 #include "lottery/lottery_files.h"
 
-#include <QFileInfo>
 
 namespace {
 
@@ -42,21 +41,27 @@ int CurrentLottery::summaryDrawings() const {
     return qMin(m_drawingCutoffCount, m_totalDrawings - m_hotNumberCutoff);
 }
 
+QString CurrentLottery::missingFile(const QString& dataDir, const QString& fileName) {
+    if (fileName.isEmpty() || !LotteryFiles::exists(dataDir, fileName))
+        return fileName;
+    const QString base = LotteryFiles::baseName(fileName);
+    for (const QString& extension : {QStringLiteral(".NSX"), QStringLiteral(".INF")}) {
+        if (!LotteryFiles::exists(dataDir, base + extension))
+            return base + extension;
+    }
+    return {};
+}
+
 void CurrentLottery::LoadLottery(const QString& fileName) {
     closeLottery();
     try {
-        const QString tablePath = LotteryFiles::find(m_dataDir, fileName);
-        if (fileName.isEmpty() || tablePath.isEmpty())
-            throw VantoroError(QStringLiteral("Could not find the file ") + fileName + QStringLiteral("."));
+        const QString missing = missingFile(m_dataDir, fileName);
+        if (!missing.isEmpty() || fileName.isEmpty())
+            throw VantoroError(QStringLiteral("Could not find the file ") + missing + QStringLiteral("."));
         const QString base = LotteryFiles::baseName(fileName);
-        if (!LotteryFiles::exists(m_dataDir, base + QStringLiteral(".NSX")))
-            throw VantoroError(QStringLiteral("Could not find the file ") + base + QStringLiteral(".NSX."));
-        const QString definitionPath = LotteryFiles::find(m_dataDir, base + QStringLiteral(".INF"));
-        if (definitionPath.isEmpty())
-            throw VantoroError(QStringLiteral("Could not find the file ") + base + QStringLiteral(".INF."));
-        m_table.open(tablePath);
+        m_table.open(LotteryFiles::find(m_dataDir, fileName));
         m_table.SetOrder(1);
-        ReadDefinition(definitionPath, m_definition);
+        ReadDefinition(LotteryFiles::find(m_dataDir, base + QStringLiteral(".INF")), m_definition);
         m_lotteryFile = fileName;
         m_longLastLabel = false;
         readTotals();

@@ -40,6 +40,9 @@ public:
     // min(DrawingCutoffCount, TotalDrawings - HotNumberCutoff): the drawing summary's drawings.
     int summaryDrawings() const;
 
+    // The first of the lottery's three files (table, index, definition) that is missing from
+    // dataDir, as "NJ646.NSX"; empty when all three are there. Nothing is opened.
+    static QString missingFile(const QString& dataDir, const QString& fileName);
     // Opens dataDir/fileName with its .NSX and .INF. The three "Could not find the file ..."
     // refusals and any file-layer error throw VantoroError; the lottery is then closed
     // (the no-lottery state) and LotteryFile is empty.

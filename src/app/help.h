@@ -4,11 +4,13 @@
 #include <QString>
 
 class QWidget;
+class HelpWindow;
 
 // The program's help: HTML topics addressed by their context numbers, shown in our help
 // window (contents, index, search, back and forward).
 namespace Help {
-enum class Book { Main, Tutorial };
+// Documents holds the publisher's pages of the Help menu (wheels, books, order form).
+enum class Book { Main, Tutorial, Documents };
 // Opens the topic of this context number (the contents when the number has no topic).
 void showTopic(int contextId, QWidget* parent = nullptr);
 void showContents(QWidget* parent = nullptr);
@@ -20,4 +22,9 @@ void showDocument(const QString& document, QWidget* parent = nullptr);
 bool hasTopic(int contextId);
 // The project's web page, in one place.
 QString homePageUrl();
+// Opens `url` (the home page when empty) in the default web browser; when none can be
+// started, says "Could not find Web Browser." through Prompts. Returns whether it started.
+bool openInBrowser(QWidget* parent = nullptr, const QString& url = QString());
+// The help window of the run, created on first use; it lives until the application quits.
+HelpWindow* window();
 } // namespace Help

@@ -5,6 +5,7 @@
 #include "support/temp_home.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTest>
 
 class TestSettingsFile final : public QObject {
@@ -167,6 +168,9 @@ private Q_SLOTS:
         const QString dir = scratch.path(QStringLiteral("home"));
         ProgramHome first(dir);
         first.prepare();
+        QVERIFY(first.wasSeeded());
+        QVERIFY(QFile::exists(dir + QStringLiteral("/data/CN649.DBF")));
+        QCOMPARE(scratch.readFile(QStringLiteral("home/vantoro.ini")), QByteArray("[GENERAL]\r\nLOTTERY=CN649.DBF\r\n"));
         // A home that already holds something is not seeded again.
         scratch.writeFile(QStringLiteral("home/vantoro.ini"), "[GENERAL]\nHOTCUTOFF=3\n");
         ProgramHome again(dir);

@@ -2,6 +2,7 @@
 #include "support/lottery_builder.h"
 #include "support/temp_home.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTest>

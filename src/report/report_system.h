@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "report/report.h"
+
+#include <memory>
+
+class QDialog;
+class QPrinter;
+class QWidget;
+class RecordingCanvas;
+struct ReportSetupChoice;
+
+// The report object a dialog owns (`ReportSystem1`): the page model plus the windows that ask where
+// the output goes and show it on its way.
+//
+//   ReportSystem1.setPrintoutName(QStringLiteral("Winnings"));
+//   useStandardHeader(ReportSystem1, header);
+//   ReportSystem1.setOnPrint([this](Report& r) { ReportSystem1Print(r); });
+//   ReportSystem1.execute(this);  // from the dialog's Print button
+class ReportSystem : public Report {
+public:
+    ReportSystem();
+    ~ReportSystem() override;
+
+    // Shows the set-up window and, unless it is cancelled, produces the pages for the chosen
+    // destination: the printer or a PDF file with a status window, or the preview. Returns false
+    // when nothing was produced (cancelled, stopped or refused).
+    bool execute(QWidget* parent = nullptr);
+
+    // The printer of this report, kept across runs so the choices of the printer set-up stay.
+    QPrinter& printer();
+
+protected:
+    // Every modal window of the report passes here (set-up, preview, the system's printer dialog),
+    // so window tests can drive them without blocking.
+    virtual int runModal(QDialog& dialog);
+
+private:
+    bool toPrinter(QWidget* parent);
+    bool toFile(const ReportSetupChoice& choice, QWidget* parent);
+    bool toPreview(QWidget* parent);
+    bool printPages(const RecordingCanvas& pages, QWidget* parent);
+
+    std::unique_ptr<QPrinter> m_printer;
+};
