@@ -5,6 +5,7 @@
 #include "app/program_home.h"
 #include "app/prompts.h"
 #include "app/single_instance.h"
+#include "app/splash_window.h"
 #include "db/vantoro_error.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@
 #include <QIcon>
 #include <QScreen>
 #include <QTimer>
+#include <memory>
 
 namespace {
 
@@ -78,6 +80,8 @@ int runVantoro(int argc, char* argv[]) {
 
     QElapsedTimer clock;
     clock.start();
+    auto splash = std::make_unique<SplashWindow>();
+    splash->showSplash();
 
     TMainForm form(home.dir(), parser.positionalArguments());
     QObject::connect(&instance, &SingleInstance::activationRequested, &form, [&form] {
@@ -85,6 +89,7 @@ int runVantoro(int argc, char* argv[]) {
             form.bringToFront();
     });
     waitUntil(clock, SplashMilliseconds);
+    splash.reset();
     showMainWindow(form);
     return QApplication::exec();
 }

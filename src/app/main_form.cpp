@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/main_form.h"
 
+#include "app/about_form.h"
 #include "app/cutoff_form.h"
 #include "app/help.h"
 #include "app/prompts.h"
@@ -175,7 +176,7 @@ void TMainForm::buildMenus() {
     QAction* books = addItem(help, QStringLiteral("Lotto &Books"));
     QAction* order = addItem(help, QStringLiteral("&Order Form"));
     help->addSeparator();
-    addItem(help, QStringLiteral("&About Vantoro..."));
+    QAction* about = addItem(help, QStringLiteral("&About Vantoro..."));
 
     connect(deleteDrawingFile, &QAction::triggered, this, &TMainForm::DeleteDrawingFile1Click);
     connect(printSetup, &QAction::triggered, this, &TMainForm::PrintSetup1Click);
@@ -190,6 +191,7 @@ void TMainForm::buildMenus() {
     connect(wheels, &QAction::triggered, this, [this] { Help::showDocument(QStringLiteral("wheels"), this); });
     connect(books, &QAction::triggered, this, [this] { Help::showDocument(QStringLiteral("books"), this); });
     connect(order, &QAction::triggered, this, [this] { Help::showDocument(QStringLiteral("order"), this); });
+    connect(about, &QAction::triggered, this, &TMainForm::AboutVantoro1Click);
 }
 
 void TMainForm::buildToolBar() {
@@ -389,4 +391,9 @@ void TMainForm::Tutorial1Click() {
 void TMainForm::VantoroHomePage1Click() {
     if (!QDesktopServices::openUrl(QUrl(Help::homePageUrl())))
         Prompts::instance().information(this, QStringLiteral("Could not find Web Browser."));
+}
+
+void TMainForm::AboutVantoro1Click() {
+    TAboutForm form(this);
+    form.exec();
 }

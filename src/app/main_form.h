@@ -60,6 +60,7 @@ private:
     void VantoroHelpTopics1Click();
     void Tutorial1Click();
     void VantoroHomePage1Click();
+    void AboutVantoro1Click();
 
     CurrentLottery m_lottery;
     QString m_settingsPath;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/cutoff_form.h"
+#include "app/help.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -25,6 +26,7 @@ private Q_SLOTS:
     void typedValues_data();
     void typedValues();
     void okIsDefaultAndSpinBoxHasFocus();
+    void helpTopicsExist();
 };
 
 void TestCutoffForm::captions_data() {
@@ -118,6 +120,12 @@ void TestCutoffForm::okIsDefaultAndSpinBoxHasFocus() {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QCOMPARE(form.result(), int(QDialog::Accepted));
     QCOMPARE(form.value(), 7);
+}
+
+void TestCutoffForm::helpTopicsExist() {
+    // The two dialogs' Help buttons and the Delete Drawing File dialog open these pages.
+    for (int topic : {143, 144, 122})
+        QVERIFY2(Help::hasTopic(topic), qPrintable(QString::number(topic)));
 }
 
 QTEST_MAIN(TestCutoffForm)

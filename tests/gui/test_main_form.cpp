@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/about_form.h"
 #include "app/cutoff_form.h"
 #include "app/help.h"
 #include "app/main_form.h"
@@ -109,6 +110,7 @@ private Q_SLOTS:
     void firstActivationRunsOnce();
     void bringToFrontRestoresMinimised();
     void homePageOpensTheBrowser();
+    void aboutShowsTheProgramPicture();
 };
 
 void TestMainForm::menuItems_data() {
@@ -620,6 +622,19 @@ void TestMainForm::homePageOpensTheBrowser() {
     QDesktopServices::unsetUrlHandler(url.scheme());
     QCOMPARE(recorder.urls, QList<QUrl>{url});
     QCOMPARE(prompts.shown, QStringList());
+}
+
+void TestMainForm::aboutShowsTheProgramPicture() {
+    TempHome home;
+    TMainForm form(home.dir());
+    QSize picture;
+    auto seen = whenModal<TAboutForm>([&](TAboutForm* about) {
+        picture = about->pictureSize();
+        about->accept();
+    });
+    item(form, QStringLiteral("AboutVantoro1"))->trigger();
+    QVERIFY(*seen);
+    QVERIFY(!picture.isEmpty());
 }
 
 QTEST_MAIN(TestMainForm)
