@@ -321,13 +321,13 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 void TMainForm::DeleteDrawingFile1Click() {
-    FileDialogSpec spec;
-    spec.title = QStringLiteral("Delete Drawing File");
-    spec.filter = QStringLiteral("Lotto Database Files (*.DBF *.dbf)");
-    spec.fileName = QStringLiteral("*.dbf");
-    spec.directory = m_lottery.DataDir();
-    spec.helpContext = 122;
-    const QString path = Prompts::instance().openFileName(this, spec);
+    FileDialogSpec dialog;
+    dialog.title = QStringLiteral("Delete Drawing File");
+    dialog.filter = QStringLiteral("Lotto Database Files (*.DBF *.dbf)");
+    dialog.fileName = QStringLiteral("*.dbf");
+    dialog.directory = m_lottery.DataDir();
+    dialog.helpContext = 122;
+    const QString path = Prompts::instance().openFileName(this, dialog);
     if (path.isEmpty())
         return;
     const QString name = QFileInfo(path).fileName();
@@ -349,7 +349,6 @@ void TMainForm::DeleteDrawingFile1Click() {
     };
     const bool deleted = QFile::remove(path) && removeCompanion(base + QStringLiteral(".inf")) &&
                          removeCompanion(base + QStringLiteral(".nsx"));
-    showLotteryState();
     Prompts::instance().information(this, deleted ? name + QStringLiteral(" has been deleted.")
                                                   : QStringLiteral("The file could not be deleted."));
 }
@@ -362,12 +361,10 @@ void TMainForm::PrintSetup1Click() {
 
 void TMainForm::DrawingCutoff1Click() {
     TCutoffForm::runDrawingCutoff(m_lottery, this);
-    showLotteryState();
 }
 
 void TMainForm::HotNumberCutoff1Click() {
     TCutoffForm::runHotNumberCutoff(m_lottery, this);
-    showLotteryState();
 }
 
 void TMainForm::StatusBar1Click(bool checked) {

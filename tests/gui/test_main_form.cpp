@@ -530,12 +530,12 @@ void TestMainForm::deleteDrawingFile() {
     item(form, QStringLiteral("DeleteDrawingFile1"))->trigger();
 
     QCOMPARE(prompts.fileDialogs.size(), 1);
-    const FileDialogSpec& spec = prompts.fileDialogs.first();
-    QCOMPARE(spec.title, QStringLiteral("Delete Drawing File"));
-    QCOMPARE(spec.fileName, QStringLiteral("*.dbf"));
-    QCOMPARE(QDir(spec.directory).canonicalPath(), QDir(home.dataDir()).canonicalPath());
-    QCOMPARE(spec.helpContext, 122);
-    QVERIFY(spec.filter.startsWith(QStringLiteral("Lotto Database Files (")));
+    const FileDialogSpec& dialog = prompts.fileDialogs.first();
+    QCOMPARE(dialog.title, QStringLiteral("Delete Drawing File"));
+    QCOMPARE(dialog.fileName, QStringLiteral("*.dbf"));
+    QCOMPARE(QDir(dialog.directory).canonicalPath(), QDir(home.dataDir()).canonicalPath());
+    QCOMPARE(dialog.helpContext, 122);
+    QVERIFY(dialog.filter.startsWith(QStringLiteral("Lotto Database Files (")));
 
     QStringList expected{QStringLiteral("Are you sure you want to delete the file GONE.DBF?")};
     if (yes)
