@@ -456,10 +456,15 @@ DbfTable::DbfTable() : d(std::make_unique<Impl>()) {}
 DbfTable::~DbfTable() = default;
 
 void DbfTable::open(const QString& dir, const QString& fileName, bool exclusive) {
+    close();
     const QString found = findInFolder(dir, fileName);
     if (found.isEmpty())
         throw VantoroError(QStringLiteral("The table %1 does not exist in %2.").arg(fileName, QDir::toNativeSeparators(dir)));
     open(found, exclusive);
+}
+
+void DbfTable::open(const QString& dir, const char* fileName, bool exclusive) {
+    open(dir, QString::fromUtf8(fileName), exclusive);
 }
 
 void DbfTable::open(const QString& path, bool exclusive) {

@@ -36,6 +36,8 @@ public:
     // Vantoro runs as a single instance, so `exclusive` takes no lock; a read-only file opens for
     // reading and refuses changes. After open: order 0, first record, browse state.
     void open(const QString& dir, const QString& fileName, bool exclusive = false);
+    // Without it, open(dir, "CODE.DBF") would pick open(path, bool) through the pointer's truth value.
+    void open(const QString& dir, const char* fileName, bool exclusive = false);
     void open(const QString& path, bool exclusive = false);
     void close();
     bool isOpen() const;
