@@ -39,7 +39,8 @@ QString makeTable(const QTemporaryDir& dir, const QString& name, int records, bo
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(path));
     QFile index(QDir(dir.path()).filePath(name.left(name.size() - 4) + QStringLiteral(".NSX")));
-    const QByteArray tags = DbfFormat::indexFileBytes({{QStringLiteral("DATETAG"), QStringLiteral("DRAWDATE")}});
+    const QByteArray tags =
+        DbfFormat::indexFileBytes({{QStringLiteral("DATETAG"), QStringLiteral("DRAWDATE")}});
     if (!index.open(QIODevice::WriteOnly) || index.write(tags) != tags.size())
         qFatal("cannot write the index");
     return path;
@@ -55,8 +56,8 @@ void openSortWalkBackwards(benchmark::State& state, bool shuffled) {
     static QString paths[2];
     QString& path = paths[shuffled];
     if (path.isEmpty())
-        path = makeTable(folder(), shuffled ? QStringLiteral("SHUFFLED.DBF") : QStringLiteral("DATED.DBF"), records,
-                         shuffled);
+        path = makeTable(folder(), shuffled ? QStringLiteral("SHUFFLED.DBF") : QStringLiteral("DATED.DBF"),
+                         records, shuffled);
     for (auto _ : state) {
         DbfTable table;
         table.open(path);
@@ -109,7 +110,8 @@ void BM_Append100k(benchmark::State& state) {
         state.ResumeTiming();
         for (int r = 0; r < records; ++r) {
             table.append();
-            table.setFieldDate(QStringLiteral("DRAWDATE"), QDate(1960, 1, 1).addDays(r / 2).toString(QStringLiteral("MM/dd/yyyy")));
+            table.setFieldDate(QStringLiteral("DRAWDATE"),
+                               QDate(1960, 1, 1).addDays(r / 2).toString(QStringLiteral("MM/dd/yyyy")));
             table.SetField(QStringLiteral("P1"), QStringLiteral("07"));
             table.SetField(QStringLiteral("P6"), QStringLiteral("49"));
             table.post();

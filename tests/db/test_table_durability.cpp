@@ -69,7 +69,8 @@ void TestTableDurability::killedWriterLeavesValidTable() {
                 found.insert(qint64(table.fieldNumber("SERIAL")));
         }
         for (qint64 serial : std::as_const(posted))
-            QVERIFY2(found.contains(serial), qPrintable(QStringLiteral("trial %1 lost record %2").arg(trial).arg(serial)));
+            QVERIFY2(found.contains(serial),
+                     qPrintable(QStringLiteral("trial %1 lost record %2").arg(trial).arg(serial)));
     }
     // The kills must land while the child works, or the test proves nothing.
     QVERIFY2(trialsThatPosted > trials / 2, qPrintable(QString::number(trialsThatPosted)));

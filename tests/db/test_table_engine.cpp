@@ -13,10 +13,11 @@ namespace {
 
 // The drawings of tests/data/dbf/drawings.dbf in file order (see make_fixtures.py).
 const QList<QPair<QString, QString>> fixtureDrawings{
-    {"03/15/2001", "01"}, {"01/07/1997", "05"}, {"02/29/2024", "02"}, {"12/31/1999", "07"}, {"01/01/2000", "03"},
-    {"03/15/2001", "11"}, {"06/30/1998", "06"}, {"10/10/2010", "10"}, {"01/01/1960", "01"}, {"12/31/2059", "43"},
-    {"05/05/2005", "05"}, {"01/04/1997", "08"}, {"07/04/2020", "04"}, {"08/19/2015", "09"}, {"11/22/2003", "12"},
-    {"01/01/1999", "13"}, {"12/12/2012", "12"}, {"02/29/2008", "02"}, {"09/09/2018", "09"}, {"01/31/2022", "01"},
+    {"03/15/2001", "01"}, {"01/07/1997", "05"}, {"02/29/2024", "02"}, {"12/31/1999", "07"},
+    {"01/01/2000", "03"}, {"03/15/2001", "11"}, {"06/30/1998", "06"}, {"10/10/2010", "10"},
+    {"01/01/1960", "01"}, {"12/31/2059", "43"}, {"05/05/2005", "05"}, {"01/04/1997", "08"},
+    {"07/04/2020", "04"}, {"08/19/2015", "09"}, {"11/22/2003", "12"}, {"01/01/1999", "13"},
+    {"12/12/2012", "12"}, {"02/29/2008", "02"}, {"09/09/2018", "09"}, {"01/31/2022", "01"},
 };
 
 QDate usDate(const QString& text) {
@@ -51,7 +52,8 @@ QString createSample(const TempHome& home, const QString& name = QStringLiteral(
     const QString path = home.path(name);
     if (!creator.CreateTable(path, 5) || !creator.AddField("DRAWDATE", 'D', 8, 0) ||
         !creator.AddField("P1", 'C', 2, 0) || !creator.AddField("P2", 'C', 2, 0) ||
-        !creator.AddField("WON", 'N', 15, 2) || !creator.AddField("CNT", 'N', 3, 0) || !creator.CommitCreate())
+        !creator.AddField("WON", 'N', 15, 2) || !creator.AddField("CNT", 'N', 3, 0) ||
+        !creator.CommitCreate())
         qFatal("cannot create the sample table: %s", qPrintable(creator.errorText()));
     return path;
 }
@@ -194,9 +196,10 @@ void TestTableEngine::decodesAndEncodesWindows1252() {
     {
         DbfTable table;
         table.open(path);
-        QCOMPARE(walk(table, "COMMENT"),
-                 QStringList({QString::fromUtf8("Señor €             "), QString::fromUtf8("naïve – “quoted”    "),
-                              QString::fromUtf8("Œuvre ‰ Šž Ÿ        "), QStringLiteral("plain               ")}));
+        QCOMPARE(
+            walk(table, "COMMENT"),
+            QStringList({QString::fromUtf8("Señor €             "), QString::fromUtf8("naïve – “quoted”    "),
+                         QString::fromUtf8("Œuvre ‰ Šž Ÿ        "), QStringLiteral("plain               ")}));
         table.GoBottom();
         table.edit();
         table.SetField("COMMENT", QString::fromUtf8("€‚ƒ„…†‡ˆ‰Š‹ŒŽ‘’“”•–—"));
@@ -221,15 +224,24 @@ void TestTableEngine::decodesAndEncodesWindows1252() {
 void TestTableEngine::refusesBrokenFiles_data() {
     QTest::addColumn<QString>("fixture");
     QTest::addColumn<QString>("fault");
-    QTest::newRow("zero-length") << "empty.dbf" << "it is empty";
-    QTest::newRow("random bytes") << "random.dbf" << "does not start like a dBASE III table";
-    QTest::newRow("other version") << "wrong_version.dbf" << "does not start like a dBASE III table";
-    QTest::newRow("truncated") << "truncated.dbf" << "shorter than its header says";
-    QTest::newRow("count beyond size") << "count_too_large.dbf" << "21 records need 698 bytes, the file holds 678";
-    QTest::newRow("descriptors overrun header") << "header_length_short.dbf" << "run past the end of its header";
-    QTest::newRow("record length") << "record_length_wrong.dbf" << "record length (22)";
-    QTest::newRow("no fields") << "zero_fields.dbf" << "it has no fields";
-    QTest::newRow("unknown type") << "unknown_type.dbf" << "the field P1 has the type 'F'";
+    QTest::newRow("zero-length") << "empty.dbf"
+                                 << "it is empty";
+    QTest::newRow("random bytes") << "random.dbf"
+                                  << "does not start like a dBASE III table";
+    QTest::newRow("other version") << "wrong_version.dbf"
+                                   << "does not start like a dBASE III table";
+    QTest::newRow("truncated") << "truncated.dbf"
+                               << "shorter than its header says";
+    QTest::newRow("count beyond size") << "count_too_large.dbf"
+                                       << "21 records need 698 bytes, the file holds 678";
+    QTest::newRow("descriptors overrun header") << "header_length_short.dbf"
+                                                << "run past the end of its header";
+    QTest::newRow("record length") << "record_length_wrong.dbf"
+                                   << "record length (22)";
+    QTest::newRow("no fields") << "zero_fields.dbf"
+                               << "it has no fields";
+    QTest::newRow("unknown type") << "unknown_type.dbf"
+                                  << "the field P1 has the type 'F'";
 }
 
 void TestTableEngine::refusesBrokenFiles() {
@@ -242,7 +254,8 @@ void TestTableEngine::refusesBrokenFiles() {
         table.open(path);
         QFAIL("the file was accepted");
     } catch (const VantoroError& e) {
-        QVERIFY2(e.message().startsWith("The file PB545.DBF is not a valid table: "), qPrintable(e.message()));
+        QVERIFY2(e.message().startsWith("The file PB545.DBF is not a valid table: "),
+                 qPrintable(e.message()));
         QVERIFY2(e.message().contains(fault), qPrintable(e.message()));
     }
     QVERIFY(!table.isOpen());
@@ -501,26 +514,86 @@ void TestTableEngine::setFieldValues_data() {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("stored");
-    QTest::newRow("text padded") << "P1" << "text" << "7" << "7 ";
-    QTest::newRow("text trailing blanks beyond width") << "P1" << "text" << "07   " << "07";
-    QTest::newRow("date four-digit year") << "DRAWDATE" << "date" << "01/07/1997" << "01/07/1997";
-    QTest::newRow("date epoch 60 is 1960") << "DRAWDATE" << "date" << "3/4/60" << "03/04/1960";
-    QTest::newRow("date epoch 99 is 1999") << "DRAWDATE" << "date" << "12/31/99" << "12/31/1999";
-    QTest::newRow("date epoch 00 is 2000") << "DRAWDATE" << "date" << "01/01/00" << "01/01/2000";
-    QTest::newRow("date epoch 59 is 2059") << "DRAWDATE" << "date" << "02/28/59" << "02/28/2059";
-    QTest::newRow("date blank") << "DRAWDATE" << "date" << "" << "";
-    QTest::newRow("date through SetField") << "DRAWDATE" << "text" << "02/29/2000" << "02/29/2000";
-    QTest::newRow("money double") << "WON" << "double" << "12.5" << "          12.50";
-    QTest::newRow("money rounds") << "WON" << "double" << "2.675001" << "           2.68";
-    QTest::newRow("money negative") << "WON" << "double" << "-1234.5" << "       -1234.50";
-    QTest::newRow("negative zero") << "WON" << "double" << "-0.001" << "           0.00";
-    QTest::newRow("money integer") << "WON" << "integer" << "-7" << "          -7.00";
-    QTest::newRow("money text") << "WON" << "text" << " 3.1 " << "           3.10";
-    QTest::newRow("money widest") << "WON" << "double" << "999999999999.99" << "999999999999.99";
-    QTest::newRow("count integer") << "CNT" << "integer" << "999" << "999";
-    QTest::newRow("count negative") << "CNT" << "integer" << "-99" << "-99";
-    QTest::newRow("count blank text") << "CNT" << "text" << "  " << "   ";
-    QTest::newRow("integer into text") << "P2" << "integer" << "5" << "5 ";
+    QTest::newRow("text padded") << "P1"
+                                 << "text"
+                                 << "7"
+                                 << "7 ";
+    QTest::newRow("text trailing blanks beyond width") << "P1"
+                                                       << "text"
+                                                       << "07   "
+                                                       << "07";
+    QTest::newRow("date four-digit year") << "DRAWDATE"
+                                          << "date"
+                                          << "01/07/1997"
+                                          << "01/07/1997";
+    QTest::newRow("date epoch 60 is 1960") << "DRAWDATE"
+                                           << "date"
+                                           << "3/4/60"
+                                           << "03/04/1960";
+    QTest::newRow("date epoch 99 is 1999") << "DRAWDATE"
+                                           << "date"
+                                           << "12/31/99"
+                                           << "12/31/1999";
+    QTest::newRow("date epoch 00 is 2000") << "DRAWDATE"
+                                           << "date"
+                                           << "01/01/00"
+                                           << "01/01/2000";
+    QTest::newRow("date epoch 59 is 2059") << "DRAWDATE"
+                                           << "date"
+                                           << "02/28/59"
+                                           << "02/28/2059";
+    QTest::newRow("date blank") << "DRAWDATE"
+                                << "date"
+                                << ""
+                                << "";
+    QTest::newRow("date through SetField") << "DRAWDATE"
+                                           << "text"
+                                           << "02/29/2000"
+                                           << "02/29/2000";
+    QTest::newRow("money double") << "WON"
+                                  << "double"
+                                  << "12.5"
+                                  << "          12.50";
+    QTest::newRow("money rounds") << "WON"
+                                  << "double"
+                                  << "2.675001"
+                                  << "           2.68";
+    QTest::newRow("money negative") << "WON"
+                                    << "double"
+                                    << "-1234.5"
+                                    << "       -1234.50";
+    QTest::newRow("negative zero") << "WON"
+                                   << "double"
+                                   << "-0.001"
+                                   << "           0.00";
+    QTest::newRow("money integer") << "WON"
+                                   << "integer"
+                                   << "-7"
+                                   << "          -7.00";
+    QTest::newRow("money text") << "WON"
+                                << "text"
+                                << " 3.1 "
+                                << "           3.10";
+    QTest::newRow("money widest") << "WON"
+                                  << "double"
+                                  << "999999999999.99"
+                                  << "999999999999.99";
+    QTest::newRow("count integer") << "CNT"
+                                   << "integer"
+                                   << "999"
+                                   << "999";
+    QTest::newRow("count negative") << "CNT"
+                                    << "integer"
+                                    << "-99"
+                                    << "-99";
+    QTest::newRow("count blank text") << "CNT"
+                                      << "text"
+                                      << "  "
+                                      << "   ";
+    QTest::newRow("integer into text") << "P2"
+                                       << "integer"
+                                       << "5"
+                                       << "5 ";
 }
 
 void TestTableEngine::setFieldValues() {
@@ -553,17 +626,39 @@ void TestTableEngine::tooWideValuesAreRefusedWhole_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("value");
-    QTest::newRow("text") << "P1" << "text" << "123";
-    QTest::newRow("integer into N3") << "CNT" << "integer" << "1000";
-    QTest::newRow("negative into N3") << "CNT" << "integer" << "-100";
-    QTest::newRow("double into N15.2") << "WON" << "double" << "1000000000000";
-    QTest::newRow("text into N15.2") << "WON" << "text" << "abc";
-    QTest::newRow("not finite") << "WON" << "double" << "inf";
-    QTest::newRow("month 13") << "DRAWDATE" << "date" << "13/01/2000";
-    QTest::newRow("february 30") << "DRAWDATE" << "date" << "02/30/2000";
-    QTest::newRow("three-digit year") << "DRAWDATE" << "date" << "01/01/200";
-    QTest::newRow("iso date") << "DRAWDATE" << "date" << "2000-01-01";
-    QTest::newRow("number into date") << "DRAWDATE" << "integer" << "20000101";
+    QTest::newRow("text") << "P1"
+                          << "text"
+                          << "123";
+    QTest::newRow("integer into N3") << "CNT"
+                                     << "integer"
+                                     << "1000";
+    QTest::newRow("negative into N3") << "CNT"
+                                      << "integer"
+                                      << "-100";
+    QTest::newRow("double into N15.2") << "WON"
+                                       << "double"
+                                       << "1000000000000";
+    QTest::newRow("text into N15.2") << "WON"
+                                     << "text"
+                                     << "abc";
+    QTest::newRow("not finite") << "WON"
+                                << "double"
+                                << "inf";
+    QTest::newRow("month 13") << "DRAWDATE"
+                              << "date"
+                              << "13/01/2000";
+    QTest::newRow("february 30") << "DRAWDATE"
+                                 << "date"
+                                 << "02/30/2000";
+    QTest::newRow("three-digit year") << "DRAWDATE"
+                                      << "date"
+                                      << "01/01/200";
+    QTest::newRow("iso date") << "DRAWDATE"
+                              << "date"
+                              << "2000-01-01";
+    QTest::newRow("number into date") << "DRAWDATE"
+                                      << "integer"
+                                      << "20000101";
 }
 
 void TestTableEngine::tooWideValuesAreRefusedWhole() {
