@@ -57,11 +57,11 @@ def path(name):
     return os.path.join(HERE, name)
 
 
-def write_table(name, spec, rows):
+def write_table(name, layout, rows):
     target = path(name)
     if os.path.exists(target):
         os.remove(target)
-    table = dbf.Table(target, spec, dbf_type="db3", codepage="cp1252")
+    table = dbf.Table(target, layout, dbf_type="db3", codepage="cp1252")
     table.open(dbf.READ_WRITE)
     for row in rows:
         table.append(row)
@@ -88,8 +88,8 @@ def set32(data, offset, value):
 
 
 def main():
-    spec = "DRAWDATE D; " + "; ".join("P%d C(2)" % i for i in range(1, 7))
-    write_table("drawings.dbf", spec, [(date(d), *n) for d, n in DRAWINGS])
+    layout = "DRAWDATE D; " + "; ".join("P%d C(2)" % i for i in range(1, 7))
+    write_table("drawings.dbf", layout, [(date(d), *n) for d, n in DRAWINGS])
 
     write_table("numbers.dbf", "NAME C(10); WON N(15,2); LOST N(15,2); COUNT N(3,0)", NUMBERS)
 
