@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "db/dbf_format.h"
 
+#include "db/windows1252.h"
+
 #include "db/vantoro_error.h"
 
 #include <QLocale>
@@ -34,13 +36,6 @@ void putLe16(char* p, int value) {
     p[0] = static_cast<char>(value & 0xFF);
     p[1] = static_cast<char>((value >> 8) & 0xFF);
 }
-
-// Windows-1252 differs from Latin-1 only in 0x80..0x9F. The five bytes Windows leaves undefined
-// map to the control characters of the same value, so every byte survives a read and a write.
-constexpr std::array<char16_t, 32> cp1252High{0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                              0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-                                              0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                              0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 QString typeText(char type) {
     const auto code = static_cast<quint8>(type);
@@ -210,44 +205,14 @@ QByteArray tableHeader(const std::vector<DbfField>& fields, quint32 recordCount,
 }
 
 QString decode(const char* bytes, int size) {
-    QString text(size, Qt::Uninitialized);
-    QChar* out = text.data();
-    for (int i = 0; i < size; ++i) {
-        const auto c = static_cast<quint8>(bytes[i]);
-        if (c >= 0x80 && c < 0xA0)
-            out[i] = QChar(cp1252High[c - 0x80]);
-        else if (c == 0)
-            out[i] = QLatin1Char(' '); // some writers pad with NULs instead of blanks
-        else
-            out[i] = QChar(char16_t(c));
-    }
+    QString text = Windows1252::decode(bytes, size);
+    // Some writers pad with NULs instead of blanks.
+    text.replace(QChar(u'\0'), QLatin1Char(' '));
     return text;
 }
 
 bool encode(const QString& text, QByteArray* out, QChar* bad) {
-    out->resize(text.size());
-    char* p = out->data();
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text.at(i).unicode();
-        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
-            p[i] = static_cast<char>(c);
-            continue;
-        }
-        int found = -1;
-        for (int k = 0; k < 32; ++k) {
-            if (cp1252High[size_t(k)] == c) {
-                found = k;
-                break;
-            }
-        }
-        if (found < 0) {
-            if (bad)
-                *bad = text.at(i);
-            return false;
-        }
-        p[i] = static_cast<char>(0x80 + found);
-    }
-    return true;
+    return Windows1252::encode(text, out, bad);
 }
 
 namespace {
