@@ -18,6 +18,7 @@ constexpr std::array commands{
                "new --code CODE --type N --drawn N --bonus K --lowest L --highest H [--highest-bonus HB] "
                "[--description TEXT] [--days SMTWTFS] [--overwrite]",
                cliNew},
+    CliCommand{"print-demo", "print-demo --pdf FILE --lines N --columns C", cliPrintDemo, true},
 };
 
 void printUsage(QTextStream& out) {
