@@ -45,10 +45,9 @@ void showMainWindow(TMainForm& form) {
 
 int runVantoro(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    // The same names as vantoro-cli, so that both find the same per-user home.
+    // The same name as vantoro-cli, so that both find the same per-user home
+    // (~/.local/share/Vantoro). No display name: Qt would append it to every window title.
     QApplication::setApplicationName(QStringLiteral("Vantoro"));
-    QApplication::setOrganizationName(QStringLiteral("Vantoro"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Vantoro"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/vantoro.svg")));
 
     QCommandLineParser parser;
