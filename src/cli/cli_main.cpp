@@ -19,6 +19,7 @@ constexpr std::array commands{
                "[--highest-bonus HB] [--description TEXT] [--days SMTWTFS] [--overwrite]",
                cliNew},
     CliCommand{"catalogue", "catalogue [--country NAME | --state NAME]", cliCatalogue},
+    CliCommand{"print-demo", "print-demo --pdf FILE --lines N --columns C", cliPrintDemo, true},
 };
 
 void printUsage(QTextStream& out) {
@@ -49,8 +50,8 @@ int main(int argc, char* argv[]) {
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
+    // The same name as the application, so that both find the same per-user home.
     QCoreApplication::setApplicationName(QStringLiteral("Vantoro"));
-    QCoreApplication::setOrganizationName(QStringLiteral("Vantoro"));
     QStringList words = QCoreApplication::arguments().mid(1);
     if (words.isEmpty() || words.first() == QStringLiteral("--help") || words.first() == QStringLiteral("help")) {
         printUsage(cliOut());

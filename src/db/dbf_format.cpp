@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "db/dbf_format.h"
 
+#include "db/windows1252.h"
+
 #include "db/vantoro_error.h"
 
 #include <QLocale>
@@ -17,8 +19,8 @@ quint8 byteAt(QByteArrayView bytes, qsizetype i) {
 }
 
 quint32 le32(QByteArrayView bytes, qsizetype i) {
-    return quint32(byteAt(bytes, i)) | quint32(byteAt(bytes, i + 1)) << 8 | quint32(byteAt(bytes, i + 2)) << 16 |
-           quint32(byteAt(bytes, i + 3)) << 24;
+    return quint32(byteAt(bytes, i)) | quint32(byteAt(bytes, i + 1)) << 8 |
+           quint32(byteAt(bytes, i + 2)) << 16 | quint32(byteAt(bytes, i + 3)) << 24;
 }
 
 int le16(QByteArrayView bytes, qsizetype i) {
@@ -34,13 +36,6 @@ void putLe16(char* p, int value) {
     p[0] = static_cast<char>(value & 0xFF);
     p[1] = static_cast<char>((value >> 8) & 0xFF);
 }
-
-// Windows-1252 differs from Latin-1 only in 0x80..0x9F. The five bytes Windows leaves undefined
-// map to the control characters of the same value, so every byte survives a read and a write.
-constexpr std::array<char16_t, 32> cp1252High{
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 QString typeText(char type) {
     const auto code = static_cast<quint8>(type);
@@ -81,7 +76,8 @@ Header parseHeader(QByteArrayView bytes, qint64 fileSize, const QString& fileNam
                         .arg(fileSize));
 
     if (header.headerLength <= HeaderSize)
-        throw fault(QStringLiteral("its header length (%1 bytes) leaves no room for fields").arg(header.headerLength));
+        throw fault(QStringLiteral("its header length (%1 bytes) leaves no room for fields")
+                        .arg(header.headerLength));
     int offset = HeaderSize;
     bool terminated = false;
     int recordOffset = 1;
@@ -120,7 +116,9 @@ Header parseHeader(QByteArrayView bytes, qint64 fileSize, const QString& fileNam
             break;
         case 'N':
             if (field.width == 0 || field.width > 20)
-                throw fault(QStringLiteral("the numeric field %1 has a width of %2").arg(field.name).arg(field.width));
+                throw fault(QStringLiteral("the numeric field %1 has a width of %2")
+                                .arg(field.name)
+                                .arg(field.width));
             if (field.decimals > 0 && field.decimals >= field.width)
                 throw fault(QStringLiteral("the numeric field %1 has %2 decimals in a width of %3")
                                 .arg(field.name)
@@ -142,9 +140,10 @@ Header parseHeader(QByteArrayView bytes, qint64 fileSize, const QString& fileNam
     if (header.fields.empty())
         throw fault(QStringLiteral("it has no fields"));
     if (header.recordLength != recordOffset)
-        throw fault(QStringLiteral("its record length (%1) is not one more than the sum of its field widths (%2)")
-                        .arg(header.recordLength)
-                        .arg(recordOffset - 1));
+        throw fault(
+            QStringLiteral("its record length (%1) is not one more than the sum of its field widths (%2)")
+                .arg(header.recordLength)
+                .arg(recordOffset - 1));
     if (header.recordCount > 0x7FFFFFFFu)
         throw fault(QStringLiteral("it claims %L1 records").arg(header.recordCount));
     const qint64 needed = qint64(header.headerLength) + qint64(header.recordCount) * header.recordLength;
@@ -206,44 +205,14 @@ QByteArray tableHeader(const std::vector<DbfField>& fields, quint32 recordCount,
 }
 
 QString decode(const char* bytes, int size) {
-    QString text(size, Qt::Uninitialized);
-    QChar* out = text.data();
-    for (int i = 0; i < size; ++i) {
-        const auto c = static_cast<quint8>(bytes[i]);
-        if (c >= 0x80 && c < 0xA0)
-            out[i] = QChar(cp1252High[c - 0x80]);
-        else if (c == 0)
-            out[i] = QLatin1Char(' '); // some writers pad with NULs instead of blanks
-        else
-            out[i] = QChar(char16_t(c));
-    }
+    QString text = Windows1252::decode(bytes, size);
+    // Some writers pad with NULs instead of blanks.
+    text.replace(QChar(u'\0'), QLatin1Char(' '));
     return text;
 }
 
 bool encode(const QString& text, QByteArray* out, QChar* bad) {
-    out->resize(text.size());
-    char* p = out->data();
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text.at(i).unicode();
-        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
-            p[i] = static_cast<char>(c);
-            continue;
-        }
-        int found = -1;
-        for (int k = 0; k < 32; ++k) {
-            if (cp1252High[size_t(k)] == c) {
-                found = k;
-                break;
-            }
-        }
-        if (found < 0) {
-            if (bad)
-                *bad = text.at(i);
-            return false;
-        }
-        p[i] = static_cast<char>(0x80 + found);
-    }
-    return true;
+    return Windows1252::encode(text, out, bad);
 }
 
 namespace {
@@ -283,8 +252,10 @@ std::optional<QString> dateText(const char* bytes) {
     int year = 0, month = 0, day = 0;
     if (!digitsOf(bytes, &year, &month, &day) || !QDate::isValid(year, month, day))
         return std::nullopt;
-    const char16_t text[10] = {char16_t(bytes[4]), char16_t(bytes[5]), u'/', char16_t(bytes[6]), char16_t(bytes[7]),
-                               u'/', char16_t(bytes[0]), char16_t(bytes[1]), char16_t(bytes[2]), char16_t(bytes[3])};
+    const char16_t text[10] = {char16_t(bytes[4]), char16_t(bytes[5]), u'/',
+                               char16_t(bytes[6]), char16_t(bytes[7]), u'/',
+                               char16_t(bytes[0]), char16_t(bytes[1]), char16_t(bytes[2]),
+                               char16_t(bytes[3])};
     return QString(reinterpret_cast<const QChar*>(text), 10);
 }
 
@@ -426,7 +397,8 @@ std::optional<std::vector<IndexTag>> parseIndexFile(QByteArrayView bytes) {
         return std::nullopt;
     std::vector<IndexTag> tags;
     for (int i = 0; i < count; ++i) {
-        const QByteArrayView entry = bytes.sliced(IndexPreamble + qsizetype(i) * IndexEntryBytes, IndexEntryBytes);
+        const QByteArrayView entry =
+            bytes.sliced(IndexPreamble + qsizetype(i) * IndexEntryBytes, IndexEntryBytes);
         IndexTag tag{asciiField(entry.first(IndexNameBytes)), asciiField(entry.sliced(IndexNameBytes))};
         if (tag.name.isEmpty() || tag.expression.isEmpty())
             return std::nullopt;

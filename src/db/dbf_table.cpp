@@ -103,7 +103,8 @@ struct DbfTable::Impl {
     void requireFieldIndex(int field) const {
         requireOpen();
         if (field < 0 || field >= int(fields.size()))
-            throw VantoroError(QStringLiteral("The table %1 has no field number %2.").arg(fileName).arg(field + 1));
+            throw VantoroError(
+                QStringLiteral("The table %1 has no field number %2.").arg(fileName).arg(field + 1));
     }
 
     // The bytes the field readers see: the edit buffer while editing, else the current record.
@@ -112,7 +113,8 @@ struct DbfTable::Impl {
         if (editing())
             return buffer.constData();
         if (pos < 0)
-            throw VantoroError(QStringLiteral("The table %1 has no current record: it is empty.").arg(fileName));
+            throw VantoroError(
+                QStringLiteral("The table %1 has no current record: it is empty.").arg(fileName));
         return record(ordered[size_t(pos)]);
     }
 
@@ -125,7 +127,8 @@ struct DbfTable::Impl {
 
     void requireWritable() const {
         if (readOnly)
-            throw VantoroError(QStringLiteral("The table %1 cannot be changed: the file is read-only.").arg(fileName));
+            throw VantoroError(
+                QStringLiteral("The table %1 cannot be changed: the file is read-only.").arg(fileName));
     }
 
     // --- the index order ---
@@ -182,7 +185,8 @@ struct DbfTable::Impl {
             // Date keys take 27 bits; packed above the record number they sort as plain integers.
             std::vector<quint64> packed(ordered.size());
             for (size_t i = 0; i < ordered.size(); ++i)
-                packed[i] = quint64(DbfFormat::dateKey(record(ordered[i]) + f.offset)) << 32 | quint32(ordered[i]);
+                packed[i] =
+                    quint64(DbfFormat::dateKey(record(ordered[i]) + f.offset)) << 32 | quint32(ordered[i]);
             if (!std::is_sorted(packed.begin(), packed.end()))
                 std::sort(packed.begin(), packed.end());
             for (size_t i = 0; i < ordered.size(); ++i)
@@ -254,7 +258,8 @@ struct DbfTable::Impl {
             writeAt(fileOffset(r), buffer.constData(), buffer.size());
             writeHeader(quint32(recordCount));
             ordered.erase(ordered.begin() + pos);
-            std::memcpy(records.data() + qsizetype(r) * recordLength, buffer.constData(), size_t(recordLength));
+            std::memcpy(records.data() + qsizetype(r) * recordLength, buffer.constData(),
+                        size_t(recordLength));
             const int p = positionOf(r);
             ordered.insert(ordered.begin() + p, r);
             setPosition(p);
@@ -279,9 +284,10 @@ struct DbfTable::Impl {
     }
 
     [[noreturn]] void tooWide(const DbfField& field, const QString& value) const {
-        throw VantoroError(QStringLiteral("The value %1 does not fit the field %2 of %3 (%4 characters wide).")
-                               .arg(value, field.name, fileName)
-                               .arg(field.width));
+        throw VantoroError(
+            QStringLiteral("The value %1 does not fit the field %2 of %3 (%4 characters wide).")
+                .arg(value, field.name, fileName)
+                .arg(field.width));
     }
 
     QByteArray textBytes(const DbfField& field, const QString& text) const {
@@ -325,8 +331,9 @@ struct DbfTable::Impl {
         for (const DbfFormat::IndexTag& tag : *ours) {
             const auto it = fieldByName.constFind(tag.expression.trimmed().toUpper());
             if (it == fieldByName.constEnd())
-                throw VantoroError(QStringLiteral("The index file %1 orders by %2, which is not a field of %3.")
-                                       .arg(QFileInfo(found).fileName(), tag.expression, fileName));
+                throw VantoroError(
+                    QStringLiteral("The index file %1 orders by %2, which is not a field of %3.")
+                        .arg(QFileInfo(found).fileName(), tag.expression, fileName));
             tags.push_back({tag.name, tag.expression, it.value()});
         }
     }
@@ -366,7 +373,8 @@ struct DbfTable::Impl {
         const qint64 dataSize = qint64(recordCount) * recordLength;
         records.resize(dataSize);
         if (!file.seek(headerLength) || file.read(records.data(), dataSize) != dataSize)
-            throw VantoroError(QStringLiteral("The table %1 could not be read: %2.").arg(fileName, file.errorString()));
+            throw VantoroError(
+                QStringLiteral("The table %1 could not be read: %2.").arg(fileName, file.errorString()));
         liveCount = 0;
         for (int r = 0; r < recordCount; ++r) {
             if (record(r)[0] != DbfFormat::DeletedFlag)
@@ -456,10 +464,16 @@ DbfTable::DbfTable() : d(std::make_unique<Impl>()) {}
 DbfTable::~DbfTable() = default;
 
 void DbfTable::open(const QString& dir, const QString& fileName, bool exclusive) {
+    close();
     const QString found = findInFolder(dir, fileName);
     if (found.isEmpty())
-        throw VantoroError(QStringLiteral("The table %1 does not exist in %2.").arg(fileName, QDir::toNativeSeparators(dir)));
+        throw VantoroError(QStringLiteral("The table %1 does not exist in %2.")
+                               .arg(fileName, QDir::toNativeSeparators(dir)));
     open(found, exclusive);
+}
+
+void DbfTable::open(const QString& dir, const char* fileName, bool exclusive) {
+    open(dir, QString::fromUtf8(fileName), exclusive);
 }
 
 void DbfTable::open(const QString& path, bool exclusive) {
@@ -468,7 +482,8 @@ void DbfTable::open(const QString& path, bool exclusive) {
     const QFileInfo info(path);
     const QString found = findInFolder(info.path(), info.fileName());
     if (found.isEmpty())
-        throw VantoroError(QStringLiteral("The table %1 does not exist.").arg(QDir::toNativeSeparators(path)));
+        throw VantoroError(
+            QStringLiteral("The table %1 does not exist.").arg(QDir::toNativeSeparators(path)));
     try {
         d->load(found);
     } catch (...) {
@@ -580,9 +595,11 @@ bool DbfTable::bof() const {
 void DbfTable::GoToRecord(int recordNumber) {
     d->requireOpen();
     if (recordNumber < 1 || recordNumber > d->recordCount)
-        throw VantoroError(QStringLiteral("The table %1 has no record %2.").arg(d->fileName).arg(recordNumber));
+        throw VantoroError(
+            QStringLiteral("The table %1 has no record %2.").arg(d->fileName).arg(recordNumber));
     if (d->record(recordNumber - 1)[0] == DbfFormat::DeletedFlag)
-        throw VantoroError(QStringLiteral("Record %1 of %2 has been deleted.").arg(recordNumber).arg(d->fileName));
+        throw VantoroError(
+            QStringLiteral("Record %1 of %2 has been deleted.").arg(recordNumber).arg(d->fileName));
     d->leaveRecord();
     d->setPosition(d->positionOf(recordNumber - 1));
 }
@@ -619,26 +636,30 @@ QString DbfTable::DateText(int field) const {
     d->requireFieldIndex(field);
     const DbfField& f = d->fields[size_t(field)];
     if (f.type != 'D')
-        throw VantoroError(QStringLiteral("The field %1 of %2 is not a date field.").arg(f.name, d->fileName));
+        throw VantoroError(
+            QStringLiteral("The field %1 of %2 is not a date field.").arg(f.name, d->fileName));
     const char* bytes = d->current() + f.offset;
     const auto text = DbfFormat::dateText(bytes);
     if (!text)
-        throw VantoroError(QStringLiteral("Record %1 of %2 holds \"%3\" in the date field %4, which is not a date.")
-                               .arg(recordNumber())
-                               .arg(d->fileName, DbfFormat::decode(bytes, f.width), f.name));
+        throw VantoroError(
+            QStringLiteral("Record %1 of %2 holds \"%3\" in the date field %4, which is not a date.")
+                .arg(recordNumber())
+                .arg(d->fileName, DbfFormat::decode(bytes, f.width), f.name));
     return *text;
 }
 
 double DbfTable::fieldNumber(const QString& name) const {
     const DbfField& f = d->fields[size_t(d->requireField(name))];
     if (f.type == 'D')
-        throw VantoroError(QStringLiteral("The field %1 of %2 is not a numeric field.").arg(f.name, d->fileName));
+        throw VantoroError(
+            QStringLiteral("The field %1 of %2 is not a numeric field.").arg(f.name, d->fileName));
     const char* bytes = d->current() + f.offset;
     const auto value = DbfFormat::parseNumber(QByteArrayView(bytes, f.width));
     if (!value)
-        throw VantoroError(QStringLiteral("Record %1 of %2 holds \"%3\" in the field %4, which is not a number.")
-                               .arg(recordNumber())
-                               .arg(d->fileName, DbfFormat::decode(bytes, f.width).trimmed(), f.name));
+        throw VantoroError(
+            QStringLiteral("Record %1 of %2 holds \"%3\" in the field %4, which is not a number.")
+                .arg(recordNumber())
+                .arg(d->fileName, DbfFormat::decode(bytes, f.width).trimmed(), f.name));
     return *value;
 }
 
@@ -683,7 +704,8 @@ void DbfTable::SetField(const QString& name, const QString& text) {
     case 'D': {
         const auto bytes = DbfFormat::storedDate(text);
         if (!bytes)
-            throw VantoroError(QStringLiteral("\"%1\" is not a date for the field %2 of %3.").arg(text, f.name, d->fileName));
+            throw VantoroError(QStringLiteral("\"%1\" is not a date for the field %2 of %3.")
+                                   .arg(text, f.name, d->fileName));
         d->putField(f, *bytes);
         break;
     }
@@ -695,8 +717,8 @@ void DbfTable::SetField(const QString& name, const QString& text) {
         }
         const auto value = DbfFormat::parseNumber(trimmed.toLatin1());
         if (!value)
-            throw VantoroError(
-                QStringLiteral("\"%1\" is not a number for the field %2 of %3.").arg(text, f.name, d->fileName));
+            throw VantoroError(QStringLiteral("\"%1\" is not a number for the field %2 of %3.")
+                                   .arg(text, f.name, d->fileName));
         const auto bytes = DbfFormat::formatNumber(*value, f.width, f.decimals);
         if (!bytes)
             d->tooWide(f, trimmed);
@@ -746,7 +768,8 @@ void DbfTable::setFieldDate(const QString& name, const QString& dateText) {
     const DbfField& f = d->fields[size_t(d->requireField(name))];
     d->requireEditing(f);
     if (f.type != 'D')
-        throw VantoroError(QStringLiteral("The field %1 of %2 is not a date field.").arg(f.name, d->fileName));
+        throw VantoroError(
+            QStringLiteral("The field %1 of %2 is not a date field.").arg(f.name, d->fileName));
     SetField(name, dateText);
 }
 
@@ -758,7 +781,8 @@ void DbfTable::DeleteRecord() {
     }
     d->cancel();
     if (d->pos < 0)
-        throw VantoroError(QStringLiteral("The table %1 has no record to delete: it is empty.").arg(d->fileName));
+        throw VantoroError(
+            QStringLiteral("The table %1 has no record to delete: it is empty.").arg(d->fileName));
     d->requireWritable();
     const int r = d->ordered[size_t(d->pos)];
     const char flag = DbfFormat::DeletedFlag;
@@ -788,14 +812,17 @@ void DbfTable::CreateIndexTag(const QString& tagName, const QString& keyExpressi
     d->requireOpen();
     const QString name = tagName.trimmed().toUpper();
     if (name.isEmpty() || name.size() > DbfFormat::MaxNameLength)
-        throw VantoroError(QStringLiteral("\"%1\" is not a valid index tag name for %2.").arg(tagName, d->fileName));
+        throw VantoroError(
+            QStringLiteral("\"%1\" is not a valid index tag name for %2.").arg(tagName, d->fileName));
     const QString expression = keyExpression.trimmed().toUpper();
     const auto it = d->fieldByName.constFind(expression);
     if (it == d->fieldByName.constEnd())
-        throw VantoroError(QStringLiteral("The index key %1 is not a field of %2.").arg(keyExpression, d->fileName));
+        throw VantoroError(
+            QStringLiteral("The index key %1 is not a field of %2.").arg(keyExpression, d->fileName));
     d->requireWritable();
     std::vector<Impl::Tag> before = d->tags;
-    const auto existing = std::find_if(d->tags.begin(), d->tags.end(), [&](const Impl::Tag& t) { return t.name == name; });
+    const auto existing =
+        std::find_if(d->tags.begin(), d->tags.end(), [&](const Impl::Tag& t) { return t.name == name; });
     if (existing != d->tags.end())
         *existing = {name, expression, it.value()};
     else
@@ -851,8 +878,8 @@ bool DbfTable::Creator::AddField(const QString& fieldName, char type, int width,
     if (name.isEmpty() || !(name[0] >= QLatin1Char('A') && name[0] <= QLatin1Char('Z')))
         return fail(QStringLiteral("a field name starts with a letter"));
     for (QChar c : name) {
-        if (!((c >= QLatin1Char('A') && c <= QLatin1Char('Z')) || (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
-              c == QLatin1Char('_')))
+        if (!((c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
+              (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('_')))
             return fail(QStringLiteral("a field name holds only letters, digits and _"));
     }
     for (const DbfField& f : m_fields) {
@@ -870,7 +897,8 @@ bool DbfTable::Creator::AddField(const QString& fieldName, char type, int width,
         break;
     case 'N':
         if (width < 1 || width > 20 || decimals < 0 || (decimals > 0 && decimals > width - 2))
-            return fail(QStringLiteral("a numeric field is 1 to 20 characters wide, with room for its decimals"));
+            return fail(
+                QStringLiteral("a numeric field is 1 to 20 characters wide, with room for its decimals"));
         break;
     default:
         return fail(QStringLiteral("the type must be C, D or N"));
@@ -909,7 +937,8 @@ bool DbfTable::Creator::CommitCreate() {
     const QFileInfo info(m_path);
     const QString stale = findInFolder(info.path(), indexFileName(info.fileName()));
     if (!stale.isEmpty() && !QFile::remove(stale)) {
-        m_error = QStringLiteral("The old index file %1 could not be removed.").arg(QFileInfo(stale).fileName());
+        m_error =
+            QStringLiteral("The old index file %1 could not be removed.").arg(QFileInfo(stale).fileName());
         return false;
     }
     m_expectedFields = 0;

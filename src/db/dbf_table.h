@@ -36,6 +36,8 @@ public:
     // Vantoro runs as a single instance, so `exclusive` takes no lock; a read-only file opens for
     // reading and refuses changes. After open: order 0, first record, browse state.
     void open(const QString& dir, const QString& fileName, bool exclusive = false);
+    // Without it, open(dir, "CODE.DBF") would pick open(path, bool) through the pointer's truth value.
+    void open(const QString& dir, const char* fileName, bool exclusive = false);
     void open(const QString& path, bool exclusive = false);
     void close();
     bool isOpen() const;
@@ -63,15 +65,15 @@ public:
     bool eof() const;        // Skip ran past the last record
     bool bof() const;        // Skip ran before the first record
     void GoToRecord(int recordNumber);
-    int recordNumber() const; // physical, 1-based; 0 when the table is empty
+    int recordNumber() const;  // physical, 1-based; 0 when the table is empty
     int OrderPosition() const; // 1-based position in the current order; 0 when the table is empty
     bool isDeleted() const;
 
     // Values of the current record (or of the edit buffer while editing). Unknown field names and
     // a read on an empty table throw VantoroError.
-    QString FieldText(const QString& name) const; // character fields blank-padded to their width,
-                                                  // numeric ones as stored, dates as DateText
-    QString DateText(const QString& name) const;  // "MM/DD/YYYY", empty for a blank date
+    QString FieldText(const QString& name) const;  // character fields blank-padded to their width,
+                                                   // numeric ones as stored, dates as DateText
+    QString DateText(const QString& name) const;   // "MM/DD/YYYY", empty for a blank date
     double fieldNumber(const QString& name) const; // numeric (or character) field as a number, 0 for blank
     // The same by field index (0-based, as in fields()), for loops over many records.
     QString FieldText(int field) const;
@@ -87,15 +89,16 @@ public:
     void edit();
     void post();
     void cancel();
-    void SetField(const QString& name, const QString& text);  // text kinds: C, N as text, D as DateText
+    void SetField(const QString& name, const QString& text); // text kinds: C, N as text, D as DateText
     void setFieldInteger(const QString& name, qint64 value);
     void setFieldDouble(const QString& name, double value);
-    void setFieldDate(const QString& name, const QString& dateText); // "MM/DD/YYYY", 2-digit years by epoch 1960
+    void setFieldDate(const QString& name,
+                      const QString& dateText); // "MM/DD/YYYY", 2-digit years by epoch 1960
     void DeleteRecord();
     void Pack();
 
-    Bookmark bookmark() const;          // 0 on an empty table
-    void goToBookmark(Bookmark mark);   // throws when that record was deleted or packed away
+    Bookmark bookmark() const;        // 0 on an empty table
+    void goToBookmark(Bookmark mark); // throws when that record was deleted or packed away
 
     // The production index. A tag's key expression is a field name; keys of character and date
     // fields order by their text, numeric ones by value. The tag list is written to the .NSX.
@@ -116,7 +119,7 @@ class DbfTable::Creator {
 public:
     bool CreateTable(const QString& path, int fieldCount);
     bool AddField(const QString& name, char type, int width, int decimals);
-    bool CommitCreate(); // writes the empty table (and removes a stale .NSX of the same base name)
+    bool CommitCreate();       // writes the empty table (and removes a stale .NSX of the same base name)
     QString errorText() const; // why the last step failed, naming the file
 
 private:

@@ -1,14 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "db/windows1252.h"
 
+#include <array>
+
 namespace {
 
-// 0x80..0x9F; 0 marks the five bytes the code page leaves undefined (kept as the C1 control).
-constexpr char16_t upperControls[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
-};
+// 0x80..0x9F. The five bytes Windows leaves undefined map to the control characters of the
+// same value, so every byte survives a read and a write.
+constexpr std::array<char16_t, 32> upperControls{
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// The byte for a character, or -1 when the code page lacks it.
+int byteFor(char16_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return c;
+    for (size_t k = 0; k < upperControls.size(); ++k) {
+        if (upperControls[k] == c)
+            return static_cast<int>(0x80 + k);
+    }
+    return -1;
+}
 
 } // namespace
 
@@ -19,32 +32,31 @@ QString decode(const char* bytes, qsizetype size) {
     QChar* out = text.data();
     for (qsizetype i = 0; i < size; ++i) {
         const auto byte = static_cast<unsigned char>(bytes[i]);
-        if (byte >= 0x80 && byte <= 0x9F && upperControls[byte - 0x80] != 0)
-            out[i] = QChar(upperControls[byte - 0x80]);
-        else
-            out[i] = QChar(byte);
+        out[i] = byte >= 0x80 && byte < 0xA0 ? QChar(upperControls[byte - 0x80]) : QChar(char16_t(byte));
     }
     return text;
 }
 
-QByteArray encode(const QString& text) {
+bool encode(const QString& text, QByteArray* out, QChar* bad) {
+    out->resize(text.size());
+    char* p = out->data();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const int byte = byteFor(text.at(i).unicode());
+        if (byte < 0) {
+            if (bad)
+                *bad = text.at(i);
+            return false;
+        }
+        p[i] = static_cast<char>(byte);
+    }
+    return true;
+}
+
+QByteArray encodeLossy(const QString& text) {
     QByteArray bytes(text.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text.at(i).unicode();
-        char byte = '?';
-        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
-            byte = static_cast<char>(c);
-        } else {
-            for (int k = 0; k < 32; ++k) {
-                if (upperControls[k] == c && c != 0) {
-                    byte = static_cast<char>(0x80 + k);
-                    break;
-                }
-            }
-            if (c >= 0x80 && c <= 0x9F && upperControls[c - 0x80] == 0)
-                byte = static_cast<char>(c);
-        }
-        bytes[i] = byte;
+        const int byte = byteFor(text.at(i).unicode());
+        bytes[i] = byte < 0 ? '?' : static_cast<char>(byte);
     }
     return bytes;
 }

@@ -11,6 +11,8 @@ QString decode(const char* bytes, qsizetype size);
 inline QString decode(const QByteArray& bytes) {
     return decode(bytes.constData(), bytes.size());
 }
-// Characters the code page lacks become '?'.
-QByteArray encode(const QString& text);
+// False (with the first character the code page lacks in `bad`) when the text cannot be stored.
+bool encode(const QString& text, QByteArray* out, QChar* bad = nullptr);
+// For fixed records that must be written anyway: characters the code page lacks become '?'.
+QByteArray encodeLossy(const QString& text);
 } // namespace Windows1252

@@ -130,7 +130,7 @@ QByteArray LotteryDefinition::toRecord() const {
     for (int k = 0; k < 7; ++k)
         record[OffBonusMatches + k] = BonusMatches[static_cast<size_t>(k)] ? '\1' : '\0';
     for (const StringField& field : stringFields) {
-        const QByteArray text = Windows1252::encode((this->*field.member).left(field.maxLength));
+        const QByteArray text = Windows1252::encodeLossy((this->*field.member).left(field.maxLength));
         record[field.offset] = static_cast<char>(text.size());
         record.replace(field.offset + 1, static_cast<int>(text.size()), text);
     }

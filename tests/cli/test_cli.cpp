@@ -130,6 +130,19 @@ private Q_SLOTS:
         QVERIFY2(broken.err.contains(QStringLiteral("BAD.DBF")), qPrintable(broken.err));
     }
 
+    void printDemoWritesAPdf() {
+        TempHome home;
+        const QString pdf = home.path(QStringLiteral("demo.pdf"));
+        const Run run = cli(home, {"print-demo", "--pdf", pdf, "--lines", "120", "--columns", "2"});
+        QCOMPARE(run.status, 0);
+        QVERIFY(home.readFile(QStringLiteral("demo.pdf")).startsWith("%PDF"));
+        QCOMPARE(cli(home, {"print-demo", "--pdf", pdf, "--lines", "many"}).status, 2);
+        QCOMPARE(cli(home, {"print-demo", "--pdf", home.path(QStringLiteral("no/such/folder/x.pdf")), "--lines", "5",
+                            "--columns", "1"})
+                     .status,
+                 1);
+    }
+
     void newRefusesToEraseWithoutOverwrite() {
         TempHome home;
         const QStringList arguments{"new", "--code", "NJ646", "--type", "7", "--drawn", "6", "--bonus", "0",
