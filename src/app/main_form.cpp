@@ -8,6 +8,8 @@
 #include "db/vantoro_error.h"
 #include "lottery/game_type.h"
 #include "lottery/lottery_files.h"
+#include "lottery/lottery_info_form.h"
+#include "lottery/open_form.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -116,10 +118,10 @@ void TMainForm::buildMenus() {
     QMenu* file = addMenu(QStringLiteral("&File"));
     QMenu* fileNew = file->addMenu(QStringLiteral("&New"));
     fileNew->setObjectName(QStringLiteral("New1"));
-    addItem(fileNew, QStringLiteral("Drawing File..."));
+    QAction* newDrawingFile = addItem(fileNew, QStringLiteral("Drawing File..."));
     addItem(fileNew, QStringLiteral("Wheeling System File..."));
     addItem(fileNew, QStringLiteral("Winnings File..."));
-    addItem(file, QStringLiteral("&Open Drawing File..."), QStringLiteral("Ctrl+O"));
+    QAction* openDrawingFile = addItem(file, QStringLiteral("&Open Drawing File..."), QStringLiteral("Ctrl+O"));
     file->addSeparator();
     QAction* deleteDrawingFile = addItem(file, QStringLiteral("D&elete  Drawing File..."));
     addItem(file, QStringLiteral("&Delete Ticket File..."));
@@ -132,7 +134,7 @@ void TMainForm::buildMenus() {
 
     m_editMenu = addMenu(QStringLiteral("&Edit"));
     addItem(m_editMenu, QStringLiteral("&Drawings..."), QStringLiteral("Ctrl+D"));
-    addItem(m_editMenu, QStringLiteral("&Lottery Info..."));
+    QAction* lotteryInfo = addItem(m_editMenu, QStringLiteral("&Lottery Info..."));
     addItem(m_editMenu, QStringLiteral("&Tickets..."), QStringLiteral("Ctrl+T"));
     addItem(m_editMenu, QStringLiteral("&Wheeling System..."));
     addItem(m_editMenu, QStringLiteral("&Winnings..."), QStringLiteral("Ctrl+W"));
@@ -178,6 +180,9 @@ void TMainForm::buildMenus() {
     help->addSeparator();
     QAction* about = addItem(help, QStringLiteral("&About Vantoro..."));
 
+    connect(newDrawingFile, &QAction::triggered, this, &TMainForm::DrawingFile1Click);
+    connect(openDrawingFile, &QAction::triggered, this, &TMainForm::OpenDrawingFile1Click);
+    connect(lotteryInfo, &QAction::triggered, this, &TMainForm::LotteryInfo1Click);
     connect(deleteDrawingFile, &QAction::triggered, this, &TMainForm::DeleteDrawingFile1Click);
     connect(printSetup, &QAction::triggered, this, &TMainForm::PrintSetup1Click);
     connect(exit, &QAction::triggered, this, &QWidget::close);
@@ -351,6 +356,23 @@ void TMainForm::DeleteDrawingFile1Click() {
                          removeCompanion(base + QStringLiteral(".nsx"));
     Prompts::instance().information(this, deleted ? name + QStringLiteral(" has been deleted.")
                                                   : QStringLiteral("The file could not be deleted."));
+}
+
+void TMainForm::DrawingFile1Click() {
+    m_lottery.NewFileMode = true;
+    TLotteryInfoForm form(m_lottery, this);
+    form.exec();
+}
+
+void TMainForm::OpenDrawingFile1Click() {
+    TOpenForm form(m_lottery, this);
+    form.exec();
+}
+
+void TMainForm::LotteryInfo1Click() {
+    m_lottery.NewFileMode = false;
+    TLotteryInfoForm form(m_lottery, this);
+    form.exec();
 }
 
 void TMainForm::PrintSetup1Click() {

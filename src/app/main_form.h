@@ -51,6 +51,9 @@ private:
     void loadLottery(const QString& fileName);
 
     // Command handlers, named after their menu items.
+    void DrawingFile1Click();
+    void OpenDrawingFile1Click();
+    void LotteryInfo1Click();
     void DeleteDrawingFile1Click();
     void PrintSetup1Click();
     void DrawingCutoff1Click();
