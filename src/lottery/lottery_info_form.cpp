@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -74,6 +75,8 @@ TLotteryInfoForm::TLotteryInfoForm(CurrentLottery& lottery, QWidget* parent)
 
     PageControl1 = new QTabWidget;
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    // All four page tabs in view: the dialog grows to fit them rather than scrolling them.
+    PageControl1->setUsesScrollButtons(false);
     PageControl1->addTab(buildGameInfoPage(), QStringLiteral("Game Info"));
     PageControl1->addTab(buildMoreGameInfoPage(), QStringLiteral("More Game Info"));
     PageControl1->addTab(buildBonusInfoPage(), QStringLiteral("Bonus Info"));
