@@ -27,7 +27,8 @@ std::vector<const CataloguePlace*> chosenPlaces(const CliArgs& args) {
     if (byState) {
         const CataloguePlace* place = LotteryCatalogue::findPlace(args.value(QStringLiteral("state")));
         if (!place || !place->unitedStates)
-            throw UsageError(QStringLiteral("--state takes the name of a state, e.g. \"New York\" or \"District of Columbia\""));
+            throw UsageError(QStringLiteral(
+                "--state takes the name of a state, e.g. \"New York\" or \"District of Columbia\""));
         return {place};
     }
     std::vector<const CataloguePlace*> all;

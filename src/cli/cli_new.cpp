@@ -33,7 +33,8 @@ qint16 countryOption(const CliArgs& args) {
         if (Countries::names().at(i).compare(name.trimmed(), Qt::CaseInsensitive) == 0)
             return static_cast<qint16>(i);
     }
-    throw UsageError(QStringLiteral("--country must be one of: ") + Countries::names().join(QStringLiteral(", ")));
+    throw UsageError(QStringLiteral("--country must be one of: ") +
+                     Countries::names().join(QStringLiteral(", ")));
 }
 
 qint16 stateOption(const CliArgs& args) {
@@ -42,7 +43,8 @@ qint16 stateOption(const CliArgs& args) {
         return 0;
     const int state = States::indexOf(abbreviation);
     if (state <= 0)
-        throw UsageError(QStringLiteral("--state takes a state abbreviation such as AZ, not \"%1\"").arg(abbreviation));
+        throw UsageError(
+            QStringLiteral("--state takes a state abbreviation such as AZ, not \"%1\"").arg(abbreviation));
     return static_cast<qint16>(state);
 }
 
@@ -50,7 +52,8 @@ qint16 stateOption(const CliArgs& args) {
 
 int cliNew(const QStringList& words) {
     const CliArgs args(words, {QStringLiteral("overwrite")});
-    args.allowOnly({QStringLiteral("code"), QStringLiteral("country"), QStringLiteral("state"), QStringLiteral("type"), QStringLiteral("drawn"), QStringLiteral("bonus"),
+    args.allowOnly({QStringLiteral("code"), QStringLiteral("country"), QStringLiteral("state"),
+                    QStringLiteral("type"), QStringLiteral("drawn"), QStringLiteral("bonus"),
                     QStringLiteral("lowest"), QStringLiteral("highest"), QStringLiteral("highest-bonus"),
                     QStringLiteral("description"), QStringLiteral("days"), QStringLiteral("overwrite")});
     LotteryDefinition definition;
@@ -84,7 +87,8 @@ int cliNew(const QStringList& words) {
     if (!args.has(QStringLiteral("code"))) {
         const LotteryCodes::Derivation derivation = LotteryCodes::derive(definition);
         if (derivation.code.isEmpty())
-            throw UsageError(LotteryCodes::noCodeMessage(derivation.problem) + QStringLiteral(" Give --code to name the files."));
+            throw UsageError(LotteryCodes::noCodeMessage(derivation.problem) +
+                             QStringLiteral(" Give --code to name the files."));
         code = derivation.code;
     }
     // The code names files: letters and digits only, so it can never reach outside data/.
@@ -95,9 +99,10 @@ int cliNew(const QStringList& words) {
     const QString dataDir = home.dataDir();
     const QString definitionFile = code + QStringLiteral(".INF");
     if (LotteryFiles::exists(dataDir, definitionFile) && !args.has(QStringLiteral("overwrite"))) {
-        throw VantoroError(QStringLiteral("A file already exists for this lottery (%1). Give --overwrite to erase "
-                                          "all its data and start again.")
-                               .arg(definitionFile));
+        throw VantoroError(
+            QStringLiteral("A file already exists for this lottery (%1). Give --overwrite to erase "
+                           "all its data and start again.")
+                .arg(definitionFile));
     }
     for (const QString& extension : {QStringLiteral(".DBF"), QStringLiteral(".NSX")}) {
         const QString existing = LotteryFiles::find(dataDir, code + extension);
@@ -108,7 +113,8 @@ int cliNew(const QStringList& words) {
     WriteDefinition(existingDefinition.isEmpty() ? dataDir + definitionFile : existingDefinition, definition);
     QString reason;
     if (!DrawingTable::CreateDrawingTable(dataDir, code, definition, &reason))
-        throw VantoroError(QStringLiteral("Could not create the Lotto file.") + QStringLiteral(" (") + reason + QStringLiteral(")"));
+        throw VantoroError(QStringLiteral("Could not create the Lotto file.") + QStringLiteral(" (") +
+                           reason + QStringLiteral(")"));
     cliOut() << code << "\n";
     return 0;
 }

@@ -17,6 +17,7 @@ struct RawCommission {
 // Addresses and telephone numbers are only those the agencies publish themselves (their own web
 // pages, rules or reports; the source is noted per row). Where none was found the field is blank
 // rather than guessed: a wrong address is worse than none.
+// clang-format off
 constexpr RawCommission stateCommissions[] = {
     {"AZ", "Arizona State Lottery", "4740 E. University Dr.", "Phoenix", "85034", "480-921-4400"}, // lottery.az.gov
     {"CA", "California State Lottery", "730 North 10th Street", "Sacramento", "95811", "800-568-8379"}, // calottery.com
@@ -56,10 +57,12 @@ constexpr RawCommission stateCommissions[] = {
     {"WV", "West Virginia Lottery", "P.O. Box 2913", "Charleston", "25330", ""},      // wvlottery.com
     {"WI", "Wisconsin Lottery", "P.O. Box 8941", "Madison", "53708-8941", "608-261-8800"}, // dor.state.wi.us
 };
+// clang-format on
 
 CommissionPreset toPreset(const RawCommission& raw) {
-    return {QString::fromLatin1(raw.name),    QString::fromLatin1(raw.address), QString::fromLatin1(raw.city),
-            QString::fromLatin1(raw.abbreviation), QString::fromLatin1(raw.zipCode), QString::fromLatin1(raw.phone)};
+    return {QString::fromLatin1(raw.name),    QString::fromLatin1(raw.address),
+            QString::fromLatin1(raw.city),    QString::fromLatin1(raw.abbreviation),
+            QString::fromLatin1(raw.zipCode), QString::fromLatin1(raw.phone)};
 }
 
 const QHash<QString, CommissionPreset>& byState() {
@@ -87,7 +90,8 @@ int stateCount() {
 }
 
 const CommissionPreset& pennsylvaniaRevenue() {
-    static const CommissionPreset preset{QStringLiteral("Department of Revenue"), {}, {}, QStringLiteral("PA"), {}, {}};
+    static const CommissionPreset preset{
+        QStringLiteral("Department of Revenue"), {}, {}, QStringLiteral("PA"), {}, {}};
     return preset;
 }
 

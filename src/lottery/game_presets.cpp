@@ -31,10 +31,11 @@ constexpr Matches firstFixed{F, L, L, L, L, L, L};
 constexpr int unitedStates = Countries::UnitedStates;
 constexpr int noState = 0;
 
-GamePreset row(const char* description, int state, bool countryFixed, bool stateFixed, int drawn, bool drawnFixed,
-               int bonus, bool bonusFixed, int highest, bool highestFixed, int lowest, bool lowestFixed, Days days,
-               bool daysFixed, Matches matches, Matches matchesFixed, bool duplicates, bool duplicatesFixed,
-               int highestBonus, bool highestBonusFixed, const CommissionPreset* commission) {
+GamePreset row(const char* description, int state, bool countryFixed, bool stateFixed, int drawn,
+               bool drawnFixed, int bonus, bool bonusFixed, int highest, bool highestFixed, int lowest,
+               bool lowestFixed, Days days, bool daysFixed, Matches matches, Matches matchesFixed,
+               bool duplicates, bool duplicatesFixed, int highestBonus, bool highestBonusFixed,
+               const CommissionPreset* commission) {
     GamePreset preset;
     preset.Description = QString::fromLatin1(description);
     preset.Country = unitedStates;
@@ -66,6 +67,7 @@ const std::vector<GamePreset>& table() {
     static const std::vector<GamePreset> presets = [] {
         const int pa = States::indexOf(QStringLiteral("PA"));
         const int ny = States::indexOf(QStringLiteral("NY"));
+        // clang-format off
         std::vector<GamePreset> rows;
         //            description, state, country fixed, state fixed, drawn, bonus, highest, lowest (value, fixed),
         //            days, days fixed, matches, matches fixed, duplicates, highest bonus, commission
@@ -94,6 +96,7 @@ const std::vector<GamePreset>& table() {
                            noMatches, allFixed, false, F, 0, F, nullptr));
         rows.push_back(row("New York Lucky Day", ny, L, F, 4, F, 1, F, 99, F, 1, F, mondayOnly, F, noMatches, allFixed,
                            true, F, 99, F, &CommissionPresets::newYork()));
+        // clang-format on
         return rows;
     }();
     return presets;
@@ -104,7 +107,8 @@ const std::vector<GamePreset>& table() {
 namespace GamePresets {
 
 const GamePreset* forGameType(int gameType) {
-    if (gameType < 0 || gameType >= GameTypes::Count || gameType == static_cast<int>(GameTypeCode::CardReserved))
+    if (gameType < 0 || gameType >= GameTypes::Count ||
+        gameType == static_cast<int>(GameTypeCode::CardReserved))
         return nullptr;
     return &table().at(static_cast<size_t>(gameType));
 }

@@ -19,6 +19,7 @@ struct RawPlace {
 // The catalogue as the open dialog lists it. Codes are place prefix + regular numbers + highest
 // number for lotto games, prefix + 3/4 (MD3/MD4 for midday) for pick games, prefix + KENO for keno,
 // and fixed codes for the multi-state and card games.
+// clang-format off
 const RawPlace rawCatalogue[] = {
     {"Alabama", true, {}},
     {"Alaska", true, {}},
@@ -311,6 +312,7 @@ const RawPlace rawCatalogue[] = {
         {"British National Lottery", "UK649"},
     }},
 };
+// clang-format on
 
 } // namespace
 

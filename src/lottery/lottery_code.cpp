@@ -44,8 +44,8 @@ Derivation unitedStates(const LotteryDefinition& d) {
             return none(quotedType(d.GameType) +
                         QStringLiteral(" needs 3 or 4 Numbers Drawn (Numbers Drawn is %1)").arg(drawn));
         }
-        const QString midday = d.GameType == static_cast<int>(GameTypeCode::PickMidday) ? QStringLiteral("MD")
-                                                                                         : QString();
+        const QString midday =
+            d.GameType == static_cast<int>(GameTypeCode::PickMidday) ? QStringLiteral("MD") : QString();
         return {state + midday + QString::number(drawn), {}};
     }
     case GameTypeCode::Lotto:
@@ -114,8 +114,8 @@ Derivation derive(const LotteryDefinition& d) {
 }
 
 QString noCodeMessage(const QString& problem) {
-    return QStringLiteral("These settings have no file code, so the lottery's files cannot be named: ") + problem +
-           QStringLiteral(".");
+    return QStringLiteral("These settings have no file code, so the lottery's files cannot be named: ") +
+           problem + QStringLiteral(".");
 }
 
 } // namespace LotteryCodes

@@ -62,8 +62,9 @@ QComboBox* fixedList(const char* name, const QStringList& items) {
 }
 
 QString newFileMessage() {
-    return QStringLiteral("A new Lotto file has been created. Use the Drawings command in the Edit menu to enter the "
-                          "previous drawings.");
+    return QStringLiteral(
+        "A new Lotto file has been created. Use the Drawings command in the Edit menu to enter the "
+        "previous drawings.");
 }
 
 } // namespace
@@ -116,8 +117,8 @@ TLotteryInfoForm::TLotteryInfoForm(CurrentLottery& lottery, QWidget* parent)
     } else {
         m_base = lottery.definition();
         showDefinition(m_base);
-        for (QWidget* structural : std::initializer_list<QWidget*>{GameType, Country, State, NumbersDrawn, BonusNumbers,
-                                                                   HighestNumber, LowestNumber})
+        for (QWidget* structural : std::initializer_list<QWidget*>{GameType, Country, State, NumbersDrawn,
+                                                                   BonusNumbers, HighestNumber, LowestNumber})
             structural->setEnabled(false);
     }
     GameType->setFocus();
@@ -353,8 +354,9 @@ void TLotteryInfoForm::OKBtnClick() {
         const LotteryCodes::Derivation derivation = LotteryCodes::derive(definition);
         if (derivation.code.isEmpty()) {
             // Without a code the files would have no name; the user can change the settings and try again.
-            Prompts::instance().information(this, LotteryCodes::noCodeMessage(derivation.problem) +
-                                                      QStringLiteral(" Change these settings and press OK again."));
+            Prompts::instance().information(this,
+                                            LotteryCodes::noCodeMessage(derivation.problem) +
+                                                QStringLiteral(" Change these settings and press OK again."));
             return;
         }
         m_code = derivation.code;
@@ -371,9 +373,10 @@ bool TLotteryInfoForm::writeNewLottery(const LotteryDefinition& definition) {
     const QString dataDir = m_lottery.DataDir();
     const QString infFile = m_code + QStringLiteral(".INF");
     if (LotteryFiles::exists(dataDir, infFile)) {
-        if (!Prompts::instance().confirm(this, QStringLiteral("A file already exists for this lottery. If you "
-                                                              "continue, all data in the file will be erased. Do you "
-                                                              "wish to continue?")))
+        if (!Prompts::instance().confirm(
+                this, QStringLiteral("A file already exists for this lottery. If you "
+                                     "continue, all data in the file will be erased. Do you "
+                                     "wish to continue?")))
             return false;
         // The old table may be the one that is open.
         if (m_lottery.isOpen() &&
@@ -382,7 +385,8 @@ bool TLotteryInfoForm::writeNewLottery(const LotteryDefinition& definition) {
         for (const QString& extension : {QStringLiteral(".DBF"), QStringLiteral(".NSX")}) {
             const QString existing = LotteryFiles::find(dataDir, m_code + extension);
             if (!existing.isEmpty() && !QFile::remove(existing)) {
-                Prompts::instance().error(this, QStringLiteral("The file %1 could not be deleted.").arg(m_code + extension));
+                Prompts::instance().error(
+                    this, QStringLiteral("The file %1 could not be deleted.").arg(m_code + extension));
                 return false;
             }
         }

@@ -25,14 +25,14 @@ constexpr int OpenHelp = 121;
 constexpr int ArizonaRow = 2;
 
 // Where drawing files come from in Vantoro: the results the lotteries publish, imported.
-const char* const whereToGetDrawings =
-    " To bring a drawing file up to date, import the results your lottery publishes (a CSV file with the date "
-    "and the numbers of each drawing) into it.";
+const char* const whereToGetDrawings = " To bring a drawing file up to date, import the results your lottery "
+                                       "publishes (a CSV file with the date "
+                                       "and the numbers of each drawing) into it.";
 
 QString missingMessage(const QString& fileName) {
     return QStringLiteral("Could not find the file ") + fileName +
-           QStringLiteral(". Choose NEW DRAWING FILE in the FILE menu to create a ") + QStringLiteral("file.") +
-           QString::fromLatin1(whereToGetDrawings);
+           QStringLiteral(". Choose NEW DRAWING FILE in the FILE menu to create a ") +
+           QStringLiteral("file.") + QString::fromLatin1(whereToGetDrawings);
 }
 
 QPushButton* button(const char* name, const QString& text) {

@@ -64,7 +64,8 @@ private Q_SLOTS:
             QCOMPARE(panel(form, "TotDrawings"), QStringLiteral("Total Drawings: 0"));
             QCOMPARE(panel(form, "LastDrawing"), QStringLiteral("Last Drawing: "));
             QCOMPARE(panel(form, "DrawingCutoff"), QStringLiteral("Drawing Cutoff: 0"));
-            QVERIFY(menuEnabled(form, "Edit1") && menuEnabled(form, "Statistics1") && menuEnabled(form, "Play1"));
+            QVERIFY(menuEnabled(form, "Edit1") && menuEnabled(form, "Statistics1") &&
+                    menuEnabled(form, "Play1"));
             QVERIFY(item(form, "SmartNumbers1")->isEnabled());
         }
         // The next start: the settings name no lottery, so it is opened from the catalogue.
@@ -93,8 +94,11 @@ private Q_SLOTS:
         TempHome home;
         ScriptedPrompts prompts;
         home.writeFile(QStringLiteral("vantoro.ini"), "[GENERAL]\r\nLOTTERY=CA539.DBF\r\n");
-        LotteryBuilder(home.dataDir(), QStringLiteral("CA539")).numbers(5, 39).description(QStringLiteral("Fantasy"))
-            .drawings(2).build();
+        LotteryBuilder(home.dataDir(), QStringLiteral("CA539"))
+            .numbers(5, 39)
+            .description(QStringLiteral("Fantasy"))
+            .drawings(2)
+            .build();
         TMainForm form(home.dir());
         form.FormActivate();
         QCOMPARE(form.windowTitle(), QStringLiteral("Vantoro - Fantasy"));
@@ -127,8 +131,8 @@ private Q_SLOTS:
         QVERIFY(*seen);
         QCOMPARE(form.lottery().LotteryFile(), QStringLiteral("DEQ.DBF"));
         QVERIFY(menuEnabled(form, "Edit1"));
-        for (const char* name : {"RepeatingPairsChart1", "RepeatingTriplesChart1", "DrawingSummaryChartGraph1",
-                                 "SmartNumbers1"})
+        for (const char* name :
+             {"RepeatingPairsChart1", "RepeatingTriplesChart1", "DrawingSummaryChartGraph1", "SmartNumbers1"})
             QVERIFY2(!item(form, name)->isEnabled(), name);
     }
 };

@@ -24,10 +24,11 @@
 
 namespace {
 
-const QString createdMessage = QStringLiteral(
-    "A new Lotto file has been created. Use the Drawings command in the Edit menu to enter the previous drawings.");
-const QString overwriteQuestion = QStringLiteral("A file already exists for this lottery. If you continue, all data "
-                                                 "in the file will be erased. Do you wish to continue?");
+const QString createdMessage = QStringLiteral("A new Lotto file has been created. Use the Drawings command "
+                                              "in the Edit menu to enter the previous drawings.");
+const QString overwriteQuestion =
+    QStringLiteral("A file already exists for this lottery. If you continue, all data "
+                   "in the file will be erased. Do you wish to continue?");
 
 // What a user does: pick from a list, which runs the handlers of a real choice.
 void choose(QComboBox* list, int index) {
@@ -47,7 +48,8 @@ QString bits(const std::array<QCheckBox*, 7>& boxes, bool enabledState) {
 }
 
 std::array<QCheckBox*, 7> daysOf(const TLotteryInfoForm& form) {
-    return {form.Sunday, form.Monday, form.Tuesday, form.Wednesday, form.Thursday, form.Friday, form.Saturday};
+    return {form.Sunday,   form.Monday, form.Tuesday, form.Wednesday,
+            form.Thursday, form.Friday, form.Saturday};
 }
 
 QString layoutOf(const QString& path) {
@@ -117,9 +119,9 @@ private Q_SLOTS:
         QTest::addColumn<int>("type");
         QTest::addColumn<QString>("description");
         QTest::addColumn<QString>("state");
-        QTest::addColumn<QString>("counts");  // drawn/bonus/highest/lowest
-        QTest::addColumn<QString>("fixed");   // country, state, drawn, bonus, highest, lowest: F fixed, - free
-        QTest::addColumn<QString>("days");    // Sunday first
+        QTest::addColumn<QString>("counts"); // drawn/bonus/highest/lowest
+        QTest::addColumn<QString>("fixed");  // country, state, drawn, bonus, highest, lowest: F fixed, - free
+        QTest::addColumn<QString>("days");   // Sunday first
         QTest::addColumn<bool>("daysFixed");
         QTest::addColumn<QString>("matches"); // 0 .. 6
         QTest::addColumn<QString>("matchesFixed");
@@ -128,32 +130,80 @@ private Q_SLOTS:
         QTest::addColumn<int>("highestBonus");
         QTest::addColumn<bool>("highestBonusFixed");
         QTest::addColumn<QString>("commission");
-        QTest::newRow("big game") << 0 << "Big Game" << "" << "6/1/50/1" << "FFFFFF" << "0000010" << true << "1111110"
+        QTest::newRow("big game") << 0 << "Big Game"
+                                  << ""
+                                  << "6/1/50/1"
+                                  << "FFFFFF"
+                                  << "0000010" << true << "1111110"
                                   << "1111111" << true << true << 25 << true << "";
-        QTest::newRow("daily millions") << 1 << "Daily Millions" << "" << "6/0/21/1" << "FFFFFF" << "1111111" << true
-                                        << "0000000" << "1111111" << false << true << 0 << true << "";
-        QTest::newRow("keno") << 3 << "Keno" << "" << "20/0/60/1" << "F--F-F" << "0111111" << false << "0000000"
+        QTest::newRow("daily millions") << 1 << "Daily Millions"
+                                        << ""
+                                        << "6/0/21/1"
+                                        << "FFFFFF"
+                                        << "1111111" << true << "0000000"
+                                        << "1111111" << false << true << 0 << true << "";
+        QTest::newRow("keno") << 3 << "Keno"
+                              << ""
+                              << "20/0/60/1"
+                              << "F--F-F"
+                              << "0111111" << false << "0000000"
                               << "1111111" << false << true << 0 << true << "";
-        QTest::newRow("keystone") << 4 << "Pensylvania Keystone" << "PA" << "7/1/33/1" << "FFFFFF" << "0000001" << true
-                                  << "1111111" << "1111111" << true << true << 33 << true << "Department of Revenue";
-        QTest::newRow("daily pick") << 5 << "Daily Lotto" << "" << "3/0/9/0" << "---FFF" << "1111111" << false
-                                    << "0000000" << "1111111" << false << true << 0 << true << "";
-        QTest::newRow("midday pick") << 6 << "Midday Daily Lotto" << "" << "3/0/9/0" << "---FFF" << "0111111" << false
-                                     << "0000000" << "1111111" << false << true << 0 << true << "";
-        QTest::newRow("lotto") << 7 << "Lotto" << "" << "6/0/49/1" << "-----F" << "0000000" << false << "0000000"
+        QTest::newRow("keystone") << 4 << "Pensylvania Keystone"
+                                  << "PA"
+                                  << "7/1/33/1"
+                                  << "FFFFFF"
+                                  << "0000001" << true << "1111111"
+                                  << "1111111" << true << true << 33 << true << "Department of Revenue";
+        QTest::newRow("daily pick") << 5 << "Daily Lotto"
+                                    << ""
+                                    << "3/0/9/0"
+                                    << "---FFF"
+                                    << "1111111" << false << "0000000"
+                                    << "1111111" << false << true << 0 << true << "";
+        QTest::newRow("midday pick") << 6 << "Midday Daily Lotto"
+                                     << ""
+                                     << "3/0/9/0"
+                                     << "---FFF"
+                                     << "0111111" << false << "0000000"
+                                     << "1111111" << false << true << 0 << true << "";
+        QTest::newRow("lotto") << 7 << "Lotto"
+                               << ""
+                               << "6/0/49/1"
+                               << "-----F"
+                               << "0000000" << false << "0000000"
                                << "0000000" << false << false << 0 << false << "";
-        QTest::newRow("powerball") << 8 << "Powerball" << "" << "6/1/45/1" << "-FFFFF" << "0001001" << true
-                                   << "1111110" << "1111111" << true << true << 45 << true
+        QTest::newRow("powerball") << 8 << "Powerball"
+                                   << ""
+                                   << "6/1/45/1"
+                                   << "-FFFFF"
+                                   << "0001001" << true << "1111110"
+                                   << "1111111" << true << true << 45 << true
                                    << "Multi-state Lottery Association";
-        QTest::newRow("quinto") << 9 << "Quinto" << "" << "5/0/52/1" << "--FFFF" << "0000000" << false << "0000000"
+        QTest::newRow("quinto") << 9 << "Quinto"
+                                << ""
+                                << "5/0/52/1"
+                                << "--FFFF"
+                                << "0000000" << false << "0000000"
                                 << "1111111" << false << true << 0 << true << "";
-        QTest::newRow("tri-state") << 10 << "Tri-State" << "" << "7/1/42/1" << "-F----" << "0001001" << false
-                                   << "0000010" << "1000000" << false << false << 42 << false
+        QTest::newRow("tri-state") << 10 << "Tri-State"
+                                   << ""
+                                   << "7/1/42/1"
+                                   << "-F----"
+                                   << "0001001" << false << "0000010"
+                                   << "1000000" << false << false << 42 << false
                                    << "Tri-State Lottery Commission";
-        QTest::newRow("tri-west") << 11 << "Tri-West Lotto" << "" << "6/0/33/1" << "-F-FFF" << "0001001" << true
-                                  << "0000000" << "1111111" << false << true << 0 << true << "";
-        QTest::newRow("lucky day") << 12 << "New York Lucky Day" << "NY" << "4/1/99/1" << "-FFFFF" << "0100000" << true
-                                   << "0000000" << "1111111" << true << true << 99 << true << "New York Lottery";
+        QTest::newRow("tri-west") << 11 << "Tri-West Lotto"
+                                  << ""
+                                  << "6/0/33/1"
+                                  << "-F-FFF"
+                                  << "0001001" << true << "0000000"
+                                  << "1111111" << false << true << 0 << true << "";
+        QTest::newRow("lucky day") << 12 << "New York Lucky Day"
+                                   << "NY"
+                                   << "4/1/99/1"
+                                   << "-FFFFF"
+                                   << "0100000" << true << "0000000"
+                                   << "1111111" << true << true << 99 << true << "New York Lottery";
     }
 
     void gameTypePresets() {
@@ -191,8 +241,9 @@ private Q_SLOTS:
                      .arg(form.LowestNumber->value()),
                  counts);
         QString fixedNow;
-        for (const QWidget* control : std::initializer_list<const QWidget*>{
-                 form.Country, form.State, form.NumbersDrawn, form.BonusNumbers, form.HighestNumber, form.LowestNumber})
+        for (const QWidget* control :
+             std::initializer_list<const QWidget*>{form.Country, form.State, form.NumbersDrawn,
+                                                   form.BonusNumbers, form.HighestNumber, form.LowestNumber})
             fixedNow += control->isEnabled() ? QLatin1Char('-') : QLatin1Char('F');
         QCOMPARE(fixedNow, fixed);
         QCOMPARE(bits(daysOf(form), false), days);
@@ -277,15 +328,16 @@ private Q_SLOTS:
         QCOMPARE(form.result(), int(QDialog::Accepted));
         QCOMPARE(form.lotteryCode(), QStringLiteral("PB545"));
         QCOMPARE(f.prompts.shown, QStringList{createdMessage});
-        QCOMPARE(filesIn(f.home), (QStringList{"CN649.DBF", "CN649.INF", "CN649.NSX", "PB545.DBF", "PB545.INF",
-                                               "PB545.NSX"}));
+        QCOMPARE(filesIn(f.home),
+                 (QStringList{"CN649.DBF", "CN649.INF", "CN649.NSX", "PB545.DBF", "PB545.INF", "PB545.NSX"}));
         QCOMPARE(layoutOf(f.home.dataDir() + QStringLiteral("PB545.DBF")),
                  QStringLiteral("DRAWDATE 8, P1 2, P2 2, P3 2, P4 2, P5 2, P6 2"));
         QVERIFY(QFileInfo(f.home.dataDir() + QStringLiteral("PB545.NSX")).size() > 0);
         QCOMPARE(f.lottery.LotteryFile(), QStringLiteral("PB545.DBF"));
         QCOMPARE(f.lottery.caption(), QStringLiteral("Vantoro - Powerball"));
-        QCOMPARE(f.lottery.statusTexts(), (QStringList{"Total Drawings: 0", "Last Drawing: ", "Hot Number Cutoff:",
-                                                       "Drawing Cutoff: 0"}));
+        QCOMPARE(
+            f.lottery.statusTexts(),
+            (QStringList{"Total Drawings: 0", "Last Drawing: ", "Hot Number Cutoff:", "Drawing Cutoff: 0"}));
         QVERIFY(changed.count() > 0);
         LotteryDefinition stored;
         ReadDefinition(f.home.dataDir() + QStringLiteral("PB545.INF"), stored);
@@ -317,7 +369,8 @@ private Q_SLOTS:
         choose(form.GameType, static_cast<int>(GameTypeCode::PickDaily));
         form.OKBtn->click();
         QCOMPARE(form.lotteryCode(), QStringLiteral("3"));
-        QCOMPARE(layoutOf(f.home.dataDir() + QStringLiteral("3.DBF")), QStringLiteral("DRAWDATE 8, P1 1, P2 1, P3 1"));
+        QCOMPARE(layoutOf(f.home.dataDir() + QStringLiteral("3.DBF")),
+                 QStringLiteral("DRAWDATE 8, P1 1, P2 1, P3 1"));
     }
 
     void settingsWithoutACodeAreRefusedAndTheDialogStays_data() {
@@ -346,7 +399,8 @@ private Q_SLOTS:
         form.NumbersDrawn->setValue(drawn);
         form.OKBtn->click();
         QCOMPARE(f.prompts.shown.size(), 1);
-        QVERIFY2(f.prompts.shown.first().contains(QStringLiteral("no file code")), qPrintable(f.prompts.shown.first()));
+        QVERIFY2(f.prompts.shown.first().contains(QStringLiteral("no file code")),
+                 qPrintable(f.prompts.shown.first()));
         QVERIFY2(f.prompts.shown.first().contains(named), qPrintable(f.prompts.shown.first()));
         QVERIFY(form.isVisible());
         QCOMPARE(form.result(), 0);
@@ -407,7 +461,8 @@ private Q_SLOTS:
         choose(form.GameType, static_cast<int>(GameTypeCode::Powerball));
         form.OKBtn->click();
         QCOMPARE(f.prompts.shown.size(), 1);
-        QVERIFY2(f.prompts.shown.first().contains(QStringLiteral("PB545.INF")), qPrintable(f.prompts.shown.first()));
+        QVERIFY2(f.prompts.shown.first().contains(QStringLiteral("PB545.INF")),
+                 qPrintable(f.prompts.shown.first()));
         QCOMPARE(form.result(), int(QDialog::Rejected));
         QVERIFY(!f.lottery.isOpen());
     }
@@ -430,7 +485,8 @@ private Q_SLOTS:
         open.LotteryList->setCurrentRow(0); // Arizona: Powerball
         open.OK->click();
         QCOMPARE(f.prompts.shown.size(), 1);
-        QVERIFY2(f.prompts.shown.first().startsWith(QStringLiteral("Could not find the file PB545.NSX. Choose NEW")),
+        QVERIFY2(f.prompts.shown.first().startsWith(
+                     QStringLiteral("Could not find the file PB545.NSX. Choose NEW")),
                  qPrintable(f.prompts.shown.first()));
         QVERIFY(!f.lottery.isOpen());
     }
@@ -451,9 +507,9 @@ private Q_SLOTS:
         QCOMPARE(form.windowTitle(), QStringLiteral("Edit Lottery Info"));
         QCOMPARE(form.Description->text(), QStringLiteral("Arizona Lotto"));
         QCOMPARE(form.State->currentText(), QStringLiteral("AZ"));
-        for (QWidget* structural : std::initializer_list<QWidget*>{form.GameType, form.Country, form.State,
-                                                                   form.NumbersDrawn, form.BonusNumbers,
-                                                                   form.HighestNumber, form.LowestNumber})
+        for (QWidget* structural :
+             std::initializer_list<QWidget*>{form.GameType, form.Country, form.State, form.NumbersDrawn,
+                                             form.BonusNumbers, form.HighestNumber, form.LowestNumber})
             QVERIFY2(!structural->isEnabled(), qPrintable(structural->objectName()));
         QVERIFY(form.Description->isEnabled() && form.Monday->isEnabled() && form.HighestBonus->isEnabled() &&
                 form.CommissionName->isEnabled());

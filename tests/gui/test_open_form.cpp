@@ -28,8 +28,11 @@ struct Fixture {
     Fixture() {
         lottery.setHomeDir(home.dir());
         // A lottery is open before the dialog; refusals must leave it so.
-        LotteryBuilder(home.dataDir(), QStringLiteral("CN649")).numbers(6, 49).description(QStringLiteral("Canada"))
-            .drawings(12).build();
+        LotteryBuilder(home.dataDir(), QStringLiteral("CN649"))
+            .numbers(6, 49)
+            .description(QStringLiteral("Canada"))
+            .drawings(12)
+            .build();
         lottery.LoadLottery(QStringLiteral("CN649.DBF"));
     }
     void selectPlace(TOpenForm& form, const QString& place) {
@@ -74,8 +77,8 @@ private Q_SLOTS:
         TOpenForm form(f.lottery);
         form.UnitedStates->click();
         QVERIFY(!form.UnitedStates->isChecked());
-        QCOMPARE(itemsOf(form.StateList), (QStringList{"Australia", "Canada", "Germany", "Ireland", "New Zealand",
-                                                       "Spain", "United Kingdom"}));
+        QCOMPARE(itemsOf(form.StateList), (QStringList{"Australia", "Canada", "Germany", "Ireland",
+                                                       "New Zealand", "Spain", "United Kingdom"}));
         QCOMPARE(form.StateList->currentItem()->text(), QStringLiteral("Australia"));
         QCOMPARE(itemsOf(form.LotteryList),
                  (QStringList{"Australian Tatts Lotto", "Australian Lotto 1", "Australian Powerball"}));
@@ -92,7 +95,8 @@ private Q_SLOTS:
         QTest::newRow("maine") << "Maine" << triState;
         QTest::newRow("vermont") << "Vermont" << triState;
         QTest::newRow("new hampshire") << "New Hampshire"
-                                       << (QStringList(triState) << "New Hampshire Cash Lotto" << "Powerball");
+                                       << (QStringList(triState) << "New Hampshire Cash Lotto"
+                                                                 << "Powerball");
         QTest::newRow("nevada") << "Nevada" << QStringList{};
         QTest::newRow("new mexico") << "New Mexico" << QStringList{"Powerball", "Daily Millions"};
     }
@@ -118,7 +122,8 @@ private Q_SLOTS:
         QTest::newRow("a state without lotteries") << "Utah" << -1 << QStringList{} << "";
         QTest::newRow("no table") << "Arizona" << 1 << QStringList{} << "AZ642.DBF";
         QTest::newRow("no index") << "Arizona" << 1 << QStringList{"AZ642.DBF"} << "AZ642.NSX";
-        QTest::newRow("no definition") << "Arizona" << 1 << QStringList{"AZ642.DBF", "AZ642.NSX"} << "AZ642.INF";
+        QTest::newRow("no definition")
+            << "Arizona" << 1 << QStringList{"AZ642.DBF", "AZ642.NSX"} << "AZ642.INF";
         QTest::newRow("a definition alone") << "Arizona" << 1 << QStringList{"AZ642.INF"} << "AZ642.DBF";
     }
 
@@ -137,8 +142,10 @@ private Q_SLOTS:
         form.OK->click();
         QCOMPARE(f.prompts.shown.size(), 1);
         const QString message = f.prompts.shown.first();
-        QVERIFY2(message.startsWith(QStringLiteral("Could not find the file ") + missing + choose), qPrintable(message));
-        QVERIFY2(message.contains(QStringLiteral("import the results your lottery publishes")), qPrintable(message));
+        QVERIFY2(message.startsWith(QStringLiteral("Could not find the file ") + missing + choose),
+                 qPrintable(message));
+        QVERIFY2(message.contains(QStringLiteral("import the results your lottery publishes")),
+                 qPrintable(message));
         QVERIFY(!form.isVisible());
         f.expectPreviousLotteryOpen();
         QVERIFY(!QFileInfo::exists(f.home.path(QStringLiteral("vantoro.ini"))));
@@ -155,8 +162,11 @@ private Q_SLOTS:
         Fixture f;
         f.home.writeFile(QStringLiteral("vantoro.ini"), "[GENERAL]\nLOTTERY=CN649.DBF\nHOTCUTOFF=12\n");
         const QByteArray settingsBefore = f.home.readFile(QStringLiteral("vantoro.ini"));
-        LotteryBuilder(f.home.dataDir(), QStringLiteral("PB545")).numbers(6, 45, 1, 8)
-            .description(QStringLiteral("Powerball")).drawings(3).build();
+        LotteryBuilder(f.home.dataDir(), QStringLiteral("PB545"))
+            .numbers(6, 45, 1, 8)
+            .description(QStringLiteral("Powerball"))
+            .drawings(3)
+            .build();
         TOpenForm form(f.lottery);
         form.LotteryList->setCurrentRow(0);
         QCOMPARE(form.selectedFile(), QStringLiteral("PB545.DBF"));
@@ -209,8 +219,9 @@ private Q_SLOTS:
         f.prompts.fileNames = {f.home.dataDir() + QStringLiteral("MINE.DBF")};
         form.BrowseButton->click();
         QCOMPARE(f.prompts.shown.size(), 1);
-        QVERIFY2(f.prompts.shown.first().startsWith(QStringLiteral("Could not find the file MINE.INF") + choose),
-                 qPrintable(f.prompts.shown.first()));
+        QVERIFY2(
+            f.prompts.shown.first().startsWith(QStringLiteral("Could not find the file MINE.INF") + choose),
+            qPrintable(f.prompts.shown.first()));
         QVERIFY(form.isVisible());
         f.expectPreviousLotteryOpen();
     }

@@ -39,13 +39,13 @@ private Q_SLOTS:
                 empty << place.name;
         }
         QCOMPARE(empty, (QStringList{"Alabama", "Alaska", "Arkansas", "Hawaii", "Mississippi", "Nevada",
-                                     "North Carolina", "North Dakota", "Oklahoma", "South Carolina", "Tennessee",
-                                     "Utah", "Wyoming"}));
+                                     "North Carolina", "North Dakota", "Oklahoma", "South Carolina",
+                                     "Tennessee", "Utah", "Wyoming"}));
     }
 
     void triStateGamesAreTheSameInItsThreeStates() {
-        const QStringList triState{"Tri-State Megabucks=TS642", "Tri-State 5 Card Cash=TS531", "Tri-State Pick-3=TS3",
-                                   "Tri-State Pick-4=TS4"};
+        const QStringList triState{"Tri-State Megabucks=TS642", "Tri-State 5 Card Cash=TS531",
+                                   "Tri-State Pick-3=TS3", "Tri-State Pick-4=TS4"};
         QCOMPARE(lines(*LotteryCatalogue::findPlace(QStringLiteral("Maine"))), triState);
         QCOMPARE(lines(*LotteryCatalogue::findPlace(QStringLiteral("Vermont"))), triState);
         QCOMPARE(lines(*LotteryCatalogue::findPlace(QStringLiteral("New Hampshire"))).mid(0, 4), triState);

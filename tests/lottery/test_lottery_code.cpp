@@ -48,7 +48,8 @@ private Q_SLOTS:
         QTest::newRow("lotto 6/46") << US << "NJ" << 7 << 6 << 0 << 46 << "NJ646";
         QTest::newRow("lotto 5/39") << US << "CA" << 7 << 5 << 0 << 39 << "CA539";
         QTest::newRow("lotto 7 of 47 counts regular numbers") << US << "OH" << 7 << 8 << 1 << 47 << "OH747";
-        QTest::newRow("lotto highest below ten has no leading zero") << US << "TX" << 7 << 5 << 0 << 9 << "TX59";
+        QTest::newRow("lotto highest below ten has no leading zero")
+            << US << "TX" << 7 << 5 << 0 << 9 << "TX59";
         QTest::newRow("lotto without a state") << US << "" << 7 << 6 << 0 << 49 << "649";
         QTest::newRow("powerball ignores the counts") << US << "AZ" << 8 << 6 << 1 << 45 << "PB545";
         QTest::newRow("quinto in Delaware") << US << "DE" << 9 << 5 << 0 << 52 << "DEQ";
@@ -71,7 +72,8 @@ private Q_SLOTS:
         QTest::newRow("new zealand") << 4 << "" << 7 << 6 << 0 << 40 << "NZ640";
         QTest::newRow("spain") << 5 << "" << 7 << 6 << 0 << 49 << "SP649";
         QTest::newRow("united kingdom") << 7 << "" << 7 << 6 << 0 << 49 << "UK649";
-        QTest::newRow("a state does not reach another country") << 7 << "NY" << 3 << 20 << 0 << 80 << "UK2080";
+        QTest::newRow("a state does not reach another country")
+            << 7 << "NY" << 3 << 20 << 0 << 80 << "UK2080";
     }
 
     void derive() {
@@ -102,7 +104,8 @@ private Q_SLOTS:
         QTest::newRow("lotto of 4 regular") << US << "NJ" << 7 << 5 << 1 << "Bonus Numbers is 1";
         QTest::newRow("lotto of 8") << US << "NJ" << 7 << 8 << 0 << "Numbers Drawn is 8";
         QTest::newRow("tri-state of 7 regular") << US << "" << 10 << 7 << 0 << "Tri-State";
-        QTest::newRow("tri-state of 4 regular and a bonus") << US << "" << 10 << 5 << 1 << "Bonus Numbers is 1";
+        QTest::newRow("tri-state of 4 regular and a bonus")
+            << US << "" << 10 << 5 << 1 << "Bonus Numbers is 1";
         QTest::newRow("keno without a state") << US << "" << 3 << 20 << 0 << "Keno";
         QTest::newRow("unknown country") << 8 << "" << 7 << 6 << 0 << "Country 8";
         QTest::newRow("unknown game type") << US << "" << 13 << 6 << 0 << "Game Type 13";
@@ -141,7 +144,8 @@ private Q_SLOTS:
         QCOMPARE(CommissionPresets::stateCount(), 37);
         QVERIFY(!CommissionPresets::forState(QString()));
         QVERIFY(!CommissionPresets::forState(QStringLiteral("AL")));
-        QCOMPARE(CommissionPresets::forState(QStringLiteral("in"))->name, QStringLiteral("The Hoosier Lottery"));
+        QCOMPARE(CommissionPresets::forState(QStringLiteral("in"))->name,
+                 QStringLiteral("The Hoosier Lottery"));
     }
 
     void applyingAPresetClearsFaxMailAndWeb() {
