@@ -10,6 +10,7 @@
 #include "lottery/lottery_files.h"
 #include "lottery/lottery_info_form.h"
 #include "lottery/open_form.h"
+#include "report/report_system.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -70,7 +71,7 @@ constexpr ToolButton ToolButtons[] = {
 
 TMainForm::TMainForm(const QString& homeDir, const QStringList& arguments, QWidget* parent)
     : QMainWindow(parent), m_settingsPath(QDir(homeDir).filePath(QStringLiteral("vantoro.ini"))),
-      m_arguments(arguments), m_printer(std::make_unique<QPrinter>()) {
+      m_arguments(arguments) {
     setObjectName(QStringLiteral("MainForm"));
     // The bars are shown and hidden by the Options menu only, so its check marks stay true.
     setContextMenuPolicy(Qt::PreventContextMenu);
@@ -376,7 +377,7 @@ void TMainForm::LotteryInfo1Click() {
 }
 
 void TMainForm::PrintSetup1Click() {
-    QPrintDialog dialog(m_printer.get(), this);
+    QPrintDialog dialog(&ReportSystem::printer(), this);
     dialog.setWindowTitle(QStringLiteral("Print Setup"));
     dialog.exec();
 }
