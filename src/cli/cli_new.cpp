@@ -9,8 +9,8 @@
 #include "lottery/game_type.h"
 #include "lottery/lottery_code.h"
 #include "lottery/lottery_files.h"
+#include "lottery/new_lottery.h"
 
-#include <QFile>
 #include <QRegularExpression>
 
 namespace {
@@ -104,13 +104,8 @@ int cliNew(const QStringList& words) {
                            "all its data and start again.")
                 .arg(definitionFile));
     }
-    for (const QString& extension : {QStringLiteral(".DBF"), QStringLiteral(".NSX")}) {
-        const QString existing = LotteryFiles::find(dataDir, code + extension);
-        if (!existing.isEmpty() && !QFile::remove(existing))
-            throw VantoroError(QStringLiteral("The file %1 could not be deleted.").arg(code + extension));
-    }
-    const QString existingDefinition = LotteryFiles::find(dataDir, definitionFile);
-    WriteDefinition(existingDefinition.isEmpty() ? dataDir + definitionFile : existingDefinition, definition);
+    NewLottery::removeTable(dataDir, code);
+    NewLottery::writeDefinition(dataDir, code, definition);
     QString reason;
     if (!DrawingTable::CreateDrawingTable(dataDir, code, definition, &reason))
         throw VantoroError(QStringLiteral("Could not create the Lotto file.") + QStringLiteral(" (") +

@@ -11,10 +11,10 @@
 #include "lottery/game_type.h"
 #include "lottery/lottery_code.h"
 #include "lottery/lottery_files.h"
+#include "lottery/new_lottery.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -371,8 +371,8 @@ void TLotteryInfoForm::OKBtnClick() {
 
 bool TLotteryInfoForm::writeNewLottery(const LotteryDefinition& definition) {
     const QString dataDir = m_lottery.DataDir();
-    const QString infFile = m_code + QStringLiteral(".INF");
-    if (LotteryFiles::exists(dataDir, infFile)) {
+    const bool replacing = LotteryFiles::exists(dataDir, m_code + QStringLiteral(".INF"));
+    if (replacing) {
         if (!Prompts::instance().confirm(
                 this, QStringLiteral("A file already exists for this lottery. If you "
                                      "continue, all data in the file will be erased. Do you "
@@ -382,18 +382,11 @@ bool TLotteryInfoForm::writeNewLottery(const LotteryDefinition& definition) {
         if (m_lottery.isOpen() &&
             LotteryFiles::baseName(m_lottery.LotteryFile()).compare(m_code, Qt::CaseInsensitive) == 0)
             m_lottery.closeLottery();
-        for (const QString& extension : {QStringLiteral(".DBF"), QStringLiteral(".NSX")}) {
-            const QString existing = LotteryFiles::find(dataDir, m_code + extension);
-            if (!existing.isEmpty() && !QFile::remove(existing)) {
-                Prompts::instance().error(
-                    this, QStringLiteral("The file %1 could not be deleted.").arg(m_code + extension));
-                return false;
-            }
-        }
     }
     try {
-        const QString existing = LotteryFiles::find(dataDir, infFile);
-        WriteDefinition(existing.isEmpty() ? dataDir + infFile : existing, definition);
+        if (replacing)
+            NewLottery::removeTable(dataDir, m_code);
+        NewLottery::writeDefinition(dataDir, m_code, definition);
     } catch (const VantoroError& failure) {
         Prompts::instance().error(this, failure.message());
         return false;
