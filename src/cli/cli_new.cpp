@@ -28,10 +28,11 @@ qint16 requiredRanged(const CliArgs& args, const QString& name, int low, int hig
 } // namespace
 
 int cliNew(const QStringList& words) {
-    const CliArgs args(words, {QStringLiteral("overwrite")});
+    const CliArgs args(words, {QStringLiteral("overwrite"), QStringLiteral("allow-duplicates")});
     args.allowOnly({QStringLiteral("code"), QStringLiteral("type"), QStringLiteral("drawn"), QStringLiteral("bonus"),
                     QStringLiteral("lowest"), QStringLiteral("highest"), QStringLiteral("highest-bonus"),
-                    QStringLiteral("description"), QStringLiteral("days"), QStringLiteral("overwrite")});
+                    QStringLiteral("description"), QStringLiteral("days"), QStringLiteral("overwrite"),
+                    QStringLiteral("allow-duplicates")});
     const QString code = args.required(QStringLiteral("code")).toUpper();
     // The code names files: letters and digits only, so it can never reach outside data/.
     if (!QRegularExpression(QStringLiteral("^[A-Z0-9]{1,8}$")).match(code).hasMatch())
@@ -49,6 +50,8 @@ int cliNew(const QStringList& words) {
         throw UsageError(QStringLiteral("--bonus must be less than --drawn"));
     if (definition.HighestNumber < definition.LowestNumber)
         throw UsageError(QStringLiteral("--highest must not be below --lowest"));
+    // A bonus from a separate drum may equal a regular number of the same drawing.
+    definition.AllowDuplicates = args.has(QStringLiteral("allow-duplicates"));
     definition.Description = args.value(QStringLiteral("description"), QStringLiteral("Lotto")).left(30);
     if (args.has(QStringLiteral("days"))) {
         const QString days = args.value(QStringLiteral("days"));
