@@ -6,6 +6,7 @@
 #include "app/help.h"
 #include "app/prompts.h"
 #include "db/vantoro_error.h"
+#include "drawings/import_form.h"
 #include "lottery/game_type.h"
 #include "lottery/lottery_files.h"
 
@@ -121,6 +122,11 @@ void TMainForm::buildMenus() {
     addItem(fileNew, QStringLiteral("Winnings File..."));
     addItem(file, QStringLiteral("&Open Drawing File..."), QStringLiteral("Ctrl+O"));
     file->addSeparator();
+    // "E&xit" has the x, so the export takes the p.
+    QAction* importDrawings = addItem(file, QStringLiteral("&Import Drawings..."));
+    QAction* exportDrawings = addItem(file, QStringLiteral("Ex&port Drawings..."));
+    m_lotteryFileCommands << importDrawings << exportDrawings;
+    file->addSeparator();
     QAction* deleteDrawingFile = addItem(file, QStringLiteral("D&elete  Drawing File..."));
     addItem(file, QStringLiteral("&Delete Ticket File..."));
     addItem(file, QStringLiteral("De&lete Wheeling System File..."));
@@ -178,6 +184,8 @@ void TMainForm::buildMenus() {
     help->addSeparator();
     QAction* about = addItem(help, QStringLiteral("&About Vantoro..."));
 
+    connect(importDrawings, &QAction::triggered, this, &TMainForm::ImportDrawings1Click);
+    connect(exportDrawings, &QAction::triggered, this, &TMainForm::ExportDrawings1Click);
     connect(deleteDrawingFile, &QAction::triggered, this, &TMainForm::DeleteDrawingFile1Click);
     connect(printSetup, &QAction::triggered, this, &TMainForm::PrintSetup1Click);
     connect(exit, &QAction::triggered, this, &QWidget::close);
@@ -242,6 +250,8 @@ void TMainForm::showLotteryState() {
         for (QAction* action : menu->actions())
             action->setEnabled(open);
     }
+    for (QAction* action : m_lotteryFileCommands)
+        action->setEnabled(open);
     ApplyGameCommands();
 }
 
@@ -318,6 +328,15 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     }
     m_lottery.closeLottery();
     event->accept();
+}
+
+void TMainForm::ImportDrawings1Click() {
+    TImportForm form(m_lottery, this);
+    form.exec();
+}
+
+void TMainForm::ExportDrawings1Click() {
+    exportDrawings(m_lottery, this);
 }
 
 void TMainForm::DeleteDrawingFile1Click() {

@@ -170,25 +170,30 @@ QString ImportLayout::guessDateFormat(const std::vector<CsvRow>& rows, const QLi
     QStringList candidates = dateFormats();
     if (dateColumns.size() == 3)
         candidates = {QLatin1String(splitName)};
+    // The form that reads the most dates wins, so that one bad date does not hide the column;
+    // on a tie the earlier form (MM/DD before DD/MM) does.
+    QString best;
+    int bestRead = 0;
+    int seen = 0;
     for (const QString& format : candidates) {
         if (format == QLatin1String("M/D/YYYY"))
             continue; // reads exactly what MM/DD/YYYY reads
-        bool all = true;
-        int seen = 0;
+        int read = 0;
+        seen = 0;
         for (const CsvRow& row : rows) {
             const QStringList parts = dateParts(row, dateColumns);
             if (parts.join(QString()).isEmpty())
                 continue; // a row without a date says nothing about the form
             ++seen;
-            if (!parseDate(format, parts)) {
-                all = false;
-                break;
-            }
+            if (parseDate(format, parts))
+                ++read;
         }
-        if (all && seen > 0)
-            return format;
+        if (read > bestRead) {
+            best = format;
+            bestRead = read;
+        }
     }
-    return {};
+    return bestRead * 2 > seen ? best : QString();
 }
 
 ImportLayout ImportLayout::propose(QStringView text, const LotteryDefinition& definition, bool digitGame) {
@@ -221,8 +226,22 @@ ImportLayout ImportLayout::propose(QStringView text, const LotteryDefinition& de
             }
         }
     }
-    // The numbers: the number cells after the date until the drawing is complete.
+    // The numbers: the number cells after the date until the drawing is complete. A pick game
+    // has its digits in cells of their own, or all of them in one cell.
     QList<int> numbers;
+    if (digitGame) {
+        static const QRegularExpression digit(QStringLiteral(R"(^\d$)"));
+        int run = 0;
+        while (dateEnd + run < first.cells.size() && run < definition.NumbersDrawn &&
+               digit.match(first.cells.at(dateEnd + run).trimmed()).hasMatch())
+            ++run;
+        if (run == definition.NumbersDrawn) {
+            for (int c = dateEnd + 1; c <= dateEnd + run; ++c)
+                numbers << c;
+            layout.numberColumns = numbers;
+            return layout;
+        }
+    }
     int count = 0;
     for (int c = dateEnd + 1; c <= first.cells.size() && count < definition.NumbersDrawn; ++c) {
         const QString cell = first.cells.at(c - 1);
