@@ -22,8 +22,9 @@ QList<int> columnsOption(const CliArgs& args, const QString& name, const QList<i
     return *columns;
 }
 
-// The plain layout of export, changed by the options a published file needs.
-ImportLayout layoutFrom(const CliArgs& args, const LotteryDefinition& definition, QStringView text) {
+// The plain layout of export, changed by the options a published file needs. Checked before
+// any file is touched, so a bad command line is always exit status 2.
+ImportLayout layoutFrom(const CliArgs& args, const LotteryDefinition& definition) {
     ImportLayout layout = ImportLayout::plain(definition);
     if (args.has(QStringLiteral("separator"))) {
         QString separator = args.value(QStringLiteral("separator"));
@@ -43,18 +44,23 @@ ImportLayout layoutFrom(const CliArgs& args, const LotteryDefinition& definition
         if (!ImportLayout::isDateFormat(layout.dateFormat))
             throw UsageError(QStringLiteral("--date-format must be one of ") +
                              ImportLayout::dateFormats().join(QStringLiteral(", ")));
-    } else {
-        std::vector<CsvRow> sample = Csv::parse(text.left(16 * 1024), layout.separator);
-        if (sample.size() > size_t(layout.headerRows))
-            sample.erase(sample.begin(), sample.begin() + layout.headerRows);
-        const QString guessed = ImportLayout::guessDateFormat(sample, layout.dateColumns);
-        if (!guessed.isEmpty())
-            layout.dateFormat = guessed;
+    } else if (layout.dateColumns.size() == 3) {
+        layout.dateFormat = ImportLayout::splitDateFormat();
     }
     const QString problem = layout.problem();
     if (!problem.isEmpty())
         throw UsageError(problem);
     return layout;
+}
+
+// Without --date-format the file's own dates tell their form.
+void guessDateFormat(ImportLayout& layout, QStringView text) {
+    std::vector<CsvRow> sample = Csv::parse(text.left(16 * 1024), layout.separator);
+    if (sample.size() > size_t(layout.headerRows))
+        sample.erase(sample.begin(), sample.begin() + layout.headerRows);
+    const QString guessed = ImportLayout::guessDateFormat(sample, layout.dateColumns);
+    if (!guessed.isEmpty())
+        layout.dateFormat = guessed;
 }
 
 } // namespace
@@ -69,8 +75,10 @@ int cliImport(const QStringList& words) {
     const QString csvPath = args.positional().first();
     CurrentLottery lottery;
     openCliLottery(args, lottery);
+    ImportLayout layout = layoutFrom(args, lottery.definition());
     const QString text = DrawingImport::readFile(csvPath);
-    const ImportLayout layout = layoutFrom(args, lottery.definition(), text);
+    if (!args.has(QStringLiteral("date-format")))
+        guessDateFormat(layout, text);
     const DrawingImport::Target target{LotteryFiles::baseName(lottery.LotteryFile()).toUpper(),
                                        lottery.definition()};
     const ImportPreview preview = DrawingImport::preview(text, layout, target, &lottery.table());
