@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/current_lottery.h"
+#include "app/program_home.h"
 #include "db/dbf_table.h"
 #include "db/vantoro_error.h"
 #include "drawings/csv_reader.h"
@@ -431,6 +433,40 @@ private Q_SLOTS:
         QCOMPARE(DrawingExport::write(table, 3, path), 2);
         QCOMPARE(home.readFile(QStringLiteral("out.csv")),
                  QByteArray("DRAWDATE,P1,P2,P3\r\n2020-09-24,4,3,3\r\n2020-09-25,0,4,0\r\n"));
+    }
+
+    // The bundled samples reach a new home, and every drawing in them passes the import's checks.
+    void samplesSeedANewHome_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("total");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("last");
+        QTest::newRow("Canada 6/49") << "CN649.DBF" << 4210 << "06/12/1982" << "05/25/2024";
+        QTest::newRow("UK 6/49 years") << "UK649.DBF" << 2065 << "11/19/1994" << "10/07/2015";
+        QTest::newRow("New York evening") << "NY3.DBF" << 16361 << "09/02/1980" << "09/29/2025";
+        QTest::newRow("Hungarian keno") << "HUKENO.DBF" << 7522 << "10/19/1998" << "05/05/2020";
+    }
+    void samplesSeedANewHome() {
+        QFETCH(QString, file);
+        QFETCH(int, total);
+        QFETCH(QString, first);
+        QFETCH(QString, last);
+        TempHome scratch;
+        ProgramHome home(scratch.path(QStringLiteral("home")));
+        home.prepare();
+        CurrentLottery lottery;
+        lottery.setHomeDir(home.dir());
+        lottery.LoadLottery(file);
+        QCOMPARE(lottery.TotalDrawings(), total);
+        QCOMPARE(lottery.lastDrawingDate(), last);
+        lottery.table().GoTop();
+        QCOMPARE(lottery.table().DateText(DrawingTable::DateField), first);
+        const DrawingImport::Target target{file.left(file.size() - 4), lottery.definition()};
+        const QString exported = DrawingExport::csvText(lottery.table(), lottery.definition().NumbersDrawn);
+        const ImportPreview preview =
+            DrawingImport::preview(exported, ImportLayout::plain(lottery.definition()), target);
+        QCOMPARE(refusals(preview).mid(0, 3), QStringList());
+        QCOMPARE(int(preview.accepted.size()) + preview.duplicates, total);
     }
 
     void layoutIsRememberedPerLottery() {

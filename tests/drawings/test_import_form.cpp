@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/current_lottery.h"
+#include "app/help.h"
 #include "app/main_form.h"
 #include "drawings/drawing_export.h"
 #include "drawings/import_form.h"
@@ -168,6 +169,8 @@ private Q_SLOTS:
         QCOMPARE(child<QLabel>(form, "SummaryLabel")->text(), QStringLiteral("The date needs one column."));
         QVERIFY(!child<QPushButton>(form, "ImportBtn")->isEnabled());
     }
+
+    void helpTopicExists() { QVERIFY(Help::hasTopic(TImportForm::HelpContext)); }
 
     void fileMenuCommandsFollowTheLottery() {
         TempHome home;
