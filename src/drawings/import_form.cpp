@@ -162,6 +162,8 @@ TImportForm::TImportForm(CurrentLottery& lottery, QWidget* parent) : QDialog(par
     connect(m_dateColumns, &QLineEdit::editingFinished, this, &TImportForm::LayoutChange);
     connect(m_numberColumns, &QLineEdit::editingFinished, this, &TImportForm::LayoutChange);
     setImportLayout(ImportLayout::plain(m_target.definition));
+    // The file name is only shown: the first thing to do is to browse for the file.
+    m_browseBtn->setFocus();
 }
 
 TImportForm::~TImportForm() = default;
