@@ -9,6 +9,7 @@
 #include "drawings/import_form.h"
 #include "lottery/game_type.h"
 #include "lottery/lottery_files.h"
+#include "report/report_system.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -69,7 +70,7 @@ constexpr ToolButton ToolButtons[] = {
 
 TMainForm::TMainForm(const QString& homeDir, const QStringList& arguments, QWidget* parent)
     : QMainWindow(parent), m_settingsPath(QDir(homeDir).filePath(QStringLiteral("vantoro.ini"))),
-      m_arguments(arguments), m_printer(std::make_unique<QPrinter>()) {
+      m_arguments(arguments) {
     setObjectName(QStringLiteral("MainForm"));
     // The bars are shown and hidden by the Options menu only, so its check marks stay true.
     setContextMenuPolicy(Qt::PreventContextMenu);
@@ -373,7 +374,7 @@ void TMainForm::DeleteDrawingFile1Click() {
 }
 
 void TMainForm::PrintSetup1Click() {
-    QPrintDialog dialog(m_printer.get(), this);
+    QPrintDialog dialog(&ReportSystem::printer(), this);
     dialog.setWindowTitle(QStringLiteral("Print Setup"));
     dialog.exec();
 }

@@ -12,7 +12,6 @@
 class QAction;
 class QLabel;
 class QMenu;
-class QPrinter;
 class QToolBar;
 class QToolButton;
 
@@ -27,8 +26,6 @@ public:
     ~TMainForm() override;
 
     CurrentLottery& lottery() { return m_lottery; }
-    // The one printer set-up of the program, shared by every printout.
-    QPrinter& printer() { return *m_printer; }
     const GeneralSettings& settings() const { return m_settings; }
 
     // Runs once, when the window first becomes active: settings, hot cutoff panel, the lottery.
@@ -68,7 +65,6 @@ private:
     QString m_settingsPath;
     QStringList m_arguments;
     GeneralSettings m_settings;
-    std::unique_ptr<QPrinter> m_printer;
     bool m_activated = false;
 
     QMenu* m_editMenu = nullptr;
