@@ -18,7 +18,8 @@ QList<int> columnsOption(const CliArgs& args, const QString& name, const QList<i
         return fallback;
     const auto columns = ImportLayout::parseColumns(args.value(name));
     if (!columns)
-        throw UsageError(QStringLiteral("--%1 takes columns counted from 1, such as 5-24 or 2,3,4").arg(name));
+        throw UsageError(
+            QStringLiteral("--%1 takes columns counted from 1, such as 5-24 or 2,3,4").arg(name));
     return *columns;
 }
 
@@ -68,8 +69,8 @@ void guessDateFormat(ImportLayout& layout, QStringView text) {
 int cliImport(const QStringList& words) {
     const CliArgs args(words, {QStringLiteral("skip-bad")});
     args.allowOnly({QStringLiteral("lottery"), QStringLiteral("separator"), QStringLiteral("header-rows"),
-                    QStringLiteral("date-column"), QStringLiteral("date-format"), QStringLiteral("number-columns"),
-                    QStringLiteral("skip-bad")});
+                    QStringLiteral("date-column"), QStringLiteral("date-format"),
+                    QStringLiteral("number-columns"), QStringLiteral("skip-bad")});
     if (args.positional().size() != 1)
         throw UsageError(QStringLiteral("name one CSV file to import"));
     const QString csvPath = args.positional().first();
@@ -86,10 +87,11 @@ int cliImport(const QStringList& words) {
     QTextStream& out = cliOut();
     if (!preview.refused.empty() && !args.has(QStringLiteral("skip-bad"))) {
         constexpr size_t shown = 20;
-        QStringList lines{QStringLiteral("The file %1 has %2 bad rows; nothing was imported (give --skip-bad to "
-                                         "import the other rows).")
-                              .arg(fileName)
-                              .arg(preview.refused.size())};
+        QStringList lines{
+            QStringLiteral("The file %1 has %2 bad rows; nothing was imported (give --skip-bad to "
+                           "import the other rows).")
+                .arg(fileName)
+                .arg(preview.refused.size())};
         for (size_t i = 0; i < std::min(shown, preview.refused.size()); ++i)
             lines << preview.refused[i].text();
         if (preview.refused.size() > shown)

@@ -12,7 +12,7 @@ std::vector<CsvRow> parse(QStringView text, QChar separator) {
     CsvRow row;
     QString cell;
     int line = 1;
-    bool quoted = false;   // inside a quoted field
+    bool quoted = false;    // inside a quoted field
     bool wasQuoted = false; // the current cell began with a quote: it counts even when empty
     bool rowStarted = false;
     row.line = 1;

@@ -117,7 +117,8 @@ struct RowReader {
                 continue;
             for (int j = 0; j < regular; ++j) {
                 if (numbers[size_t(i)] == numbers[size_t(j)])
-                    return QStringLiteral("the bonus number %1 repeats a regular number.").arg(numbers[size_t(i)]);
+                    return QStringLiteral("the bonus number %1 repeats a regular number.")
+                        .arg(numbers[size_t(i)]);
             }
         }
         return {};
@@ -142,7 +143,8 @@ QSet<QString> tableKeys(DbfTable& table, const DrawingImport::Target& target) {
     for (int i = 1; i <= target.definition.NumbersDrawn; ++i)
         numberFields.push_back(table.fieldIndex(DrawingTable::numberField(i)));
     if (dateField < 0 || std::find(numberFields.begin(), numberFields.end(), -1) != numberFields.end())
-        throw VantoroError(QStringLiteral("The table %1 is not a drawing table of this lottery.").arg(table.fileName()));
+        throw VantoroError(
+            QStringLiteral("The table %1 is not a drawing table of this lottery.").arg(table.fileName()));
     keys.reserve(table.RecordCount());
     const DbfTable::Bookmark mark = table.bookmark();
     table.GoTop();
@@ -151,7 +153,8 @@ QSet<QString> tableKeys(DbfTable& table, const DrawingImport::Target& target) {
         std::vector<int> numbers;
         for (int field : numberFields)
             numbers.push_back(table.FieldText(field).trimmed().toInt());
-        keys.insert(drawingKey(date, std::move(numbers), target.definition.regularNumbers(), target.digitGame()));
+        keys.insert(
+            drawingKey(date, std::move(numbers), target.definition.regularNumbers(), target.digitGame()));
     } while (table.Skip(1) == 1);
     table.goToBookmark(mark);
     return keys;
@@ -224,8 +227,7 @@ ImportPreview preview(const std::vector<CsvRow>& rows, const ImportLayout& layou
             result.refused.push_back({row.line, cause});
             continue;
         }
-        const QString key =
-            drawingKey(*date, numbers, target.definition.regularNumbers(), reader.digitGame);
+        const QString key = drawingKey(*date, numbers, target.definition.regularNumbers(), reader.digitGame);
         if (known.contains(key)) {
             ++result.duplicates;
             continue;
@@ -262,11 +264,13 @@ bool append(DbfTable& table, const std::vector<ImportedDrawing>& drawings, const
     try {
         QFile original(path);
         if (!original.open(QIODevice::ReadOnly) || !copy.open())
-            throw VantoroError(QStringLiteral("The drawings cannot be added to %1: no working copy can be made in %2.")
-                                   .arg(name, nativePath(info.path())));
+            throw VantoroError(
+                QStringLiteral("The drawings cannot be added to %1: no working copy can be made in %2.")
+                    .arg(name, nativePath(info.path())));
         const QByteArray bytes = original.readAll();
         if (copy.write(bytes) != bytes.size() || !copy.flush())
-            throw VantoroError(QStringLiteral("The drawings cannot be added to %1: %2.").arg(name, copy.errorString()));
+            throw VantoroError(
+                QStringLiteral("The drawings cannot be added to %1: %2.").arg(name, copy.errorString()));
         copy.close();
         copy.setPermissions(original.permissions());
         original.close();
@@ -283,7 +287,8 @@ bool append(DbfTable& table, const std::vector<ImportedDrawing>& drawings, const
                 }
                 const ImportedDrawing& drawing = drawings[size_t(i)];
                 work.append();
-                work.setFieldDate(DrawingTable::DateField, drawing.date.toString(QStringLiteral("MM/dd/yyyy")));
+                work.setFieldDate(DrawingTable::DateField,
+                                  drawing.date.toString(QStringLiteral("MM/dd/yyyy")));
                 for (int f = 0; f < drawing.fields.size(); ++f)
                     work.SetField(DrawingTable::numberField(f + 1), drawing.fields.at(f));
                 work.post();
@@ -293,16 +298,17 @@ bool append(DbfTable& table, const std::vector<ImportedDrawing>& drawings, const
             work.open(copy.fileName());
             work.GoBottom(); // physical order: the last record written
             const ImportedDrawing& last = drawings.back();
-            bool same = work.RecordCount() == before + total &&
-                        work.DateText(DrawingTable::DateField) ==
-                            last.date.toString(QStringLiteral("MM/dd/yyyy"));
+            bool same =
+                work.RecordCount() == before + total &&
+                work.DateText(DrawingTable::DateField) == last.date.toString(QStringLiteral("MM/dd/yyyy"));
             for (int f = 0; same && f < last.fields.size(); ++f)
                 same = work.FieldText(DrawingTable::numberField(f + 1)).trimmed() == last.fields.at(f);
             work.close();
             if (!same)
                 throw VantoroError(
-                    QStringLiteral("The drawings cannot be added to %1: the working copy did not read back as "
-                                   "written.")
+                    QStringLiteral(
+                        "The drawings cannot be added to %1: the working copy did not read back as "
+                        "written.")
                         .arg(name));
         }
         if (progress)
@@ -331,7 +337,8 @@ bool append(DbfTable& table, const std::vector<ImportedDrawing>& drawings, const
 QString readFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw VantoroError(QStringLiteral("The file %1 cannot be read: %2.").arg(nativePath(path), file.errorString()));
+        throw VantoroError(
+            QStringLiteral("The file %1 cannot be read: %2.").arg(nativePath(path), file.errorString()));
     return Csv::decode(file.readAll());
 }
 
@@ -347,8 +354,8 @@ void rememberLayout(const QString& homeDir, const QString& code, const ImportLay
     const QString path = layoutPath(homeDir, code);
     QDir().mkpath(QFileInfo(path).path());
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(QJsonDocument(layout.toJson()).toJson()) < 0 || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || file.write(QJsonDocument(layout.toJson()).toJson()) < 0 ||
+        !file.commit())
         throw VantoroError(QStringLiteral("The column choice cannot be saved in %1: %2.")
                                .arg(nativePath(path), file.errorString()));
 }

@@ -58,14 +58,15 @@ struct Target {
 // Card games cannot be imported (their fields hold playing cards): VantoroError.
 ImportPreview preview(const std::vector<CsvRow>& rows, const ImportLayout& layout, const Target& target,
                       DbfTable* table = nullptr, const ImportProgress& progress = {});
-ImportPreview preview(QStringView text, const ImportLayout& layout, const Target& target, DbfTable* table = nullptr,
-                      const ImportProgress& progress = {});
+ImportPreview preview(QStringView text, const ImportLayout& layout, const Target& target,
+                      DbfTable* table = nullptr, const ImportProgress& progress = {});
 
 // Appends the drawings to the open table, all or nothing: they are written to a copy of the
 // table beside it, the copy is checked, then renamed over the table, which is opened again
 // (order kept). A failure throws VantoroError and leaves the table as it was; a stop by
 // `progress` returns false, also with the table untouched.
-bool append(DbfTable& table, const std::vector<ImportedDrawing>& drawings, const ImportProgress& progress = {});
+bool append(DbfTable& table, const std::vector<ImportedDrawing>& drawings,
+            const ImportProgress& progress = {});
 
 // Reads a whole CSV file as text; a file that cannot be read throws VantoroError naming it.
 QString readFile(const QString& path);

@@ -200,8 +200,7 @@ bool TImportForm::openFile(const QString& path) {
     m_fileText->setText(QDir::toNativeSeparators(path));
     // The mapping this lottery's imports used last time, when it still reads this file's rows;
     // otherwise what the file itself suggests.
-    const ImportLayout proposed =
-        ImportLayout::propose(m_text, m_target.definition, m_target.digitGame());
+    const ImportLayout proposed = ImportLayout::propose(m_text, m_target.definition, m_target.digitGame());
     const std::optional<ImportLayout> remembered =
         DrawingImport::rememberedLayout(m_lottery.homeDir(), m_target.code);
     ImportLayout chosen = proposed;
@@ -336,9 +335,8 @@ void TImportForm::ImportBtnClick() {
     } catch (const VantoroError& error) {
         Prompts::instance().error(this, error.message());
     }
-    Prompts::instance().information(this, QStringLiteral("%1 drawings were added to %2.")
-                                              .arg(added)
-                                              .arg(m_lottery.LotteryFile()));
+    Prompts::instance().information(
+        this, QStringLiteral("%1 drawings were added to %2.").arg(added).arg(m_lottery.LotteryFile()));
     accept();
 }
 
@@ -360,7 +358,8 @@ void exportDrawings(CurrentLottery& lottery, QWidget* parent) {
     try {
         const int count = DrawingExport::write(lottery.table(), lottery.definition().NumbersDrawn, path);
         Prompts::instance().information(
-            parent, QStringLiteral("%1 drawings were exported to %2.").arg(count).arg(QFileInfo(path).fileName()));
+            parent,
+            QStringLiteral("%1 drawings were exported to %2.").arg(count).arg(QFileInfo(path).fileName()));
     } catch (const VantoroError& error) {
         Prompts::instance().error(parent, error.message());
     }

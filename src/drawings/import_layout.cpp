@@ -245,10 +245,9 @@ ImportLayout ImportLayout::propose(QStringView text, const LotteryDefinition& de
     int count = 0;
     for (int c = dateEnd + 1; c <= first.cells.size() && count < definition.NumbersDrawn; ++c) {
         const QString cell = first.cells.at(c - 1);
-        const bool numeric = digitGame ? QRegularExpression(QStringLiteral(R"(^\d{1,4}$)"))
-                                             .match(cell.trimmed())
-                                             .hasMatch()
-                                       : isNumberCell(cell);
+        const bool numeric =
+            digitGame ? QRegularExpression(QStringLiteral(R"(^\d{1,4}$)")).match(cell.trimmed()).hasMatch()
+                      : isNumberCell(cell);
         if (!numeric) {
             if (!numbers.isEmpty())
                 break;

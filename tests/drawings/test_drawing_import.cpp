@@ -87,17 +87,23 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("separator");
         QTest::addColumn<QStringList>("rows"); // "line:cell|cell|..."
-        QTest::newRow("plain, LF") << "a,b\n1,2\n" << "," << QStringList{"1:a|b", "2:1|2"};
-        QTest::newRow("CRLF, no final line end") << "a,b\r\n1,2" << "," << QStringList{"1:a|b", "2:1|2"};
-        QTest::newRow("quoted separator and doubled quote")
-            << "\"a,b\",\"say \"\"hi\"\"\"\n" << "," << QStringList{"1:a,b|say \"hi\""};
+        QTest::newRow("plain, LF") << "a,b\n1,2\n"
+                                   << "," << QStringList{"1:a|b", "2:1|2"};
+        QTest::newRow("CRLF, no final line end") << "a,b\r\n1,2"
+                                                 << "," << QStringList{"1:a|b", "2:1|2"};
+        QTest::newRow("quoted separator and doubled quote") << "\"a,b\",\"say \"\"hi\"\"\"\n"
+                                                            << "," << QStringList{"1:a,b|say \"hi\""};
         QTest::newRow("quoted line end keeps the row's first line")
-            << "\"x\ny\",2\n3,4\n" << "," << QStringList{"1:x\ny|2", "3:3|4"};
-        QTest::newRow("blank lines are skipped but counted") << "1;2\r\n\r\n\r\n3;4\r\n" << ";"
-                                                              << QStringList{"1:1|2", "4:3|4"};
-        QTest::newRow("empty cells kept") << "2020;;;\n" << ";" << QStringList{"1:2020|||"};
-        QTest::newRow("empty quoted cell is a cell") << "\"\"\n" << "," << QStringList{"1:"};
-        QTest::newRow("unterminated quote runs to the end") << "\"abc\n1,2" << "," << QStringList{"1:abc\n1,2"};
+            << "\"x\ny\",2\n3,4\n"
+            << "," << QStringList{"1:x\ny|2", "3:3|4"};
+        QTest::newRow("blank lines are skipped but counted") << "1;2\r\n\r\n\r\n3;4\r\n"
+                                                             << ";" << QStringList{"1:1|2", "4:3|4"};
+        QTest::newRow("empty cells kept") << "2020;;;\n"
+                                          << ";" << QStringList{"1:2020|||"};
+        QTest::newRow("empty quoted cell is a cell") << "\"\"\n"
+                                                     << "," << QStringList{"1:"};
+        QTest::newRow("unterminated quote runs to the end") << "\"abc\n1,2"
+                                                            << "," << QStringList{"1:abc\n1,2"};
     }
     void csvRows() {
         QFETCH(QString, text);
@@ -110,11 +116,14 @@ private Q_SLOTS:
     }
 
     void csvDecodeAndGuess() {
-        QCOMPARE(Csv::decode(QByteArray("\xEF\xBB\xBF" "a,b")), QStringLiteral("a,b"));
+        QCOMPARE(Csv::decode(QByteArray("\xEF\xBB\xBF"
+                                        "a,b")),
+                 QStringLiteral("a,b"));
         QCOMPARE(Csv::decode(QByteArray("Szerencsej\xE1t\xE9k")), QStringLiteral("Szerencsejáték"));
         QCOMPARE(Csv::guessSeparator(u"2020;19;2;2020.05.05.;1"), QLatin1Char(';'));
         QCOMPARE(Csv::guessSeparator(u"\"a;b;c\",1,2"), QLatin1Char(','));
-        QCOMPARE(Csv::joinLine({"a", "b,c", "d\"e"}, QLatin1Char(',')), QStringLiteral("a,\"b,c\",\"d\"\"e\""));
+        QCOMPARE(Csv::joinLine({"a", "b,c", "d\"e"}, QLatin1Char(',')),
+                 QStringLiteral("a,\"b,c\",\"d\"\"e\""));
     }
 
     void dates_data() {
@@ -130,10 +139,10 @@ private Q_SLOTS:
         QTest::newRow("not a leap year") << "YYYY-MM-DD" << QStringList{"2019-02-29"} << "";
         QTest::newRow("trailing dot") << "YYYY.MM.DD." << QStringList{"2020.05.05."} << "2020-05-05";
         QTest::newRow("DD.MM.YYYY") << "DD.MM.YYYY" << QStringList{"31.12.1999"} << "1999-12-31";
-        QTest::newRow("split with month name") << "DAY,MONTH,YEAR" << QStringList{"21", "Aug", "2021"}
-                                               << "2021-08-21";
-        QTest::newRow("split with month number") << "DAY,MONTH,YEAR" << QStringList{"3", "12", "1994"}
-                                                 << "1994-12-03";
+        QTest::newRow("split with month name")
+            << "DAY,MONTH,YEAR" << QStringList{"21", "Aug", "2021"} << "2021-08-21";
+        QTest::newRow("split with month number")
+            << "DAY,MONTH,YEAR" << QStringList{"3", "12", "1994"} << "1994-12-03";
         QTest::newRow("split, no such month") << "DAY,MONTH,YEAR" << QStringList{"3", "Foo", "1994"} << "";
         QTest::newRow("split, 31 November") << "DAY,MONTH,YEAR" << QStringList{"31", "Nov", "1994"} << "";
         QTest::newRow("text after the date") << "YYYY-MM-DD" << QStringList{"2020-01-01x"} << "";
@@ -184,24 +193,27 @@ private Q_SLOTS:
         QTest::addColumn<int>("refused");
         QTest::addColumn<QStringList>("drawings"); // the first and the last accepted
         QTest::newRow("Canada: quoted, ISO dates, CRLF")
-            << "ca_lotto649.csv" << "CN649" << lotteryOf(7, 1, 49, 49)
-            << layoutOf(',', 1, "YYYY-MM-DD", "4", "5-11") << "5-11" << 0
-            << QStringList{"2: 1982-06-12 03 11 12 14 41 43 13", "6: 2022-05-21 04 05 26 33 35 44 30"};
+            << "ca_lotto649.csv"
+            << "CN649" << lotteryOf(7, 1, 49, 49) << layoutOf(',', 1, "YYYY-MM-DD", "4", "5-11") << "5-11"
+            << 0 << QStringList{"2: 1982-06-12 03 11 12 14 41 43 13", "6: 2022-05-21 04 05 26 33 35 44 30"};
         QTest::newRow("UK: split date, bonus in parentheses, newest first")
-            << "uk_lotto.csv" << "UK649" << lotteryOf(7, 1, 49, 49) << layoutOf(',', 1, "DAY,MONTH,YEAR", "3-5", "6-12")
+            << "uk_lotto.csv"
+            << "UK649" << lotteryOf(7, 1, 49, 49) << layoutOf(',', 1, "DAY,MONTH,YEAR", "3-5", "6-12")
             << "6-12" << 0
             << QStringList{"2: 2012-01-28 10 12 25 28 31 40 01", "5: 1994-11-19 03 05 14 22 30 44 10"};
         QTest::newRow("Powerball: numbers joined by |, MM/DD/YYYY")
-            << "powerball.csv" << "PB569" << lotteryOf(6, 1, 69, 26, 7, 1, true)
-            << layoutOf(',', 1, "MM/DD/YYYY", "1", "2,3") << "2,3" << 0
+            << "powerball.csv"
+            << "PB569" << lotteryOf(6, 1, 69, 26, 7, 1, true) << layoutOf(',', 1, "MM/DD/YYYY", "1", "2,3")
+            << "2,3" << 0
             << QStringList{"2: 2015-10-07 18 30 40 48 52 09", "4: 2026-08-05 14 20 59 60 61 25"};
         QTest::newRow("New York evening: digits in one cell, zeros lost")
-            << "ny_numbers.csv" << "NY3" << lotteryOf(3, 0, 9, 0, 5, 0)
-            << layoutOf(',', 1, "MM/DD/YYYY", "1", "4") << "2" << 0
+            << "ny_numbers.csv"
+            << "NY3" << lotteryOf(3, 0, 9, 0, 5, 0) << layoutOf(',', 1, "MM/DD/YYYY", "1", "4") << "2" << 0
             << QStringList{"2: 2020-09-24 7 2 4", "6: 2020-09-23 0 0 3"};
         QTest::newRow("Hungarian keno: no header, ';', trailing dot, undated weekly rows")
-            << "keno_hu.csv" << "HUKENO" << lotteryOf(20, 0, 80, 0, 3)
-            << layoutOf(';', 0, "YYYY.MM.DD.", "4", "5-24") << "5-24" << 2
+            << "keno_hu.csv"
+            << "HUKENO" << lotteryOf(20, 0, 80, 0, 3) << layoutOf(';', 0, "YYYY.MM.DD.", "4", "5-24")
+            << "5-24" << 2
             << QStringList{"1: 2020-05-05 01 03 05 12 20 23 26 27 30 31 36 44 45 48 49 56 66 70 71 74",
                            "3: 2020-05-03 04 07 08 10 15 16 21 22 26 36 43 46 53 66 72 73 75 78 79 80"};
     }
@@ -239,9 +251,9 @@ private Q_SLOTS:
     }
 
     void badRowsNamedByLineAndCause() {
-        const ImportPreview preview = DrawingImport::preview(fixtureText(QStringLiteral("bad_rows.csv")),
-                                                             layoutOf(',', 1, "YYYY-MM-DD", "4", "5-11"),
-                                                             {QStringLiteral("CN649"), lotteryOf(7, 1, 49, 49)});
+        const ImportPreview preview = DrawingImport::preview(
+            fixtureText(QStringLiteral("bad_rows.csv")), layoutOf(',', 1, "YYYY-MM-DD", "4", "5-11"),
+            {QStringLiteral("CN649"), lotteryOf(7, 1, 49, 49)});
         QCOMPARE(refusals(preview), (QStringList{
                                         "Line 3: 50 is out of range (1 to 49).",
                                         "Line 4: 6 numbers, but the lottery draws 7.",
@@ -264,29 +276,40 @@ private Q_SLOTS:
         QTest::addColumn<QString>("row");
         QTest::addColumn<QString>("cause"); // empty: accepted
         QTest::newRow("separate drum: bonus may repeat") << lotteryOf(6, 1, 69, 26, 7, 1, true) << "PB569"
-                                                         << "2020-01-01,1,2,3,4,5,5" << "";
+                                                         << "2020-01-01,1,2,3,4,5,5"
+                                                         << "";
         QTest::newRow("same drum: bonus may not repeat")
-            << lotteryOf(6, 1, 69, 26) << "PB569" << "2020-01-01,1,2,3,4,5,5"
+            << lotteryOf(6, 1, 69, 26) << "PB569"
+            << "2020-01-01,1,2,3,4,5,5"
             << "Line 1: The bonus number 5 repeats a regular number.";
-        QTest::newRow("bonus range is the bonus's own") << lotteryOf(6, 1, 69, 26, 7, 1, true) << "PB569"
-                                                        << "2020-01-01,1,2,3,4,5,27"
-                                                        << "Line 1: The bonus number 27 is out of range (1 to 26).";
-        QTest::newRow("separate drum still forbids repeated regulars") << lotteryOf(6, 1, 69, 26, 7, 1, true)
-                                                                       << "PB569" << "2020-01-01,1,2,3,3,5,6"
-                                                                       << "Line 1: 3 is drawn twice.";
+        QTest::newRow("bonus range is the bonus's own")
+            << lotteryOf(6, 1, 69, 26, 7, 1, true) << "PB569"
+            << "2020-01-01,1,2,3,4,5,27"
+            << "Line 1: The bonus number 27 is out of range (1 to 26).";
+        QTest::newRow("separate drum still forbids repeated regulars")
+            << lotteryOf(6, 1, 69, 26, 7, 1, true) << "PB569"
+            << "2020-01-01,1,2,3,3,5,6"
+            << "Line 1: 3 is drawn twice.";
         QTest::newRow("two bonus numbers differ") << lotteryOf(7, 2, 50, 12, 7, 1, true) << "EU750"
                                                   << "2020-01-01,1,2,3,4,5,7,7"
                                                   << "Line 1: The bonus number 7 is drawn twice.";
-        QTest::newRow("digits repeat") << lotteryOf(3, 0, 9, 0, 5, 0) << "NY3" << "2020-01-01,777" << "";
-        QTest::newRow("pick 4 too many digits") << lotteryOf(4, 0, 9, 0, 5, 0) << "NY4" << "2020-01-01,12345"
+        QTest::newRow("digits repeat") << lotteryOf(3, 0, 9, 0, 5, 0) << "NY3"
+                                       << "2020-01-01,777"
+                                       << "";
+        QTest::newRow("pick 4 too many digits") << lotteryOf(4, 0, 9, 0, 5, 0) << "NY4"
+                                                << "2020-01-01,12345"
                                                 << "Line 1: 5 numbers, but the lottery draws 4.";
         QTest::newRow("daily millions pairs from their own drums") << lotteryOf(6, 0, 21, 0, 1) << "DM621"
-                                                                   << "2020-01-01,1,2,1,2,1,2" << "";
+                                                                   << "2020-01-01,1,2,1,2,1,2"
+                                                                   << "";
         QTest::newRow("daily millions pair repeats") << lotteryOf(6, 0, 21, 0, 1) << "DM621"
-                                                     << "2020-01-01,1,2,3,3,1,2" << "Line 1: 3 is drawn twice.";
-        QTest::newRow("below the lowest") << lotteryOf(6, 0, 49, 0) << "XX649" << "2020-01-01,0,2,3,4,5,6"
+                                                     << "2020-01-01,1,2,3,3,1,2"
+                                                     << "Line 1: 3 is drawn twice.";
+        QTest::newRow("below the lowest") << lotteryOf(6, 0, 49, 0) << "XX649"
+                                          << "2020-01-01,0,2,3,4,5,6"
                                           << "Line 1: 0 is out of range (1 to 49).";
-        QTest::newRow("too many numbers") << lotteryOf(5, 0, 39, 0) << "XX539" << "2020-01-01,1,2,3,4,5,6"
+        QTest::newRow("too many numbers") << lotteryOf(5, 0, 39, 0) << "XX539"
+                                          << "2020-01-01,1,2,3,4,5,6"
                                           << "Line 1: 6 numbers, but the lottery draws 5.";
     }
     void duplicateRules() {
@@ -303,9 +326,10 @@ private Q_SLOTS:
     }
 
     void cardGamesAreRefused() {
-        QVERIFY_THROWS_EXCEPTION(VantoroError, DrawingImport::preview(u"2020-01-01,AH,2C,3D,4S,5H",
-                                                                      ImportLayout::plain(lotteryOf(5, 0, 52, 0, 9)),
-                                                                      {QStringLiteral("DEQ"), lotteryOf(5, 0, 52, 0, 9)}));
+        QVERIFY_THROWS_EXCEPTION(VantoroError,
+                                 DrawingImport::preview(u"2020-01-01,AH,2C,3D,4S,5H",
+                                                        ImportLayout::plain(lotteryOf(5, 0, 52, 0, 9)),
+                                                        {QStringLiteral("DEQ"), lotteryOf(5, 0, 52, 0, 9)}));
     }
 
     void duplicatesOfTheTableAndFileAreSkipped() {
@@ -317,8 +341,9 @@ private Q_SLOTS:
         DbfTable table;
         table.open(home.dataDir(), "CN649.DBF");
         const DrawingImport::Target target{QStringLiteral("CN649"), lotteryOf(7, 1, 49, 49)};
-        const ImportPreview preview = DrawingImport::preview(fixtureText(QStringLiteral("duplicates.csv")),
-                                                             ImportLayout::plain(target.definition), target, &table);
+        const ImportPreview preview =
+            DrawingImport::preview(fixtureText(QStringLiteral("duplicates.csv")),
+                                   ImportLayout::plain(target.definition), target, &table);
         // Line 4 is line 2's drawing with its regular numbers in another order.
         QCOMPARE(preview.duplicates, 2);
         QCOMPARE(preview.accepted.size(), size_t(2));
@@ -363,8 +388,9 @@ private Q_SLOTS:
         table.open(home.dataDir(), "CN649.DBF");
         table.SetOrder(1);
         const DrawingImport::Target target{QStringLiteral("CN649"), lotteryOf(7, 1, 49, 49)};
-        ImportPreview preview = DrawingImport::preview(fixtureText(QStringLiteral("ca_lotto649.csv")),
-                                                       layoutOf(',', 1, "YYYY-MM-DD", "4", "5-11"), target, &table);
+        ImportPreview preview =
+            DrawingImport::preview(fixtureText(QStringLiteral("ca_lotto649.csv")),
+                                   layoutOf(',', 1, "YYYY-MM-DD", "4", "5-11"), target, &table);
         QCOMPARE(preview.accepted.size(), size_t(5));
         std::vector<ImportedDrawing> broken = preview.accepted;
         broken[3].fields[2] = QStringLiteral("123"); // wider than its field: the engine refuses it
@@ -387,11 +413,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("code");
         QTest::addColumn<LotteryDefinition>("definition");
         QTest::addColumn<ImportLayout>("layout");
-        QTest::newRow("6/49 with bonus") << "ca_lotto649.csv" << "CN649" << lotteryOf(7, 1, 49, 49)
-                                         << layoutOf(',', 1, "YYYY-MM-DD", "4", "5-11");
-        QTest::newRow("pick 3 with zeros") << "ny_numbers.csv" << "NY3" << lotteryOf(3, 0, 9, 0, 5, 0)
-                                           << layoutOf(',', 1, "MM/DD/YYYY", "1", "4");
-        QTest::newRow("keno") << "keno_hu.csv" << "HUKENO" << lotteryOf(20, 0, 80, 0, 3)
+        QTest::newRow("6/49 with bonus")
+            << "ca_lotto649.csv"
+            << "CN649" << lotteryOf(7, 1, 49, 49) << layoutOf(',', 1, "YYYY-MM-DD", "4", "5-11");
+        QTest::newRow("pick 3 with zeros")
+            << "ny_numbers.csv"
+            << "NY3" << lotteryOf(3, 0, 9, 0, 5, 0) << layoutOf(',', 1, "MM/DD/YYYY", "1", "4");
+        QTest::newRow("keno") << "keno_hu.csv"
+                              << "HUKENO" << lotteryOf(20, 0, 80, 0, 3)
                               << layoutOf(';', 0, "YYYY.MM.DD.", "4", "5-24");
     }
     void exportThenImportGivesTheSameTable() {
@@ -406,7 +435,8 @@ private Q_SLOTS:
             auto table = std::make_unique<DbfTable>();
             table->open(home.dataDir(), lotteryCode + QStringLiteral(".DBF"));
             table->SetOrder(1);
-            const ImportPreview preview = DrawingImport::preview(text, with, {lotteryCode, definition}, table.get());
+            const ImportPreview preview =
+                DrawingImport::preview(text, with, {lotteryCode, definition}, table.get());
             DrawingImport::append(*table, preview.accepted);
             return table;
         };
@@ -417,7 +447,8 @@ private Q_SLOTS:
         QCOMPARE(tableLines(*second, definition.NumbersDrawn), tableLines(*first, definition.NumbersDrawn));
         QCOMPARE(DrawingExport::csvText(*second, definition.NumbersDrawn), exported);
         // Without options the export reads back through the layout proposed from it.
-        QCOMPARE(ImportLayout::propose(exported, definition, target.digitGame()), ImportLayout::plain(definition));
+        QCOMPARE(ImportLayout::propose(exported, definition, target.digitGame()),
+                 ImportLayout::plain(definition));
     }
 
     void exportWritesThePlainLayout() {
@@ -441,10 +472,14 @@ private Q_SLOTS:
         QTest::addColumn<int>("total");
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("last");
-        QTest::newRow("Canada 6/49") << "CN649.DBF" << 4210 << "06/12/1982" << "05/25/2024";
-        QTest::newRow("UK 6/49 years") << "UK649.DBF" << 2065 << "11/19/1994" << "10/07/2015";
-        QTest::newRow("New York evening") << "NY3.DBF" << 16361 << "09/02/1980" << "09/29/2025";
-        QTest::newRow("Hungarian keno") << "HUKENO.DBF" << 7522 << "10/19/1998" << "05/05/2020";
+        QTest::newRow("Canada 6/49") << "CN649.DBF" << 4210 << "06/12/1982"
+                                     << "05/25/2024";
+        QTest::newRow("UK 6/49 years") << "UK649.DBF" << 2065 << "11/19/1994"
+                                       << "10/07/2015";
+        QTest::newRow("New York evening") << "NY3.DBF" << 16361 << "09/02/1980"
+                                          << "09/29/2025";
+        QTest::newRow("Hungarian keno") << "HUKENO.DBF" << 7522 << "10/19/1998"
+                                        << "05/05/2020";
     }
     void samplesSeedANewHome() {
         QFETCH(QString, file);

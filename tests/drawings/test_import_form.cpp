@@ -75,7 +75,8 @@ private Q_SLOTS:
         QCOMPARE(child<QTableWidget>(form, "FileGrid")->item(1, 3)->text(), QStringLiteral("1982-06-12"));
 
         QCOMPARE(lines(child<QListWidget>(form, "AcceptedList")),
-                 (QStringList{"Line 2: 06/12/1982  03 11 12 14 41 43 13", "Line 7: 07/17/1982  02 08 15 18 22 44 01"}));
+                 (QStringList{"Line 2: 06/12/1982  03 11 12 14 41 43 13",
+                              "Line 7: 07/17/1982  02 08 15 18 22 44 01"}));
         const QStringList refused = lines(child<QListWidget>(form, "RefusedList"));
         QCOMPARE(refused.size(), 7);
         QCOMPARE(refused.first(), QStringLiteral("Line 3: 50 is out of range (1 to 49)."));
@@ -108,8 +109,9 @@ private Q_SLOTS:
         prompts.confirmations.push_back(false);
         QTest::mouseClick(child<QPushButton>(form, "ImportBtn"), Qt::LeftButton);
         QCOMPARE(prompts.shown.size(), 1);
-        QCOMPARE(prompts.shown.last(), QStringLiteral("7 rows of this file are refused (see the list). Do you want "
-                                                      "to import the 2 accepted drawings without them?"));
+        QCOMPARE(prompts.shown.last(),
+                 QStringLiteral("7 rows of this file are refused (see the list). Do you want "
+                                "to import the 2 accepted drawings without them?"));
         QCOMPARE(f.home.readFile(QStringLiteral("data/CN649.DBF")), before);
         QCOMPARE(f.lottery.TotalDrawings(), 0);
 
