@@ -6,6 +6,7 @@
 #include "app/help.h"
 #include "app/prompts.h"
 #include "db/vantoro_error.h"
+#include "drawings/import_form.h"
 #include "lottery/game_type.h"
 #include "lottery/lottery_files.h"
 #include "lottery/lottery_info_form.h"
@@ -124,6 +125,11 @@ void TMainForm::buildMenus() {
     addItem(fileNew, QStringLiteral("Winnings File..."));
     QAction* openDrawingFile = addItem(file, QStringLiteral("&Open Drawing File..."), QStringLiteral("Ctrl+O"));
     file->addSeparator();
+    // "E&xit" has the x, so the export takes the p.
+    QAction* importDrawings = addItem(file, QStringLiteral("&Import Drawings..."));
+    QAction* exportDrawings = addItem(file, QStringLiteral("Ex&port Drawings..."));
+    m_lotteryFileCommands << importDrawings << exportDrawings;
+    file->addSeparator();
     QAction* deleteDrawingFile = addItem(file, QStringLiteral("D&elete  Drawing File..."));
     addItem(file, QStringLiteral("&Delete Ticket File..."));
     addItem(file, QStringLiteral("De&lete Wheeling System File..."));
@@ -184,6 +190,8 @@ void TMainForm::buildMenus() {
     connect(newDrawingFile, &QAction::triggered, this, &TMainForm::DrawingFile1Click);
     connect(openDrawingFile, &QAction::triggered, this, &TMainForm::OpenDrawingFile1Click);
     connect(lotteryInfo, &QAction::triggered, this, &TMainForm::LotteryInfo1Click);
+    connect(importDrawings, &QAction::triggered, this, &TMainForm::ImportDrawings1Click);
+    connect(exportDrawings, &QAction::triggered, this, &TMainForm::ExportDrawings1Click);
     connect(deleteDrawingFile, &QAction::triggered, this, &TMainForm::DeleteDrawingFile1Click);
     connect(printSetup, &QAction::triggered, this, &TMainForm::PrintSetup1Click);
     connect(exit, &QAction::triggered, this, &QWidget::close);
@@ -248,6 +256,8 @@ void TMainForm::showLotteryState() {
         for (QAction* action : menu->actions())
             action->setEnabled(open);
     }
+    for (QAction* action : m_lotteryFileCommands)
+        action->setEnabled(open);
     ApplyGameCommands();
 }
 
@@ -324,6 +334,15 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     }
     m_lottery.closeLottery();
     event->accept();
+}
+
+void TMainForm::ImportDrawings1Click() {
+    TImportForm form(m_lottery, this);
+    form.exec();
+}
+
+void TMainForm::ExportDrawings1Click() {
+    exportDrawings(m_lottery, this);
 }
 
 void TMainForm::DeleteDrawingFile1Click() {

@@ -19,3 +19,5 @@ int cliDump(const QStringList& words);
 int cliNew(const QStringList& words);
 int cliCatalogue(const QStringList& words);
 int cliPrintDemo(const QStringList& words);
+int cliImport(const QStringList& words);
+int cliExport(const QStringList& words);

@@ -51,11 +51,12 @@ qint16 stateOption(const CliArgs& args) {
 } // namespace
 
 int cliNew(const QStringList& words) {
-    const CliArgs args(words, {QStringLiteral("overwrite")});
+    const CliArgs args(words, {QStringLiteral("overwrite"), QStringLiteral("allow-duplicates")});
     args.allowOnly({QStringLiteral("code"), QStringLiteral("country"), QStringLiteral("state"),
                     QStringLiteral("type"), QStringLiteral("drawn"), QStringLiteral("bonus"),
                     QStringLiteral("lowest"), QStringLiteral("highest"), QStringLiteral("highest-bonus"),
-                    QStringLiteral("description"), QStringLiteral("days"), QStringLiteral("overwrite")});
+                    QStringLiteral("description"), QStringLiteral("days"), QStringLiteral("overwrite"),
+                    QStringLiteral("allow-duplicates")});
     LotteryDefinition definition;
     definition.Country = countryOption(args);
     definition.State = stateOption(args);
@@ -70,6 +71,8 @@ int cliNew(const QStringList& words) {
         throw UsageError(QStringLiteral("--bonus must be less than --drawn"));
     if (definition.HighestNumber < definition.LowestNumber)
         throw UsageError(QStringLiteral("--highest must not be below --lowest"));
+    // A bonus from a separate drum may equal a regular number of the same drawing.
+    definition.AllowDuplicates = args.has(QStringLiteral("allow-duplicates"));
     definition.Description = args.value(QStringLiteral("description"), QStringLiteral("Lotto")).left(30);
     if (args.has(QStringLiteral("days"))) {
         const QString days = args.value(QStringLiteral("days"));
