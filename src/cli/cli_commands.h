@@ -18,3 +18,4 @@ int cliInfo(const QStringList& words);
 int cliDump(const QStringList& words);
 int cliNew(const QStringList& words);
 int cliPrintDemo(const QStringList& words);
+int cliStats(const QStringList& words);
