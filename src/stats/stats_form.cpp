@@ -7,6 +7,7 @@
 #include "app/prompts.h"
 #include "db/vantoro_error.h"
 #include "stats/bonus_form.h"
+#include "stats/frequency_graph.h"
 #include "stats/number_graph_table.h"
 #include "stats/stats_printout.h"
 
@@ -151,8 +152,7 @@ TStatsForm::TStatsForm(CurrentLottery& lottery, BonusForm& bonusForm, QWidget* p
     m_bonusLabel->setVisible(bonus);
 
     connect(m_bonusBtn, &QPushButton::clicked, this, &TStatsForm::BonusBtnClick);
-    // The frequency graph window is not part of this build yet.
-    m_graphBtn->setEnabled(false);
+    connect(m_graphBtn, &QPushButton::clicked, this, &TStatsForm::GraphBtnClick);
     connect(m_printBtn, &QPushButton::clicked, this, &TStatsForm::PrintBtnClick);
     connect(m_closeBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_helpBtn, &QPushButton::clicked, this, &TStatsForm::HelpBtnClick);
@@ -213,6 +213,11 @@ void TStatsForm::showStats() {
 
 void TStatsForm::BonusBtnClick() {
     m_bonusForm.exec();
+    FormActivate();
+}
+
+void TStatsForm::GraphBtnClick() {
+    showFrequencyGraph(this, m_lottery, m_bonusForm.itemIndex());
     FormActivate();
 }
 

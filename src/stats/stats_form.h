@@ -33,6 +33,7 @@ protected:
 
 private:
     void BonusBtnClick();
+    void GraphBtnClick();
     void PrintBtnClick();
     void HelpBtnClick();
     void showStats();

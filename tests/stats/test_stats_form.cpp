@@ -5,6 +5,7 @@
 #include "db/dbf_table.h"
 #include "report/report_setup_form.h"
 #include "stats/bonus_form.h"
+#include "stats/graph_form.h"
 #include "stats/number_stats.h"
 #include "stats/stats_form.h"
 #include "support/lottery_builder.h"
@@ -153,6 +154,28 @@ private Q_SLOTS:
         form.show();
         QCOMPARE(prompts.shown, QStringList{QStringLiteral("Could not create the temporary graph file.")});
         QCOMPARE(lines(form, "FrequencyList").size(), 49);
+    }
+
+    // "&Graph" opens the frequency graph over the TEMP.DBT just written, then recomputes.
+    void graphButtonOpensTheFrequencyGraph() {
+        TempHome home;
+        ScriptedPrompts prompts;
+        CurrentLottery lottery;
+        lottery.setHomeDir(home.dir());
+        lottery.LoadLottery(buildLottery(home, QStringLiteral("TS649"), 0));
+        BonusForm bonus;
+        TStatsForm form(lottery, bonus);
+        form.show();
+        QString caption;
+        auto seen = whenModal<TGraphForm>([&caption](TGraphForm* graph) {
+            caption = graph->windowTitle();
+            graph->reject();
+        });
+        QTest::mouseClick(button(form, "GraphBtn"), Qt::LeftButton);
+        QVERIFY(*seen);
+        QCOMPARE(caption, QStringLiteral("Frequency Graph (Test Lotto)"));
+        QCOMPARE(lines(form, "FrequencyList").size(), 49);
+        QVERIFY(prompts.shown.isEmpty());
     }
 
     // Print runs the report under the printout's own window titles.
