@@ -54,7 +54,8 @@ QString kenoTable() {
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(path));
     QFile index(QDir(dir.path()).filePath(QStringLiteral("KENO.NSX")));
-    const QByteArray tags = DbfFormat::indexFileBytes({{QStringLiteral("DATETAG"), QStringLiteral("DRAWDATE")}});
+    const QByteArray tags =
+        DbfFormat::indexFileBytes({{QStringLiteral("DATETAG"), QStringLiteral("DRAWDATE")}});
     if (!index.open(QIODevice::WriteOnly) || index.write(tags) != tags.size())
         qFatal("cannot write the index");
     return path;

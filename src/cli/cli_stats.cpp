@@ -51,7 +51,8 @@ int cliStats(const QStringList& words) {
     const int hot = args.integer(QStringLiteral("hot"), lottery.HotNumberCutoff());
     const int bonus = args.integer(QStringLiteral("bonus"), 0);
     if (cutoff < 0 || cutoff > total)
-        throw UsageError(QStringLiteral("option --cutoff takes a count from 0 to %1 (the drawings on file)").arg(total));
+        throw UsageError(
+            QStringLiteral("option --cutoff takes a count from 0 to %1 (the drawings on file)").arg(total));
     if (hot < 0)
         throw UsageError(QStringLiteral("option --hot takes a count of 0 or more"));
     if (bonus < 0 || bonus > 2)

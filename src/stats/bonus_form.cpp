@@ -23,7 +23,8 @@ BonusForm::BonusForm(QWidget* parent) : QDialog(parent) {
     m_items = new QButtonGroup(this);
     auto* groupLayout = new QVBoxLayout(m_radioGroup);
     const QString captions[] = {QStringLiteral("Use Regular Numbers Only"),
-                                QStringLiteral("Use Regular and Bonus Numbers"), QStringLiteral("Use Bonus Numbers Only")};
+                                QStringLiteral("Use Regular and Bonus Numbers"),
+                                QStringLiteral("Use Bonus Numbers Only")};
     int id = 0;
     for (const QString& caption : captions) {
         auto* item = new QRadioButton(caption, m_radioGroup);

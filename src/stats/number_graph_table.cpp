@@ -24,7 +24,8 @@ QString fieldFor(NumberClass numberClass) {
 bool create(const QString& path, QString* error) {
     DbfTable::Creator creator;
     bool ok = creator.CreateTable(path, 5) && creator.AddField(QStringLiteral("NUMBER"), 'C', 3, 0);
-    for (NumberClass numberClass : {NumberClass::Hot, NumberClass::Prior, NumberClass::Cold, NumberClass::Due})
+    for (NumberClass numberClass :
+         {NumberClass::Hot, NumberClass::Prior, NumberClass::Cold, NumberClass::Due})
         ok = ok && creator.AddField(fieldFor(numberClass), 'N', 3, 0);
     ok = ok && creator.CommitCreate();
     if (!ok && error)

@@ -142,12 +142,11 @@ template <typename Key> std::vector<int> byCountDescending(std::vector<int> ids,
     } catch (const VantoroError&) {
         // The number is what is wrong; a broken date as well only changes what we can name.
     }
-    const QString what =
-        text.trimmed().isEmpty()
-            ? QStringLiteral("is blank")
-            : (cards ? QStringLiteral("holds \"%1\", which is not a playing card")
-                     : QStringLiteral("holds \"%1\", which is not a number from 0 to 99"))
-                  .arg(text.trimmed());
+    const QString what = text.trimmed().isEmpty()
+                             ? QStringLiteral("is blank")
+                             : (cards ? QStringLiteral("holds \"%1\", which is not a playing card")
+                                      : QStringLiteral("holds \"%1\", which is not a number from 0 to 99"))
+                                   .arg(text.trimmed());
     throw VantoroError(QStringLiteral("Drawing %1 (%2): field P%3 %4.")
                            .arg(ordinal, 5, 10, QLatin1Char('0'))
                            .arg(date.isEmpty() ? QStringLiteral("no date") : date)
@@ -158,9 +157,10 @@ template <typename Key> std::vector<int> byCountDescending(std::vector<int> ids,
 } // namespace
 
 QString drawingCutoffRefusal() {
-    return QStringLiteral("The Drawing Cutoff value must be greater than zero. To Change the value, select Drawing "
-                          "Cutoff in the Options menu. If you have more than 50 drawings in your database, we "
-                          "recommend that you set the Drawing Cutoff to 50.");
+    return QStringLiteral(
+        "The Drawing Cutoff value must be greater than zero. To Change the value, select Drawing "
+        "Cutoff in the Options menu. If you have more than 50 drawings in your database, we "
+        "recommend that you set the Drawing Cutoff to 50.");
 }
 
 NumberStatsInput NumberStatsInput::forLottery(const LotteryDefinition& definition, int firstFieldWidth,
@@ -281,7 +281,8 @@ NumberWindow readNumberWindow(DbfTable& table, const NumberStatsInput& input) {
         for (int p = input.firstPosition; p <= input.lastPosition; ++p) {
             const int field = fields[static_cast<size_t>(p - 1)];
             if (field < 0)
-                throw VantoroError(QStringLiteral("The drawing table %1 has no field P%2.").arg(table.fileName()).arg(p));
+                throw VantoroError(
+                    QStringLiteral("The drawing table %1 has no field P%2.").arg(table.fileName()).arg(p));
             const QString text = table.FieldText(field);
             int value = -1;
             if (cards) {
@@ -332,7 +333,8 @@ NumberStats classifyNumbers(const NumberWindow& drawings, const NumberStatsInput
 
     // Hot count: drawing i back (the latest is 1) is in the hot window when i <= HotNumberCutoff,
     // i <= TotalDrawings and i < DrawingCutoffCount.
-    const int hotWindow = qMax(0, qMin(qMin(input.HotNumberCutoff, total), qMin(cutoff - 1, drawings.count())));
+    const int hotWindow =
+        qMax(0, qMin(qMin(input.HotNumberCutoff, total), qMin(cutoff - 1, drawings.count())));
     for (int d = 0; d < hotWindow; ++d)
         for (int p = input.firstPosition; p <= input.lastPosition; ++p)
             ++at(hotCount, idAt(input, p, drawings.at(d, p)));
@@ -422,10 +424,11 @@ NumberStats classifyNumbers(const NumberWindow& drawings, const NumberStatsInput
         const int f = at(frequency, id);
         const QString text = makeStat(input, id).text;
         const QString hitIndex =
-            QString::number(hitDivisor > 0 ? double(f) * input.numberCount / hitDivisor : 0.0, 'f', 7).left(3);
+            QString::number(hitDivisor > 0 ? double(f) * input.numberCount / hitDivisor : 0.0, 'f', 7)
+                .left(3);
         stats.HitIndexList << QLatin1Char(' ') + text + QStringLiteral(" (") + hitIndex + QLatin1Char(')');
-        QString line = QLatin1Char(inLastDrawing[static_cast<size_t>(id)] ? '*' : ' ') + text + QStringLiteral(" (") +
-                       twoDigits(f) + QLatin1Char(')');
+        QString line = QLatin1Char(inLastDrawing[static_cast<size_t>(id)] ? '*' : ' ') + text +
+                       QStringLiteral(" (") + twoDigits(f) + QLatin1Char(')');
         if (f > 0)
             line += QLatin1Char(' ') + drawings.dates.at(at(lastHit, id));
         stats.FrequencyList << line;
@@ -455,7 +458,7 @@ NumberStats classifyNumbers(const NumberWindow& drawings, const NumberStatsInput
 NumberStats computeNumberStats(DbfTable& table, const LotteryDefinition& definition, int bonusOption,
                                int hotNumberCutoff, int drawingCutoffCount, int totalDrawings) {
     const int width = table.FieldWidth(DrawingTable::numberField(1));
-    const NumberStatsInput input = NumberStatsInput::forLottery(definition, width, bonusOption, hotNumberCutoff,
-                                                                drawingCutoffCount, totalDrawings);
+    const NumberStatsInput input = NumberStatsInput::forLottery(
+        definition, width, bonusOption, hotNumberCutoff, drawingCutoffCount, totalDrawings);
     return classifyNumbers(readNumberWindow(table, input), input);
 }

@@ -32,7 +32,7 @@ struct NumberStatsInput {
     int lastPosition = 1;
     int low = 1; // the number range (standard variant)
     int high = 1;
-    int numberCount = 1;   // N of the hit index and the average
+    int numberCount = 1;    // N of the hit index and the average
     int hitIndexFactor = 1; // D = hitIndexFactor x DrawingCutoffCount
     int HotNumberCutoff = 0;
     int DrawingCutoffCount = 0;
@@ -41,8 +41,9 @@ struct NumberStatsInput {
 
     // Chooses the variant by the width of "P1" and the game type, and the ranges by the bonus
     // option (0 regular numbers only, 1 regular and bonus, 2 bonus only; ignored by the variants).
-    static NumberStatsInput forLottery(const LotteryDefinition& definition, int firstFieldWidth, int bonusOption,
-                                       int hotNumberCutoff, int drawingCutoffCount, int totalDrawings);
+    static NumberStatsInput forLottery(const LotteryDefinition& definition, int firstFieldWidth,
+                                       int bonusOption, int hotNumberCutoff, int drawingCutoffCount,
+                                       int totalDrawings);
     // How many of the latest drawings the classification reads.
     int drawingsNeeded() const;
 };
@@ -71,9 +72,9 @@ int parseCard(const QString& text);
 
 // One number (or card) of the analysis.
 struct NumberStat {
-    int id = 0;     // index of the working tables: the number; set x 100 + number; the card
-    int number = 0; // the number, or the card's rank
-    int group = -1; // the set (0 R, 1 W, 2 B) or the suit (0 C .. 3 S); -1 for the standard variant
+    int id = 0;        // index of the working tables: the number; set x 100 + number; the card
+    int number = 0;    // the number, or the card's rank
+    int group = -1;    // the set (0 R, 1 W, 2 B) or the suit (0 C .. 3 S); -1 for the standard variant
     QString text;      // as in the lists: "07", "07R", "0AC"
     QString graphText; // as in TEMP.DBT's NUMBER: "7", "7R", "AC"
     int HotCount = 0;

@@ -88,8 +88,8 @@ TStatsForm::TStatsForm(CurrentLottery& lottery, BonusForm& bonusForm, QWidget* p
 
     auto* lists = new QGridLayout;
     const char* headingNames[] = {"Label1", "Label2", "Label3", "Label4"};
-    const QString headings[] = {QStringLiteral("Frequency"), QStringLiteral("Hit Index"), QStringLiteral("Hot"),
-                                QStringLiteral("Cold")};
+    const QString headings[] = {QStringLiteral("Frequency"), QStringLiteral("Hit Index"),
+                                QStringLiteral("Hot"), QStringLiteral("Cold")};
     QListWidget* columns[] = {m_frequencyList, m_hitIndexList, m_hotList, m_coldList};
     for (int i = 0; i < 4; ++i) {
         QLabel* heading = makeLabel(headingNames[i], headings[i], this);
@@ -104,8 +104,9 @@ TStatsForm::TStatsForm(CurrentLottery& lottery, BonusForm& bonusForm, QWidget* p
     QLabel* priorMark2 = makeLabel("Label6", QStringLiteral("Drawing"), this);
     QLabel* dueMark = makeLabel("Label7", QStringLiteral("# = Due"), this);
     m_useBonusLabel = makeLabel("UseBonusLabel", QStringLiteral("Use Bonus: No"), this);
-    m_bonusLabel = makeLabel("BonusLabel",
-                             QStringLiteral("Click on the Bonus # Button to include or exclude Bonus numbers"), this);
+    m_bonusLabel =
+        makeLabel("BonusLabel",
+                  QStringLiteral("Click on the Bonus # Button to include or exclude Bonus numbers"), this);
     m_bonusLabel->setWordWrap(true);
 
     auto* marks = new QVBoxLayout;

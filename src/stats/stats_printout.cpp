@@ -56,8 +56,8 @@ void setUpStatsPrintout(Report& report, const NumberStats& stats, const StatsPri
     StandardHeader header;
     header.title = facts.Description + QStringLiteral(" Number Statistics");
     header.tabs = StatsTabs;
-    header.headings = QStringList{QStringLiteral("Frequency"), QStringLiteral("Hit Index"), QStringLiteral("Hot"),
-                                  QStringLiteral("Cold")};
+    header.headings = QStringList{QStringLiteral("Frequency"), QStringLiteral("Hit Index"),
+                                  QStringLiteral("Hot"), QStringLiteral("Cold")};
     header.bodyTop = 1.7;
     header.bottomMargin = 0.5;
     header.date = facts.date;

@@ -67,13 +67,14 @@ private Q_SLOTS:
                               "*03 (01) 01/01/2020", " 04 (01) 01/02/2020", " 05 (01) 01/02/2020",
                               " 07 (01) 01/03/2020", " 08 (01) 01/04/2020", " 09 (01) 01/05/2020"}));
         // 4 x 9 / (3 x 5) = 2.4; 1.8; 1.2; 0.6
-        QCOMPARE(stats.HitIndexList, (QStringList{" 01 (2.4)", " 06 (1.8)", " 02 (1.2)", " 03 (0.6)", " 04 (0.6)",
-                                                  " 05 (0.6)", " 07 (0.6)", " 08 (0.6)", " 09 (0.6)"}));
+        QCOMPARE(stats.HitIndexList,
+                 (QStringList{" 01 (2.4)", " 06 (1.8)", " 02 (1.2)", " 03 (0.6)", " 04 (0.6)", " 05 (0.6)",
+                              " 07 (0.6)", " 08 (0.6)", " 09 (0.6)"}));
         QCOMPARE(stats.AverageLabel, QStringLiteral("Average # Draws: 1.7")); // 15 / 9
         QCOMPARE(stats.UseBonusLabel, QStringLiteral("Use Bonus: No"));
         QCOMPARE(graphLines(stats.graphRows),
-                 (QStringList{"1 PRIOR 4", "2 PRIOR 2", "3 PRIOR 1", "4 HOT 1", "5 HOT 1", "6 DUE 3", "7 COLD 1",
-                              "8 COLD 1", "9 COLD 1"}));
+                 (QStringList{"1 PRIOR 4", "2 PRIOR 2", "3 PRIOR 1", "4 HOT 1", "5 HOT 1", "6 DUE 3",
+                              "7 COLD 1", "8 COLD 1", "9 COLD 1"}));
         QCOMPARE(stats.prior, (std::vector<int>{1, 2, 3}));
         QCOMPARE(stats.hot, (std::vector<int>{4, 5}));
         QCOMPARE(stats.cold, (std::vector<int>{9, 8, 7}));
@@ -103,8 +104,8 @@ private Q_SLOTS:
         QVERIFY(stats.cold.empty() && stats.due.empty());
         QCOMPARE(classOf(stats, 6), NumberClass::None);
         QCOMPARE(classOf(stats, 8), NumberClass::None);
-        QCOMPARE(graphLines(stats.graphRows),
-                 (QStringList{"1 PRIOR 2", "2 PRIOR 1", "3 HOT 1", "4 HOT 1", "5 HOT 1", "-", "-", "-", "-"}));
+        QCOMPARE(graphLines(stats.graphRows), (QStringList{"1 PRIOR 2", "2 PRIOR 1", "3 HOT 1", "4 HOT 1",
+                                                           "5 HOT 1", "-", "-", "-", "-"}));
     }
 
     // A number absent from the whole analysis window is cold with the cutoff as its skip, comes
@@ -152,7 +153,8 @@ private Q_SLOTS:
     // A hot cutoff of 0 leaves the hot window empty, so the latest drawing's numbers get a skip of
     // 0 (found at once) and no class, while still marked in the frequency list.
     void emptyHotWindow() {
-        const NumberStats stats = classifyNumbers(window({{1, 2}, {3, 4}, {3, 5}}), standardInput(2, 5, 0, 3, 3));
+        const NumberStats stats =
+            classifyNumbers(window({{1, 2}, {3, 4}, {3, 5}}), standardInput(2, 5, 0, 3, 3));
         QVERIFY(stats.HotList.isEmpty());
         QCOMPARE(classOf(stats, 1), NumberClass::None);
         QCOMPARE(stats.ColdList, (QStringList{" #05 (02)", " #03 (01)", " #04 (01)"}));
@@ -176,12 +178,15 @@ private Q_SLOTS:
             << 7 << 7 << 1 << 49 << 49 << 2 << 1 << "0 1-7 1-49 49 7 | Use Bonus: Yes";
         QTest::newRow("Powerball, bonus only up to HighestBonus")
             << 8 << 6 << 1 << 69 << 26 << 2 << 2 << "0 6-6 1-26 26 6 | Use Bonus: Yes (No regular numbers)";
-        QTest::newRow("pick 3 daily counts 0..9 as ten") << 5 << 3 << 0 << 9 << 0 << 1 << 0 << "0 1-3 0-9 10 3 | Use Bonus: No";
+        QTest::newRow("pick 3 daily counts 0..9 as ten")
+            << 5 << 3 << 0 << 9 << 0 << 1 << 0 << "0 1-3 0-9 10 3 | Use Bonus: No";
         QTest::newRow("pick 4 midday") << 6 << 4 << 0 << 9 << 0 << 1 << 0 << "0 1-4 0-9 10 4 | Use Bonus: No";
-        QTest::newRow("one-digit lotto keeps N = high") << 7 << 3 << 0 << 9 << 0 << 1 << 0 << "0 1-3 0-9 9 3 | Use Bonus: No";
+        QTest::newRow("one-digit lotto keeps N = high")
+            << 7 << 3 << 0 << 9 << 0 << 1 << 0 << "0 1-3 0-9 9 3 | Use Bonus: No";
         QTest::newRow("Daily Millions ignores the option")
             << 1 << 6 << 0 << 21 << 0 << 2 << 1 << "1 1-6 1-21 63 6 | Use Bonus: No";
-        QTest::newRow("cards, five drawn") << 9 << 5 << 0 << 52 << 0 << 3 << 0 << "2 1-5 1-13 52 5 | Use Bonus: No";
+        QTest::newRow("cards, five drawn")
+            << 9 << 5 << 0 << 52 << 0 << 3 << 0 << "2 1-5 1-13 52 5 | Use Bonus: No";
         QTest::newRow("cards, at most six positions but D from all")
             << 2 << 8 << 0 << 52 << 0 << 3 << 2 << "2 1-6 1-13 52 8 | Use Bonus: No";
         QTest::newRow("card width wins over Daily Millions")
@@ -235,7 +240,7 @@ private Q_SLOTS:
         QCOMPARE(stats.FrequencyList.mid(0, 3),
                  (QStringList{" 00 (02) 01/01/2020", "*03 (02) 01/02/2020", "*04 (02) 01/02/2020"}));
         QCOMPARE(stats.FrequencyList.at(3), QStringLiteral(" 01 (00)"));
-        QCOMPARE(stats.HitIndexList.first(), QStringLiteral(" 00 (3.3)")); // 2 x 10 / (3 x 2)
+        QCOMPARE(stats.HitIndexList.first(), QStringLiteral(" 00 (3.3)"));    // 2 x 10 / (3 x 2)
         QCOMPARE(stats.AverageLabel, QStringLiteral("Average # Draws: 0.6")); // 6 / 10
     }
 
@@ -257,8 +262,8 @@ private Q_SLOTS:
         table.open(home.dataDir(), file);
         table.SetOrder(1);
         const NumberStats stats = computeNumberStats(table, d, 2, 1, 2, 2);
-        QCOMPARE(stats.FrequencyList, (QStringList{" 02 (01) 01/01/2020", "*04 (01) 01/02/2020", " 01 (00)", " 03 (00)",
-                                                   " 05 (00)"}));
+        QCOMPARE(stats.FrequencyList, (QStringList{" 02 (01) 01/01/2020", "*04 (01) 01/02/2020", " 01 (00)",
+                                                   " 03 (00)", " 05 (00)"}));
         QCOMPARE(stats.HitIndexList.first(), QStringLiteral(" 02 (0.4)")); // 1 x 5 / (6 x 2)
         QCOMPARE(stats.HotList, QStringList{" *04 (1)"});
         QCOMPARE(stats.ColdList, (QStringList{"  01 (02)", "  03 (02)", "  05 (02)", " #02 (01)"}));
@@ -282,7 +287,7 @@ private Q_SLOTS:
         QCOMPARE(stats.FrequencyList.first(), QStringLiteral("*01R (01) 01/01/2020"));
         QCOMPARE(stats.ColdList.mid(0, 3), (QStringList{"  01W (03)", "  01B (03)", "  02B (03)"}));
         QCOMPARE(stats.ColdList.last(), QStringLiteral(" #21R (02)"));
-        QCOMPARE(stats.HitIndexList.first(), QStringLiteral(" 01R (3.5)")); // 1 x 63 / (6 x 3)
+        QCOMPARE(stats.HitIndexList.first(), QStringLiteral(" 01R (3.5)"));   // 1 x 63 / (6 x 3)
         QCOMPARE(stats.AverageLabel, QStringLiteral("Average # Draws: 0.3")); // 18 / 63
         QCOMPARE(stats.graphRows.front().NUMBER, QStringLiteral("1R"));
         // With nothing cold or due only the twelve numbers of the hot window get a row.
@@ -330,14 +335,16 @@ private Q_SLOTS:
         QCOMPARE(table.FieldWidth(QStringLiteral("P1")), 3);
         const NumberStats stats = computeNumberStats(table, d, 0, 2, 3, 3);
         QCOMPARE(stats.variant, NumberVariant::Cards);
-        QCOMPARE(stats.HotList, (QStringList{" *0AC (1)", "  02C (1)", "  0KC (1)", " *0AD (1)", "  10D (1)", "  0AH (1)",
-                                            " *10H (1)", "  0AS (1)", " *0JS (1)", " *0QS (1)"}));
-        QCOMPARE(stats.FrequencyList.mid(0, 5), (QStringList{" 02C (02) 01/02/2020", " 0KC (02) 01/02/2020",
-                                                            "*0AC (01) 01/03/2020", "*0AD (01) 01/03/2020",
-                                                            " 0AH (01) 01/02/2020"}));
+        QCOMPARE(stats.HotList,
+                 (QStringList{" *0AC (1)", "  02C (1)", "  0KC (1)", " *0AD (1)", "  10D (1)", "  0AH (1)",
+                              " *10H (1)", "  0AS (1)", " *0JS (1)", " *0QS (1)"}));
+        QCOMPARE(stats.FrequencyList.mid(0, 5),
+                 (QStringList{" 02C (02) 01/02/2020", " 0KC (02) 01/02/2020", "*0AC (01) 01/03/2020",
+                              "*0AD (01) 01/03/2020", " 0AH (01) 01/02/2020"}));
         QCOMPARE(stats.FrequencyList.size(), 52);
         QCOMPARE(stats.ColdList.mid(0, 2), (QStringList{"  02D (03)", "  02H (03)"}));
-        QCOMPARE(stats.ColdList.mid(stats.ColdList.size() - 3), (QStringList{" #03C (02)", " #04C (02)", " #05C (02)"}));
+        QCOMPARE(stats.ColdList.mid(stats.ColdList.size() - 3),
+                 (QStringList{" #03C (02)", " #04C (02)", " #05C (02)"}));
         QCOMPARE(stats.graphRows.front().NUMBER, QStringLiteral("AC"));
         bool sawTen = false;
         for (const NumberGraphRow& row : stats.graphRows)
@@ -351,8 +358,11 @@ private Q_SLOTS:
     void unreadableField_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("message");
-        QTest::newRow("letters") << "X1" << "Drawing 00002 (01/02/2020): field P2 holds \"X1\", which is not a number from 0 to 99.";
-        QTest::newRow("blank") << "" << "Drawing 00002 (01/02/2020): field P2 is blank.";
+        QTest::newRow("letters")
+            << "X1"
+            << "Drawing 00002 (01/02/2020): field P2 holds \"X1\", which is not a number from 0 to 99.";
+        QTest::newRow("blank") << ""
+                               << "Drawing 00002 (01/02/2020): field P2 is blank.";
     }
     void unreadableField() {
         QFETCH(QString, text);
@@ -393,12 +403,13 @@ private Q_SLOTS:
         LotteryDefinition d;
         ReadDefinition(home.dataDir() + QStringLiteral("CN649.INF"), d);
         const NumberStats stats = computeNumberStats(table, d, 0, 10, 50, table.RecordCount());
-        const int freq[] = {4, 6, 6, 5, 3, 3, 10, 8, 2, 7, 7, 6, 5, 7, 7, 4, 6, 10, 4, 5, 7, 5, 6, 4, 5,
-                            4, 9, 5, 8, 6, 9, 5, 7, 6, 6, 8, 3, 6, 10, 6, 4, 7, 6, 8, 7, 10, 5, 7, 6};
+        const int freq[] = {4, 6, 6, 5, 3, 3, 10, 8, 2, 7, 7, 6, 5, 7,  7, 4, 6, 10, 4, 5, 7,  5, 6, 4, 5,
+                            4, 9, 5, 8, 6, 9, 5,  7, 6, 6, 8, 3, 6, 10, 6, 4, 7, 6,  8, 7, 10, 5, 7, 6};
         const int hot[] = {0, 2, 3, 1, 0, 1, 1, 0, 0, 2, 1, 0, 1, 1, 0, 2, 2, 5, 0, 1, 2, 2, 1, 1, 1,
                            1, 2, 1, 2, 2, 2, 1, 1, 1, 1, 2, 1, 1, 5, 1, 0, 2, 1, 0, 1, 1, 0, 1, 0};
-        const int skip[] = {30, 0, 0, 0, 30, 0, 0, 11, 10, 0, 0, 13, 0, 0, 21, 0, 0, 0, 19, 0, 0, 0, 0, 0, 0,
-                            0,  0, 0, 0, 0,  0, 0, 0,  0,  0, 0, 0,  0, 0, 0,  11, 0, 0, 12, 0, 0, 22, 0, 18};
+        const int skip[] = {30, 0,  0, 0, 30, 0, 0,  11, 10, 0,  0, 13, 0,  0, 21, 0, 0,
+                            0,  19, 0, 0, 0,  0, 0,  0,  0,  0,  0, 0,  0,  0, 0,  0, 0,
+                            0,  0,  0, 0, 0,  0, 11, 0,  0,  12, 0, 0,  22, 0, 18};
         const char* dates[] = {
             "02/10/2024", "05/11/2024", "05/22/2024", "05/08/2024", "02/10/2024", "04/27/2024", "05/08/2024",
             "04/17/2024", "04/20/2024", "05/11/2024", "05/08/2024", "04/10/2024", "05/15/2024", "05/25/2024",
