@@ -11,6 +11,9 @@
 #include "lottery/lottery_files.h"
 #include "lottery/lottery_info_form.h"
 #include "lottery/open_form.h"
+#include "stats/bonus_form.h"
+#include "stats/number_stats.h"
+#include "stats/stats_form.h"
 #include "report/report_system.h"
 
 #include <QAction>
@@ -95,6 +98,9 @@ TMainForm::TMainForm(const QString& homeDir, const QStringList& arguments, QWidg
 
     connect(&m_lottery, &CurrentLottery::changed, this, &TMainForm::showLotteryState);
     showLotteryState();
+
+    // The long-lived dialogs come right after the window that owns them.
+    m_bonusForm = new BonusForm(this);
 }
 
 TMainForm::~TMainForm() = default;
@@ -151,7 +157,7 @@ void TMainForm::buildMenus() {
     m_statisticsMenu = addMenu(QStringLiteral("&Statistics"));
     m_gameCommands << addItem(m_statisticsMenu, QStringLiteral("Draw&ing Summary Chart/Graph"));
     addItem(m_statisticsMenu, QStringLiteral("&Hit Sequence Chart/Graph"));
-    addItem(m_statisticsMenu, QStringLiteral("&Number Statistics Chart/Frequency Graph"));
+    QAction* numberStatistics = addItem(m_statisticsMenu, QStringLiteral("&Number Statistics Chart/Frequency Graph"));
     m_gameCommands << addItem(m_statisticsMenu, QStringLiteral("Repeating &Pairs Chart"));
     m_gameCommands << addItem(m_statisticsMenu, QStringLiteral("Repeating &Triples Chart"));
     addItem(m_statisticsMenu, QStringLiteral("&Skip and Hit Chart/Graph"));
@@ -197,6 +203,7 @@ void TMainForm::buildMenus() {
     connect(exit, &QAction::triggered, this, &QWidget::close);
     connect(drawingCutoff, &QAction::triggered, this, &TMainForm::DrawingCutoff1Click);
     connect(hotCutoff, &QAction::triggered, this, &TMainForm::HotNumberCutoff1Click);
+    connect(numberStatistics, &QAction::triggered, this, &TMainForm::NumberStatisticsChartFrequencyGraph1Click);
     connect(statusBarItem, &QAction::triggered, this, &TMainForm::StatusBar1Click);
     connect(toolbarItem, &QAction::triggered, this, &TMainForm::Toolbar1Click);
     connect(topics, &QAction::triggered, this, &TMainForm::VantoroHelpTopics1Click);
@@ -407,6 +414,16 @@ void TMainForm::DrawingCutoff1Click() {
 
 void TMainForm::HotNumberCutoff1Click() {
     TCutoffForm::runHotNumberCutoff(m_lottery, this);
+}
+
+void TMainForm::NumberStatisticsChartFrequencyGraph1Click() {
+    if (m_lottery.DrawingCutoffCount() == 0) {
+        Prompts::instance().information(this, drawingCutoffRefusal());
+        return;
+    }
+    m_bonusForm->setItemIndex(BonusForm::RegularOnly);
+    TStatsForm form(m_lottery, *m_bonusForm, this);
+    form.exec();
 }
 
 void TMainForm::StatusBar1Click(bool checked) {

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <memory>
 
+class BonusForm;
 class QAction;
 class QLabel;
 class QMenu;
@@ -27,6 +28,8 @@ public:
 
     CurrentLottery& lottery() { return m_lottery; }
     const GeneralSettings& settings() const { return m_settings; }
+    // The bonus-number options, kept for the whole run and read by the statistics charts.
+    BonusForm& bonusForm() { return *m_bonusForm; }
 
     // Runs once, when the window first becomes active: settings, hot cutoff panel, the lottery.
     void FormActivate();
@@ -57,6 +60,7 @@ private:
     void PrintSetup1Click();
     void DrawingCutoff1Click();
     void HotNumberCutoff1Click();
+    void NumberStatisticsChartFrequencyGraph1Click();
     void StatusBar1Click(bool checked);
     void Toolbar1Click(bool checked);
     void VantoroHelpTopics1Click();
@@ -69,6 +73,7 @@ private:
     QStringList m_arguments;
     GeneralSettings m_settings;
     bool m_activated = false;
+    BonusForm* m_bonusForm = nullptr;
 
     QMenu* m_editMenu = nullptr;
     QMenu* m_statisticsMenu = nullptr;

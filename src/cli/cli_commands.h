@@ -21,3 +21,4 @@ int cliCatalogue(const QStringList& words);
 int cliPrintDemo(const QStringList& words);
 int cliImport(const QStringList& words);
 int cliExport(const QStringList& words);
+int cliStats(const QStringList& words);

@@ -26,7 +26,16 @@ constexpr std::array commands{
                cliImport},
     CliCommand{"export", "export --lottery FILE.DBF [CSV]", cliExport},
     CliCommand{"print-demo", "print-demo --pdf FILE --lines N --columns C", cliPrintDemo, true},
+    CliCommand{"stats", "stats --lottery FILE.DBF [--cutoff N] [--hot N] [--bonus 0|1|2] [--pdf FILE]", cliStats},
 };
+
+// A command that writes its printout (--pdf) paints, whatever it does otherwise.
+bool wantsPdf(int argc, char* argv[]) {
+    for (int i = 2; i < argc; ++i)
+        if (qstrcmp(argv[i], "--pdf") == 0)
+            return true;
+    return false;
+}
 
 void printUsage(QTextStream& out) {
     out << "usage: vantoro-cli COMMAND [--home DIR] [options]\n";
@@ -49,7 +58,7 @@ int main(int argc, char* argv[]) {
     // Printing needs fonts and a paint device but never a screen.
     const CliCommand* wanted = argc > 1 ? findCommand(argv[1]) : nullptr;
     std::unique_ptr<QCoreApplication> app;
-    if (wanted && wanted->needsGui) {
+    if (wanted && (wanted->needsGui || wantsPdf(argc, argv))) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);

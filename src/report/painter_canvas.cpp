@@ -3,6 +3,7 @@
 
 #include "report/report_fonts.h"
 
+#include <QImage>
 #include <QPagedPaintDevice>
 #include <QPainter>
 
@@ -39,4 +40,13 @@ void PainterCanvas::drawText(double x, double top, double ascent, const QString&
     m_painter.setFont(reportQFont(font));
     m_painter.setPen(Qt::black);
     m_painter.drawText(QPointF(x * m_dpiX, (top + ascent) * m_dpiY), text);
+}
+
+void PainterCanvas::drawImage(const QRectF& inches, const QImage& image) {
+    if (!m_painting)
+        return;
+    const QRectF target(inches.x() * m_dpiX, inches.y() * m_dpiY, inches.width() * m_dpiX,
+                        inches.height() * m_dpiY);
+    m_painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    m_painter.drawImage(target, image);
 }

@@ -20,6 +20,7 @@ public:
     void beginPage(int pageNumber) override;
     void endPage() override;
     void drawText(double x, double top, double ascent, const QString& text, const ReportFont& font) override;
+    void drawImage(const QRectF& inches, const QImage& image) override;
 
     int pagesPainted() const { return m_painted; }
 

@@ -16,6 +16,10 @@ void RecordingCanvas::drawText(double x, double top, double ascent, const QStrin
     m_runs.append(TextRun{m_pageCount, x, top, ascent, text, font});
 }
 
+void RecordingCanvas::drawImage(const QRectF& inches, const QImage& image) {
+    m_images.append(ImageRun{m_pageCount, inches, image});
+}
+
 QList<TextRun> RecordingCanvas::runsOnPage(int page) const {
     QList<TextRun> result;
     for (const TextRun& run : m_runs) {
@@ -46,6 +50,10 @@ bool RecordingCanvas::replay(ReportCanvas& target, int fromPage, int toPage,
         for (; next < m_runs.size() && m_runs.at(next).page == page; ++next) {
             const TextRun& run = m_runs.at(next);
             target.drawText(run.x, run.top, run.ascent, run.text, run.font);
+        }
+        for (const ImageRun& picture : m_images) {
+            if (picture.page == page)
+                target.drawImage(picture.rect, picture.image);
         }
         target.endPage();
     }

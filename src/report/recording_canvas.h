@@ -3,6 +3,7 @@
 
 #include "report/report_canvas.h"
 
+#include <QImage>
 #include <QList>
 
 // One piece of text as it stands on a page.
@@ -15,6 +16,13 @@ struct TextRun {
     ReportFont font;
 };
 
+// One picture as it stands on a page.
+struct ImageRun {
+    int page = 0;
+    QRectF rect; // inches from the top left corner of the paper
+    QImage image;
+};
+
 // Keeps every page of a report as text runs: what the tests assert on, and what the preview shows
 // and prints without laying the report out again.
 class RecordingCanvas final : public ReportCanvas {
@@ -25,9 +33,11 @@ public:
     void beginPage(int pageNumber) override;
     void endPage() override;
     void drawText(double x, double top, double ascent, const QString& text, const ReportFont& font) override;
+    void drawImage(const QRectF& inches, const QImage& image) override;
 
     int pageCount() const { return m_pageCount; }
     const QList<TextRun>& runs() const { return m_runs; }
+    const QList<ImageRun>& images() const { return m_images; }
     QList<TextRun> runsOnPage(int page) const;
     // The first run with exactly this text, or nullptr.
     const TextRun* find(const QString& text, int page = 0) const; // page 0: any page
@@ -41,4 +51,5 @@ private:
     QSizeF m_paper;
     int m_pageCount = 0;
     QList<TextRun> m_runs;
+    QList<ImageRun> m_images;
 };

@@ -144,6 +144,12 @@ void Report::drawAt(double x, const QString& text) {
     m_canvas->drawText(x, m_y, m_metrics.ascent(m_font), text, m_font);
 }
 
+void Report::printImage(const QImage& image, double x, double top, double width, double height) {
+    ensurePage();
+    if (m_canvas && m_pageOpen)
+        m_canvas->drawImage(QRectF(x, top, width, height), image);
+}
+
 void Report::printLeft(const QString& text, double x) {
     ensurePage();
     drawAt(x, text);

@@ -127,6 +127,9 @@ public:
     // Moves to the next tab stop and prints `text` in its cell, removing characters from the end
     // until it fits the width less twice the inner margin.
     void printTab(const QString& text);
+    // Places a picture at x, top with the given size (inches) on the current page; the current
+    // position stays where it is.
+    void printImage(const QImage& image, double x, double top, double width, double height);
     void newLine();
     // Ends the page; the next output begins a new page with its header. Calling it again before any
     // output does not make an empty page.

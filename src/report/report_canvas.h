@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QRectF>
 #include <QSizeF>
 #include <QString>
 #include <functional>
+
+class QImage;
 
 // The font of one text run as a printout asks for it: the family by the name the printouts use
 // ("Times New Roman", "Courier New"), the size in points and the two styles the reports know.
@@ -32,6 +35,8 @@ public:
     // distance from the top of the line to the baseline for this font.
     virtual void drawText(double x, double top, double ascent, const QString& text,
                           const ReportFont& font) = 0;
+    // A picture scaled into `inches` (from the top left corner of the paper), e.g. a graph.
+    virtual void drawImage(const QRectF& inches, const QImage& image) = 0;
 };
 
 // Told the number of each page as it begins; returning false stops the output there.

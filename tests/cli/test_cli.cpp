@@ -280,6 +280,61 @@ private Q_SLOTS:
         TempHome home;
         QCOMPARE(cli(home, QStringList{"catalogue"} + arguments).status, 2);
     }
+
+    // The sections as the statistics window lists them, worked out by hand for two drawings.
+    void statsListsTheWindowsLines() {
+        TempHome home;
+        LotteryBuilder(home.dataDir(), QStringLiteral("TS59"))
+            .numbers(5, 9)
+            .drawing(QStringLiteral("01/01/2020"), {"01", "02", "03", "04", "05"})
+            .drawing(QStringLiteral("01/02/2020"), {"05", "06", "07", "08", "09"})
+            .build();
+        const Run run = cli(home, {"stats", "--lottery", "TS59.DBF", "--cutoff", "2", "--hot", "1"});
+        QCOMPARE(run.status, 0);
+        QStringList expected{"[Frequency]", "*05 (02) 01/02/2020"};
+        for (const char* n : {"01", "02", "03", "04"})
+            expected << QStringLiteral(" %1 (01) 01/01/2020").arg(QLatin1String(n));
+        for (const char* n : {"06", "07", "08", "09"})
+            expected << QStringLiteral("*%1 (01) 01/02/2020").arg(QLatin1String(n));
+        expected << "[Hit Index]" << " 05 (1.8)"; // 2 x 9 / (5 x 2)
+        for (const char* n : {"01", "02", "03", "04", "06", "07", "08", "09"})
+            expected << QStringLiteral(" %1 (0.9)").arg(QLatin1String(n));
+        expected << "[Hot]";
+        for (const char* n : {"05", "06", "07", "08", "09"})
+            expected << QStringLiteral(" *%1 (1)").arg(QLatin1String(n));
+        expected << "[Cold]";
+        for (const char* n : {"01", "02", "03", "04"})
+            expected << QStringLiteral(" #%1 (01)").arg(QLatin1String(n));
+        expected << "Average # Draws: 1.1"
+                 << "[Graph]"
+                 << "1,,,,1" << "2,,,,1" << "3,,,,1" << "4,,,,1" << "5,,2,," << "6,,1,," << "7,,1,," << "8,,1,,"
+                 << "9,,1,,";
+        QCOMPARE(run.out, expected);
+        QVERIFY(QFileInfo::exists(home.path(QStringLiteral("TEMP.DBT"))));
+    }
+
+    void statsOptions() {
+        TempHome home;
+        home.writeFile(QStringLiteral("vantoro.ini"), "[GENERAL]\nHOTCUTOFF=7\n");
+        LotteryBuilder(home.dataDir(), QStringLiteral("CN649")).numbers(7, 49, 1).drawings(60).build();
+        // The cutoff defaults to min(total, 50), the hot cutoff to the settings' value.
+        QCOMPARE(cli(home, {"stats", "--lottery", "CN649.DBF"}).out,
+                 cli(home, {"stats", "--lottery", "CN649.DBF", "--cutoff", "50", "--hot", "7"}).out);
+        const Run bonusOnly = cli(home, {"stats", "--lottery", "CN649.DBF", "--bonus", "2"});
+        QCOMPARE(bonusOnly.status, 0);
+        QCOMPARE(bonusOnly.out.indexOf(QStringLiteral("[Hit Index]")), 50); // heading + 49 numbers
+
+        const Run refused = cli(home, {"stats", "--lottery", "CN649.DBF", "--cutoff", "0"});
+        QCOMPARE(refused.status, 1);
+        QVERIFY(refused.err.startsWith(QStringLiteral("The Drawing Cutoff value must be greater than zero.")));
+        for (const QStringList& bad : {QStringList{"--bonus", "3"}, QStringList{"--cutoff", "61"},
+                                       QStringList{"--hot", "-1"}})
+            QCOMPARE(cli(home, QStringList{"stats", "--lottery", "CN649.DBF"} + bad).status, 2);
+
+        const QString pdf = home.path(QStringLiteral("stats.pdf"));
+        QCOMPARE(cli(home, {"stats", "--lottery", "CN649.DBF", "--pdf", pdf}).status, 0);
+        QVERIFY(home.readFile(QStringLiteral("stats.pdf")).startsWith("%PDF"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCli)

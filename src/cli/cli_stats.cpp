@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// stats: the number statistics of the open lottery as the statistics window lists them, the
+// TEMP.DBT it writes for the frequency graph, and with --pdf its printout.
+#include "cli/cli_commands.h"
+#include "cli/cli_lottery.h"
+
+#include "app/program_home.h"
+#include "db/dbf_table.h"
+#include "db/vantoro_error.h"
+#include "report/report.h"
+#include "report/report_output.h"
+#include "stats/number_graph_table.h"
+#include "stats/number_stats.h"
+#include "stats/stats_printout.h"
+
+namespace {
+
+void printSection(QTextStream& out, const char* heading, const QStringList& lines) {
+    out << '[' << heading << "]\n";
+    for (const QString& line : lines)
+        out << line << '\n';
+}
+
+// The records as they stand in the file, so the listing shows what the graph will read.
+void printGraphTable(QTextStream& out, const QString& path) {
+    DbfTable table;
+    table.open(path);
+    const QStringList fields{QStringLiteral("NUMBER"), QStringLiteral("HOT"), QStringLiteral("PRIOR"),
+                             QStringLiteral("COLD"), QStringLiteral("DUE")};
+    table.GoTop();
+    for (int i = 0; i < table.RecordCount(); ++i) {
+        QStringList values;
+        for (const QString& field : fields)
+            values << table.FieldText(field).trimmed();
+        out << values.join(QLatin1Char(',')) << '\n';
+        table.Skip(1);
+    }
+    table.close();
+}
+
+} // namespace
+
+int cliStats(const QStringList& words) {
+    const CliArgs args(words);
+    args.allowOnly({QStringLiteral("lottery"), QStringLiteral("cutoff"), QStringLiteral("hot"),
+                    QStringLiteral("bonus"), QStringLiteral("pdf")});
+    CurrentLottery lottery;
+    openCliLottery(args, lottery);
+    const int total = lottery.TotalDrawings();
+    const int cutoff = args.integer(QStringLiteral("cutoff"), lottery.DrawingCutoffCount());
+    const int hot = args.integer(QStringLiteral("hot"), lottery.HotNumberCutoff());
+    const int bonus = args.integer(QStringLiteral("bonus"), 0);
+    if (cutoff < 0 || cutoff > total)
+        throw UsageError(
+            QStringLiteral("option --cutoff takes a count from 0 to %1 (the drawings on file)").arg(total));
+    if (hot < 0)
+        throw UsageError(QStringLiteral("option --hot takes a count of 0 or more"));
+    if (bonus < 0 || bonus > 2)
+        throw UsageError(QStringLiteral("option --bonus takes 0, 1 or 2"));
+    if (cutoff == 0)
+        throw VantoroError(drawingCutoffRefusal());
+
+    const QString graphPath = ProgramHome(lottery.homeDir()).tempGraphPath();
+    const bool graphTable = NumberGraphTable::create(graphPath);
+    const NumberStats stats =
+        computeNumberStats(lottery.table(), lottery.definition(), bonus, hot, cutoff, total);
+
+    QTextStream& out = cliOut();
+    printSection(out, "Frequency", stats.FrequencyList);
+    printSection(out, "Hit Index", stats.HitIndexList);
+    printSection(out, "Hot", stats.HotList);
+    printSection(out, "Cold", stats.ColdList);
+    out << stats.AverageLabel << '\n';
+    out << "[Graph]\n";
+    int status = 0;
+    if (graphTable) {
+        NumberGraphTable::writeRows(graphPath, stats.graphRows);
+        printGraphTable(out, graphPath);
+    } else {
+        out.flush();
+        cliErr() << "Could not create the temporary graph file.\n";
+        cliErr().flush();
+        status = 1;
+    }
+
+    if (args.has(QStringLiteral("pdf"))) {
+        StatsPrintoutFacts facts;
+        facts.Description = lottery.definition().Description;
+        facts.DrawingCutoffCount = cutoff;
+        facts.HotNumberCutoff = hot;
+        Report report;
+        setUpStatsPrintout(report, stats, facts);
+        const QString file = args.value(QStringLiteral("pdf"));
+        if (writeReportPdf(report, file) != ReportOutcome::Done)
+            throw VantoroError(QStringLiteral("Cannot write the PDF file \"%1\".").arg(reportPdfPath(file)));
+    }
+    return status;
+}
