@@ -343,6 +343,11 @@ void TGraphWindow::rebuildChart() {
     auto addAxes = [this](QAbstractSeries* series, bool horizontal, bool percent) {
         auto* labels = new QBarCategoryAxis();
         labels->append(m_plot.axisLabels);
+        // Two-digit numbers and dates are short enough to stand whole even where Qt would cut them to "...";
+        // many dates stand upright so that they do not overlap.
+        labels->setTruncateLabels(false);
+        if (!horizontal && m_config.labelField == QLatin1String("DRAWDATE") && m_plot.axisLabels.size() > 12)
+            labels->setLabelsAngle(-90);
         auto* values = new QValueAxis();
         values->setLabelFormat(QStringLiteral("%d"));
         if (percent)
