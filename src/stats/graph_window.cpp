@@ -31,6 +31,7 @@
 #include <QPieSlice>
 #include <QSaveFile>
 #include <QStackedBarSeries>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -204,16 +205,24 @@ bool TGraphWindow::readStoredLayout(GraphLayout& layout, bool tellWhenMissing) {
 }
 
 bool TGraphWindow::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate && m_config.opens == GraphConfig::Opens::OnActivation)
-        openTable();
+    if (event->type() == QEvent::WindowActivate)
+        openOnActivation();
     return QDialog::event(event);
 }
 
 void TGraphWindow::showEvent(QShowEvent* event) {
     // Without a window manager a window may never be told it is active; showing it counts.
-    if (m_config.opens == GraphConfig::Opens::OnActivation)
-        openTable();
+    openOnActivation();
     QDialog::showEvent(event);
+}
+
+void TGraphWindow::openOnActivation() {
+    // Once only: the error box of a table that cannot be read activates the window again.
+    if (m_config.opens != GraphConfig::Opens::OnActivation || m_activated)
+        return;
+    m_activated = true;
+    if (!openTable())
+        QTimer::singleShot(0, this, &QDialog::reject);
 }
 
 void TGraphWindow::done(int result) {
@@ -334,6 +343,11 @@ void TGraphWindow::rebuildChart() {
     auto addAxes = [this](QAbstractSeries* series, bool horizontal, bool percent) {
         auto* labels = new QBarCategoryAxis();
         labels->append(m_plot.axisLabels);
+        // Two-digit numbers and dates are short enough to stand whole even where Qt would cut them to "...";
+        // many dates stand upright so that they do not overlap.
+        labels->setTruncateLabels(false);
+        if (!horizontal && m_config.labelField == QLatin1String("DRAWDATE") && m_plot.axisLabels.size() > 12)
+            labels->setLabelsAngle(-90);
         auto* values = new QValueAxis();
         values->setLabelFormat(QStringLiteral("%d"));
         if (percent)

@@ -98,6 +98,7 @@ private:
     void rebuildChart();
     void syncChecks();
     void applyOpeningRule();
+    void openOnActivation();
     bool readStoredLayout(GraphLayout& layout, bool tellWhenMissing);
 
     void CopyBtnClick();
@@ -116,6 +117,7 @@ private:
     std::unique_ptr<ReportSystem> m_report;
 
     QToolBar* m_toolBar = nullptr;
+    bool m_activated = false;
     QList<QAction*> m_actions;
     QActionGroup* m_typeGroup = nullptr;
     QChart* m_chart = nullptr;

@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QFontInfo>
+#include <QImage>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -68,6 +69,7 @@ private slots:
     void stoppingAtAPageEndsTheRun();
     void samplePrintoutGolden();
     void pdfFileHasEveryPage();
+    void picturesArePlacedOnTheirPageAndReplayed();
 };
 
 void TestReport::fontsResolveToMetricCompatibleFamilies_data() {
@@ -509,6 +511,42 @@ void TestReport::pdfFileHasEveryPage() {
     const QString cancelled = dir.filePath(QStringLiteral("cancelled.pdf"));
     QCOMPARE(writeReportPdf(report, cancelled, [](int page) { return page < 2; }), ReportOutcome::Cancelled);
     QVERIFY(!QFile::exists(cancelled));
+}
+
+void TestReport::picturesArePlacedOnTheirPageAndReplayed() {
+    QImage picture(40, 20, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    Report report;
+    report.setOnPrintHeader([](Report& r) { r.printLine(QStringLiteral("Page %1").arg(r.currentPage())); });
+    report.setOnPrint([&](Report& r) {
+        r.printLine(QStringLiteral("first"));
+        r.newPage();
+        r.printImage(picture, 1.0, 2.0, 4.0, 2.0);
+    });
+    RecordingCanvas canvas;
+    QVERIFY(report.run(canvas));
+    // The picture alone begins the second page, with its header.
+    QCOMPARE(canvas.pageCount(), 2);
+    QVERIFY(canvas.find(QStringLiteral("Page 2"), 2));
+    QCOMPARE(canvas.images().size(), 1);
+    QCOMPARE(canvas.images().first().page, 2);
+    QCOMPARE(canvas.images().first().rect, QRectF(1.0, 2.0, 4.0, 2.0));
+    QCOMPARE(canvas.images().first().image, picture);
+
+    RecordingCanvas copy;
+    QVERIFY(canvas.replay(copy, 2, 2));
+    QCOMPARE(copy.images().size(), 1);
+    QCOMPARE(copy.images().first().rect, QRectF(1.0, 2.0, 4.0, 2.0));
+    RecordingCanvas firstOnly;
+    QVERIFY(canvas.replay(firstOnly, 1, 1));
+    QVERIFY(firstOnly.images().isEmpty());
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("picture.pdf"));
+    QCOMPARE(writeReportPdf(report, path), ReportOutcome::Done);
+    QFile pdf(path);
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    QVERIFY(pdf.readAll().contains("/Subtype /Image"));
 }
 
 QTEST_MAIN(TestReport)

@@ -647,6 +647,15 @@ void TestGraphForm::missingTableIsReportedWithoutAWindow() {
     showFrequencyGraph(nullptr, *m_lottery, 0);
     QCOMPARE(m_prompts->shown.size(), 2);
     QVERIFY(m_prompts->shown.last().contains(QStringLiteral("NUMBER")));
+
+    // A window that opens the table on activation says so once and closes.
+    QFile::remove(tempPath());
+    TGraphWindow skip(configFor(QStringLiteral("skip")), m_home->dir());
+    skip.show();
+    skip.activateWindow();
+    QTRY_VERIFY(!skip.isVisible());
+    QCOMPARE(m_prompts->shown.size(), 3);
+    QVERIFY(!skip.isTableOpen());
 }
 
 void TestGraphForm::showFrequencyGraphOpensMaximisedAndModal() {
