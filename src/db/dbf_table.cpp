@@ -628,6 +628,12 @@ QString DbfTable::FieldText(int field) const {
     return DbfFormat::decode(d->current() + f.offset, f.width);
 }
 
+QByteArrayView DbfTable::fieldBytes(int field) const {
+    d->requireFieldIndex(field);
+    const DbfField& f = d->fields[size_t(field)];
+    return QByteArrayView(d->current() + f.offset, f.width);
+}
+
 QString DbfTable::DateText(const QString& name) const {
     return DateText(d->requireField(name));
 }

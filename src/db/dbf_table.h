@@ -4,6 +4,7 @@
 #include "db/dbf_field.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QFile>
 #include <QString>
 #include <memory>
@@ -78,6 +79,9 @@ public:
     // The same by field index (0-based, as in fields()), for loops over many records.
     QString FieldText(int field) const;
     QString DateText(int field) const;
+    // The stored bytes of a field of the current record, for loops over many records that only
+    // need digits (no text is decoded); valid until the cursor moves or the table changes.
+    QByteArrayView fieldBytes(int field) const;
 
     // Editing. append adds a blank record buffer, edit takes a copy of the current record (on an
     // empty table it appends, as data-aware editing expects); SetField changes the buffer; post

@@ -261,6 +261,31 @@ int parseCard(const QString& text) {
     return suit * Ranks + value - 1;
 }
 
+namespace {
+
+// The number written in `bytes` (blanks around it allowed, no sign), or -1. Some dBASE
+// writers pad with NULs, which count as blanks.
+int smallNumber(QByteArrayView bytes) {
+    const auto blank = [](char c) { return c == ' ' || c == '\0'; };
+    qsizetype begin = 0;
+    qsizetype end = bytes.size();
+    while (begin < end && blank(bytes[begin]))
+        ++begin;
+    while (end > begin && blank(bytes[end - 1]))
+        --end;
+    if (begin == end)
+        return -1;
+    int value = 0;
+    for (qsizetype i = begin; i < end; ++i) {
+        if (bytes[i] < '0' || bytes[i] > '9')
+            return -1;
+        value = value * 10 + (bytes[i] - '0');
+    }
+    return value;
+}
+
+} // namespace
+
 NumberWindow readNumberWindow(DbfTable& table, const NumberStatsInput& input) {
     NumberWindow window;
     window.positions = input.lastPosition; // P1..P<last>; fields before the range are left unread
@@ -283,19 +308,20 @@ NumberWindow readNumberWindow(DbfTable& table, const NumberStatsInput& input) {
             if (field < 0)
                 throw VantoroError(
                     QStringLiteral("The drawing table %1 has no field P%2.").arg(table.fileName()).arg(p));
-            const QString text = table.FieldText(field);
             int value = -1;
             if (cards) {
-                value = parseCard(text);
+                value = parseCard(table.FieldText(field));
             } else {
-                // A field is read as its text cut to three characters, as an integer.
-                bool ok = false;
-                value = QStringView(text).left(3).trimmed().toInt(&ok);
-                if (!ok || value > MaxStandardNumber)
+                // A field is read as its text cut to three characters, as an integer. Digits are
+                // parsed from the stored bytes: decoding text for every field of a long history
+                // would cost more than the whole classification.
+                const QByteArrayView bytes = table.fieldBytes(field);
+                value = smallNumber(bytes.first(qMin<qsizetype>(3, bytes.size())));
+                if (value > MaxStandardNumber)
                     value = -1;
             }
             if (value < 0)
-                badField(table, d, p, text, cards);
+                badField(table, d, p, table.FieldText(field), cards);
             numbers[static_cast<size_t>(p - 1)] = static_cast<qint8>(value);
         }
         window.append(table.DateText(dateField), numbers);
