@@ -18,3 +18,5 @@ int cliInfo(const QStringList& words);
 int cliDump(const QStringList& words);
 int cliNew(const QStringList& words);
 int cliPrintDemo(const QStringList& words);
+int cliSearch(const QStringList& words);
+int cliPrint(const QStringList& words);

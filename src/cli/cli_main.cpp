@@ -19,6 +19,12 @@ constexpr std::array commands{
                "[--description TEXT] [--days SMTWTFS] [--overwrite]",
                cliNew},
     CliCommand{"print-demo", "print-demo --pdf FILE --lines N --columns C", cliPrintDemo, true},
+    CliCommand{"search", "search --lottery FILE.DBF --numbers 05,12,33 [--min M] [--bonus] [--from N --to N]",
+               cliSearch},
+    CliCommand{"print",
+               "print drawings|search --lottery FILE.DBF [--numbers 05,12,33 --min M --bonus] [--from N --to N] "
+               "--pdf FILE",
+               cliPrint, true},
 };
 
 void printUsage(QTextStream& out) {

@@ -40,7 +40,7 @@ DrawingSearchResult run(DbfTable& table, const LotteryDefinition& definition, co
         table.Skip(options.from - 1);
     if (table.eof())
         return result;
-    while (table.OrderPosition() <= options.to) {
+    while (true) {
         int hits = 0;
         QString matches;
         for (int field : fields) {
@@ -59,6 +59,8 @@ DrawingSearchResult run(DbfTable& table, const LotteryDefinition& definition, co
         }
         if (hits >= options.minimumHits)
             result.lines << table.DateText(dateField) + QStringLiteral("  ") + matches;
+        if (table.OrderPosition() >= options.to)
+            break;
         table.Skip(1);
         if (table.eof())
             break;
