@@ -19,25 +19,25 @@ public:
         return QMessageBox::question(parent, QStringLiteral("Vantoro"), text, QMessageBox::Yes | QMessageBox::No,
                                      QMessageBox::Yes) == QMessageBox::Yes;
     }
-    QString openFileName(QWidget* parent, const FileDialogSpec& spec) override {
-        return run(parent, spec, QFileDialog::AcceptOpen);
+    QString openFileName(QWidget* parent, const FileDialogSpec& request) override {
+        return run(parent, request, QFileDialog::AcceptOpen);
     }
-    QString saveFileName(QWidget* parent, const FileDialogSpec& spec) override {
-        return run(parent, spec, QFileDialog::AcceptSave);
+    QString saveFileName(QWidget* parent, const FileDialogSpec& request) override {
+        return run(parent, request, QFileDialog::AcceptSave);
     }
 
 private:
-    static QString run(QWidget* parent, const FileDialogSpec& spec, QFileDialog::AcceptMode mode) {
-        QFileDialog dialog(parent, spec.title, spec.directory, spec.filter);
+    static QString run(QWidget* parent, const FileDialogSpec& request, QFileDialog::AcceptMode mode) {
+        QFileDialog dialog(parent, request.title, request.directory, request.filter);
         dialog.setAcceptMode(mode);
         dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-        if (!spec.defaultSuffix.isEmpty())
-            dialog.setDefaultSuffix(spec.defaultSuffix);
-        if (!spec.confirmOverwrite)
+        if (!request.defaultSuffix.isEmpty())
+            dialog.setDefaultSuffix(request.defaultSuffix);
+        if (!request.confirmOverwrite)
             dialog.setOption(QFileDialog::DontConfirmOverwrite);
         // A mask such as "*.dbf" is the filter's business, not a name to propose.
-        if (!spec.fileName.isEmpty() && !spec.fileName.contains(QLatin1Char('*')))
-            dialog.selectFile(spec.fileName);
+        if (!request.fileName.isEmpty() && !request.fileName.contains(QLatin1Char('*')))
+            dialog.selectFile(request.fileName);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return {};
         return dialog.selectedFiles().first();

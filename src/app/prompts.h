@@ -25,8 +25,8 @@ public:
     virtual void information(QWidget* parent, const QString& text) = 0;
     virtual void error(QWidget* parent, const QString& text) = 0;
     virtual bool confirm(QWidget* parent, const QString& text) = 0; // Yes / No
-    virtual QString openFileName(QWidget* parent, const FileDialogSpec& spec) = 0; // empty: cancelled
-    virtual QString saveFileName(QWidget* parent, const FileDialogSpec& spec) = 0;
+    virtual QString openFileName(QWidget* parent, const FileDialogSpec& request) = 0; // empty: cancelled
+    virtual QString saveFileName(QWidget* parent, const FileDialogSpec& request) = 0;
 
     // The service in use; a message-box implementation unless a test installed its own.
     static Prompts& instance();

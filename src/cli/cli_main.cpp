@@ -55,8 +55,8 @@ int main(int argc, char* argv[]) {
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
+    // The same name as the application, so that both find the same per-user home.
     QCoreApplication::setApplicationName(QStringLiteral("Vantoro"));
-    QCoreApplication::setOrganizationName(QStringLiteral("Vantoro"));
     QStringList words = QCoreApplication::arguments().mid(1);
     if (words.isEmpty() || words.first() == QStringLiteral("--help") || words.first() == QStringLiteral("help")) {
         printUsage(cliOut());

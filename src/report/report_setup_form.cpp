@@ -149,12 +149,12 @@ void TReportSetupForm::updateControls() {
 }
 
 void TReportSetupForm::BrowseBtnClick() {
-    FileDialogSpec spec;
-    spec.title = QStringLiteral("Report File");
-    spec.filter = QStringLiteral("PDF Files (*.pdf)");
-    spec.fileName = FileNameEdit->text();
-    spec.defaultSuffix = QStringLiteral("pdf");
-    const QString name = Prompts::instance().saveFileName(this, spec);
+    FileDialogSpec request;
+    request.title = QStringLiteral("Report File");
+    request.filter = QStringLiteral("PDF Files (*.pdf)");
+    request.fileName = FileNameEdit->text();
+    request.defaultSuffix = QStringLiteral("pdf");
+    const QString name = Prompts::instance().saveFileName(this, request);
     if (!name.isEmpty())
         FileNameEdit->setText(name);
 }

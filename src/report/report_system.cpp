@@ -14,13 +14,14 @@ ReportSystem::ReportSystem() = default;
 ReportSystem::~ReportSystem() = default;
 
 QPrinter& ReportSystem::printer() {
-    if (!m_printer) {
-        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    static QPrinter* shared = [] {
+        auto* made = new QPrinter(QPrinter::HighResolution); // lives as long as the program
         // Without a printer to say otherwise, pages are laid out on Letter paper as the PDF files are.
-        if (m_printer->printerName().isEmpty())
-            m_printer->setPageSize(QPageSize(QPageSize::Letter));
-    }
-    return *m_printer;
+        if (made->printerName().isEmpty())
+            made->setPageSize(QPageSize(QPageSize::Letter));
+        return made;
+    }();
+    return *shared;
 }
 
 int ReportSystem::runModal(QDialog& dialog) {

@@ -28,8 +28,9 @@ public:
     // when nothing was produced (cancelled, stopped or refused).
     bool execute(QWidget* parent = nullptr);
 
-    // The printer of this report, kept across runs so the choices of the printer set-up stay.
-    QPrinter& printer();
+    // The printer of every report of the program, kept across runs so that the choices of the
+    // printer set-up (File > Print Setup or a report's own Setup) hold for all printouts.
+    static QPrinter& printer();
 
 protected:
     // Every modal window of the report passes here (set-up, preview, the system's printer dialog),
@@ -42,5 +43,4 @@ private:
     bool toPreview(QWidget* parent);
     bool printPages(const RecordingCanvas& pages, QWidget* parent);
 
-    std::unique_ptr<QPrinter> m_printer;
 };

@@ -30,10 +30,10 @@ bool ScriptedPrompts::confirm(QWidget*, const QString& text) {
     return answer;
 }
 
-QString ScriptedPrompts::openFileName(QWidget*, const FileDialogSpec& spec) {
-    fileDialogs << spec;
+QString ScriptedPrompts::openFileName(QWidget*, const FileDialogSpec& request) {
+    fileDialogs << request;
     if (fileNames.empty()) {
-        QTest::qFail(qPrintable(QStringLiteral("unscripted file dialog: ") + spec.title), __FILE__, __LINE__);
+        QTest::qFail(qPrintable(QStringLiteral("unscripted file dialog: ") + request.title), __FILE__, __LINE__);
         return {};
     }
     const QString answer = fileNames.front();
@@ -41,6 +41,6 @@ QString ScriptedPrompts::openFileName(QWidget*, const FileDialogSpec& spec) {
     return answer;
 }
 
-QString ScriptedPrompts::saveFileName(QWidget* parent, const FileDialogSpec& spec) {
-    return openFileName(parent, spec);
+QString ScriptedPrompts::saveFileName(QWidget* parent, const FileDialogSpec& request) {
+    return openFileName(parent, request);
 }

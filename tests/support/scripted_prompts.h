@@ -16,8 +16,8 @@ public:
     void information(QWidget* parent, const QString& text) override;
     void error(QWidget* parent, const QString& text) override;
     bool confirm(QWidget* parent, const QString& text) override;
-    QString openFileName(QWidget* parent, const FileDialogSpec& spec) override;
-    QString saveFileName(QWidget* parent, const FileDialogSpec& spec) override;
+    QString openFileName(QWidget* parent, const FileDialogSpec& request) override;
+    QString saveFileName(QWidget* parent, const FileDialogSpec& request) override;
 
     // Answers in the order they will be asked; an unscripted question fails the test.
     std::deque<bool> confirmations;
