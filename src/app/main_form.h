@@ -14,6 +14,8 @@ class QLabel;
 class QMenu;
 class QToolBar;
 class QToolButton;
+class TPrintOptions;
+class TSrchListForm;
 
 // The main window: menus, tool bar and status bar over the current lottery, which it owns.
 // Every command of the program starts here.
@@ -49,6 +51,8 @@ private:
 
     // Command handlers, named after their menu items.
     void DeleteDrawingFile1Click();
+    void Drawings1Click();
+    void SearchDrawings1Click();
     void PrintSetup1Click();
     void DrawingCutoff1Click();
     void HotNumberCutoff1Click();
@@ -64,6 +68,9 @@ private:
     QStringList m_arguments;
     GeneralSettings m_settings;
     bool m_activated = false;
+    // The drawing-range dialog and the search results live for the whole run.
+    TPrintOptions* m_printOptions = nullptr;
+    TSrchListForm* m_searchResults = nullptr;
 
     QMenu* m_editMenu = nullptr;
     QMenu* m_statisticsMenu = nullptr;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/current_lottery.h"
+#include "app/main_form.h"
 #include "db/dbf_table.h"
 #include "drawings/calendar_form.h"
 #include "drawings/drawing_list.h"
@@ -11,6 +12,7 @@
 #include "drawings/print_options.h"
 #include "drawings/search_form.h"
 #include "drawings/srch_list_form.h"
+#include "gui/modal.h"
 #include "lottery/drawing_table.h"
 #include "report/recording_canvas.h"
 #include "report/report_setup_form.h"
@@ -18,6 +20,7 @@
 #include "support/scripted_prompts.h"
 #include "support/temp_home.h"
 
+#include <QAction>
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QFileInfo>
@@ -554,6 +557,32 @@ private Q_SLOTS:
         QCOMPARE(f.printOptions.FromText->text(), QStringLiteral("1"));
         QCOMPARE(f.printOptions.ToText->text(), QStringLiteral("8"));
         f.printOptions.hide();
+    }
+
+    void mainWindowCommandsOpenTheEditorAndTheSearch() {
+        TempHome home;
+        ScriptedPrompts prompts;
+        LotteryBuilder(home.dataDir(), QStringLiteral("TS649")).numbers(6, 49).drawings(12).build();
+        TMainForm main(home.dir());
+        main.lottery().LoadLottery(QStringLiteral("TS649.DBF"));
+        auto* printOptions = main.findChild<TPrintOptions*>();
+        auto* results = main.findChild<TSrchListForm*>();
+        QVERIFY(printOptions && results); // both made with the main window, before any command
+
+        QString caption;
+        auto editorSeen = whenModal<TDrawingsForm>([&](TDrawingsForm* editor) {
+            caption = editor->windowTitle();
+            editor->OKBtn->click();
+        });
+        main.findChild<QAction*>(QStringLiteral("Drawings1"))->trigger();
+        QVERIFY(*editorSeen);
+        QCOMPARE(caption, QStringLiteral("Edit Drawings (Lotto)"));
+
+        auto rangeSeen = whenModal<TPrintOptions>([](TPrintOptions* dialog) { dialog->CancelBtn->click(); });
+        main.findChild<QAction*>(QStringLiteral("SearchDrawings1"))->trigger();
+        QVERIFY(*rangeSeen);
+        QCOMPARE(printOptions->windowTitle(), QStringLiteral("Search Drawings Options"));
+        QCOMPARE(printOptions->ToText->text(), QStringLiteral("12"));
     }
 
     // --- The calendar ------------------------------------------------------------------------
