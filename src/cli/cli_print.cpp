@@ -13,10 +13,12 @@
 int cliPrint(const QStringList& words) {
     const CliArgs args(words, {QStringLiteral("bonus")});
     const QString kind = args.positional().value(0);
-    if (args.positional().size() != 1 || (kind != QStringLiteral("drawings") && kind != QStringLiteral("search")))
+    if (args.positional().size() != 1 ||
+        (kind != QStringLiteral("drawings") && kind != QStringLiteral("search")))
         throw UsageError(QStringLiteral("say what to print: drawings or search"));
     const bool search = kind == QStringLiteral("search");
-    QStringList allowed{QStringLiteral("lottery"), QStringLiteral("pdf"), QStringLiteral("from"), QStringLiteral("to")};
+    QStringList allowed{QStringLiteral("lottery"), QStringLiteral("pdf"), QStringLiteral("from"),
+                        QStringLiteral("to")};
     if (search)
         allowed << QStringLiteral("numbers") << QStringLiteral("min") << QStringLiteral("bonus");
     args.allowOnly(allowed);

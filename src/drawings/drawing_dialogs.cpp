@@ -29,15 +29,16 @@ int helpContext(const QWidget* control) {
 
 void installContextHelp(QDialog* dialog, std::function<int()> fallbackTopic) {
     auto* shortcut = new QShortcut(QKeySequence(Qt::Key_F1), dialog);
-    QObject::connect(shortcut, &QShortcut::activated, dialog, [dialog, fallbackTopic = std::move(fallbackTopic)] {
-        for (QWidget* w = dialog->focusWidget(); w && w != dialog; w = w->parentWidget()) {
-            if (const int context = helpContext(w)) {
-                Help::showTopic(context, dialog);
-                return;
-            }
-        }
-        Help::showTopic(fallbackTopic(), dialog);
-    });
+    QObject::connect(shortcut, &QShortcut::activated, dialog,
+                     [dialog, fallbackTopic = std::move(fallbackTopic)] {
+                         for (QWidget* w = dialog->focusWidget(); w && w != dialog; w = w->parentWidget()) {
+                             if (const int context = helpContext(w)) {
+                                 Help::showTopic(context, dialog);
+                                 return;
+                             }
+                         }
+                         Help::showTopic(fallbackTopic(), dialog);
+                     });
 }
 
 QValidator::State UpperCaseValidator::validate(QString& input, int&) const {

@@ -3,7 +3,8 @@
 
 #include "db/dbf_table.h"
 
-DrawingListModel::DrawingListModel(DbfTable& table, QObject* parent) : QAbstractTableModel(parent), m_table(table) {
+DrawingListModel::DrawingListModel(DbfTable& table, QObject* parent)
+    : QAbstractTableModel(parent), m_table(table) {
     reload();
 }
 

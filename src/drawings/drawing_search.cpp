@@ -19,7 +19,8 @@ QStringList searchNumbers(const QStringList& entries, int fieldWidth) {
     return numbers;
 }
 
-DrawingSearchResult run(DbfTable& table, const LotteryDefinition& definition, const DrawingSearchOptions& options) {
+DrawingSearchResult run(DbfTable& table, const LotteryDefinition& definition,
+                        const DrawingSearchOptions& options) {
     DrawingSearchResult result;
     result.numbers = options.numbers;
     result.numbersLabel = QStringLiteral("Search Numbers: ");

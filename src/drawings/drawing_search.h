@@ -10,10 +10,10 @@ class DbfTable;
 
 // What the player asked for in the search dialogs.
 struct DrawingSearchOptions {
-    QStringList numbers;   // as entered, in entry order; empty entries are skipped
-    int minimumHits = 3;   // a drawing is listed when it holds at least this many
+    QStringList numbers; // as entered, in entry order; empty entries are skipped
+    int minimumHits = 3; // a drawing is listed when it holds at least this many
     bool includeBonus = false;
-    int from = 1;          // positions in date order, 1 = the oldest drawing
+    int from = 1; // positions in date order, 1 = the oldest drawing
     int to = 0;
 };
 
@@ -33,5 +33,6 @@ QStringList searchNumbers(const QStringList& entries, int fieldWidth);
 // Walks positions from..to of the table in date order (the table is left at the last drawing
 // examined). Field texts lose their first blank and are compared as text, so "7" never matches "07";
 // a number entered twice counts twice.
-DrawingSearchResult run(DbfTable& table, const LotteryDefinition& definition, const DrawingSearchOptions& options);
+DrawingSearchResult run(DbfTable& table, const LotteryDefinition& definition,
+                        const DrawingSearchOptions& options);
 } // namespace DrawingSearch

@@ -10,7 +10,7 @@
 namespace {
 
 constexpr double ColumnGap = 0.5;
-constexpr double BodyTop = 1.5;
+constexpr double BodyTop = 1.5; // inches from the top of the page
 const QString HeaderFont = QStringLiteral("Times New Roman");
 
 // The standard header with the search numbers in a smaller type where the blank line would be.
@@ -38,9 +38,14 @@ void printSearchHeader(Report& r, const QString& numbersLabel, const QString& ti
     r.setUnderline(true);
     r.printCenter(title, centre);
     r.setUnderline(false);
+    r.newLine();
+    r.newLine();
+    // With the search numbers' line this header is taller than the others: the body starts 1.5 inches
+    // down unless that would put its first line on the title, then one blank line under the title.
+    const double bodyTop = qMax(BodyTop, r.currentY());
     r.setBold(false);
     r.clearTabs();
-    r.setTopMargin(BodyTop);
+    r.setTopMargin(bodyTop);
     r.restartAtTopMargin();
     r.home();
 }
@@ -50,10 +55,10 @@ void printSearchHeader(Report& r, const QString& numbersLabel, const QString& ti
 void setUpSearchListPrintout(Report& report, const QString& lotteryName, int numbersDrawn,
                              const DrawingSearchResult& result, const QDate& date) {
     report.setPrintoutName(QStringLiteral("Search List"));
-    const QString title = lotteryName + QStringLiteral(" Search List (") + result.drawingsLabel + QLatin1Char(')');
-    report.setOnPrintHeader([label = result.numbersLabel, title, date](Report& r) {
-        printSearchHeader(r, label, title, date);
-    });
+    const QString title =
+        lotteryName + QStringLiteral(" Search List (") + result.drawingsLabel + QLatin1Char(')');
+    report.setOnPrintHeader(
+        [label = result.numbersLabel, title, date](Report& r) { printSearchHeader(r, label, title, date); });
     const int columns = DrawingList::columnsFor(numbersDrawn);
     report.setOnPrint([columns, lines = result.lines](Report& r) {
         r.setColumns(columns, ColumnGap);

@@ -187,9 +187,9 @@ TDrawingsForm::TDrawingsForm(CurrentLottery& lottery, TPrintOptions& printOption
         chain(w);
 
     const std::pair<QWidget*, int> contexts[] = {
-        {DateEdit, 197},     {CalculateDate, 198}, {DBGrid1, 200},    {AddButton, 201},
-        {SaveButton, 202},   {AbortButton, 203},   {DeleteButton, 204}, {PreviousButton, 205},
-        {NextButton, 206},   {PrintButton, 207},   {OKBtn, 208},
+        {DateEdit, 197},   {CalculateDate, 198}, {DBGrid1, 200},      {AddButton, 201},
+        {SaveButton, 202}, {AbortButton, 203},   {DeleteButton, 204}, {PreviousButton, 205},
+        {NextButton, 206}, {PrintButton, 207},   {OKBtn, 208},
     };
     for (const auto& [control, context] : contexts)
         DrawingDialogs::setHelpContext(control, context);
@@ -298,7 +298,8 @@ void TDrawingsForm::numberTextEdited(const Binding& binding) {
     const LotteryDefinition& definition = m_lottery.definition();
     const int next =
         DrawingEntry::nextEntryField(binding.entry, definition.regularNumbers(), definition.BonusNumbers);
-    QWidget* target = next == DrawingEntry::SaveButtonField ? static_cast<QWidget*>(SaveButton) : entryEdit(next);
+    QWidget* target =
+        next == DrawingEntry::SaveButtonField ? static_cast<QWidget*>(SaveButton) : entryEdit(next);
     (target ? target : SaveButton)->setFocus();
 }
 
@@ -309,7 +310,8 @@ void TDrawingsForm::numberEditingFinished(const Binding& binding) {
     binding.edit->setModified(false);
     DbfTable& table = m_lottery.table();
     const bool editing = table.state() != DbfTable::State::Browse;
-    const QString stored = editing || table.RecordCount() > 0 ? table.FieldText(binding.field).trimmed() : QString();
+    const QString stored =
+        editing || table.RecordCount() > 0 ? table.FieldText(binding.field).trimmed() : QString();
     if (text == stored)
         return;
     startEditing();
@@ -320,7 +322,8 @@ bool TDrawingsForm::dateEditingFinished() {
     DateEdit->setModified(false);
     DbfTable& table = m_lottery.table();
     const bool editing = table.state() != DbfTable::State::Browse;
-    const QString stored = editing || table.RecordCount() > 0 ? table.DateText(DrawingTable::DateField) : QString();
+    const QString stored =
+        editing || table.RecordCount() > 0 ? table.DateText(DrawingTable::DateField) : QString();
     const QDate typed = parseDate(DateEdit->text());
     const QString text = typed.isValid() ? typed.toString(DateFormat) : DateEdit->text().trimmed();
     if (text == stored)
@@ -575,7 +578,8 @@ void TDrawingsForm::PrintButtonClick() {
         lines = DrawingList::lines(table, definition.NumbersDrawn, m_printOptions.fromPosition(),
                                    m_printOptions.toPosition());
     }
-    setUpDrawingListPrintout(ReportSystem1, definition.Description, definition.NumbersDrawn, std::move(lines));
+    setUpDrawingListPrintout(ReportSystem1, definition.Description, definition.NumbersDrawn,
+                             std::move(lines));
     ReportSystem1.execute(this);
     showCurrent();
 }

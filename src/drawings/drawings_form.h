@@ -70,9 +70,9 @@ protected:
 private:
     struct Binding {
         QLineEdit* edit = nullptr;
-        int entry = 0; // 1..22 for P1Text..P22Text, 23 B1Text, 24 B2Text
-        QString field; // the table field it shows
-        int width = 0; // of that field
+        int entry = 0;     // 1..22 for P1Text..P22Text, 23 B1Text, 24 B2Text
+        QString field;     // the table field it shows
+        int width = 0;     // of that field
         int moveWidth = 0; // the length at which the focus moves on (B1Text, B2Text: the width of P1)
     };
 
@@ -99,8 +99,8 @@ private:
     std::unique_ptr<DrawingListModel> m_model;
     std::vector<Binding> m_bindings;
     bool m_adding = false;
-    bool m_dirty = false;     // the user changed the entry since it was last saved, aborted or shown
-    bool m_syncing = false;   // the grid's selection is being moved to the current drawing
+    bool m_dirty = false;   // the user changed the entry since it was last saved, aborted or shown
+    bool m_syncing = false; // the grid's selection is being moved to the current drawing
     bool m_activated = false;
 };
 

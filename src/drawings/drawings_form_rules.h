@@ -12,9 +12,10 @@
 namespace DrawingEntry {
 
 inline const QString BlankDateMessage = QStringLiteral("Please enter the drawing date.");
-inline const QString NoDrawDayMessage = QStringLiteral(
-    "To have the program automatically calculate the next drawing date, select the LOTTERY INFO command from the "
-    "EDIT menu and place a check next to the days this lottery is drawn on.");
+inline const QString NoDrawDayMessage =
+    QStringLiteral("To have the program automatically calculate the next drawing date, select the LOTTERY "
+                   "INFO command from the "
+                   "EDIT menu and place a check next to the days this lottery is drawn on.");
 inline const QString UnsavedMessage =
     QStringLiteral("The drawing you are entering has not been saved. Do you want to save it?");
 

@@ -77,7 +77,8 @@ TPrintOptions::TPrintOptions(QWidget* parent) : QDialog(parent) {
     prepare(windowTitle(), {214, 215, 216, 217, 218, 219}, 146, 0);
 }
 
-void TPrintOptions::prepare(const QString& caption, const Contexts& contexts, int helpTopic, int recordCount) {
+void TPrintOptions::prepare(const QString& caption, const Contexts& contexts, int helpTopic,
+                            int recordCount) {
     setWindowTitle(caption);
     const std::array<QWidget*, 6> controls{AllButton, RangeButton, FromText, ToText, OKBtn, CancelBtn};
     for (size_t i = 0; i < controls.size(); ++i)

@@ -99,7 +99,8 @@ TSearchForm::TSearchForm(int fieldWidth, int bonusNumbers, QWidget* parent)
         QWidget::setTabOrder(previous, s[i]);
         previous = s[i];
     }
-    for (QWidget* next : std::initializer_list<QWidget*>{SpinEdit1, IncludeBonus, OKBtn, CancelBtn, HelpBtn}) {
+    for (QWidget* next :
+         std::initializer_list<QWidget*>{SpinEdit1, IncludeBonus, OKBtn, CancelBtn, HelpBtn}) {
         QWidget::setTabOrder(previous, next);
         previous = next;
     }

@@ -60,7 +60,8 @@ TSrchListForm::TSrchListForm(QWidget* parent) : QDialog(parent) {
     connect(HelpBtn, &QPushButton::clicked, this, [this] { Help::showTopic(ResultsTopic, this); });
 }
 
-void TSrchListForm::showResult(const QString& lotteryName, int numbersDrawn, const DrawingSearchResult& result) {
+void TSrchListForm::showResult(const QString& lotteryName, int numbersDrawn,
+                               const DrawingSearchResult& result) {
     m_lotteryName = lotteryName;
     m_numbersDrawn = numbersDrawn;
     m_result = result;

@@ -57,19 +57,20 @@ private Q_SLOTS:
     void searchPrintsTheResultLines_data() {
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("regular numbers only")
-            << QStringList{"--numbers", "5,12,33", "--min", "2"}
-            << QStringList{"Search Numbers: 05 12 33 ", "Drawings: 1 to 3", "01/02/2020  05 12 ",
-                           "01/03/2020  12 33 "};
+        QTest::newRow("regular numbers only") << QStringList{"--numbers", "5,12,33", "--min", "2"}
+                                              << QStringList{"Search Numbers: 05 12 33 ", "Drawings: 1 to 3",
+                                                             "01/02/2020  05 12 ", "01/03/2020  12 33 "};
         QTest::newRow("with the bonus")
             << QStringList{"--numbers", "05,12,33", "--min", "2", "--bonus"}
             << QStringList{"Search Numbers: 05 12 33 ", "Drawings: 1 to 3", "01/01/2020  05 33 ",
                            "01/02/2020  05 12 ", "01/03/2020  12 33 05 "};
-        QTest::newRow("a range") << QStringList{"--numbers", "05,12,33", "--min", "2", "--from", "3", "--to", "3"}
+        QTest::newRow("a range") << QStringList{"--numbers", "05,12,33", "--min", "2",
+                                                "--from",    "3",        "--to",  "3"}
                                  << QStringList{"Search Numbers: 05 12 33 ", "Drawings: 3 to 3",
                                                 "01/03/2020  12 33 "};
         QTest::newRow("default minimum of three")
-            << QStringList{"--numbers", "05,12,33"} << QStringList{"Search Numbers: 05 12 33 ", "Drawings: 1 to 3"};
+            << QStringList{"--numbers", "05,12,33"}
+            << QStringList{"Search Numbers: 05 12 33 ", "Drawings: 1 to 3"};
     }
 
     void searchPrintsTheResultLines() {
@@ -87,14 +88,19 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("status");
         QTest::newRow("no numbers") << QStringList{"search", "--lottery", "TS649.DBF"} << 2;
-        QTest::newRow("minimum 0") << QStringList{"search", "--lottery", "TS649.DBF", "--numbers", "1", "--min", "0"}
+        QTest::newRow("minimum 0") << QStringList{"search", "--lottery", "TS649.DBF", "--numbers",
+                                                  "1",      "--min",     "0"}
                                    << 2;
-        QTest::newRow("minimum 23")
-            << QStringList{"search", "--lottery", "TS649.DBF", "--numbers", "1", "--min", "23"} << 2;
-        QTest::newRow("unknown lottery") << QStringList{"search", "--lottery", "XX.DBF", "--numbers", "1"} << 1;
-        QTest::newRow("print what") << QStringList{"print", "tickets", "--lottery", "TS649.DBF", "--pdf", "x"} << 2;
+        QTest::newRow("minimum 23") << QStringList{"search", "--lottery", "TS649.DBF", "--numbers",
+                                                   "1",      "--min",     "23"}
+                                    << 2;
+        QTest::newRow("unknown lottery")
+            << QStringList{"search", "--lottery", "XX.DBF", "--numbers", "1"} << 1;
+        QTest::newRow("print what") << QStringList{"print", "tickets", "--lottery", "TS649.DBF", "--pdf", "x"}
+                                    << 2;
         QTest::newRow("numbers for the drawing list")
-            << QStringList{"print", "drawings", "--lottery", "TS649.DBF", "--numbers", "1", "--pdf", "x"} << 2;
+            << QStringList{"print", "drawings", "--lottery", "TS649.DBF", "--numbers", "1", "--pdf", "x"}
+            << 2;
     }
 
     void badSearchArguments() {
@@ -110,9 +116,10 @@ private Q_SLOTS:
 
     void printWritesBothPrintouts_data() {
         QTest::addColumn<QStringList>("arguments");
-        QTest::newRow("drawing list") << QStringList{"print", "drawings", "--lottery", "TS649.DBF", "--from", "2"};
-        QTest::newRow("search list")
-            << QStringList{"print", "search", "--lottery", "TS649.DBF", "--numbers", "05,12", "--min", "1", "--bonus"};
+        QTest::newRow("drawing list")
+            << QStringList{"print", "drawings", "--lottery", "TS649.DBF", "--from", "2"};
+        QTest::newRow("search list") << QStringList{"print", "search", "--lottery", "TS649.DBF", "--numbers",
+                                                    "05,12", "--min",  "1",         "--bonus"};
     }
 
     void printWritesBothPrintouts() {

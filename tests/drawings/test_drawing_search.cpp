@@ -55,28 +55,29 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("lines");
 
         const QStringList six{"01/02/2020", "05", "09", "12", "20", "41", "44"};
-        QTest::newRow("two of three reach two") << 6 << 0 << six << QStringList{"05", "12", "33"} << 2 << false
-                                               << QStringList{"01/02/2020  05 12 "};
+        QTest::newRow("two of three reach two") << 6 << 0 << six << QStringList{"05", "12", "33"} << 2
+                                                << false << QStringList{"01/02/2020  05 12 "};
         QTest::newRow("two of three miss three")
             << 6 << 0 << six << QStringList{"05", "12", "33"} << 3 << false << QStringList{};
-        QTest::newRow("matches in field order") << 6 << 0 << six << QStringList{"44", "09"} << 1 << false
-                                               << QStringList{"01/02/2020  09 44 "};
+        QTest::newRow("matches in field order")
+            << 6 << 0 << six << QStringList{"44", "09"} << 1 << false << QStringList{"01/02/2020  09 44 "};
         QTest::newRow("7 is not 07") << 6 << 0 << six << QStringList{"5"} << 1 << false << QStringList{};
         QTest::newRow("a number twice counts twice")
             << 6 << 0 << six << QStringList{"05", "05"} << 2 << false << QStringList{"01/02/2020  05 05 "};
-        QTest::newRow("no numbers, no drawing") << 6 << 0 << six << QStringList{} << 1 << false << QStringList{};
+        QTest::newRow("no numbers, no drawing")
+            << 6 << 0 << six << QStringList{} << 1 << false << QStringList{};
         const QStringList withBonus{"01/02/2020", "05", "09", "12", "20", "41", "44", "33"};
         QTest::newRow("bonus field not examined")
             << 7 << 1 << withBonus << QStringList{"05", "33"} << 2 << false << QStringList{};
         QTest::newRow("bonus field examined") << 7 << 1 << withBonus << QStringList{"05", "33"} << 2 << true
-                                             << QStringList{"01/02/2020  05 33 "};
+                                              << QStringList{"01/02/2020  05 33 "};
         const QStringList pick{"01/02/2020", "7", "0", "7"};
-        QTest::newRow("one-digit fields") << 3 << 0 << pick << QStringList{"7"} << 2 << false
-                                          << QStringList{"01/02/2020  7 7 "};
+        QTest::newRow("one-digit fields")
+            << 3 << 0 << pick << QStringList{"7"} << 2 << false << QStringList{"01/02/2020  7 7 "};
         // A number stored as typed into a two-character field ("7 ") loses its blank before comparing.
         const QStringList unpadded{"01/02/2020", "7", "09", "12", "20", "41", "44"};
-        QTest::newRow("stored without its zero") << 6 << 0 << unpadded << QStringList{"7"} << 1 << false
-                                                 << QStringList{"01/02/2020  7 "};
+        QTest::newRow("stored without its zero")
+            << 6 << 0 << unpadded << QStringList{"7"} << 1 << false << QStringList{"01/02/2020  7 "};
     }
 
     void searchLines() {
@@ -161,7 +162,8 @@ private Q_SLOTS:
         DbfTable& t = o.table;
         for (int i = 0; i < 3; ++i) {
             t.append();
-            t.setFieldDate(DrawingTable::DateField, QDate(2001, 1, 1).addDays(i).toString(QStringLiteral("MM/dd/yyyy")));
+            t.setFieldDate(DrawingTable::DateField,
+                           QDate(2001, 1, 1).addDays(i).toString(QStringLiteral("MM/dd/yyyy")));
             t.SetField(QStringLiteral("P1"), QStringLiteral("7"));
             t.post();
         }

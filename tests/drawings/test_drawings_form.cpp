@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/current_lottery.h"
+#include "app/help.h"
 #include "app/main_form.h"
 #include "db/dbf_table.h"
 #include "drawings/calendar_form.h"
@@ -50,8 +51,9 @@ Drawings dailyDrawings(int count, int numbers = 6) {
     for (int i = 0; i < count; ++i) {
         QStringList drawing{QDate(2020, 1, 1).addDays(i).toString(QStringLiteral("MM/dd/yyyy"))};
         for (int k = 0; k < numbers; ++k)
-            drawing << (numbers <= 4 ? QString::number((i + k * 3) % 10)
-                                     : QStringLiteral("%1").arg((i + k * 7) % 49 + 1, 2, 10, QLatin1Char('0')));
+            drawing << (numbers <= 4
+                            ? QString::number((i + k * 3) % 10)
+                            : QStringLiteral("%1").arg((i + k * 7) % 49 + 1, 2, 10, QLatin1Char('0')));
         drawings << drawing;
     }
     return drawings;
@@ -64,8 +66,8 @@ struct Fixture {
     TPrintOptions printOptions;
     ScriptedPrompts prompts;
 
-    explicit Fixture(const Drawings& drawings, int drawn = 6, int bonus = 0, int gameType = 7, int highest = 49,
-                     const std::function<void(LotteryDefinition&)>& adjust = {}) {
+    explicit Fixture(const Drawings& drawings, int drawn = 6, int bonus = 0, int gameType = 7,
+                     int highest = 49, const std::function<void(LotteryDefinition&)>& adjust = {}) {
         LotteryBuilder builder(home.dataDir(), QStringLiteral("TS649"));
         LotteryDefinition definition = builder.def();
         definition.NumbersDrawn = qint16(drawn);
@@ -136,7 +138,8 @@ private Q_SLOTS:
         // 01/01/2020 is a Wednesday, 01/04/2020 a Saturday.
         QTest::newRow("Wed, drawn Wed and Sat") << day(2020, 1, 1) << QList<int>{3, 6} << day(2020, 1, 4);
         QTest::newRow("Wed, drawn Wed only") << day(2020, 1, 1) << QList<int>{3} << day(2020, 1, 8);
-        QTest::newRow("Sat, drawn Sun and Wed wraps") << day(2020, 1, 4) << QList<int>{7, 3} << day(2020, 1, 5);
+        QTest::newRow("Sat, drawn Sun and Wed wraps")
+            << day(2020, 1, 4) << QList<int>{7, 3} << day(2020, 1, 5);
         QTest::newRow("across the year end") << day(2020, 12, 31) << QList<int>{5} << day(2021, 1, 1);
     }
 
@@ -144,7 +147,8 @@ private Q_SLOTS:
         QFETCH(QString, last);
         QFETCH(QList<int>, drawDays);
         QFETCH(QString, proposed);
-        Fixture f({{day(2019, 6, 1), "01", "02", "03", "04", "05", "06"}, {last, "01", "02", "03", "04", "05", "06"}},
+        Fixture f({{day(2019, 6, 1), "01", "02", "03", "04", "05", "06"},
+                   {last, "01", "02", "03", "04", "05", "06"}},
                   6, 0, 7, 49, [&](LotteryDefinition& d) {
                       for (int weekday : drawDays)
                           d.setDrawnOn(weekday, true);
@@ -218,23 +222,24 @@ private Q_SLOTS:
         QTest::addColumn<int>("drawn");
         QTest::addColumn<int>("bonus");
         QTest::addColumn<QStringList>("path"); // objectNames the focus visits after each full field
-        QTest::newRow("6 numbers") << 6 << 0
-                                   << QStringList{"P2Text", "P3Text", "P4Text", "P5Text", "P6Text", "SaveButton"};
-        QTest::newRow("6 + 1 bonus")
-            << 7 << 1 << QStringList{"P2Text", "P3Text", "P4Text", "P5Text", "P6Text", "B1Text", "SaveButton"};
-        QTest::newRow("5 + 2 bonus")
-            << 7 << 2 << QStringList{"P2Text", "P3Text", "P4Text", "P5Text", "B1Text", "B2Text", "SaveButton"};
+        QTest::newRow("6 numbers") << 6 << 0 << QStringList{"P2Text", "P3Text", "P4Text",
+                                                            "P5Text", "P6Text", "SaveButton"};
+        QTest::newRow("6 + 1 bonus") << 7 << 1 << QStringList{"P2Text", "P3Text", "P4Text",    "P5Text",
+                                                              "P6Text", "B1Text", "SaveButton"};
+        QTest::newRow("5 + 2 bonus") << 7 << 2 << QStringList{"P2Text", "P3Text", "P4Text",    "P5Text",
+                                                              "B1Text", "B2Text", "SaveButton"};
         // Only after P3, P5, P6 or P7 does the focus go on to the bonus field.
         QTest::newRow("4 + 1 bonus") << 5 << 1 << QStringList{"P2Text", "P3Text", "P4Text", "SaveButton"};
-        QTest::newRow("3 + 1 bonus, one digit each") << 4 << 1
-                                                     << QStringList{"P2Text", "P3Text", "B1Text", "SaveButton"};
+        QTest::newRow("3 + 1 bonus, one digit each")
+            << 4 << 1 << QStringList{"P2Text", "P3Text", "B1Text", "SaveButton"};
     }
 
     void typingMovesTheFocusOnWhileAdding() {
         QFETCH(int, drawn);
         QFETCH(int, bonus);
         QFETCH(QStringList, path);
-        Fixture f(dailyDrawings(1, drawn), drawn, bonus, 7, 49, [](LotteryDefinition& d) { d.Thursday = true; });
+        Fixture f(dailyDrawings(1, drawn), drawn, bonus, 7, 49,
+                  [](LotteryDefinition& d) { d.Thursday = true; });
         TDrawingsForm form(f.lottery, f.printOptions);
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -372,9 +377,8 @@ private Q_SLOTS:
         form.DeleteButtonClick(); // No: nothing happens
         QCOMPARE(f.table().RecordCount(), 5);
         form.DeleteButtonClick();
-        QCOMPARE(f.prompts.shown.first(),
-                 QStringLiteral("Are you sure you want to delete the drawing on ") + day(2020, 1, position) +
-                     QLatin1Char('?'));
+        QCOMPARE(f.prompts.shown.first(), QStringLiteral("Are you sure you want to delete the drawing on ") +
+                                              day(2020, 1, position) + QLatin1Char('?'));
         QCOMPARE(f.table().RecordCount(), 4);
         QCOMPARE(f.table().OrderPosition(), currentAfter);
         QCOMPARE(form.DateEdit->text(), dateAfter);
@@ -490,7 +494,8 @@ private Q_SLOTS:
     }
 
     void captionCutsTheNameTo45Characters() {
-        Fixture f({}, 6, 0, 7, 49, [](LotteryDefinition& d) { d.Description = QString(30, QLatin1Char('x')); });
+        Fixture f({}, 6, 0, 7, 49,
+                  [](LotteryDefinition& d) { d.Description = QString(30, QLatin1Char('x')); });
         TDrawingsForm form(f.lottery, f.printOptions);
         form.show();
         QCOMPARE(form.windowTitle(), QStringLiteral("Edit Drawings (") + QString(30, QLatin1Char('x')) + ")");
@@ -585,6 +590,14 @@ private Q_SLOTS:
         QCOMPARE(printOptions->ToText->text(), QStringLiteral("12"));
     }
 
+    void everyHelpContextHasATopic() {
+        QList<int> contexts{127, 126, 146, 133, 132, 149, 252, 254, 255, 256, 257, 258};
+        for (int context = 197; context <= 225; ++context)
+            contexts << context;
+        for (int context : contexts)
+            QVERIFY2(Help::hasTopic(context), qPrintable(QString::number(context)));
+    }
+
     // --- The calendar ------------------------------------------------------------------------
 
     void calendarSteps_data() {
@@ -594,8 +607,10 @@ private Q_SLOTS:
         QTest::newRow("month up from December") << QDate(2026, 12, 15) << "month up" << QDate(2027, 1, 15);
         QTest::newRow("month down from January") << QDate(2027, 1, 15) << "month down" << QDate(2026, 12, 15);
         QTest::newRow("31 January to February") << QDate(2027, 1, 31) << "month up" << QDate(2027, 2, 28);
-        QTest::newRow("31 March down to leap February") << QDate(2024, 3, 31) << "month down" << QDate(2024, 2, 29);
-        QTest::newRow("29 February to a common year") << QDate(2024, 2, 29) << "year up" << QDate(2025, 2, 28);
+        QTest::newRow("31 March down to leap February")
+            << QDate(2024, 3, 31) << "month down" << QDate(2024, 2, 29);
+        QTest::newRow("29 February to a common year")
+            << QDate(2024, 2, 29) << "year up" << QDate(2025, 2, 28);
         QTest::newRow("year down keeps the day") << QDate(2024, 7, 4) << "year down" << QDate(2023, 7, 4);
     }
 
@@ -606,8 +621,10 @@ private Q_SLOTS:
         TCalendarForm calendar;
         calendar.setDate(start);
         calendar.show();
-        const QString arrow = step.endsWith(QStringLiteral("up")) ? QStringLiteral("Up") : QStringLiteral("Down");
-        QWidget* spin = step.startsWith(QStringLiteral("month")) ? calendar.SpinButton1 : calendar.SpinButton2;
+        const QString arrow =
+            step.endsWith(QStringLiteral("up")) ? QStringLiteral("Up") : QStringLiteral("Down");
+        QWidget* spin =
+            step.startsWith(QStringLiteral("month")) ? calendar.SpinButton1 : calendar.SpinButton2;
         auto* button = spin->findChild<QToolButton*>(arrow);
         QVERIFY(button);
         button->click();
@@ -703,9 +720,12 @@ private Q_SLOTS:
         QTest::addColumn<int>("width");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("focusAfter");
-        QTest::newRow("two characters, one typed") << 2 << "7" << "s1";
-        QTest::newRow("two characters, two typed") << 2 << "17" << "s2";
-        QTest::newRow("one character") << 1 << "7" << "s2";
+        QTest::newRow("two characters, one typed") << 2 << "7"
+                                                   << "s1";
+        QTest::newRow("two characters, two typed") << 2 << "17"
+                                                   << "s2";
+        QTest::newRow("one character") << 1 << "7"
+                                       << "s2";
     }
 
     void searchEntryMovesOnAtTheFieldWidth() {
@@ -794,7 +814,8 @@ private Q_SLOTS:
         }
         QCOMPARE(lefts.size(), columns);
         for (int c = 0; c < columns; ++c)
-            QVERIFY2(qAbs(lefts.at(c) - (0.5 + c * (width + 0.5))) < 0.01, qPrintable(QString::number(lefts.at(c))));
+            QVERIFY2(qAbs(lefts.at(c) - (0.5 + c * (width + 0.5))) < 0.01,
+                     qPrintable(QString::number(lefts.at(c))));
         const TextRun* first = canvas.find(QStringLiteral("00001)  "), 1);
         QVERIFY(first);
         QVERIFY(qAbs(first->top - 1.5) < 0.01);
@@ -851,7 +872,12 @@ private Q_SLOTS:
         QVERIFY(title->top > numbers->top);
         const TextRun* line = canvas.find(result.lines.first(), 1);
         QVERIFY(line);
-        QVERIFY(qAbs(line->top - 1.5) < 0.01);
+        // Under the title with one blank line between, never above 1.5 inches.
+        const TextRun* publisher = canvas.find(QStringLiteral("Vantoro lottery analysis"), 1);
+        QVERIFY(publisher);
+        const double lineHeight = publisher->top - 0.5;
+        QVERIFY2(qAbs(line->top - qMax(1.5, title->top + 2 * lineHeight)) < 0.01,
+                 qPrintable(QString::number(line->top)));
         QVERIFY(qAbs(line->x - 0.5) < 0.01);
         QVERIFY(!line->font.bold);
         const TextRun* second = canvas.find(result.lines.last(), 1);
