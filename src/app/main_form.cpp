@@ -10,8 +10,11 @@
 #include "drawings/search_form.h"
 #include "drawings/srch_list_form.h"
 #include "db/vantoro_error.h"
+#include "drawings/import_form.h"
 #include "lottery/game_type.h"
 #include "lottery/lottery_files.h"
+#include "lottery/lottery_info_form.h"
+#include "lottery/open_form.h"
 #include "report/report_system.h"
 
 #include <QAction>
@@ -123,10 +126,15 @@ void TMainForm::buildMenus() {
     QMenu* file = addMenu(QStringLiteral("&File"));
     QMenu* fileNew = file->addMenu(QStringLiteral("&New"));
     fileNew->setObjectName(QStringLiteral("New1"));
-    addItem(fileNew, QStringLiteral("Drawing File..."));
+    QAction* newDrawingFile = addItem(fileNew, QStringLiteral("Drawing File..."));
     addItem(fileNew, QStringLiteral("Wheeling System File..."));
     addItem(fileNew, QStringLiteral("Winnings File..."));
-    addItem(file, QStringLiteral("&Open Drawing File..."), QStringLiteral("Ctrl+O"));
+    QAction* openDrawingFile = addItem(file, QStringLiteral("&Open Drawing File..."), QStringLiteral("Ctrl+O"));
+    file->addSeparator();
+    // "E&xit" has the x, so the export takes the p.
+    QAction* importDrawings = addItem(file, QStringLiteral("&Import Drawings..."));
+    QAction* exportDrawings = addItem(file, QStringLiteral("Ex&port Drawings..."));
+    m_lotteryFileCommands << importDrawings << exportDrawings;
     file->addSeparator();
     QAction* deleteDrawingFile = addItem(file, QStringLiteral("D&elete  Drawing File..."));
     addItem(file, QStringLiteral("&Delete Ticket File..."));
@@ -139,7 +147,7 @@ void TMainForm::buildMenus() {
 
     m_editMenu = addMenu(QStringLiteral("&Edit"));
     QAction* drawings = addItem(m_editMenu, QStringLiteral("&Drawings..."), QStringLiteral("Ctrl+D"));
-    addItem(m_editMenu, QStringLiteral("&Lottery Info..."));
+    QAction* lotteryInfo = addItem(m_editMenu, QStringLiteral("&Lottery Info..."));
     addItem(m_editMenu, QStringLiteral("&Tickets..."), QStringLiteral("Ctrl+T"));
     addItem(m_editMenu, QStringLiteral("&Wheeling System..."));
     addItem(m_editMenu, QStringLiteral("&Winnings..."), QStringLiteral("Ctrl+W"));
@@ -185,6 +193,11 @@ void TMainForm::buildMenus() {
     help->addSeparator();
     QAction* about = addItem(help, QStringLiteral("&About Vantoro..."));
 
+    connect(newDrawingFile, &QAction::triggered, this, &TMainForm::DrawingFile1Click);
+    connect(openDrawingFile, &QAction::triggered, this, &TMainForm::OpenDrawingFile1Click);
+    connect(lotteryInfo, &QAction::triggered, this, &TMainForm::LotteryInfo1Click);
+    connect(importDrawings, &QAction::triggered, this, &TMainForm::ImportDrawings1Click);
+    connect(exportDrawings, &QAction::triggered, this, &TMainForm::ExportDrawings1Click);
     connect(deleteDrawingFile, &QAction::triggered, this, &TMainForm::DeleteDrawingFile1Click);
     connect(drawings, &QAction::triggered, this, &TMainForm::Drawings1Click);
     connect(searchDrawings, &QAction::triggered, this, &TMainForm::SearchDrawings1Click);
@@ -251,6 +264,8 @@ void TMainForm::showLotteryState() {
         for (QAction* action : menu->actions())
             action->setEnabled(open);
     }
+    for (QAction* action : m_lotteryFileCommands)
+        action->setEnabled(open);
     ApplyGameCommands();
 }
 
@@ -329,6 +344,15 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+void TMainForm::ImportDrawings1Click() {
+    TImportForm form(m_lottery, this);
+    form.exec();
+}
+
+void TMainForm::ExportDrawings1Click() {
+    exportDrawings(m_lottery, this);
+}
+
 void TMainForm::DeleteDrawingFile1Click() {
     FileDialogSpec dialog;
     dialog.title = QStringLiteral("Delete Drawing File");
@@ -368,6 +392,23 @@ void TMainForm::Drawings1Click() {
 
 void TMainForm::SearchDrawings1Click() {
     runDrawingSearch(m_lottery, *m_printOptions, *m_searchResults, this);
+}
+
+void TMainForm::DrawingFile1Click() {
+    m_lottery.NewFileMode = true;
+    TLotteryInfoForm form(m_lottery, this);
+    form.exec();
+}
+
+void TMainForm::OpenDrawingFile1Click() {
+    TOpenForm form(m_lottery, this);
+    form.exec();
+}
+
+void TMainForm::LotteryInfo1Click() {
+    m_lottery.NewFileMode = false;
+    TLotteryInfoForm form(m_lottery, this);
+    form.exec();
 }
 
 void TMainForm::PrintSetup1Click() {

@@ -50,6 +50,11 @@ private:
     void loadLottery(const QString& fileName);
 
     // Command handlers, named after their menu items.
+    void DrawingFile1Click();
+    void OpenDrawingFile1Click();
+    void LotteryInfo1Click();
+    void ImportDrawings1Click();
+    void ExportDrawings1Click();
     void DeleteDrawingFile1Click();
     void Drawings1Click();
     void SearchDrawings1Click();
@@ -76,6 +81,7 @@ private:
     QMenu* m_statisticsMenu = nullptr;
     QMenu* m_playMenu = nullptr;
     QList<QAction*> m_gameCommands; // pairs, triples, summary, smart numbers
+    QList<QAction*> m_lotteryFileCommands; // File menu commands on the open lottery (import, export)
     QAction* m_saveSettingsOnExit = nullptr;
     QToolBar* m_toolBar = nullptr;
     QList<QAction*> m_buttons; // the tool bar's 17 commands, by button number - 1

@@ -17,6 +17,9 @@ struct CliCommand {
 int cliInfo(const QStringList& words);
 int cliDump(const QStringList& words);
 int cliNew(const QStringList& words);
+int cliCatalogue(const QStringList& words);
 int cliPrintDemo(const QStringList& words);
+int cliImport(const QStringList& words);
+int cliExport(const QStringList& words);
 int cliSearch(const QStringList& words);
 int cliPrint(const QStringList& words);

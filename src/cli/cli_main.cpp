@@ -15,9 +15,16 @@ constexpr std::array commands{
     CliCommand{"info", "info --lottery FILE.DBF", cliInfo},
     CliCommand{"dump", "dump --lottery FILE.DBF", cliDump},
     CliCommand{"new",
-               "new --code CODE --type N --drawn N --bonus K --lowest L --highest H [--highest-bonus HB] "
-               "[--description TEXT] [--days SMTWTFS] [--overwrite]",
+               "new [--code CODE] [--country NAME] [--state XX] --type N --drawn N --bonus K --lowest L --highest H "
+               "[--highest-bonus HB] [--description TEXT] [--days SMTWTFS] [--allow-duplicates] [--overwrite]",
                cliNew},
+    CliCommand{"catalogue", "catalogue [--country NAME | --state NAME]", cliCatalogue},
+    CliCommand{"import",
+               "import --lottery FILE.DBF CSV [--separator ';'] [--header-rows N] [--date-column C|D,M,Y] "
+               "[--date-format MM/DD/YYYY|M/D/YYYY|YYYY-MM-DD|YYYY.MM.DD.|DD.MM.YYYY|DD/MM/YYYY|DAY,MONTH,YEAR] "
+               "[--number-columns 5-24] [--skip-bad]",
+               cliImport},
+    CliCommand{"export", "export --lottery FILE.DBF [CSV]", cliExport},
     CliCommand{"print-demo", "print-demo --pdf FILE --lines N --columns C", cliPrintDemo, true},
     CliCommand{"search", "search --lottery FILE.DBF --numbers 05,12,33 [--min M] [--bonus] [--from N --to N]",
                cliSearch},

@@ -4,11 +4,13 @@
 
 #include "app/program_home.h"
 #include "db/vantoro_error.h"
+#include "lottery/commission_presets.h"
 #include "lottery/drawing_table.h"
 #include "lottery/game_type.h"
+#include "lottery/lottery_code.h"
 #include "lottery/lottery_files.h"
+#include "lottery/new_lottery.h"
 
-#include <QFile>
 #include <QRegularExpression>
 
 namespace {
@@ -25,19 +27,39 @@ qint16 requiredRanged(const CliArgs& args, const QString& name, int low, int hig
     return ranged(args, name, low, high, 0);
 }
 
+qint16 countryOption(const CliArgs& args) {
+    const QString name = args.value(QStringLiteral("country"), Countries::name(Countries::UnitedStates));
+    for (int i = 0; i < Countries::names().size(); ++i) {
+        if (Countries::names().at(i).compare(name.trimmed(), Qt::CaseInsensitive) == 0)
+            return static_cast<qint16>(i);
+    }
+    throw UsageError(QStringLiteral("--country must be one of: ") +
+                     Countries::names().join(QStringLiteral(", ")));
+}
+
+qint16 stateOption(const CliArgs& args) {
+    const QString abbreviation = args.value(QStringLiteral("state")).trimmed();
+    if (abbreviation.isEmpty())
+        return 0;
+    const int state = States::indexOf(abbreviation);
+    if (state <= 0)
+        throw UsageError(
+            QStringLiteral("--state takes a state abbreviation such as AZ, not \"%1\"").arg(abbreviation));
+    return static_cast<qint16>(state);
+}
+
 } // namespace
 
 int cliNew(const QStringList& words) {
-    const CliArgs args(words, {QStringLiteral("overwrite")});
-    args.allowOnly({QStringLiteral("code"), QStringLiteral("type"), QStringLiteral("drawn"), QStringLiteral("bonus"),
+    const CliArgs args(words, {QStringLiteral("overwrite"), QStringLiteral("allow-duplicates")});
+    args.allowOnly({QStringLiteral("code"), QStringLiteral("country"), QStringLiteral("state"),
+                    QStringLiteral("type"), QStringLiteral("drawn"), QStringLiteral("bonus"),
                     QStringLiteral("lowest"), QStringLiteral("highest"), QStringLiteral("highest-bonus"),
-                    QStringLiteral("description"), QStringLiteral("days"), QStringLiteral("overwrite")});
-    const QString code = args.required(QStringLiteral("code")).toUpper();
-    // The code names files: letters and digits only, so it can never reach outside data/.
-    if (!QRegularExpression(QStringLiteral("^[A-Z0-9]{1,8}$")).match(code).hasMatch())
-        throw UsageError(QStringLiteral("--code must be 1 to 8 letters or digits"));
-
+                    QStringLiteral("description"), QStringLiteral("days"), QStringLiteral("overwrite"),
+                    QStringLiteral("allow-duplicates")});
     LotteryDefinition definition;
+    definition.Country = countryOption(args);
+    definition.State = stateOption(args);
     definition.GameType = requiredRanged(args, QStringLiteral("type"), 0, GameTypes::Count - 1);
     definition.NumbersDrawn = requiredRanged(args, QStringLiteral("drawn"), 3, 22);
     definition.BonusNumbers = requiredRanged(args, QStringLiteral("bonus"), 0, 2);
@@ -49,6 +71,8 @@ int cliNew(const QStringList& words) {
         throw UsageError(QStringLiteral("--bonus must be less than --drawn"));
     if (definition.HighestNumber < definition.LowestNumber)
         throw UsageError(QStringLiteral("--highest must not be below --lowest"));
+    // A bonus from a separate drum may equal a regular number of the same drawing.
+    definition.AllowDuplicates = args.has(QStringLiteral("allow-duplicates"));
     definition.Description = args.value(QStringLiteral("description"), QStringLiteral("Lotto")).left(30);
     if (args.has(QStringLiteral("days"))) {
         const QString days = args.value(QStringLiteral("days"));
@@ -59,25 +83,36 @@ int cliNew(const QStringList& words) {
         for (int i = 0; i < 7; ++i)
             *flags[i] = days.at(i) == QLatin1Char('1');
     }
+    // Choosing a state in the editor fills in its commission; the command line does the same.
+    CommissionPresets::apply(CommissionPresets::forState(States::abbreviation(definition.State)), definition);
+
+    QString code = args.value(QStringLiteral("code")).toUpper();
+    if (!args.has(QStringLiteral("code"))) {
+        const LotteryCodes::Derivation derivation = LotteryCodes::derive(definition);
+        if (derivation.code.isEmpty())
+            throw UsageError(LotteryCodes::noCodeMessage(derivation.problem) +
+                             QStringLiteral(" Give --code to name the files."));
+        code = derivation.code;
+    }
+    // The code names files: letters and digits only, so it can never reach outside data/.
+    if (!QRegularExpression(QStringLiteral("^[A-Z0-9]{1,8}$")).match(code).hasMatch())
+        throw UsageError(QStringLiteral("--code must be 1 to 8 letters or digits"));
 
     ProgramHome home(args.home());
     const QString dataDir = home.dataDir();
     const QString definitionFile = code + QStringLiteral(".INF");
     if (LotteryFiles::exists(dataDir, definitionFile) && !args.has(QStringLiteral("overwrite"))) {
-        throw VantoroError(QStringLiteral("A file already exists for this lottery (%1). Give --overwrite to erase "
-                                          "all its data and start again.")
-                               .arg(definitionFile));
+        throw VantoroError(
+            QStringLiteral("A file already exists for this lottery (%1). Give --overwrite to erase "
+                           "all its data and start again.")
+                .arg(definitionFile));
     }
-    for (const QString& extension : {QStringLiteral(".DBF"), QStringLiteral(".NSX")}) {
-        const QString existing = LotteryFiles::find(dataDir, code + extension);
-        if (!existing.isEmpty() && !QFile::remove(existing))
-            throw VantoroError(QStringLiteral("The file %1 could not be deleted.").arg(code + extension));
-    }
-    const QString existingDefinition = LotteryFiles::find(dataDir, definitionFile);
-    WriteDefinition(existingDefinition.isEmpty() ? dataDir + definitionFile : existingDefinition, definition);
+    NewLottery::removeTable(dataDir, code);
+    NewLottery::writeDefinition(dataDir, code, definition);
     QString reason;
     if (!DrawingTable::CreateDrawingTable(dataDir, code, definition, &reason))
-        throw VantoroError(QStringLiteral("Could not create the Lotto file.") + QStringLiteral(" (") + reason + QStringLiteral(")"));
+        throw VantoroError(QStringLiteral("Could not create the Lotto file.") + QStringLiteral(" (") +
+                           reason + QStringLiteral(")"));
     cliOut() << code << "\n";
     return 0;
 }

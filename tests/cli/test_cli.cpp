@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTest>
+#include <algorithm>
 
 namespace {
 
@@ -86,8 +87,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");
         QTest::newRow("no command") << QStringList{} << "usage";
         QTest::newRow("unknown command") << QStringList{"frobnicate"} << "unknown command";
-        QTest::newRow("missing code") << QStringList{"new", "--type", "7", "--drawn", "6", "--bonus", "0", "--lowest",
-                                                     "1", "--highest", "49"}
+        QTest::newRow("no code given or derived") << QStringList{"new", "--type", "9", "--drawn", "5", "--bonus", "0",
+                                                                 "--lowest", "1", "--highest", "52"}
                                       << "--code";
         QTest::newRow("too many drawn") << QStringList{"new", "--code", "X", "--type", "7", "--drawn", "30", "--bonus",
                                                        "0", "--lowest", "1", "--highest", "49"}
@@ -156,6 +157,128 @@ private Q_SLOTS:
         QCOMPARE(cli(home, {"info", "--lottery", "NJ646.DBF"}).out.filter(QStringLiteral("TotalDrawings")),
                  QStringList{"TotalDrawings: 0"});
         QVERIFY(QFileInfo::exists(home.dataDir() + QStringLiteral("NJK.DBF")));
+    }
+    void newDerivesTheCodeAsTheEditorDoes_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QStringList>("files");
+        QTest::newRow("powerball in arizona")
+            << QStringList{"--state", "AZ", "--type", "8", "--drawn", "6", "--bonus", "1", "--lowest", "1", "--highest", "45"}
+            << "PB545" << QStringList{"PB545.INF", "PB545.DBF", "PB545.NSX"};
+        QTest::newRow("new jersey lotto with its companion")
+            << QStringList{"--country", "united states", "--state", "nj", "--type", "7", "--drawn", "6", "--bonus", "0",
+                           "--lowest", "1", "--highest", "46"}
+            << "NJ646" << QStringList{"NJ646.INF", "NJ646.DBF", "NJ646.NSX", "NJK.DBF", "NJK.NSX"};
+        QTest::newRow("canada pick 3")
+            << QStringList{"--country", "Canada", "--type", "5", "--drawn", "3", "--bonus", "0", "--lowest", "0",
+                           "--highest", "9"}
+            << "CN3" << QStringList{"CN3.INF", "CN3.DBF", "CN3.NSX"};
+        QTest::newRow("pick 3 without a state")
+            << QStringList{"--type", "5", "--drawn", "3", "--bonus", "0", "--lowest", "0", "--highest", "9"} << "3"
+            << QStringList{"3.INF", "3.DBF", "3.NSX"};
+        QTest::newRow("a given code wins")
+            << QStringList{"--code", "MY649", "--state", "AZ", "--type", "7", "--drawn", "6", "--bonus", "0", "--lowest",
+                           "1", "--highest", "49"}
+            << "MY649" << QStringList{"MY649.INF", "MY649.DBF", "MY649.NSX"};
+    }
+
+    void newDerivesTheCodeAsTheEditorDoes() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, code);
+        QFETCH(QStringList, files);
+        TempHome home;
+        const Run made = cli(home, QStringList{"new"} + arguments);
+        QCOMPARE(made.status, 0);
+        QCOMPARE(made.out, QStringList{code});
+        QStringList written = QDir(home.dataDir()).entryList(QDir::Files, QDir::Name);
+        std::sort(files.begin(), files.end());
+        QCOMPARE(written, files);
+    }
+
+    void newFillsTheStateCommission() {
+        TempHome home;
+        QCOMPARE(cli(home, {"new", "--state", "AZ", "--type", "7", "--drawn", "6", "--bonus", "0", "--lowest", "1",
+                            "--highest", "42"})
+                     .out,
+                 QStringList{"AZ642"});
+        const Run info = cli(home, {"info", "--lottery", "AZ642.DBF"});
+        QVERIFY(info.out.contains(QStringLiteral("Country: 6")));
+        QVERIFY(info.out.contains(QStringLiteral("State: 3")));
+        QVERIFY(info.out.contains(QStringLiteral("CommissionName: Arizona State Lottery")));
+        QVERIFY(info.out.contains(QStringLiteral("CommissionState: AZ")));
+    }
+
+    void newWithoutACodeRefuses_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("quinto in new york") << QStringList{"--state", "NY", "--type", "9", "--drawn", "5", "--bonus", "0",
+                                                           "--lowest", "1", "--highest", "52"}
+                                            << "State is NY";
+        QTest::newRow("pick game of 5") << QStringList{"--type", "5", "--drawn", "5", "--bonus", "0", "--lowest", "0",
+                                                       "--highest", "9"}
+                                        << "Numbers Drawn is 5";
+        QTest::newRow("keno without a state") << QStringList{"--type", "3", "--drawn", "20", "--bonus", "0", "--lowest",
+                                                             "1", "--highest", "80"}
+                                              << "needs a State";
+        QTest::newRow("unknown state") << QStringList{"--state", "ZZ", "--type", "7", "--drawn", "6", "--bonus", "0",
+                                                      "--lowest", "1", "--highest", "49"}
+                                       << "--state";
+        QTest::newRow("unknown country") << QStringList{"--country", "Mars", "--type", "7", "--drawn", "6", "--bonus",
+                                                        "0", "--lowest", "1", "--highest", "49"}
+                                         << "--country";
+    }
+
+    void newWithoutACodeRefuses() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        TempHome home;
+        const Run run = cli(home, QStringList{"new"} + arguments);
+        QCOMPARE(run.status, 2);
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+        QVERIFY(QDir(home.dataDir()).isEmpty());
+    }
+
+    void catalogueLines_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("last");
+        QTest::newRow("everything") << QStringList{} << 187 << "Arizona\tPowerball\tPB545"
+                                    << "United Kingdom\tBritish National Lottery\tUK649";
+        QTest::newRow("the united states") << QStringList{"--country", "United States"} << 174
+                                           << "Arizona\tPowerball\tPB545" << "Wisconsin\tWisconsin Pick-3\tWI3";
+        QTest::newRow("canada") << QStringList{"--country", "canada"} << 5 << "Canada\tCanadian 6/49\tCN649"
+                                << "Canada\tOntario Daily Keno\tCNKENO";
+        QTest::newRow("maine") << QStringList{"--state", "Maine"} << 4 << "Maine\tTri-State Megabucks\tTS642"
+                               << "Maine\tTri-State Pick-4\tTS4";
+        QTest::newRow("a state without lotteries") << QStringList{"--state", "Utah"} << 0 << "" << "";
+    }
+
+    void catalogueLines() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, count);
+        QFETCH(QString, first);
+        QFETCH(QString, last);
+        TempHome home;
+        const Run run = cli(home, QStringList{"catalogue"} + arguments);
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out.size(), count);
+        QCOMPARE(run.out.value(0), first);
+        QCOMPARE(run.out.isEmpty() ? QString() : run.out.last(), last);
+    }
+
+    void catalogueRefusesBadOptions_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("both") << QStringList{"--country", "Canada", "--state", "Maine"};
+        QTest::newRow("a state as country") << QStringList{"--country", "Maine"};
+        QTest::newRow("a country as state") << QStringList{"--state", "Canada"};
+        QTest::newRow("unknown place") << QStringList{"--state", "Atlantis"};
+    }
+
+    void catalogueRefusesBadOptions() {
+        QFETCH(QStringList, arguments);
+        TempHome home;
+        QCOMPARE(cli(home, QStringList{"catalogue"} + arguments).status, 2);
     }
 };
 

@@ -41,6 +41,8 @@ void TestTableDurability::killedWriterLeavesValidTable() {
         QProcess child;
         child.start(QStringLiteral(VANTORO_CRASH_CHILD), {path});
         QVERIFY2(child.waitForStarted(5000), qPrintable(child.errorString()));
+        // Kill only once the child is at work: on a loaded machine it may take a while to start.
+        QVERIFY2(child.waitForReadyRead(30000), "the writer reported nothing");
         QThread::usleep(1000 * random.bounded(2, 60) + random.bounded(1000));
         child.kill();
         QVERIFY(child.waitForFinished(5000));

@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// catalogue: the known lotteries as the open dialog lists them, one "place<TAB>list text<TAB>code"
+// line per entry, in catalogue order.
+#include "cli/cli_commands.h"
+
+#include "lottery/game_type.h"
+#include "lottery/lottery_catalogue.h"
+
+namespace {
+
+std::vector<const CataloguePlace*> chosenPlaces(const CliArgs& args) {
+    const bool byCountry = args.has(QStringLiteral("country"));
+    const bool byState = args.has(QStringLiteral("state"));
+    if (byCountry && byState)
+        throw UsageError(QStringLiteral("give --country or --state, not both"));
+    if (byCountry) {
+        const QString country = args.value(QStringLiteral("country")).trimmed();
+        if (country.compare(Countries::name(Countries::UnitedStates), Qt::CaseInsensitive) == 0)
+            return LotteryCatalogue::places(true);
+        const CataloguePlace* place = LotteryCatalogue::findPlace(country);
+        if (!place || place->unitedStates) {
+            throw UsageError(QStringLiteral("--country must be \"United States\" or one of: ") +
+                             LotteryCatalogue::placeNames(false).join(QStringLiteral(", ")));
+        }
+        return {place};
+    }
+    if (byState) {
+        const CataloguePlace* place = LotteryCatalogue::findPlace(args.value(QStringLiteral("state")));
+        if (!place || !place->unitedStates)
+            throw UsageError(QStringLiteral(
+                "--state takes the name of a state, e.g. \"New York\" or \"District of Columbia\""));
+        return {place};
+    }
+    std::vector<const CataloguePlace*> all;
+    for (const CataloguePlace& place : LotteryCatalogue::places())
+        all.push_back(&place);
+    return all;
+}
+
+} // namespace
+
+int cliCatalogue(const QStringList& words) {
+    const CliArgs args(words);
+    args.allowOnly({QStringLiteral("country"), QStringLiteral("state")});
+    if (!args.positional().isEmpty())
+        throw UsageError(QStringLiteral("unexpected \"%1\"").arg(args.positional().first()));
+    QTextStream& out = cliOut();
+    for (const CataloguePlace* place : chosenPlaces(args)) {
+        for (const CatalogueEntry& entry : place->entries)
+            out << place->name << '\t' << entry.text << '\t' << entry.code << '\n';
+    }
+    return 0;
+}

@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// import: reads a published drawing history into a lottery's table; export: writes the table
+// as the plain CSV that import reads back without options.
+#include "cli/cli_commands.h"
+#include "cli/cli_lottery.h"
+
+#include "db/vantoro_error.h"
+#include "drawings/drawing_export.h"
+#include "drawings/drawing_import.h"
+#include "lottery/lottery_files.h"
+
+#include <QFileInfo>
+
+namespace {
+
+QList<int> columnsOption(const CliArgs& args, const QString& name, const QList<int>& fallback) {
+    if (!args.has(name))
+        return fallback;
+    const auto columns = ImportLayout::parseColumns(args.value(name));
+    if (!columns)
+        throw UsageError(
+            QStringLiteral("--%1 takes columns counted from 1, such as 5-24 or 2,3,4").arg(name));
+    return *columns;
+}
+
+// The plain layout of export, changed by the options a published file needs. Checked before
+// any file is touched, so a bad command line is always exit status 2.
+ImportLayout layoutFrom(const CliArgs& args, const LotteryDefinition& definition) {
+    ImportLayout layout = ImportLayout::plain(definition);
+    if (args.has(QStringLiteral("separator"))) {
+        QString separator = args.value(QStringLiteral("separator"));
+        if (separator == QLatin1String("\\t") || separator == QLatin1String("tab"))
+            separator = QStringLiteral("\t");
+        if (separator.size() != 1)
+            throw UsageError(QStringLiteral("--separator takes one character: ',' or ';'"));
+        layout.separator = separator.front();
+    }
+    layout.headerRows = args.integer(QStringLiteral("header-rows"), layout.headerRows);
+    if (layout.headerRows < 0)
+        throw UsageError(QStringLiteral("--header-rows must not be negative"));
+    layout.dateColumns = columnsOption(args, QStringLiteral("date-column"), layout.dateColumns);
+    layout.numberColumns = columnsOption(args, QStringLiteral("number-columns"), layout.numberColumns);
+    if (args.has(QStringLiteral("date-format"))) {
+        layout.dateFormat = args.value(QStringLiteral("date-format")).toUpper();
+        if (!ImportLayout::isDateFormat(layout.dateFormat))
+            throw UsageError(QStringLiteral("--date-format must be one of ") +
+                             ImportLayout::dateFormats().join(QStringLiteral(", ")));
+    } else if (layout.dateColumns.size() == 3) {
+        layout.dateFormat = ImportLayout::splitDateFormat();
+    }
+    const QString problem = layout.problem();
+    if (!problem.isEmpty())
+        throw UsageError(problem);
+    return layout;
+}
+
+// Without --date-format the file's own dates tell their form.
+void guessDateFormat(ImportLayout& layout, QStringView text) {
+    std::vector<CsvRow> sample = Csv::parse(text.left(16 * 1024), layout.separator);
+    if (sample.size() > size_t(layout.headerRows))
+        sample.erase(sample.begin(), sample.begin() + layout.headerRows);
+    const QString guessed = ImportLayout::guessDateFormat(sample, layout.dateColumns);
+    if (!guessed.isEmpty())
+        layout.dateFormat = guessed;
+}
+
+} // namespace
+
+int cliImport(const QStringList& words) {
+    const CliArgs args(words, {QStringLiteral("skip-bad")});
+    args.allowOnly({QStringLiteral("lottery"), QStringLiteral("separator"), QStringLiteral("header-rows"),
+                    QStringLiteral("date-column"), QStringLiteral("date-format"),
+                    QStringLiteral("number-columns"), QStringLiteral("skip-bad")});
+    if (args.positional().size() != 1)
+        throw UsageError(QStringLiteral("name one CSV file to import"));
+    const QString csvPath = args.positional().first();
+    CurrentLottery lottery;
+    openCliLottery(args, lottery);
+    ImportLayout layout = layoutFrom(args, lottery.definition());
+    const QString text = DrawingImport::readFile(csvPath);
+    if (!args.has(QStringLiteral("date-format")))
+        guessDateFormat(layout, text);
+    const DrawingImport::Target target{LotteryFiles::baseName(lottery.LotteryFile()).toUpper(),
+                                       lottery.definition()};
+    const ImportPreview preview = DrawingImport::preview(text, layout, target, &lottery.table());
+    const QString fileName = QFileInfo(csvPath).fileName();
+    QTextStream& out = cliOut();
+    if (!preview.refused.empty() && !args.has(QStringLiteral("skip-bad"))) {
+        constexpr size_t shown = 20;
+        QStringList lines{
+            QStringLiteral("The file %1 has %2 bad rows; nothing was imported (give --skip-bad to "
+                           "import the other rows).")
+                .arg(fileName)
+                .arg(preview.refused.size())};
+        for (size_t i = 0; i < std::min(shown, preview.refused.size()); ++i)
+            lines << preview.refused[i].text();
+        if (preview.refused.size() > shown)
+            lines << QStringLiteral("... and %1 more.").arg(preview.refused.size() - shown);
+        throw VantoroError(lines.join(QLatin1Char('\n')));
+    }
+    DrawingImport::append(lottery.table(), preview.accepted);
+    lottery.refreshTotals();
+    out << "Imported " << preview.accepted.size() << " drawings from " << fileName << " into "
+        << lottery.LotteryFile() << "; " << preview.duplicates << " already in the table; "
+        << preview.refused.size() << " bad rows skipped.\n";
+    for (const RefusedRow& row : preview.refused)
+        out << "Skipped " << row.text() << "\n";
+    out << lottery.statusTexts().first() << "\n";
+    return 0;
+}
+
+int cliExport(const QStringList& words) {
+    const CliArgs args(words);
+    args.allowOnly({QStringLiteral("lottery")});
+    if (args.positional().size() > 1)
+        throw UsageError(QStringLiteral("name at most one CSV file to write"));
+    CurrentLottery lottery;
+    openCliLottery(args, lottery);
+    const int drawn = lottery.definition().NumbersDrawn;
+    if (args.positional().isEmpty()) {
+        cliOut() << DrawingExport::csvText(lottery.table(), drawn);
+        return 0;
+    }
+    const QString path = args.positional().first();
+    const int count = DrawingExport::write(lottery.table(), drawn, path);
+    cliOut() << "Exported " << count << " drawings to " << QFileInfo(path).fileName() << ".\n";
+    return 0;
+}

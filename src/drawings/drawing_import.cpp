@@ -1,0 +1,363 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "drawings/drawing_import.h"
+
+#include "db/dbf_table.h"
+#include "db/vantoro_error.h"
+#include "lottery/drawing_table.h"
+#include "lottery/game_type.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QSet>
+#include <QTemporaryFile>
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+// How often the long loops report: often enough for a smooth bar, rarely enough to cost nothing.
+constexpr int ProgressStep = 250;
+
+QString columnCell(const CsvRow& row, int column) {
+    return column >= 1 && column <= row.cells.size() ? row.cells.at(column - 1).trimmed() : QString();
+}
+
+// The key that finds a drawing again whatever order its regular numbers were written in;
+// a pick game's digits keep their order, which is the drawing itself.
+QString drawingKey(const QDate& date, std::vector<int> numbers, int regular, bool digitGame) {
+    if (!digitGame)
+        std::sort(numbers.begin(), numbers.begin() + std::min<int>(regular, int(numbers.size())));
+    QString key = date.toString(QStringLiteral("yyyyMMdd"));
+    for (int n : numbers)
+        key += QLatin1Char(':') + QString::number(n);
+    return key;
+}
+
+struct RowReader {
+    const ImportLayout& layout;
+    const DrawingImport::Target& target;
+    bool digitGame;
+
+    // The numbers of the row's cells, or the cause of a refusal.
+    bool numbers(const CsvRow& row, std::vector<int>* out, QString* cause) const {
+        static const QRegularExpression splitter(QStringLiteral(R"([|\s]+)"));
+        static const QRegularExpression digits(QStringLiteral(R"(^\d+$)"));
+        const int drawn = target.definition.NumbersDrawn;
+        for (int column : layout.numberColumns) {
+            // A short row simply has fewer numbers: the count check names it.
+            const QString cell = columnCell(row, column);
+            for (QString token : cell.split(splitter, Qt::SkipEmptyParts)) {
+                if (token.startsWith(QLatin1Char('(')) && token.endsWith(QLatin1Char(')')))
+                    token = token.mid(1, token.size() - 2).trimmed();
+                if (!digits.match(token).hasMatch()) {
+                    *cause = QStringLiteral("\"%1\" in column %2 is not a number.").arg(cell).arg(column);
+                    return false;
+                }
+                if (digitGame) {
+                    // Exports that treat "007" as a number write "7": the zeros are the drawing's own.
+                    if (layout.numberColumns.size() == 1 && token.size() < drawn)
+                        token = token.rightJustified(drawn, QLatin1Char('0'));
+                    for (const QChar digit : token)
+                        out->push_back(digit.digitValue());
+                } else {
+                    if (token.size() > 3) {
+                        *cause = QStringLiteral("\"%1\" in column %2 is not a number from 0 to 99.")
+                                     .arg(token)
+                                     .arg(column);
+                        return false;
+                    }
+                    out->push_back(token.toInt());
+                }
+            }
+        }
+        return true;
+    }
+
+    QString check(const std::vector<int>& numbers) const {
+        const LotteryDefinition& d = target.definition;
+        const int regular = d.regularNumbers();
+        if (int(numbers.size()) != d.NumbersDrawn) {
+            return QStringLiteral("%1 numbers, but the lottery draws %2.")
+                .arg(numbers.size())
+                .arg(d.NumbersDrawn);
+        }
+        const int highestBonus = d.HighestBonus > 0 ? d.HighestBonus : d.HighestNumber;
+        for (int i = 0; i < int(numbers.size()); ++i) {
+            const bool bonus = i >= regular;
+            const int high = bonus ? highestBonus : d.HighestNumber;
+            if (numbers[size_t(i)] < d.LowestNumber || numbers[size_t(i)] > high) {
+                return QStringLiteral("%1%2 is out of range (%3 to %4).")
+                    .arg(bonus ? QStringLiteral("the bonus number ") : QString())
+                    .arg(numbers[size_t(i)])
+                    .arg(d.LowestNumber)
+                    .arg(high);
+            }
+        }
+        if (digitGame)
+            return {};
+        // Daily Millions draws its red, white and blue pairs from three drums.
+        const int group = d.GameType == int(GameTypeCode::DailyMillions) ? 2 : regular;
+        for (int i = 0; i < regular; ++i) {
+            for (int j = (i / group) * group; j < i; ++j) {
+                if (numbers[size_t(i)] == numbers[size_t(j)])
+                    return QStringLiteral("%1 is drawn twice.").arg(numbers[size_t(i)]);
+            }
+        }
+        for (int i = regular; i < int(numbers.size()); ++i) {
+            for (int j = regular; j < i; ++j) {
+                if (numbers[size_t(i)] == numbers[size_t(j)])
+                    return QStringLiteral("the bonus number %1 is drawn twice.").arg(numbers[size_t(i)]);
+            }
+            if (d.AllowDuplicates)
+                continue;
+            for (int j = 0; j < regular; ++j) {
+                if (numbers[size_t(i)] == numbers[size_t(j)])
+                    return QStringLiteral("the bonus number %1 repeats a regular number.")
+                        .arg(numbers[size_t(i)]);
+            }
+        }
+        return {};
+    }
+
+    QStringList fields(const std::vector<int>& numbers) const {
+        QStringList texts;
+        for (int i = 0; i < int(numbers.size()); ++i) {
+            const int width = DrawingTable::numberFieldWidth(target.code, target.definition, i + 1);
+            texts << QStringLiteral("%1").arg(numbers[size_t(i)], width, 10, QLatin1Char('0'));
+        }
+        return texts;
+    }
+};
+
+QSet<QString> tableKeys(DbfTable& table, const DrawingImport::Target& target) {
+    QSet<QString> keys;
+    if (!table.isOpen() || table.RecordCount() == 0)
+        return keys;
+    const int dateField = table.fieldIndex(DrawingTable::DateField);
+    std::vector<int> numberFields;
+    for (int i = 1; i <= target.definition.NumbersDrawn; ++i)
+        numberFields.push_back(table.fieldIndex(DrawingTable::numberField(i)));
+    if (dateField < 0 || std::find(numberFields.begin(), numberFields.end(), -1) != numberFields.end())
+        throw VantoroError(
+            QStringLiteral("The table %1 is not a drawing table of this lottery.").arg(table.fileName()));
+    keys.reserve(table.RecordCount());
+    const DbfTable::Bookmark mark = table.bookmark();
+    table.GoTop();
+    do {
+        const QDate date = QDate::fromString(table.DateText(dateField), QStringLiteral("MM/dd/yyyy"));
+        std::vector<int> numbers;
+        for (int field : numberFields)
+            numbers.push_back(table.FieldText(field).trimmed().toInt());
+        keys.insert(
+            drawingKey(date, std::move(numbers), target.definition.regularNumbers(), target.digitGame()));
+    } while (table.Skip(1) == 1);
+    table.goToBookmark(mark);
+    return keys;
+}
+
+QString nativePath(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+QString layoutPath(const QString& homeDir, const QString& code) {
+    return homeDir + QStringLiteral("/imports/") + code.toUpper() + QStringLiteral(".json");
+}
+
+} // namespace
+
+QString RefusedRow::text() const {
+    return QStringLiteral("Line %1: %2").arg(line).arg(cause.left(1).toUpper() + cause.mid(1));
+}
+
+QString ImportPreview::summary() const {
+    const auto count = [](qsizetype n, const char* one, const char* many) -> QString {
+        return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : many);
+    };
+    return count(qsizetype(accepted.size()), "drawing will be added", "drawings will be added") +
+           QStringLiteral("; ") + count(duplicates, "is already in the table", "are already in the table") +
+           QStringLiteral("; ") + count(qsizetype(refused.size()), "row is refused.", "rows are refused.");
+}
+
+namespace DrawingImport {
+
+bool Target::digitGame() const {
+    return DrawingTable::numberFieldWidth(code, definition, 1) == 1;
+}
+
+ImportPreview preview(const std::vector<CsvRow>& rows, const ImportLayout& layout, const Target& target,
+                      DbfTable* table, const ImportProgress& progress) {
+    const QString problem = layout.problem();
+    if (!problem.isEmpty())
+        throw VantoroError(problem);
+    if (GameTypes::isCardGame(target.definition.GameType) ||
+        DrawingTable::numberFieldWidth(target.code, target.definition, 1) > 2)
+        throw VantoroError(QStringLiteral("The drawings of card games cannot be imported; enter them in the "
+                                          "drawing editor."));
+    ImportPreview result;
+    QSet<QString> known = table ? tableKeys(*table, target) : QSet<QString>();
+    const RowReader reader{layout, target, target.digitGame()};
+    const int total = int(rows.size());
+    for (int r = layout.headerRows; r < total; ++r) {
+        if (progress && r % ProgressStep == 0 && !progress(r, total))
+            return {};
+        const CsvRow& row = rows[size_t(r)];
+        ++result.rows;
+        QStringList dateParts;
+        for (int column : layout.dateColumns)
+            dateParts << columnCell(row, column);
+        if (dateParts.join(QString()).isEmpty()) {
+            result.refused.push_back({row.line, QStringLiteral("the date is missing.")});
+            continue;
+        }
+        const std::optional<QDate> date = ImportLayout::parseDate(layout.dateFormat, dateParts);
+        if (!date) {
+            result.refused.push_back(
+                {row.line, QStringLiteral("\"%1\" is not a date of the form %2.")
+                               .arg(dateParts.join(QLatin1Char(' ')), layout.dateFormat)});
+            continue;
+        }
+        std::vector<int> numbers;
+        QString cause;
+        if (!reader.numbers(row, &numbers, &cause) || !(cause = reader.check(numbers)).isEmpty()) {
+            result.refused.push_back({row.line, cause});
+            continue;
+        }
+        const QString key = drawingKey(*date, numbers, target.definition.regularNumbers(), reader.digitGame);
+        if (known.contains(key)) {
+            ++result.duplicates;
+            continue;
+        }
+        known.insert(key);
+        result.accepted.push_back({row.line, *date, reader.fields(numbers)});
+    }
+    if (progress)
+        progress(total, total);
+    return result;
+}
+
+ImportPreview preview(QStringView text, const ImportLayout& layout, const Target& target, DbfTable* table,
+                      const ImportProgress& progress) {
+    return preview(Csv::parse(text, layout.separator), layout, target, table, progress);
+}
+
+bool append(DbfTable& table, const std::vector<ImportedDrawing>& drawings, const ImportProgress& progress) {
+    if (drawings.empty())
+        return true;
+    const QString path = table.path();
+    const QString name = table.fileName();
+    const int order = table.order();
+    const int before = table.RecordCount();
+    const QFileInfo info(path);
+    table.close();
+    const auto reopen = [&] {
+        table.open(path);
+        table.SetOrder(order);
+    };
+
+    QTemporaryFile copy(info.dir().filePath(QStringLiteral(".") + info.completeBaseName() +
+                                            QStringLiteral("-import-XXXXXX.tmp")));
+    try {
+        QFile original(path);
+        if (!original.open(QIODevice::ReadOnly) || !copy.open())
+            throw VantoroError(
+                QStringLiteral("The drawings cannot be added to %1: no working copy can be made in %2.")
+                    .arg(name, nativePath(info.path())));
+        const QByteArray bytes = original.readAll();
+        if (copy.write(bytes) != bytes.size() || !copy.flush())
+            throw VantoroError(
+                QStringLiteral("The drawings cannot be added to %1: %2.").arg(name, copy.errorString()));
+        copy.close();
+        copy.setPermissions(original.permissions());
+        original.close();
+
+        const int total = int(drawings.size());
+        {
+            DbfTable work;
+            work.open(copy.fileName(), true);
+            for (int i = 0; i < total; ++i) {
+                if (progress && i % ProgressStep == 0 && !progress(i, total)) {
+                    work.close();
+                    reopen();
+                    return false;
+                }
+                const ImportedDrawing& drawing = drawings[size_t(i)];
+                work.append();
+                work.setFieldDate(DrawingTable::DateField,
+                                  drawing.date.toString(QStringLiteral("MM/dd/yyyy")));
+                for (int f = 0; f < drawing.fields.size(); ++f)
+                    work.SetField(DrawingTable::numberField(f + 1), drawing.fields.at(f));
+                work.post();
+            }
+            work.close();
+            // Read the copy back as a new open would before it replaces the table.
+            work.open(copy.fileName());
+            work.GoBottom(); // physical order: the last record written
+            const ImportedDrawing& last = drawings.back();
+            bool same =
+                work.RecordCount() == before + total &&
+                work.DateText(DrawingTable::DateField) == last.date.toString(QStringLiteral("MM/dd/yyyy"));
+            for (int f = 0; same && f < last.fields.size(); ++f)
+                same = work.FieldText(DrawingTable::numberField(f + 1)).trimmed() == last.fields.at(f);
+            work.close();
+            if (!same)
+                throw VantoroError(
+                    QStringLiteral(
+                        "The drawings cannot be added to %1: the working copy did not read back as "
+                        "written.")
+                        .arg(name));
+        }
+        if (progress)
+            progress(total, total);
+        std::error_code failure;
+        std::filesystem::rename(std::filesystem::path(copy.fileName().toStdWString()),
+                                std::filesystem::path(path.toStdWString()), failure);
+        if (failure)
+            throw VantoroError(QStringLiteral("The drawings cannot be added to %1: %2.")
+                                   .arg(name, QString::fromStdString(failure.message())));
+        copy.setAutoRemove(false);
+    } catch (...) {
+        // The table is as it was; give it back to its owner open, even if the reason stays a mystery.
+        if (!table.isOpen()) {
+            try {
+                reopen();
+            } catch (const VantoroError&) {
+            }
+        }
+        throw;
+    }
+    reopen();
+    return true;
+}
+
+QString readFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw VantoroError(
+            QStringLiteral("The file %1 cannot be read: %2.").arg(nativePath(path), file.errorString()));
+    return Csv::decode(file.readAll());
+}
+
+std::optional<ImportLayout> rememberedLayout(const QString& homeDir, const QString& code) {
+    QFile file(layoutPath(homeDir, code));
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QJsonDocument document = QJsonDocument::fromJson(file.read(64 * 1024));
+    return document.isObject() ? ImportLayout::fromJson(document.object()) : std::nullopt;
+}
+
+void rememberLayout(const QString& homeDir, const QString& code, const ImportLayout& layout) {
+    const QString path = layoutPath(homeDir, code);
+    QDir().mkpath(QFileInfo(path).path());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(QJsonDocument(layout.toJson()).toJson()) < 0 ||
+        !file.commit())
+        throw VantoroError(QStringLiteral("The column choice cannot be saved in %1: %2.")
+                               .arg(nativePath(path), file.errorString()));
+}
+
+} // namespace DrawingImport

@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "drawings/csv_reader.h"
+#include "drawings/import_layout.h"
+#include "lottery/lottery_definition.h"
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+#include <vector>
+
+class DbfTable;
+
+// One drawing read from a file, ready to be stored: the field texts as the table keeps them.
+struct ImportedDrawing {
+    int line = 0;
+    QDate date;
+    QStringList fields; // P1..Pn, regular numbers first, zero-padded to their field width
+};
+
+// A row the import will not take, and why (the cause reads after "Line N: ").
+struct RefusedRow {
+    int line = 0;
+    QString cause;
+    QString text() const; // "Line 12: 50 is out of range (1 to 49)."
+};
+
+// What an import would do, worked out before anything is written.
+struct ImportPreview {
+    std::vector<ImportedDrawing> accepted; // in file order
+    std::vector<RefusedRow> refused;
+    int duplicates = 0; // rows whose date and numbers are already in the table (or earlier in the file)
+    int rows = 0;       // data rows read, header rows not counted
+    // "12 drawings will be added; 3 are already in the table; 2 rows are refused."
+    QString summary() const;
+};
+
+// Reports progress (done of total); returning false stops the work, which then writes nothing.
+using ImportProgress = std::function<bool(int done, int total)>;
+
+// Reading published drawing histories into a lottery's drawing table, and the mapping of a
+// file's columns remembered for the next import of the same lottery.
+namespace DrawingImport {
+
+// The lottery a file is read for. The code decides the field widths (and so the digit games).
+struct Target {
+    QString code;
+    LotteryDefinition definition;
+    bool digitGame() const; // one digit per field: digits may repeat, a cell may hold them all
+};
+
+// Every data row checked against the definition; duplicates of the drawings in `table` (when
+// given, read through its cursor) and repeats within the file are counted, not refused.
+// A stop by `progress` gives an empty preview.
+// Card games cannot be imported (their fields hold playing cards): VantoroError.
+ImportPreview preview(const std::vector<CsvRow>& rows, const ImportLayout& layout, const Target& target,
+                      DbfTable* table = nullptr, const ImportProgress& progress = {});
+ImportPreview preview(QStringView text, const ImportLayout& layout, const Target& target,
+                      DbfTable* table = nullptr, const ImportProgress& progress = {});
+
+// Appends the drawings to the open table, all or nothing: they are written to a copy of the
+// table beside it, the copy is checked, then renamed over the table, which is opened again
+// (order kept). A failure throws VantoroError and leaves the table as it was; a stop by
+// `progress` returns false, also with the table untouched.
+bool append(DbfTable& table, const std::vector<ImportedDrawing>& drawings,
+            const ImportProgress& progress = {});
+
+// Reads a whole CSV file as text; a file that cannot be read throws VantoroError naming it.
+QString readFile(const QString& path);
+
+// The mapping last used for this lottery, kept in the home (imports/CODE.json).
+std::optional<ImportLayout> rememberedLayout(const QString& homeDir, const QString& code);
+void rememberLayout(const QString& homeDir, const QString& code, const ImportLayout& layout);
+
+} // namespace DrawingImport

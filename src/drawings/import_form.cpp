@@ -1,0 +1,366 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "drawings/import_form.h"
+
+#include "app/current_lottery.h"
+#include "app/help.h"
+#include "app/prompts.h"
+#include "db/vantoro_error.h"
+#include "drawings/drawing_export.h"
+#include "lottery/lottery_files.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+// Enough of the file to map its columns by eye.
+constexpr int ShownRows = 8;
+// The preview lists show this many lines; the summary counts them all.
+constexpr int ListedRows = 5000;
+
+struct SeparatorChoice {
+    const char* text;
+    char separator;
+};
+constexpr SeparatorChoice separators[] = {{"Comma ( , )", ','}, {"Semicolon ( ; )", ';'}, {"Tab", '\t'}};
+
+QString drawingLine(const ImportedDrawing& drawing) {
+    return QStringLiteral("Line %1: %2  %3")
+        .arg(drawing.line)
+        .arg(drawing.date.toString(QStringLiteral("MM/dd/yyyy")), drawing.fields.join(QLatin1Char(' ')));
+}
+
+} // namespace
+
+TImportForm::TImportForm(CurrentLottery& lottery, QWidget* parent) : QDialog(parent), m_lottery(lottery) {
+    setObjectName(QStringLiteral("TImportForm"));
+    setWindowTitle(QStringLiteral("Import Drawings"));
+    m_target.code = LotteryFiles::baseName(lottery.LotteryFile()).toUpper();
+    m_target.definition = lottery.definition();
+
+    auto* fileLabel = new QLabel(QStringLiteral("&File:"), this);
+    m_fileText = new QLineEdit(this);
+    m_fileText->setObjectName(QStringLiteral("FileText"));
+    m_fileText->setReadOnly(true);
+    fileLabel->setBuddy(m_fileText);
+    m_browseBtn = new QPushButton(QStringLiteral("&Browse..."), this);
+    m_browseBtn->setObjectName(QStringLiteral("BrowseBtn"));
+    m_browseBtn->setAutoDefault(false);
+    auto* fileRow = new QHBoxLayout;
+    fileRow->addWidget(fileLabel);
+    fileRow->addWidget(m_fileText, 1);
+    fileRow->addWidget(m_browseBtn);
+
+    auto* mapping = new QGroupBox(QStringLiteral("Columns (counted from 1)"), this);
+    mapping->setObjectName(QStringLiteral("MappingBox"));
+    m_separator = new QComboBox(mapping);
+    m_separator->setObjectName(QStringLiteral("SeparatorCombo"));
+    for (const SeparatorChoice& choice : separators)
+        m_separator->addItem(QLatin1String(choice.text), QChar(QLatin1Char(choice.separator)));
+    m_headerRows = new QSpinBox(mapping);
+    m_headerRows->setObjectName(QStringLiteral("HeaderRowsSpin"));
+    m_headerRows->setRange(0, 99);
+    m_dateFormat = new QComboBox(mapping);
+    m_dateFormat->setObjectName(QStringLiteral("DateFormatCombo"));
+    for (const QString& format : ImportLayout::dateFormats()) {
+        m_dateFormat->addItem(format == ImportLayout::splitDateFormat()
+                                  ? QStringLiteral("Day, month, year in three columns")
+                                  : format,
+                              format);
+    }
+    m_dateColumns = new QLineEdit(mapping);
+    m_dateColumns->setObjectName(QStringLiteral("DateColumnText"));
+    m_dateColumns->setToolTip(QStringLiteral("One column, or three (day, month, year) such as 3-5"));
+    m_numberColumns = new QLineEdit(mapping);
+    m_numberColumns->setObjectName(QStringLiteral("NumberColumnsText"));
+    m_numberColumns->setToolTip(
+        QStringLiteral("In table order, regular numbers first, such as 5-11 or 2,3. A cell may hold "
+                       "numbers joined by |, a bonus in parentheses, or a pick game's digits."));
+    auto* form = new QFormLayout(mapping);
+    form->addRow(QStringLiteral("&Separator:"), m_separator);
+    form->addRow(QStringLiteral("&Header rows:"), m_headerRows);
+    form->addRow(QStringLiteral("Date &form:"), m_dateFormat);
+    form->addRow(QStringLiteral("&Date column:"), m_dateColumns);
+    form->addRow(QStringLiteral("&Number columns:"), m_numberColumns);
+
+    m_fileGrid = new QTableWidget(this);
+    m_fileGrid->setObjectName(QStringLiteral("FileGrid"));
+    m_fileGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_fileGrid->verticalHeader()->setDefaultSectionSize(m_fileGrid->fontMetrics().height() + 4);
+    m_fileGrid->setMinimumHeight(m_fileGrid->fontMetrics().height() * (ShownRows + 3));
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(mapping);
+    top->addWidget(m_fileGrid, 1);
+
+    m_summary = new QLabel(QStringLiteral("Choose the file to import."), this);
+    m_summary->setObjectName(QStringLiteral("SummaryLabel"));
+    m_summary->setWordWrap(true);
+    m_accepted = new QListWidget(this);
+    m_accepted->setObjectName(QStringLiteral("AcceptedList"));
+    m_refused = new QListWidget(this);
+    m_refused->setObjectName(QStringLiteral("RefusedList"));
+    auto* acceptedBox = new QGroupBox(QStringLiteral("To be added"), this);
+    (new QVBoxLayout(acceptedBox))->addWidget(m_accepted);
+    auto* refusedBox = new QGroupBox(QStringLiteral("Refused"), this);
+    (new QVBoxLayout(refusedBox))->addWidget(m_refused);
+    auto* lists = new QHBoxLayout;
+    lists->addWidget(acceptedBox, 1);
+    lists->addWidget(refusedBox, 1);
+
+    m_progress = new QProgressBar(this);
+    m_progress->setObjectName(QStringLiteral("ProgressBar1"));
+    m_progress->setRange(0, 100);
+    m_progress->setValue(0);
+
+    m_importBtn = new QPushButton(QStringLiteral("&Import"), this);
+    m_importBtn->setObjectName(QStringLiteral("ImportBtn"));
+    m_importBtn->setDefault(true);
+    m_importBtn->setEnabled(false);
+    m_cancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancelBtn->setObjectName(QStringLiteral("CancelBtn"));
+    m_cancelBtn->setAutoDefault(false);
+    m_helpBtn = new QPushButton(QStringLiteral("&Help"), this);
+    m_helpBtn->setObjectName(QStringLiteral("HelpBtn"));
+    m_helpBtn->setAutoDefault(false);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_progress, 1);
+    buttons->addWidget(m_importBtn);
+    buttons->addWidget(m_cancelBtn);
+    buttons->addWidget(m_helpBtn);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fileRow);
+    layout->addLayout(top);
+    layout->addWidget(m_summary);
+    layout->addLayout(lists, 1);
+    layout->addLayout(buttons);
+    resize(900, 640);
+
+    connect(m_browseBtn, &QPushButton::clicked, this, &TImportForm::BrowseBtnClick);
+    connect(m_importBtn, &QPushButton::clicked, this, &TImportForm::ImportBtnClick);
+    connect(m_cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_helpBtn, &QPushButton::clicked, this, &TImportForm::HelpBtnClick);
+    connect(m_separator, &QComboBox::currentIndexChanged, this, &TImportForm::LayoutChange);
+    connect(m_headerRows, &QSpinBox::valueChanged, this, &TImportForm::LayoutChange);
+    connect(m_dateFormat, &QComboBox::currentIndexChanged, this, &TImportForm::LayoutChange);
+    connect(m_dateColumns, &QLineEdit::editingFinished, this, &TImportForm::LayoutChange);
+    connect(m_numberColumns, &QLineEdit::editingFinished, this, &TImportForm::LayoutChange);
+    setImportLayout(ImportLayout::plain(m_target.definition));
+    // The file name is only shown: the first thing to do is to browse for the file.
+    m_browseBtn->setFocus();
+}
+
+TImportForm::~TImportForm() = default;
+
+ImportLayout TImportForm::importLayout() const {
+    ImportLayout layout;
+    layout.separator = m_separator->currentData().toChar();
+    layout.headerRows = m_headerRows->value();
+    layout.dateFormat = m_dateFormat->currentData().toString();
+    layout.dateColumns = ImportLayout::parseColumns(m_dateColumns->text()).value_or(QList<int>());
+    layout.numberColumns = ImportLayout::parseColumns(m_numberColumns->text()).value_or(QList<int>());
+    return layout;
+}
+
+void TImportForm::setImportLayout(const ImportLayout& layout) {
+    m_filling = true;
+    m_separator->setCurrentIndex(qMax(0, m_separator->findData(layout.separator)));
+    m_headerRows->setValue(layout.headerRows);
+    m_dateFormat->setCurrentIndex(qMax(0, m_dateFormat->findData(layout.dateFormat)));
+    m_dateColumns->setText(ImportLayout::columnsText(layout.dateColumns));
+    m_numberColumns->setText(ImportLayout::columnsText(layout.numberColumns));
+    m_filling = false;
+    LayoutChange();
+}
+
+bool TImportForm::openFile(const QString& path) {
+    try {
+        m_text = DrawingImport::readFile(path);
+    } catch (const VantoroError& error) {
+        Prompts::instance().error(this, error.message());
+        return false;
+    }
+    m_path = path;
+    m_fileText->setText(QDir::toNativeSeparators(path));
+    // The mapping this lottery's imports used last time, when it still reads this file's rows;
+    // otherwise what the file itself suggests.
+    const ImportLayout proposed = ImportLayout::propose(m_text, m_target.definition, m_target.digitGame());
+    const std::optional<ImportLayout> remembered =
+        DrawingImport::rememberedLayout(m_lottery.homeDir(), m_target.code);
+    ImportLayout chosen = proposed;
+    if (remembered) {
+        const QStringView head = QStringView(m_text).left(16 * 1024);
+        std::vector<CsvRow> sample = Csv::parse(head, remembered->separator);
+        if (sample.size() > 40)
+            sample.resize(40);
+        if (!sample.empty())
+            sample.pop_back(); // the cut may end inside a row
+        const ImportPreview trial = DrawingImport::preview(sample, *remembered, m_target);
+        if (!trial.accepted.empty() && trial.refused.size() <= trial.accepted.size())
+            chosen = *remembered;
+    }
+    setImportLayout(chosen);
+    return true;
+}
+
+void TImportForm::BrowseBtnClick() {
+    FileDialogSpec request;
+    request.title = QStringLiteral("Import Drawings");
+    request.filter = QStringLiteral("CSV Files (*.csv *.CSV *.txt);;All Files (*)");
+    request.directory = m_path.isEmpty() ? m_lottery.homeDir() : QFileInfo(m_path).path();
+    request.helpContext = HelpContext;
+    const QString path = Prompts::instance().openFileName(this, request);
+    if (!path.isEmpty())
+        openFile(path);
+}
+
+void TImportForm::LayoutChange() {
+    if (m_filling)
+        return;
+    m_rows.clear();
+    if (!m_path.isEmpty())
+        m_rows = Csv::parse(m_text, importLayout().separator);
+    showFileRows();
+    refreshPreview();
+}
+
+void TImportForm::showFileRows() {
+    m_fileGrid->clear();
+    const int shown = int(qMin<size_t>(m_rows.size(), ShownRows));
+    int columns = 0;
+    for (int r = 0; r < shown; ++r)
+        columns = qMax(columns, int(m_rows[size_t(r)].cells.size()));
+    m_fileGrid->setRowCount(shown);
+    m_fileGrid->setColumnCount(columns);
+    QStringList lines;
+    for (int r = 0; r < shown; ++r) {
+        lines << QString::number(m_rows[size_t(r)].line);
+        for (int c = 0; c < m_rows[size_t(r)].cells.size(); ++c)
+            m_fileGrid->setItem(r, c, new QTableWidgetItem(m_rows[size_t(r)].cells.at(c)));
+    }
+    m_fileGrid->setVerticalHeaderLabels(lines);
+    m_fileGrid->resizeColumnsToContents();
+}
+
+bool TImportForm::step(int done, int total) {
+    m_progress->setValue(total > 0 ? int(qint64(done) * 100 / total) : 100);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    return true;
+}
+
+void TImportForm::refreshPreview() {
+    m_preview = ImportPreview();
+    m_accepted->clear();
+    m_refused->clear();
+    m_importBtn->setEnabled(false);
+    if (m_path.isEmpty())
+        return;
+    const ImportLayout current = importLayout();
+    QString problem = current.problem();
+    if (problem.isEmpty()) {
+        try {
+            m_progress->setFormat(QStringLiteral("Reading %p%"));
+            m_preview = DrawingImport::preview(m_rows, current, m_target, &m_lottery.table(),
+                                               [this](int done, int total) { return step(done, total); });
+        } catch (const VantoroError& error) {
+            problem = error.message();
+        }
+    }
+    if (!problem.isEmpty()) {
+        m_summary->setText(problem);
+        return;
+    }
+    QStringList accepted;
+    for (size_t i = 0; i < qMin<size_t>(m_preview.accepted.size(), ListedRows); ++i)
+        accepted << drawingLine(m_preview.accepted[i]);
+    m_accepted->addItems(accepted);
+    QStringList refused;
+    for (size_t i = 0; i < qMin<size_t>(m_preview.refused.size(), ListedRows); ++i)
+        refused << m_preview.refused[i].text();
+    m_refused->addItems(refused);
+    m_summary->setText(m_preview.summary());
+    m_importBtn->setEnabled(!m_preview.accepted.empty());
+}
+
+void TImportForm::ImportBtnClick() {
+    if (m_preview.accepted.empty())
+        return;
+    if (!m_preview.refused.empty()) {
+        const QString question =
+            QStringLiteral("%1 rows of this file are refused (see the list). Do you want to import the %2 "
+                           "accepted drawings without them?")
+                .arg(m_preview.refused.size())
+                .arg(m_preview.accepted.size());
+        if (!Prompts::instance().confirm(this, question))
+            return;
+    }
+    const int added = int(m_preview.accepted.size());
+    bool done = false;
+    setEnabled(false);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_progress->setFormat(QStringLiteral("Writing %p%"));
+    try {
+        done = DrawingImport::append(m_lottery.table(), m_preview.accepted,
+                                     [this](int d, int total) { return step(d, total); });
+    } catch (const VantoroError& error) {
+        QApplication::restoreOverrideCursor();
+        setEnabled(true);
+        m_lottery.refreshTotals();
+        Prompts::instance().error(this, error.message());
+        return;
+    }
+    QApplication::restoreOverrideCursor();
+    setEnabled(true);
+    m_lottery.refreshTotals();
+    if (!done)
+        return;
+    try {
+        DrawingImport::rememberLayout(m_lottery.homeDir(), m_target.code, importLayout());
+    } catch (const VantoroError& error) {
+        Prompts::instance().error(this, error.message());
+    }
+    Prompts::instance().information(
+        this, QStringLiteral("%1 drawings were added to %2.").arg(added).arg(m_lottery.LotteryFile()));
+    accept();
+}
+
+void TImportForm::HelpBtnClick() {
+    Help::showTopic(HelpContext, this);
+}
+
+void exportDrawings(CurrentLottery& lottery, QWidget* parent) {
+    FileDialogSpec request;
+    request.title = QStringLiteral("Export Drawings");
+    request.filter = QStringLiteral("CSV Files (*.csv)");
+    request.fileName = LotteryFiles::baseName(lottery.LotteryFile()) + QStringLiteral(".csv");
+    request.directory = lottery.homeDir();
+    request.defaultSuffix = QStringLiteral("csv");
+    request.helpContext = TImportForm::HelpContext;
+    const QString path = Prompts::instance().saveFileName(parent, request);
+    if (path.isEmpty())
+        return;
+    try {
+        const int count = DrawingExport::write(lottery.table(), lottery.definition().NumbersDrawn, path);
+        Prompts::instance().information(
+            parent,
+            QStringLiteral("%1 drawings were exported to %2.").arg(count).arg(QFileInfo(path).fileName()));
+    } catch (const VantoroError& error) {
+        Prompts::instance().error(parent, error.message());
+    }
+}

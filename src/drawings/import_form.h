@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "drawings/drawing_import.h"
+
+#include <QDialog>
+#include <QString>
+
+class CurrentLottery;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+class QSpinBox;
+class QTableWidget;
+
+// "Import Drawings": reads a published history into the open lottery. The user picks a file,
+// confirms the column mapping (proposed from the file, or the one last used for this lottery),
+// sees what will be added and what is refused, and then imports the accepted drawings or cancels.
+// Nothing is written before Import, and an import that fails writes nothing.
+class TImportForm : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int HelpContext = 700;
+
+    explicit TImportForm(CurrentLottery& lottery, QWidget* parent = nullptr);
+    ~TImportForm() override;
+
+    // Reads the file and proposes its mapping; false (after saying why) when it cannot be read.
+    bool openFile(const QString& path);
+    ImportLayout importLayout() const;
+    void setImportLayout(const ImportLayout& layout);
+    const ImportPreview& preview() const { return m_preview; }
+
+    // Handlers, named after their controls.
+    void BrowseBtnClick();
+    void ImportBtnClick();
+    void HelpBtnClick();
+
+private:
+    void LayoutChange();
+    void refreshPreview();
+    void showFileRows();
+    bool step(int done, int total);
+
+    CurrentLottery& m_lottery;
+    DrawingImport::Target m_target;
+    QString m_path;
+    QString m_text;
+    std::vector<CsvRow> m_rows;
+    ImportPreview m_preview;
+    bool m_filling = false;
+
+    QLineEdit* m_fileText = nullptr;
+    QPushButton* m_browseBtn = nullptr;
+    QComboBox* m_separator = nullptr;
+    QSpinBox* m_headerRows = nullptr;
+    QComboBox* m_dateFormat = nullptr;
+    QLineEdit* m_dateColumns = nullptr;
+    QLineEdit* m_numberColumns = nullptr;
+    QTableWidget* m_fileGrid = nullptr;
+    QLabel* m_summary = nullptr;
+    QListWidget* m_accepted = nullptr;
+    QListWidget* m_refused = nullptr;
+    QProgressBar* m_progress = nullptr;
+    QPushButton* m_importBtn = nullptr;
+    QPushButton* m_cancelBtn = nullptr;
+    QPushButton* m_helpBtn = nullptr;
+};
+
+// File > Export Drawings: asks where to save the open lottery's drawings as CSV and writes them.
+void exportDrawings(CurrentLottery& lottery, QWidget* parent);

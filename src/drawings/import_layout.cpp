@@ -1,0 +1,313 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "drawings/import_layout.h"
+
+#include <QJsonArray>
+#include <QRegularExpression>
+
+namespace {
+
+// The date forms of published files. Each names where year, month and day stand in its pattern;
+// two-digit fields also take one digit, as exports drop leading zeros freely.
+struct DateForm {
+    const char* name;
+    const char* pattern;
+    int year, month, day; // capture groups
+};
+
+const DateForm dateForms[] = {
+    {"MM/DD/YYYY", R"(^(\d{1,2})/(\d{1,2})/(\d{4})$)", 3, 1, 2},
+    {"M/D/YYYY", R"(^(\d{1,2})/(\d{1,2})/(\d{4})$)", 3, 1, 2},
+    {"YYYY-MM-DD", R"(^(\d{4})-(\d{1,2})-(\d{1,2})$)", 1, 2, 3},
+    {"YYYY.MM.DD.", R"(^(\d{4})\.(\d{1,2})\.(\d{1,2})\.?$)", 1, 2, 3},
+    {"DD.MM.YYYY", R"(^(\d{1,2})\.(\d{1,2})\.(\d{4})\.?$)", 3, 2, 1},
+    {"DD/MM/YYYY", R"(^(\d{1,2})/(\d{1,2})/(\d{4})$)", 3, 2, 1},
+};
+
+const char* const splitName = "DAY,MONTH,YEAR";
+
+const DateForm* formNamed(const QString& name) {
+    for (const DateForm& form : dateForms) {
+        if (name == QLatin1String(form.name))
+            return &form;
+    }
+    return nullptr;
+}
+
+int monthOf(const QString& text) {
+    bool isNumber = false;
+    const int number = text.toInt(&isNumber);
+    if (isNumber)
+        return number;
+    static const QStringList names{"jan", "feb", "mar", "apr", "may", "jun",
+                                   "jul", "aug", "sep", "oct", "nov", "dec"};
+    const QString key = text.trimmed().left(3).toLower();
+    return text.trimmed().size() >= 3 ? int(names.indexOf(key)) + 1 : 0;
+}
+
+bool isNumberCell(const QString& cell) {
+    static const QRegularExpression numbers(QStringLiteral(R"(^\(?\d{1,2}\)?(\s*\|\s*\d{1,2})*$)"));
+    return numbers.match(cell.trimmed()).hasMatch();
+}
+
+int numbersInCell(const QString& cell, bool digitGame) {
+    const QString trimmed = cell.trimmed();
+    if (digitGame && !trimmed.contains(QLatin1Char('|')))
+        return -1; // the digits of the whole drawing, however many leading zeros were lost
+    return int(trimmed.count(QLatin1Char('|'))) + 1;
+}
+
+QStringList dateParts(const CsvRow& row, const QList<int>& columns) {
+    QStringList parts;
+    for (int column : columns)
+        parts << (column >= 1 && column <= row.cells.size() ? row.cells.at(column - 1).trimmed() : QString());
+    return parts;
+}
+
+bool rowHasDate(const CsvRow& row) {
+    for (int c = 1; c <= row.cells.size(); ++c) {
+        for (const DateForm& form : dateForms) {
+            if (ImportLayout::parseDate(QLatin1String(form.name), dateParts(row, {c})))
+                return true;
+        }
+        if (c + 2 <= row.cells.size() &&
+            ImportLayout::parseDate(QLatin1String(splitName), dateParts(row, {c, c + 1, c + 2})))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+QStringList ImportLayout::dateFormats() {
+    QStringList names;
+    for (const DateForm& form : dateForms)
+        names << QLatin1String(form.name);
+    names << QLatin1String(splitName);
+    return names;
+}
+
+QString ImportLayout::splitDateFormat() {
+    return QLatin1String(splitName);
+}
+
+bool ImportLayout::isDateFormat(const QString& name) {
+    return formNamed(name) || name == QLatin1String(splitName);
+}
+
+std::optional<QDate> ImportLayout::parseDate(const QString& format, const QStringList& parts) {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    if (format == QLatin1String(splitName)) {
+        if (parts.size() != 3)
+            return std::nullopt;
+        static const QRegularExpression digits(QStringLiteral(R"(^\d{1,4}$)"));
+        if (!digits.match(parts.at(0)).hasMatch() || !digits.match(parts.at(2)).hasMatch() ||
+            parts.at(2).size() != 4)
+            return std::nullopt;
+        day = parts.at(0).toInt();
+        month = monthOf(parts.at(1));
+        year = parts.at(2).toInt();
+    } else {
+        const DateForm* form = formNamed(format);
+        if (!form || parts.size() != 1)
+            return std::nullopt;
+        const QRegularExpression pattern(QLatin1String(form->pattern));
+        const QRegularExpressionMatch match = pattern.match(parts.first());
+        if (!match.hasMatch())
+            return std::nullopt;
+        year = match.captured(form->year).toInt();
+        month = match.captured(form->month).toInt();
+        day = match.captured(form->day).toInt();
+    }
+    const QDate date(year, month, day);
+    if (!date.isValid() || year < 1000)
+        return std::nullopt;
+    return date;
+}
+
+std::optional<QList<int>> ImportLayout::parseColumns(const QString& text) {
+    QList<int> columns;
+    const QStringList pieces = text.split(QLatin1Char(','));
+    static const QRegularExpression piece(QStringLiteral(R"(^\s*(\d{1,3})\s*(?:-\s*(\d{1,3})\s*)?$)"));
+    for (const QString& p : pieces) {
+        const QRegularExpressionMatch match = piece.match(p);
+        if (!match.hasMatch())
+            return std::nullopt;
+        const int first = match.captured(1).toInt();
+        const int last = match.captured(2).isEmpty() ? first : match.captured(2).toInt();
+        if (first < 1 || last < first)
+            return std::nullopt;
+        for (int c = first; c <= last; ++c)
+            columns << c;
+    }
+    return columns;
+}
+
+QString ImportLayout::columnsText(const QList<int>& columns) {
+    QStringList pieces;
+    for (qsizetype i = 0; i < columns.size();) {
+        qsizetype j = i;
+        while (j + 1 < columns.size() && columns.at(j + 1) == columns.at(j) + 1)
+            ++j;
+        pieces << (j > i + 1 ? QStringLiteral("%1-%2").arg(columns.at(i)).arg(columns.at(j))
+                             : QString::number(columns.at(i)));
+        if (j == i + 1)
+            pieces << QString::number(columns.at(j));
+        i = j + 1;
+    }
+    return pieces.join(QLatin1Char(','));
+}
+
+ImportLayout ImportLayout::plain(const LotteryDefinition& definition) {
+    ImportLayout layout;
+    for (int i = 0; i < definition.NumbersDrawn; ++i)
+        layout.numberColumns << i + 2;
+    return layout;
+}
+
+QString ImportLayout::guessDateFormat(const std::vector<CsvRow>& rows, const QList<int>& dateColumns) {
+    QStringList candidates = dateFormats();
+    if (dateColumns.size() == 3)
+        candidates = {QLatin1String(splitName)};
+    // The form that reads the most dates wins, so that one bad date does not hide the column;
+    // on a tie the earlier form (MM/DD before DD/MM) does.
+    QString best;
+    int bestRead = 0;
+    int seen = 0;
+    for (const QString& format : candidates) {
+        if (format == QLatin1String("M/D/YYYY"))
+            continue; // reads exactly what MM/DD/YYYY reads
+        int read = 0;
+        seen = 0;
+        for (const CsvRow& row : rows) {
+            const QStringList parts = dateParts(row, dateColumns);
+            if (parts.join(QString()).isEmpty())
+                continue; // a row without a date says nothing about the form
+            ++seen;
+            if (parseDate(format, parts))
+                ++read;
+        }
+        if (read > bestRead) {
+            best = format;
+            bestRead = read;
+        }
+    }
+    return bestRead * 2 > seen ? best : QString();
+}
+
+ImportLayout ImportLayout::propose(QStringView text, const LotteryDefinition& definition, bool digitGame) {
+    ImportLayout layout = plain(definition);
+    layout.separator = Csv::guessSeparator(text);
+    std::vector<CsvRow> rows = Csv::parse(text.left(64 * 1024), layout.separator);
+    if (rows.size() > 40)
+        rows.resize(40);
+    if (rows.empty())
+        return layout;
+    // The first row is a header when it holds no date but the rows after it do.
+    layout.headerRows = (!rowHasDate(rows.front()) && rows.size() > 1 && rowHasDate(rows.at(1))) ? 1 : 0;
+    std::vector<CsvRow> data(rows.begin() + layout.headerRows, rows.end());
+    if (data.empty())
+        return layout;
+
+    // The date: the first column (or day, month, year triple) that every sample row reads as one.
+    const CsvRow& first = data.front();
+    int dateEnd = 0;
+    for (int c = 1; c <= first.cells.size() && dateEnd == 0; ++c) {
+        for (const QList<int>& columns : {QList<int>{c}, QList<int>{c, c + 1, c + 2}}) {
+            if (columns.size() == 3 && c + 2 > first.cells.size())
+                continue;
+            const QString format = guessDateFormat(data, columns);
+            if (!format.isEmpty() && parseDate(format, dateParts(first, columns))) {
+                layout.dateColumns = columns;
+                layout.dateFormat = format;
+                dateEnd = columns.last();
+                break;
+            }
+        }
+    }
+    // The numbers: the number cells after the date until the drawing is complete. A pick game
+    // has its digits in cells of their own, or all of them in one cell.
+    QList<int> numbers;
+    if (digitGame) {
+        static const QRegularExpression digit(QStringLiteral(R"(^\d$)"));
+        int run = 0;
+        while (dateEnd + run < first.cells.size() && run < definition.NumbersDrawn &&
+               digit.match(first.cells.at(dateEnd + run).trimmed()).hasMatch())
+            ++run;
+        if (run == definition.NumbersDrawn) {
+            for (int c = dateEnd + 1; c <= dateEnd + run; ++c)
+                numbers << c;
+            layout.numberColumns = numbers;
+            return layout;
+        }
+    }
+    int count = 0;
+    for (int c = dateEnd + 1; c <= first.cells.size() && count < definition.NumbersDrawn; ++c) {
+        const QString cell = first.cells.at(c - 1);
+        const bool numeric =
+            digitGame ? QRegularExpression(QStringLiteral(R"(^\d{1,4}$)")).match(cell.trimmed()).hasMatch()
+                      : isNumberCell(cell);
+        if (!numeric) {
+            if (!numbers.isEmpty())
+                break;
+            continue;
+        }
+        numbers << c;
+        const int inCell = numbersInCell(cell, digitGame);
+        count += inCell < 0 ? definition.NumbersDrawn : inCell;
+    }
+    if (!numbers.isEmpty())
+        layout.numberColumns = numbers;
+    return layout;
+}
+
+QJsonObject ImportLayout::toJson() const {
+    QJsonArray dates;
+    for (int c : dateColumns)
+        dates.append(c);
+    QJsonArray numbers;
+    for (int c : numberColumns)
+        numbers.append(c);
+    return QJsonObject{{QStringLiteral("separator"), QString(separator)},
+                       {QStringLiteral("headerRows"), headerRows},
+                       {QStringLiteral("dateFormat"), dateFormat},
+                       {QStringLiteral("dateColumns"), dates},
+                       {QStringLiteral("numberColumns"), numbers}};
+}
+
+std::optional<ImportLayout> ImportLayout::fromJson(const QJsonObject& object) {
+    ImportLayout layout;
+    const QString separator = object.value(QStringLiteral("separator")).toString();
+    if (separator.size() != 1)
+        return std::nullopt;
+    layout.separator = separator.front();
+    layout.headerRows = object.value(QStringLiteral("headerRows")).toInt(-1);
+    layout.dateFormat = object.value(QStringLiteral("dateFormat")).toString();
+    layout.dateColumns.clear();
+    for (const QJsonValue& v : object.value(QStringLiteral("dateColumns")).toArray())
+        layout.dateColumns << v.toInt();
+    for (const QJsonValue& v : object.value(QStringLiteral("numberColumns")).toArray())
+        layout.numberColumns << v.toInt();
+    if (!layout.problem().isEmpty() || layout.headerRows < 0)
+        return std::nullopt;
+    return layout;
+}
+
+QString ImportLayout::problem() const {
+    if (separator != QLatin1Char(',') && separator != QLatin1Char(';') && separator != QLatin1Char('\t'))
+        return QStringLiteral("The separator must be a comma, a semicolon or a tab.");
+    if (!isDateFormat(dateFormat))
+        return QStringLiteral("\"%1\" is not a date form Vantoro knows.").arg(dateFormat);
+    const qsizetype wanted = dateFormat == QLatin1String(splitName) ? 3 : 1;
+    if (dateColumns.size() != wanted)
+        return wanted == 3 ? QStringLiteral("The date needs three columns: day, month and year.")
+                           : QStringLiteral("The date needs one column.");
+    if (numberColumns.isEmpty())
+        return QStringLiteral("Choose the columns that hold the numbers.");
+    for (int c : dateColumns + numberColumns) {
+        if (c < 1)
+            return QStringLiteral("Columns are counted from 1.");
+    }
+    return {};
+}

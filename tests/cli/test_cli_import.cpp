@@ -1,0 +1,205 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/lottery_builder.h"
+#include "support/temp_home.h"
+
+#include <QProcess>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+Run cli(const TempHome& home, QStringList arguments) {
+    arguments << QStringLiteral("--home") << home.dir();
+    QProcess process;
+    process.start(QStringLiteral(VANTORO_CLI), arguments);
+    if (!process.waitForFinished(60000))
+        qFatal("vantoro-cli did not finish");
+    Run run;
+    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+QString csv(const char* name) {
+    return TestData::path(QStringLiteral("csv/") + QLatin1String(name));
+}
+
+void make649(const TempHome& home, const QString& code) {
+    LotteryDefinition d;
+    d.NumbersDrawn = 7;
+    d.BonusNumbers = 1;
+    d.HighestNumber = 49;
+    d.HighestBonus = 49;
+    LotteryBuilder(home.dataDir(), code).definition(d).build();
+}
+
+} // namespace
+
+class TestCliImport final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void badFileImportsNothing() {
+        TempHome home;
+        make649(home, QStringLiteral("CN649"));
+        const QByteArray before = home.readFile(QStringLiteral("data/CN649.DBF"));
+        const Run run = cli(home, {"import", "--lottery", "CN649.DBF", csv("bad_rows.csv"), "--date-column",
+                                   "4", "--number-columns", "5-11"});
+        QCOMPARE(run.status, 1);
+        QVERIFY(run.out.isEmpty());
+        const QStringList err = run.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(err.first(),
+                 QStringLiteral("The file bad_rows.csv has 7 bad rows; nothing was imported (give "
+                                "--skip-bad to import the other rows)."));
+        QCOMPARE(err.at(1), QStringLiteral("Line 3: 50 is out of range (1 to 49)."));
+        QCOMPARE(err.size(), 8);
+        QCOMPARE(home.readFile(QStringLiteral("data/CN649.DBF")), before);
+    }
+
+    void skipBadReportsWhatItSkipped() {
+        TempHome home;
+        make649(home, QStringLiteral("CN649"));
+        const Run run = cli(home, {"import", "--lottery", "CN649.DBF", csv("bad_rows.csv"), "--date-column",
+                                   "4", "--number-columns", "5-11", "--skip-bad"});
+        QCOMPARE(run.status, 0);
+        const QStringList out = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(out.first(),
+                 QStringLiteral("Imported 2 drawings from bad_rows.csv into CN649.DBF; 0 already in the "
+                                "table; 7 bad rows skipped."));
+        QCOMPARE(out.at(1), QStringLiteral("Skipped Line 3: 50 is out of range (1 to 49)."));
+        QCOMPARE(out.last(), QStringLiteral("Total Drawings: 2"));
+        QCOMPARE(out.size(), 9);
+    }
+
+    void publishedLayoutsByOptions_data() {
+        QTest::addColumn<QStringList>("create");
+        QTest::addColumn<QStringList>("import");
+        QTest::addColumn<QString>("summary");
+        QTest::newRow("keno: ';', no header, undated rows skipped")
+            << QStringList{"--code",  "HUKENO", "--type",   "3", "--drawn",   "20",
+                           "--bonus", "0",      "--lowest", "1", "--highest", "80"}
+            << QStringList{"--lottery",
+                           "HUKENO.DBF",
+                           csv("keno_hu.csv"),
+                           "--separator",
+                           ";",
+                           "--header-rows",
+                           "0",
+                           "--date-column",
+                           "4",
+                           "--date-format",
+                           "YYYY.MM.DD.",
+                           "--number-columns",
+                           "5-24",
+                           "--skip-bad"}
+            << "Imported 3 drawings from keno_hu.csv into HUKENO.DBF; 0 already in the table; 2 bad rows "
+               "skipped.";
+        QTest::newRow("UK: split date")
+            << QStringList{"--code",  "UK649", "--type",   "7", "--drawn",   "7",
+                           "--bonus", "1",     "--lowest", "1", "--highest", "49"}
+            << QStringList{"--lottery",     "UK649.DBF",      csv("uk_lotto.csv"), "--date-column", "3-5",
+                           "--date-format", "DAY,MONTH,YEAR", "--number-columns",  "6-12"}
+            << "Imported 4 drawings from uk_lotto.csv into UK649.DBF; 0 already in the table; 0 bad rows "
+               "skipped.";
+        QTest::newRow("Powerball: separate drum")
+            << QStringList{"--code",
+                           "PB569",
+                           "--type",
+                           "7",
+                           "--drawn",
+                           "6",
+                           "--bonus",
+                           "1",
+                           "--lowest",
+                           "1",
+                           "--highest",
+                           "69",
+                           "--highest-bonus",
+                           "26",
+                           "--allow-duplicates"}
+            << QStringList{"--lottery", "PB569.DBF", csv("powerball.csv"), "--number-columns", "2,3"}
+            << "Imported 3 drawings from powerball.csv into PB569.DBF; 0 already in the table; 0 bad rows "
+               "skipped.";
+    }
+    void publishedLayoutsByOptions() {
+        QFETCH(QStringList, create);
+        QFETCH(QStringList, import);
+        QFETCH(QString, summary);
+        TempHome home;
+        QCOMPARE(cli(home, QStringList{"new"} + create).status, 0);
+        const Run run = cli(home, QStringList{"import"} + import);
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out.split(QLatin1Char('\n')).first(), summary);
+    }
+
+    void exportThenImportWithoutOptions() {
+        TempHome home;
+        make649(home, QStringLiteral("CN649"));
+        make649(home, QStringLiteral("CN649B"));
+        QCOMPARE(cli(home, {"import", "--lottery", "CN649.DBF", csv("ca_lotto649.csv"), "--date-column", "4",
+                            "--number-columns", "5-11"})
+                     .status,
+                 0);
+        const Run toStdout = cli(home, {"export", "--lottery", "CN649.DBF"});
+        QCOMPARE(toStdout.status, 0);
+        QVERIFY(toStdout.out.startsWith(
+            QStringLiteral("DRAWDATE,P1,P2,P3,P4,P5,P6,P7\r\n1982-06-12,03,11,12,14,41,43,13\r\n")));
+        const QString file = home.path(QStringLiteral("cn649.csv"));
+        const Run toFile = cli(home, {"export", "--lottery", "CN649.DBF", file});
+        QCOMPARE(toFile.out, QStringLiteral("Exported 5 drawings to cn649.csv.\n"));
+        QCOMPARE(QString::fromUtf8(home.readFile(QStringLiteral("cn649.csv"))), toStdout.out);
+
+        const Run back = cli(home, {"import", "--lottery", "CN649B.DBF", file});
+        QCOMPARE(back.status, 0);
+        QCOMPARE(cli(home, {"dump", "--lottery", "CN649B.DBF"}).out,
+                 cli(home, {"dump", "--lottery", "CN649.DBF"}).out);
+        const Run again = cli(home, {"import", "--lottery", "CN649B.DBF", file});
+        QVERIFY(again.out.startsWith(
+            QStringLiteral("Imported 0 drawings from cn649.csv into CN649B.DBF; 5 already")));
+    }
+
+    void badCommandLines_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no file") << QStringList{"import", "--lottery", "CN649.DBF"}
+                                 << "name one CSV file to import";
+        QTest::newRow("bad columns") << QStringList{"import", "--lottery",        "CN649.DBF",
+                                                    "x.csv",  "--number-columns", "0-3"}
+                                     << "--number-columns takes columns";
+        QTest::newRow("unknown date form")
+            << QStringList{"import", "--lottery", "CN649.DBF", "x.csv", "--date-format", "DD-MM-YY"}
+            << "--date-format must be one of";
+        QTest::newRow("unknown option") << QStringList{"export", "--lottery", "CN649.DBF", "--skip-bad", "1"}
+                                        << "unknown option --skip-bad";
+    }
+    void badCommandLines() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        TempHome home;
+        make649(home, QStringLiteral("CN649"));
+        const Run run = cli(home, arguments);
+        QCOMPARE(run.status, 2);
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    }
+
+    void missingCsvIsRefused() {
+        TempHome home;
+        make649(home, QStringLiteral("CN649"));
+        const Run run =
+            cli(home, {"import", "--lottery", "CN649.DBF", home.path(QStringLiteral("none.csv"))});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.startsWith(QStringLiteral("The file ")) &&
+                     run.err.contains(QStringLiteral("none.csv")),
+                 qPrintable(run.err));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCliImport)
+#include "test_cli_import.moc"

@@ -1,0 +1,208 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/current_lottery.h"
+#include "app/help.h"
+#include "app/main_form.h"
+#include "drawings/drawing_export.h"
+#include "drawings/import_form.h"
+#include "support/lottery_builder.h"
+#include "support/scripted_prompts.h"
+#include "support/temp_home.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTest>
+
+namespace {
+
+struct Fixture {
+    TempHome home;
+    CurrentLottery lottery;
+    Fixture() {
+        LotteryDefinition d;
+        d.NumbersDrawn = 7;
+        d.BonusNumbers = 1;
+        d.HighestNumber = 49;
+        d.HighestBonus = 49;
+        d.Description = QStringLiteral("Canada Lotto 6/49");
+        LotteryBuilder(home.dataDir(), QStringLiteral("CN649")).definition(d).build();
+        lottery.setHomeDir(home.dir());
+        lottery.LoadLottery(QStringLiteral("CN649.DBF"));
+    }
+    QString csv(const QString& name) const { return TestData::path(QStringLiteral("csv/") + name); }
+};
+
+QStringList lines(const QListWidget* list) {
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->item(i)->text();
+    return texts;
+}
+
+template <typename T> T* child(const QWidget& parent, const char* name) {
+    T* found = parent.findChild<T*>(QLatin1String(name));
+    if (!found)
+        qFatal("no control %s", name);
+    return found;
+}
+
+} // namespace
+
+class TestImportForm final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void browseProposesTheMappingAndPreviews() {
+        Fixture f;
+        ScriptedPrompts prompts;
+        prompts.fileNames.push_back(f.csv(QStringLiteral("bad_rows.csv")));
+        TImportForm form(f.lottery);
+        QCOMPARE(form.windowTitle(), QStringLiteral("Import Drawings"));
+        QVERIFY(!child<QPushButton>(form, "ImportBtn")->isEnabled());
+        QTest::mouseClick(child<QPushButton>(form, "BrowseBtn"), Qt::LeftButton);
+        QCOMPARE(prompts.fileDialogs.size(), 1);
+        QCOMPARE(prompts.fileDialogs.first().title, QStringLiteral("Import Drawings"));
+
+        QCOMPARE(child<QSpinBox>(form, "HeaderRowsSpin")->value(), 1);
+        QCOMPARE(child<QComboBox>(form, "DateFormatCombo")->currentText(), QStringLiteral("YYYY-MM-DD"));
+        QCOMPARE(child<QLineEdit>(form, "DateColumnText")->text(), QStringLiteral("4"));
+        QCOMPARE(child<QLineEdit>(form, "NumberColumnsText")->text(), QStringLiteral("5-11"));
+        QCOMPARE(child<QTableWidget>(form, "FileGrid")->item(1, 3)->text(), QStringLiteral("1982-06-12"));
+
+        QCOMPARE(lines(child<QListWidget>(form, "AcceptedList")),
+                 (QStringList{"Line 2: 06/12/1982  03 11 12 14 41 43 13",
+                              "Line 7: 07/17/1982  02 08 15 18 22 44 01"}));
+        const QStringList refused = lines(child<QListWidget>(form, "RefusedList"));
+        QCOMPARE(refused.size(), 7);
+        QCOMPARE(refused.first(), QStringLiteral("Line 3: 50 is out of range (1 to 49)."));
+        QCOMPARE(child<QLabel>(form, "SummaryLabel")->text(),
+                 QStringLiteral("2 drawings will be added; 0 are already in the table; 7 rows are refused."));
+        QVERIFY(child<QPushButton>(form, "ImportBtn")->isEnabled());
+    }
+
+    void cancelWritesNothing() {
+        Fixture f;
+        ScriptedPrompts prompts;
+        const QByteArray before = f.home.readFile(QStringLiteral("data/CN649.DBF"));
+        TImportForm form(f.lottery);
+        QVERIFY(form.openFile(f.csv(QStringLiteral("ca_lotto649.csv"))));
+        QCOMPARE(form.preview().accepted.size(), size_t(5));
+        QTest::mouseClick(child<QPushButton>(form, "CancelBtn"), Qt::LeftButton);
+        QCOMPARE(form.result(), int(QDialog::Rejected));
+        QCOMPARE(f.home.readFile(QStringLiteral("data/CN649.DBF")), before);
+        QCOMPARE(f.lottery.TotalDrawings(), 0);
+        QVERIFY(!DrawingImport::rememberedLayout(f.home.dir(), QStringLiteral("CN649")));
+        QVERIFY(prompts.shown.isEmpty());
+    }
+
+    void refusedRowsNeedConsent() {
+        Fixture f;
+        ScriptedPrompts prompts;
+        const QByteArray before = f.home.readFile(QStringLiteral("data/CN649.DBF"));
+        TImportForm form(f.lottery);
+        QVERIFY(form.openFile(f.csv(QStringLiteral("bad_rows.csv"))));
+        prompts.confirmations.push_back(false);
+        QTest::mouseClick(child<QPushButton>(form, "ImportBtn"), Qt::LeftButton);
+        QCOMPARE(prompts.shown.size(), 1);
+        QCOMPARE(prompts.shown.last(),
+                 QStringLiteral("7 rows of this file are refused (see the list). Do you want "
+                                "to import the 2 accepted drawings without them?"));
+        QCOMPARE(f.home.readFile(QStringLiteral("data/CN649.DBF")), before);
+        QCOMPARE(f.lottery.TotalDrawings(), 0);
+
+        prompts.confirmations.push_back(true);
+        QTest::mouseClick(child<QPushButton>(form, "ImportBtn"), Qt::LeftButton);
+        QCOMPARE(prompts.shown.last(), QStringLiteral("2 drawings were added to CN649.DBF."));
+        QCOMPARE(form.result(), int(QDialog::Accepted));
+        QCOMPARE(f.lottery.TotalDrawings(), 2);
+        QCOMPARE(f.lottery.lastDrawingDate(), QStringLiteral("07/17/1982"));
+    }
+
+    // New York's file suggests the midday column; the user's evening column wins next time.
+    void changedMappingIsRememberedForTheLottery() {
+        TempHome home;
+        LotteryDefinition pick3;
+        pick3.GameType = 5;
+        pick3.NumbersDrawn = 3;
+        pick3.LowestNumber = 0;
+        pick3.HighestNumber = 9;
+        LotteryBuilder(home.dataDir(), QStringLiteral("NY3")).definition(pick3).build();
+        CurrentLottery lottery;
+        lottery.setHomeDir(home.dir());
+        lottery.LoadLottery(QStringLiteral("NY3.DBF"));
+        const QString file = TestData::path(QStringLiteral("csv/ny_numbers.csv"));
+        ScriptedPrompts prompts;
+        {
+            TImportForm form(lottery);
+            QVERIFY(form.openFile(file));
+            QLineEdit* numbers = child<QLineEdit>(form, "NumberColumnsText");
+            QCOMPARE(numbers->text(), QStringLiteral("2"));
+            numbers->setText(QStringLiteral("4"));
+            Q_EMIT numbers->editingFinished();
+            QCOMPARE(lines(child<QListWidget>(form, "AcceptedList")).last(),
+                     QStringLiteral("Line 6: 09/23/2020  0 0 3"));
+            QTest::mouseClick(child<QPushButton>(form, "ImportBtn"), Qt::LeftButton);
+            QCOMPARE(lottery.TotalDrawings(), 5);
+        }
+        const auto remembered = DrawingImport::rememberedLayout(home.dir(), QStringLiteral("NY3"));
+        QVERIFY(remembered);
+        QCOMPARE(remembered->numberColumns, QList<int>{4});
+        TImportForm again(lottery);
+        QVERIFY(again.openFile(file));
+        QCOMPARE(again.importLayout(), *remembered);
+        QCOMPARE(child<QLabel>(again, "SummaryLabel")->text(),
+                 QStringLiteral("0 drawings will be added; 5 are already in the table; 0 rows are refused."));
+        QVERIFY(!child<QPushButton>(again, "ImportBtn")->isEnabled());
+    }
+
+    void aBrokenMappingSaysWhy() {
+        Fixture f;
+        ScriptedPrompts prompts;
+        TImportForm form(f.lottery);
+        QVERIFY(form.openFile(f.csv(QStringLiteral("ca_lotto649.csv"))));
+        QLineEdit* dates = child<QLineEdit>(form, "DateColumnText");
+        dates->setText(QStringLiteral("3-5"));
+        Q_EMIT dates->editingFinished();
+        QCOMPARE(child<QLabel>(form, "SummaryLabel")->text(), QStringLiteral("The date needs one column."));
+        QVERIFY(!child<QPushButton>(form, "ImportBtn")->isEnabled());
+    }
+
+    void helpTopicExists() { QVERIFY(Help::hasTopic(TImportForm::HelpContext)); }
+
+    void fileMenuCommandsFollowTheLottery() {
+        TempHome home;
+        home.writeFile(QStringLiteral("vantoro.ini"), "[GENERAL]\n");
+        LotteryBuilder(home.dataDir(), QStringLiteral("NY3")).numbers(3, 9, 0, 5).drawings(4).build();
+        ScriptedPrompts prompts;
+        TMainForm window(home.dir());
+        auto* importItem = window.findChild<QAction*>(QStringLiteral("ImportDrawings1"));
+        auto* exportItem = window.findChild<QAction*>(QStringLiteral("ExportDrawings1"));
+        QVERIFY(importItem && exportItem);
+        QCOMPARE(importItem->text(), QStringLiteral("&Import Drawings..."));
+        QCOMPARE(exportItem->text(), QStringLiteral("Ex&port Drawings..."));
+        QVERIFY(!importItem->isEnabled());
+        QVERIFY(!exportItem->isEnabled());
+        window.lottery().LoadLottery(QStringLiteral("NY3.DBF"));
+        QVERIFY(importItem->isEnabled());
+        QVERIFY(exportItem->isEnabled());
+
+        const QString target = home.path(QStringLiteral("ny3.csv"));
+        prompts.fileNames.push_back(target);
+        exportItem->trigger();
+        QCOMPARE(prompts.fileDialogs.last().title, QStringLiteral("Export Drawings"));
+        QCOMPARE(prompts.shown.last(), QStringLiteral("4 drawings were exported to ny3.csv."));
+        QCOMPARE(QString::fromUtf8(home.readFile(QStringLiteral("ny3.csv"))),
+                 DrawingExport::csvText(window.lottery().table(), 3));
+        prompts.fileNames.push_back(QString());
+        exportItem->trigger();
+        QCOMPARE(prompts.shown.size(), 1);
+    }
+};
+
+QTEST_MAIN(TestImportForm)
+#include "test_import_form.moc"
