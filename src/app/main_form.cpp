@@ -5,6 +5,10 @@
 #include "app/cutoff_form.h"
 #include "app/help.h"
 #include "app/prompts.h"
+#include "drawings/drawings_form.h"
+#include "drawings/print_options.h"
+#include "drawings/search_form.h"
+#include "drawings/srch_list_form.h"
 #include "db/vantoro_error.h"
 #include "drawings/import_form.h"
 #include "lottery/game_type.h"
@@ -95,6 +99,8 @@ TMainForm::TMainForm(const QString& homeDir, const QStringList& arguments, QWidg
     buildMenus();
     buildToolBar();
     buildStatusBar();
+    m_printOptions = new TPrintOptions(this);
+    m_searchResults = new TSrchListForm(this);
 
     connect(&m_lottery, &CurrentLottery::changed, this, &TMainForm::showLotteryState);
     showLotteryState();
@@ -146,13 +152,13 @@ void TMainForm::buildMenus() {
     QAction* exit = addItem(file, QStringLiteral("E&xit"), QStringLiteral("Ctrl+X"));
 
     m_editMenu = addMenu(QStringLiteral("&Edit"));
-    addItem(m_editMenu, QStringLiteral("&Drawings..."), QStringLiteral("Ctrl+D"));
+    QAction* drawings = addItem(m_editMenu, QStringLiteral("&Drawings..."), QStringLiteral("Ctrl+D"));
     QAction* lotteryInfo = addItem(m_editMenu, QStringLiteral("&Lottery Info..."));
     addItem(m_editMenu, QStringLiteral("&Tickets..."), QStringLiteral("Ctrl+T"));
     addItem(m_editMenu, QStringLiteral("&Wheeling System..."));
     addItem(m_editMenu, QStringLiteral("&Winnings..."), QStringLiteral("Ctrl+W"));
     m_editMenu->addSeparator();
-    addItem(m_editMenu, QStringLiteral("&Search Drawings..."));
+    QAction* searchDrawings = addItem(m_editMenu, QStringLiteral("&Search Drawings..."));
 
     m_statisticsMenu = addMenu(QStringLiteral("&Statistics"));
     m_gameCommands << addItem(m_statisticsMenu, QStringLiteral("Draw&ing Summary Chart/Graph"));
@@ -199,6 +205,8 @@ void TMainForm::buildMenus() {
     connect(importDrawings, &QAction::triggered, this, &TMainForm::ImportDrawings1Click);
     connect(exportDrawings, &QAction::triggered, this, &TMainForm::ExportDrawings1Click);
     connect(deleteDrawingFile, &QAction::triggered, this, &TMainForm::DeleteDrawingFile1Click);
+    connect(drawings, &QAction::triggered, this, &TMainForm::Drawings1Click);
+    connect(searchDrawings, &QAction::triggered, this, &TMainForm::SearchDrawings1Click);
     connect(printSetup, &QAction::triggered, this, &TMainForm::PrintSetup1Click);
     connect(exit, &QAction::triggered, this, &QWidget::close);
     connect(drawingCutoff, &QAction::triggered, this, &TMainForm::DrawingCutoff1Click);
@@ -383,6 +391,14 @@ void TMainForm::DeleteDrawingFile1Click() {
                          removeCompanion(base + QStringLiteral(".nsx"));
     Prompts::instance().information(this, deleted ? name + QStringLiteral(" has been deleted.")
                                                   : QStringLiteral("The file could not be deleted."));
+}
+
+void TMainForm::Drawings1Click() {
+    runDrawingsEditor(m_lottery, *m_printOptions, this);
+}
+
+void TMainForm::SearchDrawings1Click() {
+    runDrawingSearch(m_lottery, *m_printOptions, *m_searchResults, this);
 }
 
 void TMainForm::DrawingFile1Click() {

@@ -15,6 +15,8 @@ class QLabel;
 class QMenu;
 class QToolBar;
 class QToolButton;
+class TPrintOptions;
+class TSrchListForm;
 
 // The main window: menus, tool bar and status bar over the current lottery, which it owns.
 // Every command of the program starts here.
@@ -57,6 +59,8 @@ private:
     void ImportDrawings1Click();
     void ExportDrawings1Click();
     void DeleteDrawingFile1Click();
+    void Drawings1Click();
+    void SearchDrawings1Click();
     void PrintSetup1Click();
     void DrawingCutoff1Click();
     void HotNumberCutoff1Click();
@@ -74,6 +78,9 @@ private:
     GeneralSettings m_settings;
     bool m_activated = false;
     BonusForm* m_bonusForm = nullptr;
+    // The drawing-range dialog and the search results live for the whole run.
+    TPrintOptions* m_printOptions = nullptr;
+    TSrchListForm* m_searchResults = nullptr;
 
     QMenu* m_editMenu = nullptr;
     QMenu* m_statisticsMenu = nullptr;

@@ -22,3 +22,5 @@ int cliPrintDemo(const QStringList& words);
 int cliImport(const QStringList& words);
 int cliExport(const QStringList& words);
 int cliStats(const QStringList& words);
+int cliSearch(const QStringList& words);
+int cliPrint(const QStringList& words);

@@ -27,6 +27,12 @@ constexpr std::array commands{
     CliCommand{"export", "export --lottery FILE.DBF [CSV]", cliExport},
     CliCommand{"print-demo", "print-demo --pdf FILE --lines N --columns C", cliPrintDemo, true},
     CliCommand{"stats", "stats --lottery FILE.DBF [--cutoff N] [--hot N] [--bonus 0|1|2] [--pdf FILE]", cliStats},
+    CliCommand{"search", "search --lottery FILE.DBF --numbers 05,12,33 [--min M] [--bonus] [--from N --to N]",
+               cliSearch},
+    CliCommand{"print",
+               "print drawings|search --lottery FILE.DBF [--numbers 05,12,33 --min M --bonus] [--from N --to N] "
+               "--pdf FILE",
+               cliPrint, true},
 };
 
 // A command that writes its printout (--pdf) paints, whatever it does otherwise.

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// search: the drawings that hold at least --min of the numbers given, as the result window lists them.
+#include "cli/cli_search.h"
+
+#include "cli/cli_commands.h"
+#include "cli/cli_lottery.h"
+#include "lottery/drawing_table.h"
+
+namespace {
+constexpr int MaxSearchNumbers = 35;
+constexpr int MaxHits = 22;
+} // namespace
+
+void cliRange(const CliArgs& args, int recordCount, int& from, int& to) {
+    from = args.integer(QStringLiteral("from"), 1);
+    to = args.integer(QStringLiteral("to"), recordCount);
+    if (from < 1 || to < 0)
+        throw UsageError(QStringLiteral("options --from and --to take positions of 1 or more"));
+}
+
+DrawingSearchOptions cliSearchOptions(const CliArgs& args, CurrentLottery& lottery) {
+    const QStringList entries = args.required(QStringLiteral("numbers")).split(QLatin1Char(','));
+    if (entries.size() > MaxSearchNumbers)
+        throw UsageError(QStringLiteral("option --numbers takes at most %1 numbers").arg(MaxSearchNumbers));
+    DrawingSearchOptions options;
+    const int fieldWidth = lottery.table().FieldWidth(DrawingTable::numberField(1));
+    options.numbers = DrawingSearch::searchNumbers(entries, fieldWidth);
+    options.minimumHits = args.integer(QStringLiteral("min"), options.minimumHits);
+    if (options.minimumHits < 1 || options.minimumHits > MaxHits)
+        throw UsageError(QStringLiteral("option --min takes a count from 1 to %1").arg(MaxHits));
+    options.includeBonus = args.has(QStringLiteral("bonus"));
+    cliRange(args, lottery.table().RecordCount(), options.from, options.to);
+    return options;
+}
+
+int cliSearch(const QStringList& words) {
+    const CliArgs args(words, {QStringLiteral("bonus")});
+    args.allowOnly({QStringLiteral("lottery"), QStringLiteral("numbers"), QStringLiteral("min"),
+                    QStringLiteral("bonus"), QStringLiteral("from"), QStringLiteral("to")});
+    if (!args.positional().isEmpty())
+        throw UsageError(QStringLiteral("unexpected argument \"%1\"").arg(args.positional().first()));
+    CurrentLottery lottery;
+    openCliLottery(args, lottery);
+    const DrawingSearchOptions options = cliSearchOptions(args, lottery);
+    const DrawingSearchResult result = DrawingSearch::run(lottery.table(), lottery.definition(), options);
+    QTextStream& out = cliOut();
+    out << result.numbersLabel << "\n" << result.drawingsLabel << "\n";
+    for (const QString& line : result.lines)
+        out << line << "\n";
+    return 0;
+}
