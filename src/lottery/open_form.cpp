@@ -169,12 +169,12 @@ void TOpenForm::OKClick() {
 }
 
 void TOpenForm::BrowseButtonClick() {
-    FileDialogSpec spec;
-    spec.title = QStringLiteral("Open");
-    spec.filter = QStringLiteral("Lotto Data Files (*.DBF *.dbf)");
-    spec.fileName = QStringLiteral("*.dbf");
-    spec.directory = m_lottery.DataDir();
-    const QString chosen = Prompts::instance().openFileName(this, spec);
+    FileDialogSpec request;
+    request.title = QStringLiteral("Open");
+    request.filter = QStringLiteral("Lotto Data Files (*.DBF *.dbf)");
+    request.fileName = QStringLiteral("*.dbf");
+    request.directory = m_lottery.DataDir();
+    const QString chosen = Prompts::instance().openFileName(this, request);
     if (chosen.isEmpty())
         return;
     // The table is always opened in data/, whichever folder the file was picked from.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/lottery_builder.h"
 #include "support/temp_home.h"
+#include "cli_run.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -10,23 +11,10 @@
 
 namespace {
 
-struct Run {
-    int status = -1;
-    QStringList out;
-    QString err;
-};
+using Run = CliRun;
 
-Run cli(const TempHome& home, QStringList arguments) {
-    arguments << QStringLiteral("--home") << home.dir();
-    QProcess process;
-    process.start(QStringLiteral(VANTORO_CLI), arguments);
-    if (!process.waitForFinished(60000))
-        qFatal("vantoro-cli did not finish");
-    Run run;
-    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
+Run cli(const TempHome& home, const QStringList& arguments) {
+    return runCli(home, arguments);
 }
 
 } // namespace

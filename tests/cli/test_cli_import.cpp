@@ -1,29 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/lottery_builder.h"
 #include "support/temp_home.h"
+#include "cli_run.h"
 
 #include <QProcess>
 #include <QTest>
 
 namespace {
 
+// Output as one text: the import reports read as a whole.
 struct Run {
     int status = -1;
     QString out;
     QString err;
 };
 
-Run cli(const TempHome& home, QStringList arguments) {
-    arguments << QStringLiteral("--home") << home.dir();
-    QProcess process;
-    process.start(QStringLiteral(VANTORO_CLI), arguments);
-    if (!process.waitForFinished(60000))
-        qFatal("vantoro-cli did not finish");
-    Run run;
-    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
+Run cli(const TempHome& home, const QStringList& arguments) {
+    const CliRun run = runCli(home, arguments);
+    return {run.status, run.output, run.err};
 }
 
 QString csv(const char* name) {

@@ -119,7 +119,7 @@ private Q_SLOTS:
     void staleBytesAfterTheLengthAreIgnored() {
         QByteArray record = powerball().toRecord();
         record[6] = 5; // "Power", with "ball" and rubbish left behind
-        record.replace(12, 10, "ballXXXXXX");
+        record.replace(12, 11, "ballrubbish");
         const LotteryDefinition d = LotteryDefinition::fromRecord(record);
         QCOMPARE(d.Description, QStringLiteral("Power"));
     }
