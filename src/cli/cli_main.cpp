@@ -27,6 +27,10 @@ constexpr std::array commands{
     CliCommand{"export", "export --lottery FILE.DBF [CSV]", cliExport},
     CliCommand{"print-demo", "print-demo --pdf FILE --lines N --columns C", cliPrintDemo, true},
     CliCommand{"stats", "stats --lottery FILE.DBF [--cutoff N] [--hot N] [--bonus 0|1|2] [--pdf FILE]", cliStats},
+    CliCommand{"wheel",
+               "wheel full --numbers K --per-ticket P -o FILE | wheel list --lottery FILE.DBF | wheel show FILE | "
+               "wheel expand FILE --numbers 4,9,17,... [--bonus NN] [--lottery FILE.DBF]",
+               cliWheel},
 };
 
 // A command that writes its printout (--pdf) paints, whatever it does otherwise.
