@@ -2,7 +2,9 @@
 #include "support/lottery_builder.h"
 #include "support/temp_home.h"
 
+#include <QDir>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -73,6 +75,26 @@ private Q_SLOTS:
         const Run run = cli(home, {"wheel", "list", "--lottery", name});
         QCOMPARE(run.status, 0);
         QCOMPARE(run.out, (QStringList{"07 numbers, 007 tickets 6/6  (A.F06)", "10 numbers, 030 tickets 3/4  (B.A06)"}));
+    }
+
+    void seededHomeHoldsTheFullWheels() {
+        QTemporaryDir parent;
+        const QString fresh = parent.filePath(QStringLiteral("home"));
+        QProcess process;
+        process.start(QStringLiteral(VANTORO_CLI), {"wheel", "expand", "FULL07.F06", "--numbers", "3,8,15,16,23,42,44",
+                                                    "--home", fresh});
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitCode(), 0);
+        const QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines, (QStringList{
+                            "Prize Guarantee: If 6 numbers played are correct, at least 1 ticket will match 6 numbers",
+                            "Numbers Played: 03 08 15 16 23 42 44 ", "00001. 03 08 15 16 23 42 ",
+                            "00002. 03 08 15 16 23 44 ", "00003. 03 08 15 16 42 44 ", "00004. 03 08 15 23 42 44 ",
+                            "00005. 03 08 16 23 42 44 ", "00006. 03 15 16 23 42 44 ", "00007. 08 15 16 23 42 44 "}));
+        // Every size of the seed is there: P = 3 .. 7 over K = P + 1 .. P + 5.
+        const QStringList wheels = QDir(fresh + QStringLiteral("/wheels")).entryList(QDir::Files);
+        QCOMPARE(wheels.size(), 25);
+        QVERIFY(wheels.contains(QStringLiteral("FULL04.F03")) && wheels.contains(QStringLiteral("FULL12.F07")));
     }
 
     void refusals_data() {

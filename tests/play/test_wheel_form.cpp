@@ -3,8 +3,10 @@
 #include "app/current_lottery.h"
 #include "app/main_form.h"
 #include "db/vantoro_error.h"
+#include "lottery/lottery_definition.h"
 #include "play/open_wheel_form.h"
 #include "play/wheel_form.h"
+#include "play/wheel_page.h"
 #include "../gui/modal.h"
 #include "support/lottery_builder.h"
 #include "support/scripted_prompts.h"
@@ -16,6 +18,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QGroupBox>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -293,6 +297,66 @@ private Q_SLOTS:
         form.findChild<QAction*>(QStringLiteral("WheelingSystem1"))->trigger();
         QVERIFY(*chosen);
         QVERIFY(*edited);
+    }
+
+    void wheelPageTypesByTicketSize_data() {
+        QTest::addColumn<int>("gameType");
+        QTest::addColumn<int>("drawn");
+        QTest::addColumn<int>("bonus");
+        QTest::addColumn<bool>("full");
+        QTest::addColumn<bool>("typeEnabled");
+        QTest::addColumn<QStringList>("files");
+        QTest::newRow("6 plus 1") << 7 << 7 << 1 << false << true << QStringList{"b.A06"};
+        QTest::newRow("keno 20") << 3 << 20 << 0 << false << false << QStringList{"k.a10"};
+        QTest::newRow("pick 3") << 5 << 3 << 0 << true << false << QStringList{"p.F03"};
+        QTest::newRow("daily millions") << 1 << 6 << 0 << false << true << QStringList{"m.Adm"};
+    }
+    void wheelPageTypesByTicketSize() {
+        QFETCH(int, gameType);
+        QFETCH(int, drawn);
+        QFETCH(int, bonus);
+        QFETCH(bool, full);
+        QFETCH(bool, typeEnabled);
+        QFETCH(QStringList, files);
+        TempHome home;
+        for (const char* name : {"a.F06", "b.A06", "k.a10", "k.F10", "p.F03", "p.A03", "m.Adm"})
+            home.writeFile(QStringLiteral("wheels/") + QLatin1String(name), "3\r\n4\r\n4\r\n3\r\n3\r\n");
+        LotteryDefinition lottery;
+        lottery.GameType = static_cast<qint16>(gameType);
+        lottery.NumbersDrawn = static_cast<qint16>(drawn);
+        lottery.BonusNumbers = static_cast<qint16>(bonus);
+        TWheelPage page(home.path(QStringLiteral("wheels")), lottery);
+        QCOMPARE(page.fullChosen(), full);
+        QCOMPARE(page.findChild<QGroupBox*>(QStringLiteral("WheelType"))->isEnabled(), typeEnabled);
+        QCOMPARE(page.fileNames(), files);
+        QCOMPARE(page.findChild<QListWidget*>(QStringLiteral("WheelList"))->currentRow(), 0);
+        QVERIFY(page.selectedFile().endsWith(files.first()));
+        QVERIFY(TWheelPage::wheelsAvailable(home.path(QStringLiteral("wheels")), lottery));
+    }
+
+    void wheelPageRefillsOnTypeChange() {
+        TempHome home;
+        home.writeFile(QStringLiteral("wheels/a.F06"), "6\r\n7\r\n7\r\n6\r\n6\r\n");
+        LotteryDefinition lottery; // 6 of 42, no bonus
+        TWheelPage page(home.path(QStringLiteral("wheels")), lottery);
+        auto* list = page.findChild<QListWidget*>(QStringLiteral("WheelList"));
+        QCOMPARE(list->count(), 0);
+        QVERIFY(page.selectedFile().isEmpty());
+        page.findChild<QRadioButton*>(QStringLiteral("FullBtn"))->click();
+        QCOMPARE(list->count(), 1);
+        QCOMPARE(list->item(0)->text(), QStringLiteral("07 numbers, 007 tickets 6/6  (a.F06)"));
+        page.findChild<QRadioButton*>(QStringLiteral("AbbreviatedBtn"))->click();
+        QCOMPARE(list->count(), 0);
+
+        // Only full wheels for a pick-3 game: an abbreviated one does not make the wheel choice possible.
+        LotteryDefinition pick3;
+        pick3.GameType = 5;
+        pick3.NumbersDrawn = 3;
+        QVERIFY(!TWheelPage::wheelsAvailable(home.path(QStringLiteral("wheels")), pick3));
+        home.writeFile(QStringLiteral("wheels/p.A03"), "3\r\n4\r\n4\r\n2\r\n3\r\n");
+        QVERIFY(!TWheelPage::wheelsAvailable(home.path(QStringLiteral("wheels")), pick3));
+        home.writeFile(QStringLiteral("wheels/p.F03"), "3\r\n4\r\n4\r\n3\r\n3\r\n");
+        QVERIFY(TWheelPage::wheelsAvailable(home.path(QStringLiteral("wheels")), pick3));
     }
 
     void newCommandInformsThenOpensANewEditor() {
