@@ -28,7 +28,7 @@ constexpr std::array commands{
     CliCommand{"print-demo", "print-demo --pdf FILE --lines N --columns C", cliPrintDemo, true},
     CliCommand{"stats", "stats --lottery FILE.DBF [--cutoff N] [--hot N] [--bonus 0|1|2] [--pdf FILE]", cliStats},
     CliCommand{"wheel",
-               "wheel full --numbers K --per-ticket P -o FILE | wheel list --lottery FILE.DBF | wheel show FILE | "
+               "wheel full --numbers K --per-ticket P -o FILE | wheel list --lottery FILE.DBF | wheel show FILE [--pdf FILE] [--lottery FILE.DBF] | "
                "wheel expand FILE --numbers 4,9,17,... [--bonus NN] [--lottery FILE.DBF]",
                cliWheel},
 };

@@ -10,6 +10,8 @@
 #include "play/wheel_expansion.h"
 #include "play/wheel_file.h"
 #include "play/wheel_printout.h"
+#include "report/report.h"
+#include "report/report_output.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -61,7 +63,7 @@ int wheelList(const QStringList& words) {
 
 int wheelShow(const QStringList& words) {
     const CliArgs args(words);
-    args.allowOnly({});
+    args.allowOnly({QStringLiteral("pdf"), QStringLiteral("lottery")});
     const QString path = onlyFile(args);
     const WheelFile wheel = WheelFile::read(path);
     QTextStream& out = cliOut();
@@ -78,6 +80,20 @@ int wheelShow(const QStringList& words) {
         for (const QString& note : notes)
             cliErr() << note << '\n';
         cliErr().flush();
+    }
+    if (args.has(QStringLiteral("pdf"))) {
+        // The columns of the printout follow the lottery's drawing size; a 6-number game without one.
+        int numbersDrawn = LotteryDefinition().NumbersDrawn;
+        if (args.has(QStringLiteral("lottery"))) {
+            CurrentLottery lottery;
+            openCliLottery(args, lottery);
+            numbersDrawn = lottery.definition().NumbersDrawn;
+        }
+        Report report;
+        setUpWheelPrintout(report, wheel, numbersDrawn);
+        const QString file = args.value(QStringLiteral("pdf"));
+        if (writeReportPdf(report, file) != ReportOutcome::Done)
+            throw VantoroError(QStringLiteral("Cannot write the PDF file \"%1\".").arg(reportPdfPath(file)));
     }
     return 0;
 }

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -19,6 +20,7 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -61,11 +63,17 @@ TWheelForm::TWheelForm(CurrentLottery& lottery, const QString& wheelsDir, QWidge
     GamesGrid->setObjectName(QStringLiteral("GamesGrid"));
     GamesGrid->horizontalHeader()->hide();
     GamesGrid->verticalHeader()->hide();
-    GamesGrid->horizontalHeader()->setMinimumSectionSize(20);
-    GamesGrid->horizontalHeader()->setDefaultSectionSize(20);
+    // 40 and 20 pixels at the least, wider where the screen's font needs it, so that "0001." and
+    // two digits are never cut.
+    const QFontMetrics metrics(GamesGrid->font());
+    m_labelWidth = std::max(40, metrics.horizontalAdvance(QStringLiteral("0000.")) + 10);
+    m_cellWidth = std::max(20, metrics.horizontalAdvance(QStringLiteral("00")) + 10);
+    GamesGrid->horizontalHeader()->setMinimumSectionSize(m_cellWidth);
+    GamesGrid->horizontalHeader()->setDefaultSectionSize(m_cellWidth);
     GamesGrid->verticalHeader()->setMinimumSectionSize(20);
-    GamesGrid->verticalHeader()->setDefaultSectionSize(20);
-    GamesGrid->setColumnWidth(0, 40);
+    GamesGrid->verticalHeader()->setDefaultSectionSize(std::max(20, metrics.height() + 4));
+    GamesGrid->setTextElideMode(Qt::ElideNone);
+    GamesGrid->setColumnWidth(0, m_labelWidth);
     GamesGrid->setEnabled(false);
     GamesGrid->setMinimumSize(260, 240);
 
@@ -132,7 +140,7 @@ void TWheelForm::setTicketRows(int rows) {
         }
         label->setText(wheelRowLabel(row + 1));
     }
-    GamesGrid->setColumnWidth(0, 40);
+    GamesGrid->setColumnWidth(0, m_labelWidth);
     GamesGrid->setEnabled(true);
 }
 
@@ -141,9 +149,9 @@ void TWheelForm::NumbersPerTicketExit() {
         return;
     const int columns = NumbersPerTicket->text().toInt() + 1;
     GamesGrid->setColumnCount(columns);
-    GamesGrid->setColumnWidth(0, 40);
+    GamesGrid->setColumnWidth(0, m_labelWidth);
     for (int column = 1; column < columns; ++column)
-        GamesGrid->setColumnWidth(column, 20);
+        GamesGrid->setColumnWidth(column, m_cellWidth);
 }
 
 void TWheelForm::TicketsExit() {

@@ -57,6 +57,8 @@ private:
     bool m_newMode = true;
     QString m_path;
     QStringList m_loadNotes;
+    int m_labelWidth = 40;
+    int m_cellWidth = 20;
 
     QLineEdit* NumbersPerTicket = nullptr;
     QLineEdit* Numbers = nullptr;

@@ -8,8 +8,9 @@
 
 namespace {
 
-// The standard header with the guarantee and a blank line between the publisher line's blank
-// and the title, which the shared header has no room for.
+// The standard header with the guarantee in the blank line under the publisher line, as other
+// printouts put the drawing cutoff there: a line more and the title would run into the body,
+// which begins 1.5 inches from the top.
 void printWheelHeader(Report& r, const WheelFile& wheel, const QDate& date) {
     r.setTopMargin(0.5);
     r.setBottomMargin(0.5);
@@ -25,8 +26,7 @@ void printWheelHeader(Report& r, const WheelFile& wheel, const QDate& date) {
     r.newLine();
     r.printCenter(QString::fromLatin1(kPublisherLine), centre);
     r.newLine();
-    r.newLine();
-    r.printLeft(wheelPrintoutGuarantee(wheel), r.leftMarginPosition());
+    r.printCenter(wheelPrintoutGuarantee(wheel), centre);
     r.newLine();
     r.newLine();
     r.setUnderline(true);

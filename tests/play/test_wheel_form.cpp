@@ -83,8 +83,9 @@ private Q_SLOTS:
         QVERIFY(grid(form)->isEnabled());
         QCOMPARE(grid(form)->rowCount(), 2);
         QCOMPARE(cell(form, 1, 0), QStringLiteral("0002."));
-        QCOMPARE(grid(form)->columnWidth(0), 40);
-        QCOMPARE(grid(form)->columnWidth(1), 20);
+        QVERIFY(grid(form)->columnWidth(0) >= 40);
+        QVERIFY(grid(form)->columnWidth(1) >= 20);
+        QCOMPARE(grid(form)->columnWidth(3), grid(form)->columnWidth(1));
         // Cells already typed stay where they are when the grid grows.
         setCell(form, 1, 2, QStringLiteral("5"));
         type(form, "NumbersPerTicket", QStringLiteral("4"));

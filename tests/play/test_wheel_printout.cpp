@@ -47,6 +47,8 @@ private Q_SLOTS:
             full.find(QStringLiteral("Prize Guarantee: If 3 of the 4 numbers are correct, at least 1 ticket will match 3 numbers"), 1);
         QVERIFY(guarantee);
         QVERIFY(guarantee->top < title->top);
+        // The title stays clear of the body, which starts 1.5 inches down.
+        QVERIFY(title->top + 0.19 <= 1.5);
         QVERIFY(full.find(QStringLiteral("Vantoro"), 1));
 
         wheel.Match = QStringLiteral("2");
