@@ -40,8 +40,8 @@ int wheelFull(const QStringList& words) {
     args.allowOnly({QStringLiteral("numbers"), QStringLiteral("per-ticket"), QStringLiteral("output")});
     if (!args.positional().isEmpty())
         throw UsageError(QStringLiteral("unexpected \"%1\"").arg(args.positional().first()));
-    const WheelFile wheel =
-        WheelFile::full(args.requiredInteger(QStringLiteral("numbers")), args.requiredInteger(QStringLiteral("per-ticket")));
+    const WheelFile wheel = WheelFile::full(args.requiredInteger(QStringLiteral("numbers")),
+                                            args.requiredInteger(QStringLiteral("per-ticket")));
     const QString output = args.required(QStringLiteral("output"));
     wheel.write(output);
     cliOut() << wheelListEntry(output) << '\n';
@@ -73,7 +73,8 @@ int wheelShow(const QStringList& words) {
     out << "Number of Tickets: " << wheel.Tickets << '\n';
     out << wheel.Match << " numbers match if " << wheel.Correct << " numbers are correct\n";
     for (qsizetype row = 0; row < wheel.rows.size(); ++row)
-        out << wheelRowLabel(static_cast<int>(row) + 1) << ' ' << wheel.rows.at(row).join(QLatin1Char(' ')) << '\n';
+        out << wheelRowLabel(static_cast<int>(row) + 1) << ' ' << wheel.rows.at(row).join(QLatin1Char(' '))
+            << '\n';
     const QStringList notes = wheel.fieldCountNotes();
     if (!notes.isEmpty()) {
         out.flush();

@@ -43,7 +43,9 @@ QString wheelEntryText(const QString& entry, const LotteryDefinition& lottery) {
 }
 
 QString WheelExpansion::guaranteeText() const {
-    return QStringLiteral("If %1 numbers played are correct, at least 1 ticket will match %2 numbers").arg(C).arg(M);
+    return QStringLiteral("If %1 numbers played are correct, at least 1 ticket will match %2 numbers")
+        .arg(C)
+        .arg(M);
 }
 
 QString WheelExpansion::ticketText(int index) const {
@@ -70,10 +72,11 @@ WheelExpansion WheelExpansion::expand(const WheelFile& file, const QString& path
     result.M = headerValue(path, file.Match, 4);
     result.C = headerValue(path, file.Correct, 5);
     if (chosen.size() < result.K)
-        throw VantoroError(QStringLiteral("The wheeling system file %1 wheels %2 numbers, but %3 were chosen.")
-                               .arg(QDir::toNativeSeparators(path))
-                               .arg(result.K)
-                               .arg(chosen.size()));
+        throw VantoroError(
+            QStringLiteral("The wheeling system file %1 wheels %2 numbers, but %3 were chosen.")
+                .arg(QDir::toNativeSeparators(path))
+                .arg(result.K)
+                .arg(chosen.size()));
 
     // All positions first: a bad line must not leave half a ticket list behind.
     QList<QList<int>> positions;
@@ -93,11 +96,12 @@ WheelExpansion WheelExpansion::expand(const WheelFile& file, const QString& path
             // toInt takes " 7" and "+7": a position is digits only.
             const bool digits = std::all_of(field.begin(), field.end(), [](QChar c) { return c.isDigit(); });
             if (!ok || !digits || p < 1 || p > result.K)
-                throw VantoroError(QStringLiteral("Line %1 of the wheeling system file %2 holds \"%3\", which is not "
-                                                  "a position from 1 to %4.")
-                                       .arg(line)
-                                       .arg(QDir::toNativeSeparators(path), field)
-                                       .arg(result.K));
+                throw VantoroError(
+                    QStringLiteral("Line %1 of the wheeling system file %2 holds \"%3\", which is not "
+                                   "a position from 1 to %4.")
+                        .arg(line)
+                        .arg(QDir::toNativeSeparators(path), field)
+                        .arg(result.K));
             ticket << p;
         }
         positions << ticket;

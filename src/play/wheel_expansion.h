@@ -42,8 +42,8 @@ struct WheelExpansion {
     // made: a position that is not a number, is 0 or is above K, a line without positions, a
     // header that is not a number, or fewer chosen entries than K throws VantoroError naming the
     // file and the line. Lines with more or fewer than P positions are expanded as they stand.
-    static WheelExpansion expand(const QString& path, const QStringList& chosen, const LotteryDefinition& lottery,
-                                 const BonusRule& bonusRule = {});
+    static WheelExpansion expand(const QString& path, const QStringList& chosen,
+                                 const LotteryDefinition& lottery, const BonusRule& bonusRule = {});
     // The same over a file already read; `path` names it in the messages.
     static WheelExpansion expand(const WheelFile& file, const QString& path, const QStringList& chosen,
                                  const LotteryDefinition& lottery, const BonusRule& bonusRule = {});

@@ -58,18 +58,20 @@ WheelFile WheelFile::full(int numbers, int perTicket) {
     if (numbers < 1 || numbers > 99)
         throw VantoroError(QStringLiteral("A wheel holds from 1 to 99 numbers, not %1.").arg(numbers));
     if (perTicket < 1 || perTicket > numbers)
-        throw VantoroError(
-            QStringLiteral("A ticket of this wheel holds from 1 to %1 numbers, not %2.").arg(numbers).arg(perTicket));
+        throw VantoroError(QStringLiteral("A ticket of this wheel holds from 1 to %1 numbers, not %2.")
+                               .arg(numbers)
+                               .arg(perTicket));
     // C(K, P) step by step; each partial product is itself a binomial, so the division is exact.
     qint64 count = 1;
     for (int i = 1; i <= perTicket && count <= MaxTickets; ++i)
         count = count * (numbers - perTicket + i) / i;
     if (count > MaxTickets)
-        throw VantoroError(QStringLiteral("The full wheel of %1 numbers with %2 per ticket would have more than %3 "
-                                          "tickets.")
-                               .arg(numbers)
-                               .arg(perTicket)
-                               .arg(MaxTickets));
+        throw VantoroError(
+            QStringLiteral("The full wheel of %1 numbers with %2 per ticket would have more than %3 "
+                           "tickets.")
+                .arg(numbers)
+                .arg(perTicket)
+                .arg(MaxTickets));
     WheelFile wheel;
     wheel.NumbersPerTicket = QString::number(perTicket);
     wheel.Numbers = QString::number(numbers);

@@ -38,11 +38,12 @@ int headerNumber(const QString& path, const QString& text, int line, int top) {
     bool ok = false;
     const int value = text.trimmed().toInt(&ok);
     if (!ok || value < 0 || value > top)
-        throw VantoroError(QStringLiteral("Line %1 of the wheeling system file %2 holds \"%3\"; the wheel editor "
-                                          "takes a number from 0 to %4 there.")
-                               .arg(line)
-                               .arg(QDir::toNativeSeparators(path), text.left(20))
-                               .arg(top));
+        throw VantoroError(
+            QStringLiteral("Line %1 of the wheeling system file %2 holds \"%3\"; the wheel editor "
+                           "takes a number from 0 to %4 there.")
+                .arg(line)
+                .arg(QDir::toNativeSeparators(path), text.left(20))
+                .arg(top));
     return value;
 }
 
@@ -51,7 +52,8 @@ int headerNumber(const QString& path, const QString& text, int line, int top) {
 TWheelForm::TWheelForm(CurrentLottery& lottery, const QString& wheelsDir, QWidget* parent)
     : QDialog(parent), m_lottery(lottery), m_wheelsDir(wheelsDir), m_newMode(lottery.NewWheelMode) {
     setObjectName(QStringLiteral("TWheelForm"));
-    setWindowTitle(m_newMode ? QStringLiteral("New Wheeling System File") : QStringLiteral("Edit Wheeling System File"));
+    setWindowTitle(m_newMode ? QStringLiteral("New Wheeling System File")
+                             : QStringLiteral("Edit Wheeling System File"));
 
     NumbersPerTicket = headerBox("NumbersPerTicket", 99, this);
     Numbers = headerBox("Numbers", 99, this);
@@ -180,7 +182,9 @@ void TWheelForm::LoadWheel(const QString& path) {
     }
     m_loadNotes = file.fieldCountNotes(5);
     if (file.rows.size() < tickets)
-        m_loadNotes << QStringLiteral("The file holds %1 tickets; line 3 says %2.").arg(file.rows.size()).arg(tickets);
+        m_loadNotes << QStringLiteral("The file holds %1 tickets; line 3 says %2.")
+                           .arg(file.rows.size())
+                           .arg(tickets);
 }
 
 void TWheelForm::showEvent(QShowEvent* event) {
@@ -205,7 +209,8 @@ WheelFile TWheelForm::wheel() const {
     for (int row = 0; row < GamesGrid->rowCount(); ++row) {
         QStringList cells;
         for (int column = 1; column <= columns; ++column) {
-            const QTableWidgetItem* item = column < GamesGrid->columnCount() ? GamesGrid->item(row, column) : nullptr;
+            const QTableWidgetItem* item =
+                column < GamesGrid->columnCount() ? GamesGrid->item(row, column) : nullptr;
             cells << (item ? item->text() : QString());
         }
         file.rows << cells;
@@ -216,7 +221,8 @@ WheelFile TWheelForm::wheel() const {
 QString TWheelForm::saveExtension(const QString& perTicket, const QString& match, const QString& correct) {
     const int p = perTicket.toInt();
     const bool full = match.toInt() == p && correct.toInt() == p;
-    return (full ? QStringLiteral("F") : QStringLiteral("A")) + QStringLiteral("%1").arg(p, 2, 10, QLatin1Char('0'));
+    return (full ? QStringLiteral("F") : QStringLiteral("A")) +
+           QStringLiteral("%1").arg(p, 2, 10, QLatin1Char('0'));
 }
 
 bool TWheelForm::validate() {
@@ -249,8 +255,9 @@ void TWheelForm::SaveBtnClick() {
         dialog.directory = m_wheelsDir;
         dialog.defaultSuffix = extension;
         dialog.fileName = QStringLiteral("*.") + extension;
-        dialog.filter = (full ? QStringLiteral("Full wheels (*.") : QStringLiteral("Abbreviated wheels (*.")) +
-                        extension + QLatin1Char(')');
+        dialog.filter =
+            (full ? QStringLiteral("Full wheels (*.") : QStringLiteral("Abbreviated wheels (*.")) +
+            extension + QLatin1Char(')');
         dialog.helpContext = HelpTopic;
         dialog.confirmOverwrite = true;
         target = Prompts::instance().saveFileName(this, dialog);

@@ -34,7 +34,8 @@ QString TWheelPage::pattern(bool full, const LotteryDefinition& lottery) {
 
 bool TWheelPage::wheelsAvailable(const QString& wheelsDir, const LotteryDefinition& lottery) {
     const Allowed allowed = allowedTypes(lottery);
-    const bool full = allowed != Allowed::AbbreviatedOnly && !wheelFileNames(wheelsDir, pattern(true, lottery)).isEmpty();
+    const bool full =
+        allowed != Allowed::AbbreviatedOnly && !wheelFileNames(wheelsDir, pattern(true, lottery)).isEmpty();
     const bool abbreviated =
         allowed != Allowed::FullOnly && !wheelFileNames(wheelsDir, pattern(false, lottery)).isEmpty();
     return full || abbreviated;
@@ -79,7 +80,8 @@ bool TWheelPage::fullChosen() const {
 void TWheelPage::WheelTypeClick() {
     // A type without wheels shows an empty list rather than the other type's entries, so no entry
     // can name a file of the wrong type.
-    m_fileNames = wheelFileNames(m_dir, (fullChosen() ? QStringLiteral("*.f") : QStringLiteral("*.a")) + m_code);
+    m_fileNames =
+        wheelFileNames(m_dir, (fullChosen() ? QStringLiteral("*.f") : QStringLiteral("*.a")) + m_code);
     WheelList->clear();
     WheelList->addItems(wheelListEntries(m_dir, m_fileNames));
     if (WheelList->count() > 0)

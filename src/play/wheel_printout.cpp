@@ -67,14 +67,14 @@ QString wheelRowLabel(int row) {
 
 QString wheelPrintoutTitle(const WheelFile& wheel) {
     return (wheel.isFull() ? QStringLiteral("Full") : QStringLiteral("Abbreviated")) +
-           QStringLiteral(" Wheeling System - ") + wheel.Numbers + QStringLiteral(" numbers, ") + wheel.Tickets +
-           QStringLiteral(" tickets");
+           QStringLiteral(" Wheeling System - ") + wheel.Numbers + QStringLiteral(" numbers, ") +
+           wheel.Tickets + QStringLiteral(" tickets");
 }
 
 QString wheelPrintoutGuarantee(const WheelFile& wheel) {
-    return QStringLiteral("Prize Guarantee: If ") + wheel.Correct + QStringLiteral(" of the ") + wheel.Numbers +
-           QStringLiteral(" numbers are correct, at least 1 ticket will match ") + wheel.Match +
-           QStringLiteral(" numbers");
+    return QStringLiteral("Prize Guarantee: If ") + wheel.Correct + QStringLiteral(" of the ") +
+           wheel.Numbers + QStringLiteral(" numbers are correct, at least 1 ticket will match ") +
+           wheel.Match + QStringLiteral(" numbers");
 }
 
 void setUpWheelPrintout(Report& report, const WheelFile& wheel, int numbersDrawn, const QDate& date) {

@@ -67,7 +67,8 @@ private Q_SLOTS:
                       {QStringLiteral("03"), QStringLiteral("4"), QStringLiteral("05")}};
         const QString path = home.path(QStringLiteral("wheels/T.A03"));
         wheel.write(path);
-        QCOMPARE(home.readFile(QStringLiteral("wheels/T.A03")), QByteArray("3\r\n07\r\n2\r\n2\r\n3\r\n010207\r\n030405\r\n"));
+        QCOMPARE(home.readFile(QStringLiteral("wheels/T.A03")),
+                 QByteArray("3\r\n07\r\n2\r\n2\r\n3\r\n010207\r\n030405\r\n"));
 
         const WheelFile back = WheelFile::read(path);
         QCOMPARE(back.Numbers, QStringLiteral("07"));
@@ -82,14 +83,15 @@ private Q_SLOTS:
         const WheelFile wheel = WheelFile::read(home.path(QStringLiteral("wheels/LF.A03")));
         QCOMPARE(wheel.rows.size(), 2);
         QCOMPARE(wheel.rows.at(0), (QStringList{"01", "02", "03", "0"}));
-        QCOMPARE(wheel.fieldCountNotes(),
-                 (QStringList{"Line 6 holds 4 positions instead of 3.", "Line 7 holds 2 positions instead of 3."}));
+        QCOMPARE(wheel.fieldCountNotes(), (QStringList{"Line 6 holds 4 positions instead of 3.",
+                                                       "Line 7 holds 2 positions instead of 3."}));
     }
 
     void refusesShortAndHugeFiles() {
         TempHome home;
         home.writeFile(QStringLiteral("wheels/SHORT.F03"), "3\r\n4\r\n");
-        QVERIFY_THROWS_EXCEPTION(VantoroError, WheelFile::read(home.path(QStringLiteral("wheels/SHORT.F03"))));
+        QVERIFY_THROWS_EXCEPTION(VantoroError,
+                                 WheelFile::read(home.path(QStringLiteral("wheels/SHORT.F03"))));
         // A header claiming millions of tickets costs nothing: only the lines present are read.
         home.writeFile(QStringLiteral("wheels/CLAIM.F03"), "3\r\n4\r\n9999999\r\n3\r\n3\r\n010203\r\n");
         QCOMPARE(WheelFile::read(home.path(QStringLiteral("wheels/CLAIM.F03"))).rows.size(), 1);
@@ -100,9 +102,12 @@ private Q_SLOTS:
     void listEntry_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("entry");
-        QTest::newRow("10 numbers 30 tickets") << QByteArray("6\r\n10\r\n30\r\n3\r\n4\r\n") << "10 numbers, 030 tickets 3/4  (W.A06)";
-        QTest::newRow("padding of K") << QByteArray("3\r\n4\r\n4\r\n3\r\n3\r\n") << "04 numbers, 004 tickets 3/3  (W.A06)";
-        QTest::newRow("not a wheel") << QByteArray("hello\nworld\n") << "world numbers, 000 tickets /  (W.A06)";
+        QTest::newRow("10 numbers 30 tickets")
+            << QByteArray("6\r\n10\r\n30\r\n3\r\n4\r\n") << "10 numbers, 030 tickets 3/4  (W.A06)";
+        QTest::newRow("padding of K")
+            << QByteArray("3\r\n4\r\n4\r\n3\r\n3\r\n") << "04 numbers, 004 tickets 3/3  (W.A06)";
+        QTest::newRow("not a wheel") << QByteArray("hello\nworld\n")
+                                     << "world numbers, 000 tickets /  (W.A06)";
     }
     void listEntry() {
         QFETCH(QByteArray, bytes);
@@ -143,11 +148,14 @@ private Q_SLOTS:
         // Lexicographic order, every row ascending and distinct from its predecessor.
         for (qsizetype i = 1; i < wheel.rows.size(); ++i)
             QVERIFY(wheel.rows.at(i - 1).join(QString()) < wheel.rows.at(i).join(QString()));
-        QCOMPARE(wheel.rows.first().join(QString()).left(4), numbers == 1 ? QStringLiteral("01") : QStringLiteral("0102"));
+        QCOMPARE(wheel.rows.first().join(QString()).left(4),
+                 numbers == 1 ? QStringLiteral("01") : QStringLiteral("0102"));
     }
     void fullWheelOf3Over4() {
         const WheelFile wheel = WheelFile::full(4, 3);
-        QCOMPARE(wheel.rows, (QList<QStringList>{{"01", "02", "03"}, {"01", "02", "04"}, {"01", "03", "04"}, {"02", "03", "04"}}));
+        QCOMPARE(wheel.rows,
+                 (QList<QStringList>{
+                     {"01", "02", "03"}, {"01", "02", "04"}, {"01", "03", "04"}, {"02", "03", "04"}}));
     }
     void fullWheelRefusals() {
         QVERIFY_THROWS_EXCEPTION(VantoroError, WheelFile::full(100, 3));
@@ -159,8 +167,8 @@ private Q_SLOTS:
     void expandsPositionsOverChosenNumbers() {
         TempHome home;
         home.writeFile(QStringLiteral("wheels/W.A03"), "3\r\n4\r\n2\r\n2\r\n3\r\n010203\r\n020304\r\n");
-        const WheelExpansion expansion = WheelExpansion::expand(
-            home.path(QStringLiteral("wheels/W.A03")), {"4", "9", "17", "23"}, game(7, 6, 0));
+        const WheelExpansion expansion = WheelExpansion::expand(home.path(QStringLiteral("wheels/W.A03")),
+                                                                {"4", "9", "17", "23"}, game(7, 6, 0));
         QCOMPARE(expansion.tickets.size(), 2);
         QCOMPARE(expansion.tickets.at(0).numbers, (QStringList{"04", "09", "17"}));
         QCOMPARE(expansion.ticketText(0), QStringLiteral("00001. 04 09 17 "));
@@ -193,7 +201,10 @@ private Q_SLOTS:
         int asked = 0;
         const WheelExpansion expansion =
             WheelExpansion::expand(home.path(QStringLiteral("wheels/W.F03")), {"4", "9", "17"},
-                                   game(gameType, drawn, bonus), [&asked](int) { ++asked; return 7; });
+                                   game(gameType, drawn, bonus), [&asked](int) {
+                                       ++asked;
+                                       return 7;
+                                   });
         QCOMPARE(expansion.ticketText(0), line);
         QCOMPARE(asked, line.endsWith(QLatin1String("07")) ? 1 : 0);
     }
@@ -201,22 +212,26 @@ private Q_SLOTS:
     void cardEntriesAreThreeCharacters() {
         TempHome home;
         home.writeFile(QStringLiteral("wheels/W.F02"), "2\r\n3\r\n1\r\n2\r\n2\r\n0301\r\n");
-        const WheelExpansion expansion =
-            WheelExpansion::expand(home.path(QStringLiteral("wheels/W.F02")), {"10h", "AS", "2c"}, game(9, 5, 0));
+        const WheelExpansion expansion = WheelExpansion::expand(home.path(QStringLiteral("wheels/W.F02")),
+                                                                {"10h", "AS", "2c"}, game(9, 5, 0));
         QCOMPARE(expansion.tickets.at(0).numbers, (QStringList{"02C", "10H"}));
     }
 
     void refusesBadLinesBeforeAnyTicket_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("message");
-        QTest::newRow("zero") << QByteArray("3\r\n4\r\n2\r\n3\r\n3\r\n010203\r\n000102\r\n")
-                              << "Line 7 of the wheeling system file %1 holds \"00\", which is not a position from 1 to 4.";
-        QTest::newRow("above K") << QByteArray("3\r\n4\r\n1\r\n3\r\n3\r\n010205\r\n")
-                                 << "Line 6 of the wheeling system file %1 holds \"05\", which is not a position from 1 to 4.";
-        QTest::newRow("not a number") << QByteArray("3\r\n4\r\n1\r\n3\r\n3\r\n01 203\r\n")
-                                      << "Line 6 of the wheeling system file %1 holds \" 2\", which is not a position from 1 to 4.";
-        QTest::newRow("sign") << QByteArray("3\r\n4\r\n1\r\n3\r\n3\r\n01+203\r\n")
-                              << "Line 6 of the wheeling system file %1 holds \"+2\", which is not a position from 1 to 4.";
+        QTest::newRow("zero")
+            << QByteArray("3\r\n4\r\n2\r\n3\r\n3\r\n010203\r\n000102\r\n")
+            << "Line 7 of the wheeling system file %1 holds \"00\", which is not a position from 1 to 4.";
+        QTest::newRow("above K")
+            << QByteArray("3\r\n4\r\n1\r\n3\r\n3\r\n010205\r\n")
+            << "Line 6 of the wheeling system file %1 holds \"05\", which is not a position from 1 to 4.";
+        QTest::newRow("not a number")
+            << QByteArray("3\r\n4\r\n1\r\n3\r\n3\r\n01 203\r\n")
+            << "Line 6 of the wheeling system file %1 holds \" 2\", which is not a position from 1 to 4.";
+        QTest::newRow("sign")
+            << QByteArray("3\r\n4\r\n1\r\n3\r\n3\r\n01+203\r\n")
+            << "Line 6 of the wheeling system file %1 holds \"+2\", which is not a position from 1 to 4.";
         QTest::newRow("empty line") << QByteArray("3\r\n4\r\n2\r\n3\r\n3\r\n\r\n010203\r\n")
                                     << "Line 6 of the wheeling system file %1 holds no positions.";
         QTest::newRow("header") << QByteArray("3\r\nfour\r\n1\r\n3\r\n3\r\n010203\r\n")

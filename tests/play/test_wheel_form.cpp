@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The wheel editor, the wheel chooser and the main window's three wheel commands.
+#include "../gui/modal.h"
 #include "app/current_lottery.h"
 #include "app/main_form.h"
 #include "db/vantoro_error.h"
@@ -7,18 +8,17 @@
 #include "play/open_wheel_form.h"
 #include "play/wheel_form.h"
 #include "play/wheel_page.h"
-#include "../gui/modal.h"
 #include "support/lottery_builder.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_home.h"
 
 #include <QAction>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QGroupBox>
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTest>
@@ -128,9 +128,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("correct");
         QTest::addColumn<QString>("extension");
         QTest::addColumn<QString>("filter");
-        QTest::newRow("full") << "6" << "6" << "F06" << "Full wheels (*.F06)";
-        QTest::newRow("abbreviated") << "3" << "4" << "A06" << "Abbreviated wheels (*.A06)";
-        QTest::newRow("M = P only") << "6" << "5" << "A06" << "Abbreviated wheels (*.A06)";
+        QTest::newRow("full") << "6"
+                              << "6"
+                              << "F06"
+                              << "Full wheels (*.F06)";
+        QTest::newRow("abbreviated") << "3"
+                                     << "4"
+                                     << "A06"
+                                     << "Abbreviated wheels (*.A06)";
+        QTest::newRow("M = P only") << "6"
+                                    << "5"
+                                    << "A06"
+                                    << "Abbreviated wheels (*.A06)";
     }
     void saveProposesThePatternOfTheWheel() {
         QFETCH(QString, match);
@@ -158,7 +167,8 @@ private Q_SLOTS:
         QCOMPARE(dialog.directory, home.path(QStringLiteral("wheels")));
         QVERIFY(dialog.confirmOverwrite);
         QCOMPARE(home.readFile(QStringLiteral("wheels/MINE.") + extension),
-                 QByteArray("6\r\n7\r\n1\r\n") + match.toLatin1() + "\r\n" + correct.toLatin1() + "\r\n010203040507\r\n");
+                 QByteArray("6\r\n7\r\n1\r\n") + match.toLatin1() + "\r\n" + correct.toLatin1() +
+                     "\r\n010203040507\r\n");
     }
 
     void cancelledSaveWritesNothing() {
@@ -193,7 +203,8 @@ private Q_SLOTS:
         click(form, "SaveBtn");
         QVERIFY(prompts.fileDialogs.isEmpty());
         QVERIFY(prompts.shown.isEmpty());
-        QCOMPARE(home.readFile(QStringLiteral("wheels/W.A03")), QByteArray("3\r\n05\r\n2\r\n2\r\n3\r\n010203\r\n020405\r\n"));
+        QCOMPARE(home.readFile(QStringLiteral("wheels/W.A03")),
+                 QByteArray("3\r\n05\r\n2\r\n2\r\n3\r\n010203\r\n020405\r\n"));
     }
 
     void irregularLinesAreLoadedAndReported() {
@@ -237,7 +248,8 @@ private Q_SLOTS:
         home.writeFile(QStringLiteral("wheels/c.A05"), "5\r\n8\r\n9\r\n3\r\n3\r\n");
         TOpenWheelForm chooser(home.path(QStringLiteral("wheels")), QStringLiteral("*.?06"));
         QCOMPARE(chooser.windowTitle(), QStringLiteral("Open Wheeling System"));
-        QCOMPARE(chooser.findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("Select a Wheeling System:"));
+        QCOMPARE(chooser.findChild<QLabel*>(QStringLiteral("Label1"))->text(),
+                 QStringLiteral("Select a Wheeling System:"));
         auto* list = chooser.findChild<QListWidget*>(QStringLiteral("WheelList"));
         QCOMPARE(list->count(), 2);
         QCOMPARE(list->item(0)->text(), QStringLiteral("10 numbers, 030 tickets 3/4  (A.A06)"));
@@ -269,15 +281,17 @@ private Q_SLOTS:
             QVERIFY(*seen);
             QCOMPARE(QFile::exists(home.path(QStringLiteral("wheels/W.F03"))), round == 0);
         }
-        QCOMPARE(prompts.shown, (QStringList{"Are you sure you want to delete the file W.F03?",
-                                             "Are you sure you want to delete the file W.F03?", "W.F03 has been deleted."}));
+        QCOMPARE(prompts.shown,
+                 (QStringList{"Are you sure you want to delete the file W.F03?",
+                              "Are you sure you want to delete the file W.F03?", "W.F03 has been deleted."}));
         QVERIFY(QFile::exists(home.path(QStringLiteral("wheels/X.F03"))));
     }
 
     void editCommandOpensTheChosenWheel() {
         TempHome home;
         ScriptedPrompts prompts;
-        const QString name = LotteryBuilder(home.dataDir(), QStringLiteral("TS649")).numbers(7, 49, 1).build();
+        const QString name =
+            LotteryBuilder(home.dataDir(), QStringLiteral("TS649")).numbers(7, 49, 1).build();
         home.writeFile(QStringLiteral("wheels/W.F05"), "5\r\n6\r\n6\r\n5\r\n5\r\n");
         home.writeFile(QStringLiteral("wheels/W.F06"), "6\r\n7\r\n1\r\n6\r\n6\r\n010203040506\r\n");
         TMainForm form(home.dir(), {name});

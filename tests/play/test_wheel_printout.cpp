@@ -43,8 +43,10 @@ private Q_SLOTS:
         const TextRun* title = full.find(QStringLiteral("Full Wheeling System - 4 numbers, 4 tickets"), 1);
         QVERIFY(title);
         QVERIFY(title->font.bold && title->font.underline);
-        const TextRun* guarantee =
-            full.find(QStringLiteral("Prize Guarantee: If 3 of the 4 numbers are correct, at least 1 ticket will match 3 numbers"), 1);
+        const TextRun* guarantee = full.find(
+            QStringLiteral(
+                "Prize Guarantee: If 3 of the 4 numbers are correct, at least 1 ticket will match 3 numbers"),
+            1);
         QVERIFY(guarantee);
         QVERIFY(guarantee->top < title->top);
         // The title stays clear of the body, which starts 1.5 inches down.
@@ -52,7 +54,8 @@ private Q_SLOTS:
         QVERIFY(full.find(QStringLiteral("Vantoro"), 1));
 
         wheel.Match = QStringLiteral("2");
-        QVERIFY(print(wheel, 6).find(QStringLiteral("Abbreviated Wheeling System - 4 numbers, 4 tickets"), 1));
+        QVERIFY(
+            print(wheel, 6).find(QStringLiteral("Abbreviated Wheeling System - 4 numbers, 4 tickets"), 1));
     }
 
     void rowsBoldLabelThenRegularCells() {
