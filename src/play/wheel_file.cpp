@@ -120,29 +120,40 @@ WheelFile WheelFile::parse(const QByteArray& bytes, const QString& path) {
     if (bytes.size() > MaxFileSize)
         throw VantoroError(
             QStringLiteral("The file %1 is too large to be a wheeling system file.").arg(shownName(path)));
-    QList<QByteArray> lines = bytes.split('\n');
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast(); // the line end of the last line, not a line of its own
-    if (lines.size() < 5)
+    // Walked line by line rather than split, so that a file of nothing but line ends costs no more
+    // than its rows.
+    WheelFile wheel;
+    QString* header[] = {&wheel.NumbersPerTicket, &wheel.Numbers, &wheel.Tickets, &wheel.Match,
+                         &wheel.Correct};
+    qsizetype start = 0;
+    qsizetype lineNumber = 0;
+    while (start < bytes.size()) {
+        qsizetype end = bytes.indexOf('\n', start);
+        if (end < 0)
+            end = bytes.size();
+        qsizetype length = end - start;
+        if (length > 0 && bytes.at(end - 1) == '\r')
+            --length;
+        const QString line = QString::fromLatin1(bytes.constData() + start, length);
+        ++lineNumber;
+        if (lineNumber <= 5) {
+            *header[lineNumber - 1] = line;
+        } else {
+            if (line.size() > MaxLineLength)
+                throw VantoroError(
+                    QStringLiteral("Line %1 of the wheeling system file %2 is too long to be a ticket "
+                                   "line.")
+                        .arg(lineNumber)
+                        .arg(shownName(path)));
+            wheel.rows << fields(line);
+        }
+        start = end + 1;
+    }
+    if (lineNumber < 5)
         throw VantoroError(QStringLiteral("The wheeling system file %1 ends at line %2: it needs five header "
                                           "lines before the tickets.")
                                .arg(shownName(path))
-                               .arg(lines.size() + 1));
-    auto text = [&lines](qsizetype i) {
-        QByteArray line = lines.at(i);
-        if (line.endsWith('\r'))
-            line.chop(1);
-        return QString::fromLatin1(line);
-    };
-    WheelFile wheel;
-    wheel.NumbersPerTicket = text(0);
-    wheel.Numbers = text(1);
-    wheel.Tickets = text(2);
-    wheel.Match = text(3);
-    wheel.Correct = text(4);
-    wheel.rows.reserve(lines.size() - 5);
-    for (qsizetype i = 5; i < lines.size(); ++i)
-        wheel.rows << fields(text(i));
+                               .arg(lineNumber + 1));
     return wheel;
 }
 

@@ -22,12 +22,14 @@ struct WheelFile {
     // fields (a last odd character is a field of its own).
     QList<QStringList> rows;
 
-    // Files larger than this are refused before they are read: a full 7-of-12 wheel is 12 KB,
-    // so anything near the limit is not a wheel.
-    static constexpr qint64 MaxFileSize = 8 * 1024 * 1024;
+    // Files larger than this are refused before they are read: a full 7-of-12 wheel is 12 KB and
+    // 1 MB holds some 47,000 tickets of ten, so anything larger is not a wheel.
+    static constexpr qint64 MaxFileSize = 1024 * 1024;
+    // 99 positions of two characters: a longer ticket line is refused.
+    static constexpr int MaxLineLength = 198;
 
-    // Throws VantoroError naming the file when it cannot be read, is too large, or has fewer
-    // than five lines.
+    // Throws VantoroError naming the file when it cannot be read, is too large, has fewer than
+    // five lines or a ticket line longer than MaxLineLength.
     static WheelFile read(const QString& path);
     // The same from the bytes of a file; `path` names it in the messages.
     static WheelFile parse(const QByteArray& bytes, const QString& path);

@@ -97,6 +97,15 @@ private Q_SLOTS:
         QCOMPARE(WheelFile::read(home.path(QStringLiteral("wheels/CLAIM.F03"))).rows.size(), 1);
         home.writeFile(QStringLiteral("wheels/HUGE.F03"), QByteArray(WheelFile::MaxFileSize + 1, '1'));
         QVERIFY_THROWS_EXCEPTION(VantoroError, WheelFile::read(home.path(QStringLiteral("wheels/HUGE.F03"))));
+        // Binary junk without line ends is one overlong ticket line.
+        home.writeFile(QStringLiteral("wheels/JUNK.F03"),
+                       "3\r\n4\r\n1\r\n3\r\n3\r\n" + QByteArray(5000, '\x7f'));
+        QVERIFY_THROWS_EXCEPTION(VantoroError, WheelFile::read(home.path(QStringLiteral("wheels/JUNK.F03"))));
+        // The header alone is a wheel without tickets; a last line without its line end still counts.
+        home.writeFile(QStringLiteral("wheels/BARE.F03"), "3\r\n4\r\n0\r\n3\r\n3");
+        const WheelFile bare = WheelFile::read(home.path(QStringLiteral("wheels/BARE.F03")));
+        QCOMPARE(bare.Correct, QStringLiteral("3"));
+        QVERIFY(bare.rows.isEmpty());
     }
 
     void listEntry_data() {
