@@ -9,12 +9,16 @@
 #include "drawings/print_options.h"
 #include "drawings/search_form.h"
 #include "drawings/srch_list_form.h"
+#include "app/program_home.h"
 #include "db/vantoro_error.h"
 #include "drawings/import_form.h"
 #include "lottery/game_type.h"
 #include "lottery/lottery_files.h"
 #include "lottery/lottery_info_form.h"
 #include "lottery/open_form.h"
+#include "play/open_wheel_form.h"
+#include "play/wheel_file.h"
+#include "play/wheel_form.h"
 #include "stats/bonus_form.h"
 #include "stats/number_stats.h"
 #include "stats/stats_form.h"
@@ -133,7 +137,7 @@ void TMainForm::buildMenus() {
     QMenu* fileNew = file->addMenu(QStringLiteral("&New"));
     fileNew->setObjectName(QStringLiteral("New1"));
     QAction* newDrawingFile = addItem(fileNew, QStringLiteral("Drawing File..."));
-    addItem(fileNew, QStringLiteral("Wheeling System File..."));
+    QAction* newWheel = addItem(fileNew, QStringLiteral("Wheeling System File..."));
     addItem(fileNew, QStringLiteral("Winnings File..."));
     QAction* openDrawingFile = addItem(file, QStringLiteral("&Open Drawing File..."), QStringLiteral("Ctrl+O"));
     file->addSeparator();
@@ -144,7 +148,7 @@ void TMainForm::buildMenus() {
     file->addSeparator();
     QAction* deleteDrawingFile = addItem(file, QStringLiteral("D&elete  Drawing File..."));
     addItem(file, QStringLiteral("&Delete Ticket File..."));
-    addItem(file, QStringLiteral("De&lete Wheeling System File..."));
+    QAction* deleteWheel = addItem(file, QStringLiteral("De&lete Wheeling System File..."));
     addItem(file, QStringLiteral("Delete &Winnings file..."));
     file->addSeparator();
     QAction* printSetup = addItem(file, QStringLiteral("P&rint Setup..."));
@@ -155,7 +159,7 @@ void TMainForm::buildMenus() {
     QAction* drawings = addItem(m_editMenu, QStringLiteral("&Drawings..."), QStringLiteral("Ctrl+D"));
     QAction* lotteryInfo = addItem(m_editMenu, QStringLiteral("&Lottery Info..."));
     addItem(m_editMenu, QStringLiteral("&Tickets..."), QStringLiteral("Ctrl+T"));
-    addItem(m_editMenu, QStringLiteral("&Wheeling System..."));
+    QAction* editWheel = addItem(m_editMenu, QStringLiteral("&Wheeling System..."));
     addItem(m_editMenu, QStringLiteral("&Winnings..."), QStringLiteral("Ctrl+W"));
     m_editMenu->addSeparator();
     QAction* searchDrawings = addItem(m_editMenu, QStringLiteral("&Search Drawings..."));
@@ -207,6 +211,9 @@ void TMainForm::buildMenus() {
     connect(deleteDrawingFile, &QAction::triggered, this, &TMainForm::DeleteDrawingFile1Click);
     connect(drawings, &QAction::triggered, this, &TMainForm::Drawings1Click);
     connect(searchDrawings, &QAction::triggered, this, &TMainForm::SearchDrawings1Click);
+    connect(newWheel, &QAction::triggered, this, &TMainForm::WheelingSystemFile1Click);
+    connect(editWheel, &QAction::triggered, this, &TMainForm::WheelingSystem1Click);
+    connect(deleteWheel, &QAction::triggered, this, &TMainForm::DeleteWheelingSystemFile1Click);
     connect(printSetup, &QAction::triggered, this, &TMainForm::PrintSetup1Click);
     connect(exit, &QAction::triggered, this, &QWidget::close);
     connect(drawingCutoff, &QAction::triggered, this, &TMainForm::DrawingCutoff1Click);
@@ -440,6 +447,51 @@ void TMainForm::NumberStatisticsChartFrequencyGraph1Click() {
     m_bonusForm->setItemIndex(BonusForm::RegularOnly);
     TStatsForm form(m_lottery, *m_bonusForm, this);
     form.exec();
+}
+
+void TMainForm::WheelingSystemFile1Click() {
+    Prompts::instance().information(
+        this, QStringLiteral("Vantoro makes full wheels and lets you type in any abbreviated wheel. Wheels with better "
+                             "prize guarantees for fewer tickets are described under Custom Wheeling Systems in the "
+                             "Help menu."));
+    m_lottery.NewWheelMode = true;
+    TWheelForm form(m_lottery, ProgramHome(m_lottery.homeDir()).wheelsDir(), this);
+    form.exec();
+}
+
+void TMainForm::WheelingSystem1Click() {
+    const QString wheelsDir = ProgramHome(m_lottery.homeDir()).wheelsDir();
+    TOpenWheelForm chooser(wheelsDir, QStringLiteral("*.?") + ticketSizeCode(m_lottery.definition()), this);
+    chooser.setLabel(QStringLiteral("Select a Wheeling System to Edit:"));
+    if (chooser.exec() != QDialog::Accepted || chooser.selectedFile().isEmpty())
+        return;
+    m_lottery.NewWheelMode = false;
+    TWheelForm form(m_lottery, wheelsDir, this);
+    try {
+        form.LoadWheel(chooser.selectedFile());
+    } catch (const VantoroError& error) {
+        Prompts::instance().error(this, error.message());
+        return;
+    }
+    form.exec();
+}
+
+void TMainForm::DeleteWheelingSystemFile1Click() {
+    TOpenWheelForm chooser(ProgramHome(m_lottery.homeDir()).wheelsDir(), QStringLiteral("*.*"), this);
+    chooser.setWindowTitle(QStringLiteral("Delete Wheeling System File"));
+    chooser.setLabel(QStringLiteral("Select a Wheeling System to Delete:"));
+    if (chooser.exec() != QDialog::Accepted)
+        return;
+    const QString path = chooser.selectedFile();
+    if (path.isEmpty())
+        return;
+    const QString name = QFileInfo(path).fileName();
+    if (!Prompts::instance().confirm(this, QStringLiteral("Are you sure you want to delete the file ") + name +
+                                               QLatin1Char('?')))
+        return;
+    // A failed deletion says nothing.
+    if (QFile::remove(path))
+        Prompts::instance().information(this, name + QStringLiteral(" has been deleted."));
 }
 
 void TMainForm::StatusBar1Click(bool checked) {

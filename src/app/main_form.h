@@ -65,6 +65,9 @@ private:
     void DrawingCutoff1Click();
     void HotNumberCutoff1Click();
     void NumberStatisticsChartFrequencyGraph1Click();
+    void WheelingSystemFile1Click();
+    void WheelingSystem1Click();
+    void DeleteWheelingSystemFile1Click();
     void StatusBar1Click(bool checked);
     void Toolbar1Click(bool checked);
     void VantoroHelpTopics1Click();

@@ -24,3 +24,4 @@ int cliExport(const QStringList& words);
 int cliStats(const QStringList& words);
 int cliSearch(const QStringList& words);
 int cliPrint(const QStringList& words);
+int cliWheel(const QStringList& words);

@@ -33,6 +33,10 @@ constexpr std::array commands{
                "print drawings|search --lottery FILE.DBF [--numbers 05,12,33 --min M --bonus] [--from N --to N] "
                "--pdf FILE",
                cliPrint, true},
+    CliCommand{"wheel",
+               "wheel full --numbers K --per-ticket P -o FILE | wheel list --lottery FILE.DBF | wheel show FILE [--pdf FILE] [--lottery FILE.DBF] | "
+               "wheel expand FILE --numbers 4,9,17,... [--bonus NN] [--lottery FILE.DBF]",
+               cliWheel},
 };
 
 // A command that writes its printout (--pdf) paints, whatever it does otherwise.

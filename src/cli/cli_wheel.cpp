@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// wheel: full wheels made without a table, the wheel lists of a lottery, one wheel's grid, and the
+// expansion of chosen numbers through a wheel, with the lines the windows show.
+#include "cli/cli_commands.h"
+#include "cli/cli_lottery.h"
+
+#include "app/program_home.h"
+#include "db/vantoro_error.h"
+#include "lottery/lottery_definition.h"
+#include "play/wheel_expansion.h"
+#include "play/wheel_file.h"
+#include "play/wheel_printout.h"
+#include "report/report.h"
+#include "report/report_output.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+// A wheel named without a folder that is not in the current one is looked up in the home's wheels.
+QString wheelPath(const CliArgs& args, const QString& name) {
+    if (QFileInfo::exists(name) || name.contains(QLatin1Char('/')))
+        return name;
+    return ProgramHome(args.home()).wheelsDir() + name;
+}
+
+QString onlyFile(const CliArgs& args) {
+    if (args.positional().size() != 1)
+        throw UsageError(QStringLiteral("name one wheel file"));
+    return wheelPath(args, args.positional().first());
+}
+
+int wheelFull(const QStringList& words) {
+    QStringList options = words;
+    for (QString& word : options)
+        if (word == QStringLiteral("-o"))
+            word = QStringLiteral("--output");
+    const CliArgs args(options);
+    args.allowOnly({QStringLiteral("numbers"), QStringLiteral("per-ticket"), QStringLiteral("output")});
+    if (!args.positional().isEmpty())
+        throw UsageError(QStringLiteral("unexpected \"%1\"").arg(args.positional().first()));
+    const WheelFile wheel = WheelFile::full(args.requiredInteger(QStringLiteral("numbers")),
+                                            args.requiredInteger(QStringLiteral("per-ticket")));
+    const QString output = args.required(QStringLiteral("output"));
+    wheel.write(output);
+    cliOut() << wheelListEntry(output) << '\n';
+    return 0;
+}
+
+int wheelList(const QStringList& words) {
+    const CliArgs args(words);
+    args.allowOnly({QStringLiteral("lottery")});
+    CurrentLottery lottery;
+    openCliLottery(args, lottery);
+    const QString dir = ProgramHome(lottery.homeDir()).wheelsDir();
+    const QStringList names =
+        wheelFileNames(dir, QStringLiteral("*.?") + ticketSizeCode(lottery.definition()));
+    for (const QString& entry : wheelListEntries(dir, names))
+        cliOut() << entry << '\n';
+    return 0;
+}
+
+int wheelShow(const QStringList& words) {
+    const CliArgs args(words);
+    args.allowOnly({QStringLiteral("pdf"), QStringLiteral("lottery")});
+    const QString path = onlyFile(args);
+    const WheelFile wheel = WheelFile::read(path);
+    QTextStream& out = cliOut();
+    out << wheelListEntry(path) << '\n';
+    out << "Numbers Per Ticket: " << wheel.NumbersPerTicket << '\n';
+    out << "Total Numbers in Wheel: " << wheel.Numbers << '\n';
+    out << "Number of Tickets: " << wheel.Tickets << '\n';
+    out << wheel.Match << " numbers match if " << wheel.Correct << " numbers are correct\n";
+    for (qsizetype row = 0; row < wheel.rows.size(); ++row)
+        out << wheelRowLabel(static_cast<int>(row) + 1) << ' ' << wheel.rows.at(row).join(QLatin1Char(' '))
+            << '\n';
+    const QStringList notes = wheel.fieldCountNotes();
+    if (!notes.isEmpty()) {
+        out.flush();
+        for (const QString& note : notes)
+            cliErr() << note << '\n';
+        cliErr().flush();
+    }
+    if (args.has(QStringLiteral("pdf"))) {
+        // The columns of the printout follow the lottery's drawing size; a 6-number game without one.
+        int numbersDrawn = LotteryDefinition().NumbersDrawn;
+        if (args.has(QStringLiteral("lottery"))) {
+            CurrentLottery lottery;
+            openCliLottery(args, lottery);
+            numbersDrawn = lottery.definition().NumbersDrawn;
+        }
+        Report report;
+        setUpWheelPrintout(report, wheel, numbersDrawn);
+        const QString file = args.value(QStringLiteral("pdf"));
+        if (writeReportPdf(report, file) != ReportOutcome::Done)
+            throw VantoroError(QStringLiteral("Cannot write the PDF file \"%1\".").arg(reportPdfPath(file)));
+    }
+    return 0;
+}
+
+int wheelExpand(const QStringList& words) {
+    const CliArgs args(words);
+    args.allowOnly({QStringLiteral("numbers"), QStringLiteral("bonus"), QStringLiteral("lottery")});
+    const QString path = onlyFile(args);
+    const QStringList chosen =
+        args.required(QStringLiteral("numbers")).split(QLatin1Char(','), Qt::SkipEmptyParts);
+    // Without a lottery the tickets are those of a plain lotto game: no bonus column.
+    CurrentLottery lottery;
+    LotteryDefinition definition;
+    if (args.has(QStringLiteral("lottery"))) {
+        openCliLottery(args, lottery);
+        definition = lottery.definition();
+    }
+    WheelExpansion::BonusRule bonus;
+    if (args.has(QStringLiteral("bonus"))) {
+        const int fixed = args.integer(QStringLiteral("bonus"), 0);
+        if (fixed < 0 || fixed > 99)
+            throw UsageError(QStringLiteral("option --bonus takes a number from 0 to 99"));
+        bonus = [fixed](int) { return fixed; };
+    }
+    const WheelExpansion expansion = WheelExpansion::expand(path, chosen, definition, bonus);
+    QTextStream& out = cliOut();
+    out << "Prize Guarantee: " << expansion.guaranteeText() << '\n';
+    QString played;
+    for (const QString& entry : chosen)
+        played += wheelEntryText(entry, definition) + QLatin1Char(' ');
+    out << "Numbers Played: " << played << '\n';
+    for (int t = 0; t < expansion.tickets.size(); ++t)
+        out << expansion.ticketText(t) << '\n';
+    return 0;
+}
+
+} // namespace
+
+int cliWheel(const QStringList& words) {
+    if (words.isEmpty() || words.first().startsWith(QStringLiteral("--")))
+        throw UsageError(QStringLiteral("name what to do: full, list, show or expand"));
+    const QString action = words.first();
+    const QStringList rest = words.mid(1);
+    if (action == QStringLiteral("full"))
+        return wheelFull(rest);
+    if (action == QStringLiteral("list"))
+        return wheelList(rest);
+    if (action == QStringLiteral("show"))
+        return wheelShow(rest);
+    if (action == QStringLiteral("expand"))
+        return wheelExpand(rest);
+    throw UsageError(QStringLiteral("unknown wheel action \"%1\"").arg(action));
+}

@@ -1,0 +1,125 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "play/wheel_expansion.h"
+
+#include "db/vantoro_error.h"
+#include "lottery/game_type.h"
+#include "lottery/lottery_definition.h"
+#include "play/wheel_file.h"
+
+#include <QDir>
+#include <algorithm>
+
+namespace {
+
+int headerValue(const QString& path, const QString& text, int line) {
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    if (!ok || value < 0)
+        throw VantoroError(QStringLiteral("The wheeling system file %1 has no number on line %2: \"%3\".")
+                               .arg(QDir::toNativeSeparators(path))
+                               .arg(line)
+                               .arg(text.left(20)));
+    return value;
+}
+
+} // namespace
+
+bool wheelTicketsHaveBonus(const LotteryDefinition& lottery) {
+    switch (static_cast<GameTypeCode>(lottery.GameType)) {
+    case GameTypeCode::BigGame:
+    case GameTypeCode::Keystone:
+    case GameTypeCode::Powerball:
+        return true;
+    case GameTypeCode::TriState:
+        return lottery.regularNumbers() == 5;
+    default:
+        return false;
+    }
+}
+
+QString wheelEntryText(const QString& entry, const LotteryDefinition& lottery) {
+    const int width = GameTypes::isCardGame(lottery.GameType) ? 3 : 2;
+    return entry.trimmed().toUpper().rightJustified(width, QLatin1Char('0'));
+}
+
+QString WheelExpansion::guaranteeText() const {
+    return QStringLiteral("If %1 numbers played are correct, at least 1 ticket will match %2 numbers")
+        .arg(C)
+        .arg(M);
+}
+
+QString WheelExpansion::ticketText(int index) const {
+    const WheelTicket& ticket = tickets.at(index);
+    QString line = QStringLiteral("%1. ").arg(index + 1, 5, 10, QLatin1Char('0'));
+    for (const QString& number : ticket.numbers)
+        line += number + QLatin1Char(' ');
+    if (!ticket.bonus.isEmpty())
+        line += QLatin1Char(' ') + ticket.bonus;
+    return line;
+}
+
+WheelExpansion WheelExpansion::expand(const QString& path, const QStringList& chosen,
+                                      const LotteryDefinition& lottery, const BonusRule& bonusRule) {
+    return expand(WheelFile::read(path), path, chosen, lottery, bonusRule);
+}
+
+WheelExpansion WheelExpansion::expand(const WheelFile& file, const QString& path, const QStringList& chosen,
+                                      const LotteryDefinition& lottery, const BonusRule& bonusRule) {
+    WheelExpansion result;
+    result.P = headerValue(path, file.NumbersPerTicket, 1);
+    result.K = headerValue(path, file.Numbers, 2);
+    result.T = headerValue(path, file.Tickets, 3);
+    result.M = headerValue(path, file.Match, 4);
+    result.C = headerValue(path, file.Correct, 5);
+    if (chosen.size() < result.K)
+        throw VantoroError(
+            QStringLiteral("The wheeling system file %1 wheels %2 numbers, but %3 were chosen.")
+                .arg(QDir::toNativeSeparators(path))
+                .arg(result.K)
+                .arg(chosen.size()));
+
+    // All positions first: a bad line must not leave half a ticket list behind.
+    QList<QList<int>> positions;
+    positions.reserve(file.rows.size());
+    for (qsizetype row = 0; row < file.rows.size(); ++row) {
+        const QStringList& fields = file.rows.at(row);
+        const qsizetype line = row + 6;
+        if (fields.isEmpty())
+            throw VantoroError(QStringLiteral("Line %1 of the wheeling system file %2 holds no positions.")
+                                   .arg(line)
+                                   .arg(QDir::toNativeSeparators(path)));
+        QList<int> ticket;
+        ticket.reserve(fields.size());
+        for (const QString& field : fields) {
+            bool ok = false;
+            const int p = field.toInt(&ok);
+            // toInt takes " 7" and "+7": a position is digits only.
+            const bool digits = std::all_of(field.begin(), field.end(), [](QChar c) { return c.isDigit(); });
+            if (!ok || !digits || p < 1 || p > result.K)
+                throw VantoroError(
+                    QStringLiteral("Line %1 of the wheeling system file %2 holds \"%3\", which is not "
+                                   "a position from 1 to %4.")
+                        .arg(line)
+                        .arg(QDir::toNativeSeparators(path), field)
+                        .arg(result.K));
+            ticket << p;
+        }
+        positions << ticket;
+    }
+
+    QStringList entries;
+    entries.reserve(chosen.size());
+    for (const QString& entry : chosen)
+        entries << wheelEntryText(entry, lottery);
+    const bool bonus = wheelTicketsHaveBonus(lottery) && bonusRule;
+    result.tickets.reserve(positions.size());
+    for (qsizetype t = 0; t < positions.size(); ++t) {
+        WheelTicket ticket;
+        for (int p : positions.at(t))
+            ticket.numbers << entries.at(p - 1);
+        if (bonus)
+            ticket.bonus = QStringLiteral("%1").arg(bonusRule(static_cast<int>(t)), 2, 10, QLatin1Char('0'));
+        result.tickets << ticket;
+    }
+    return result;
+}

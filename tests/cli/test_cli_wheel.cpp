@@ -1,0 +1,125 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/lottery_builder.h"
+#include "support/temp_home.h"
+#include "cli_run.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+using Run = CliRun;
+
+Run cli(const TempHome& home, const QStringList& arguments) {
+    return runCli(home, arguments);
+}
+
+} // namespace
+
+class TestCliWheel final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void fullThenShowThenExpand() {
+        TempHome home;
+        const QString file = home.path(QStringLiteral("wheels/FULL05.F03"));
+        const Run made = cli(home, {"wheel", "full", "--numbers", "5", "--per-ticket", "3", "-o", file});
+        QCOMPARE(made.status, 0);
+        QCOMPARE(made.out, QStringList{"05 numbers, 010 tickets 3/3  (FULL05.F03)"});
+        QVERIFY(home.readFile(QStringLiteral("wheels/FULL05.F03"))
+                    .startsWith("3\r\n5\r\n10\r\n3\r\n3\r\n010203\r\n010204\r\n"));
+
+        const Run shown = cli(home, {"wheel", "show", "FULL05.F03"});
+        QCOMPARE(shown.status, 0);
+        QCOMPARE(shown.out.size(), 5 + 10);
+        QCOMPARE(shown.out.at(4), QStringLiteral("3 numbers match if 3 numbers are correct"));
+        QCOMPARE(shown.out.last(), QStringLiteral("0010. 03 04 05"));
+
+        const Run expanded = cli(home, {"wheel", "expand", "FULL05.F03", "--numbers", "4,9,17,23,40"});
+        QCOMPARE(expanded.status, 0);
+        QCOMPARE(
+            expanded.out.at(0),
+            QStringLiteral(
+                "Prize Guarantee: If 3 numbers played are correct, at least 1 ticket will match 3 numbers"));
+        QCOMPARE(expanded.out.at(1), QStringLiteral("Numbers Played: 04 09 17 23 40 "));
+        QCOMPARE(expanded.out.at(2), QStringLiteral("00001. 04 09 17 "));
+        QCOMPARE(expanded.out.last(), QStringLiteral("00010. 17 23 40 "));
+    }
+
+    void expandWithTheBonusOfALottery() {
+        TempHome home;
+        const QString name =
+            LotteryBuilder(home.dataDir(), QStringLiteral("PB")).numbers(6, 45, 1, 8).build();
+        home.writeFile(QStringLiteral("wheels/W.F05"), "5\r\n5\r\n1\r\n5\r\n5\r\n0102030405\r\n");
+        const Run run = cli(
+            home, {"wheel", "expand", "W.F05", "--numbers", "1,2,3,4,5", "--bonus", "7", "--lottery", name});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out.last(), QStringLiteral("00001. 01 02 03 04 05  07"));
+    }
+
+    void listShowsTheLotteryWheels() {
+        TempHome home;
+        const QString name =
+            LotteryBuilder(home.dataDir(), QStringLiteral("TS649")).numbers(7, 49, 1).build();
+        home.writeFile(QStringLiteral("wheels/B.A06"), "6\r\n10\r\n30\r\n3\r\n4\r\n");
+        home.writeFile(QStringLiteral("wheels/A.F06"), "6\r\n7\r\n7\r\n6\r\n6\r\n");
+        home.writeFile(QStringLiteral("wheels/C.F05"), "5\r\n6\r\n6\r\n5\r\n5\r\n");
+        const Run run = cli(home, {"wheel", "list", "--lottery", name});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out, (QStringList{"07 numbers, 007 tickets 6/6  (A.F06)",
+                                       "10 numbers, 030 tickets 3/4  (B.A06)"}));
+    }
+
+    void seededHomeHoldsTheFullWheels() {
+        QTemporaryDir parent;
+        const QString fresh = parent.filePath(QStringLiteral("home"));
+        QProcess process;
+        process.start(QStringLiteral(VANTORO_CLI),
+                      {"wheel", "expand", "FULL07.F06", "--numbers", "3,8,15,16,23,42,44", "--home", fresh});
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitCode(), 0);
+        const QStringList lines =
+            QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(
+            lines,
+            (QStringList{
+                "Prize Guarantee: If 6 numbers played are correct, at least 1 ticket will match 6 numbers",
+                "Numbers Played: 03 08 15 16 23 42 44 ", "00001. 03 08 15 16 23 42 ",
+                "00002. 03 08 15 16 23 44 ", "00003. 03 08 15 16 42 44 ", "00004. 03 08 15 23 42 44 ",
+                "00005. 03 08 16 23 42 44 ", "00006. 03 15 16 23 42 44 ", "00007. 08 15 16 23 42 44 "}));
+        // Every size of the seed is there: P = 3 .. 7 over K = P + 1 .. P + 5.
+        const QStringList wheels = QDir(fresh + QStringLiteral("/wheels")).entryList(QDir::Files);
+        QCOMPARE(wheels.size(), 25);
+        QVERIFY(wheels.contains(QStringLiteral("FULL04.F03")) &&
+                wheels.contains(QStringLiteral("FULL12.F07")));
+    }
+
+    void refusals_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("bad position") << QStringList{"wheel", "expand", "BAD.A03", "--numbers", "1,2,3,4"}
+                                      << 1 << "Line 6 of the wheeling system file";
+        QTest::newRow("no action") << QStringList{"wheel"} << 2 << "full, list, show or expand";
+        QTest::newRow("too big") << QStringList{"wheel",        "full", "--numbers", "49",
+                                                "--per-ticket", "6",    "-o",        "x"}
+                                 << 1 << "more than 9999 tickets";
+        QTest::newRow("missing file") << QStringList{"wheel", "show", "NONE.F03"} << 1 << "Cannot read";
+    }
+    void refusals() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        TempHome home;
+        home.writeFile(QStringLiteral("wheels/BAD.A03"), "3\r\n4\r\n1\r\n3\r\n3\r\n010500\r\n");
+        const Run run = cli(home, arguments);
+        QCOMPARE(run.status, status);
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+        QVERIFY(run.out.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCliWheel)
+#include "test_cli_wheel.moc"
