@@ -61,6 +61,8 @@ private:
     void DrawingCutoff1Click();
     void HotNumberCutoff1Click();
     void NumberStatisticsChartFrequencyGraph1Click();
+    void Tickets1Click();
+    void DeleteTicketFile1Click();
     void StatusBar1Click(bool checked);
     void Toolbar1Click(bool checked);
     void VantoroHelpTopics1Click();

@@ -22,3 +22,4 @@ int cliPrintDemo(const QStringList& words);
 int cliImport(const QStringList& words);
 int cliExport(const QStringList& words);
 int cliStats(const QStringList& words);
+int cliTickets(const QStringList& words);
