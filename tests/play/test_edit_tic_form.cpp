@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/current_lottery.h"
+#include "app/help.h"
+#include "gui/modal.h"
 #include "app/main_form.h"
 #include "play/edit_tic_form.h"
 #include "support/lottery_builder.h"
@@ -85,6 +87,7 @@ private slots:
     void savesTheFilteredList();
     void cardGame();
     void deleteTicketFileCommand();
+    void ticketsCommandOpensTheEditor();
 };
 
 void TestEditTicForm::headerOnlyFile() {
@@ -333,6 +336,44 @@ void TestEditTicForm::deleteTicketFileCommand() {
                                            QStringLiteral("Are you sure you want to delete the file Old.tic?"),
                                            QStringLiteral("Old.tic has been deleted.")}));
     QCOMPARE(main.findChild<QAction*>(QStringLiteral("Tickets1"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+T")));
+}
+
+void TestEditTicForm::ticketsCommandOpensTheEditor() {
+    Fixture f;
+    const QString path = f.ticketFile(kLotto, QStringLiteral("Mine.tic"));
+    TMainForm main(f.home.dir());
+    // The Edit menu works on an open lottery.
+    main.lottery().LoadLottery(LotteryBuilder(f.home.dataDir(), QStringLiteral("TS649"))
+                                   .numbers(6, 49)
+                                   .description(QStringLiteral("Test Lotto"))
+                                   .drawings(20)
+                                   .build());
+    f.prompts.fileNames = {path};
+    QString caption;
+    int tickets = 0;
+    bool averages = false;
+    const auto seen = whenModal<TEditTicForm>([&](TEditTicForm* form) {
+        caption = form->windowTitle();
+        tickets = form->visibleList()->count();
+        averages = form->findChild<QLabel*>(QStringLiteral("AverageSumLabel"))->isVisible();
+        form->reject();
+    });
+    main.findChild<QAction*>(QStringLiteral("Tickets1"))->trigger();
+    QVERIFY(*seen);
+    QCOMPARE(caption, QStringLiteral("Edit Tickets (Mine.tic)"));
+    QCOMPARE(tickets, 5);
+    QVERIFY(averages);
+    const FileDialogSpec& dialog = f.prompts.fileDialogs.first();
+    QCOMPARE(dialog.title, QStringLiteral("Edit Ticket File"));
+    QCOMPARE(dialog.fileName, QStringLiteral("*.tic"));
+    QCOMPARE(dialog.directory, f.home.dir());
+    QVERIFY(Help::hasTopic(dialog.helpContext));
+    // A file that is not a ticket file is refused with its message; no editor opens.
+    f.home.writeFile(QStringLiteral("Bad.tic"), "x\r\n");
+    f.prompts.fileNames = {f.home.path(QStringLiteral("Bad.tic"))};
+    main.findChild<QAction*>(QStringLiteral("Tickets1"))->trigger();
+    QCOMPARE(f.prompts.shown.size(), 1);
+    QVERIFY(f.prompts.shown.first().contains(QStringLiteral("Bad.tic is not a valid ticket file")));
 }
 
 QTEST_MAIN(TestEditTicForm)

@@ -25,6 +25,7 @@ private slots:
     void shortLinesKeepTheLayout();
     void refusesBadFiles_data();
     void refusesBadFiles();
+    void refusesAHugeFile();
     void writesCrLfThroughTemporaryFile();
     void failedWriteKeepsTheOldFile();
     void filtersAreInclusiveAndSkipTheBonus();
@@ -172,6 +173,20 @@ void TestTicketFile::refusesBadFiles() {
     } catch (const VantoroError& error) {
         QVERIFY2(error.message().contains(message), qPrintable(error.message()));
         QVERIFY2(error.message().contains(QStringLiteral("bad.tic")), qPrintable(error.message()));
+    }
+}
+
+void TestTicketFile::refusesAHugeFile() {
+    TempHome home;
+    home.writeFile(QStringLiteral("huge.tic"), "1\r\n6\r\n7\r\nLotto\r\n");
+    QFile file(home.path(QStringLiteral("huge.tic")));
+    // Sparse: the size is there without the bytes being written.
+    QVERIFY(file.resize(kMaxTicketFileBytes + 1));
+    try {
+        TicketFile::read(file.fileName());
+        QFAIL("accepted");
+    } catch (const VantoroError& error) {
+        QCOMPARE(error.message(), QStringLiteral("The file huge.tic is too large to be a ticket file."));
     }
 }
 
