@@ -5,6 +5,7 @@
 #include "report/standard_header.h"
 
 #include <QLocale>
+#include <algorithm>
 
 namespace {
 
@@ -36,9 +37,12 @@ void printTicketHeader(Report& report, const TicketPrintoutFacts& facts) {
     report.setUnderline(true);
     report.printCenter(QStringLiteral("Edit Tickets (%1)").arg(facts.fileName), centre);
     report.setUnderline(false);
+    report.newLine();
     report.setBold(false);
     report.clearTabs();
-    report.setTopMargin(1.5);
+    // The body starts 1.5 inch from the top, or lower when the filter line and the note push the
+    // title down that far: the tickets never run over the title.
+    report.setTopMargin(std::max(1.5, report.currentY()));
     report.restartAtTopMargin();
     report.home();
 }
