@@ -148,8 +148,15 @@ void TEditTicForm::buildWindow() {
         layout->addWidget(controls.from, 0, 2);
         layout->addWidget(new QLabel(QStringLiteral("To"), controls.group), 1, 1);
         layout->addWidget(controls.to, 1, 2);
-        connect(controls.all, &QRadioButton::clicked, this, [this, filter] { FilterAllClick(filter); });
-        connect(controls.range, &QRadioButton::clicked, this, [this, filter] { FilterRangeClick(filter); });
+        // Only a change of choice counts: clicking the choice already made must not refill the list.
+        connect(controls.all, &QRadioButton::toggled, this, [this, filter](bool on) {
+            if (on)
+                FilterAllClick(filter);
+        });
+        connect(controls.range, &QRadioButton::toggled, this, [this, filter](bool on) {
+            if (on)
+                FilterRangeClick(filter);
+        });
     };
     makeFilter(m_sum, TicketFilter::Sum, QStringLiteral("Sum Filter"));
     makeFilter(m_odd, TicketFilter::Odd, QStringLiteral("Odd Filter"));
@@ -188,8 +195,15 @@ void TEditTicForm::buildWindow() {
     layout->addWidget(m_ticketGroup);
     layout->addLayout(buttons);
 
-    connect(TicketList, &QListWidget::itemClicked, this, &TEditTicForm::TicketListClick);
-    connect(TicketList2, &QListWidget::itemClicked, this, &TEditTicForm::TicketListClick);
+    for (QListWidget* list : {TicketList, TicketList2}) {
+        connect(list, &QListWidget::itemClicked, this, &TEditTicForm::TicketListClick);
+        // Moving through the list with the keys selects as a click does; the handlers' own changes
+        // of the current row happen while the focus is elsewhere.
+        connect(list, &QListWidget::currentRowChanged, this, [this, list] {
+            if (list->hasFocus())
+                TicketListClick();
+        });
+    }
     connect(m_addBtn, &QPushButton::clicked, this, &TEditTicForm::AddBtnClick);
     connect(m_deleteBtn, &QPushButton::clicked, this, &TEditTicForm::DeleteBtnClick);
     connect(m_saveBtn, &QPushButton::clicked, this, &TEditTicForm::SaveBtnClick);
@@ -403,7 +417,7 @@ void TEditTicForm::EditExit() {
     QString bonus;
     if (m_kind.hasBonus()) {
         QLineEdit* edit = m_edits.at(m_kind.bonusBox() - 1);
-        bonus = TicketLine::normaliseEntry(m_kind, edit->text().trimmed(), false);
+        bonus = TicketLine::normaliseBonus(m_kind, edit->text().trimmed());
         if (bonus != edit->text())
             edit->setText(bonus);
     }
@@ -537,7 +551,7 @@ void TEditTicForm::SaveBtnClick() {
     FileDialogSpec dialog;
     dialog.title = QStringLiteral("Save Ticket File");
     dialog.filter = QStringLiteral("Ticket Files (*.TIC *.tic)");
-    dialog.fileName = QFileInfo(m_path).fileName();
+    dialog.fileName = m_openedName;
     dialog.directory = m_lottery.homeDir();
     dialog.defaultSuffix = QStringLiteral("tic");
     dialog.helpContext = HelpTopic;
@@ -549,9 +563,7 @@ void TEditTicForm::SaveBtnClick() {
         TicketFile::write(path, m_kind, m_lotteryName, lines(visibleList()));
     } catch (const VantoroError& error) {
         Prompts::instance().error(this, error.message());
-        return;
     }
-    m_path = path;
 }
 
 void TEditTicForm::PrintBtnClick() {

@@ -179,6 +179,11 @@ QString normaliseEntry(const TicketKind& kind, const QString& entry, bool cardCo
     return entry;
 }
 
+QString normaliseBonus(const TicketKind& kind, const QString& entry) {
+    const QString padded = entry.size() == 1 ? QStringLiteral("0") + entry : entry;
+    return kind.gameType == 10 ? padded.toUpper() : padded;
+}
+
 QString fromEntries(const TicketKind& kind, const QString& line, const QStringList& entries, const QString& bonus) {
     QString out = padded(line.left(kLabelWidth), kLabelWidth);
     for (int i = 0; i < kind.numbersPerTicket; ++i)

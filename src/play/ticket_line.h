@@ -57,6 +57,9 @@ TicketCounts counts(const TicketKind& kind, const QString& line);
 // An entry of the editor's boxes as it is stored: a single character zero-padded to two, a card
 // entry of two characters given its leading "0" and every card entry upper-cased.
 QString normaliseEntry(const TicketKind& kind, const QString& entry, bool cardColumn);
+// The bonus box's entry as it is stored: zero-padded likewise; the Tri-State bonus is a card rank
+// ("0J"), upper-cased.
+QString normaliseBonus(const TicketKind& kind, const QString& entry);
 // The line the editor stores from its boxes: the label of `line`, then `entries` (one per regular
 // column, already normalised), then `bonus` for bonus kinds. Empty entries become blanks.
 QString fromEntries(const TicketKind& kind, const QString& line, const QStringList& entries,

@@ -251,6 +251,9 @@ void TestEditTicForm::filtersNarrowEachOther() {
     child<QRadioButton>(form, QStringLiteral("SumRange"))->click();
     setBox(form, "FromSum", QStringLiteral("40"), TicketFilter::Sum);
     QCOMPARE(labels(form), (QStringList{"00002", "00003", "00004", "00005"}));
+    // Clicking "Range" again changes nothing.
+    child<QRadioButton>(form, QStringLiteral("SumRange"))->click();
+    QCOMPARE(labels(form), (QStringList{"00002", "00003", "00004", "00005"}));
     child<QRadioButton>(form, QStringLiteral("OddRange"))->click();
     setBox(form, "FromOdd", QStringLiteral("1"), TicketFilter::Odd);
     QCOMPARE(labels(form), (QStringList{"00002", "00003", "00004"}));

@@ -260,10 +260,17 @@ void TestTicketFile::storesEntries() {
         kind, QStringLiteral("00004. 01 02 03 04 05  06"),
         {TicketLine::normaliseEntry(kind, QStringLiteral("7"), true), QStringLiteral("12"), QString(),
          QStringLiteral("34"), QStringLiteral("41")},
-        TicketLine::normaliseEntry(kind, QStringLiteral("9"), false));
+        TicketLine::normaliseBonus(kind, QStringLiteral("9")));
     QCOMPARE(line, QStringLiteral("00004. 07 12    34 41  09"));
     QCOMPARE(TicketLine::toFileLine(kind, line), QStringLiteral("0712  344109"));
     QVERIFY(!TicketLine::counts(kind, line).complete);
+    // The Tri-State bonus is a card rank, never counted.
+    const TicketKind triState{5, 10};
+    QCOMPARE(TicketLine::normaliseBonus(triState, QStringLiteral("j")), QStringLiteral("0J"));
+    const QString triLine = TicketLine::fromEntries(triState, TicketLine::label(1),
+                                                    {"01", "02", "03", "04", "05"}, QStringLiteral("0J"));
+    QCOMPARE(triLine, QStringLiteral("00001. 01 02 03 04 05  0J"));
+    QCOMPARE(TicketLine::counts(triState, triLine).sum, 15);
 }
 
 QTEST_GUILESS_MAIN(TestTicketFile)
