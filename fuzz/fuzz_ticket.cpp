@@ -16,8 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     const TicketKind& kind = file.kind;
-    const qsizetype width = TicketLine::kLabelWidth + kind.numbersPerTicket * (kind.fieldWidth() + 1) +
-                            (kind.hasBonus() ? 3 : 0);
+    const qsizetype width =
+        TicketLine::kLabelWidth + kind.numbersPerTicket * (kind.fieldWidth() + 1) + (kind.hasBonus() ? 3 : 0);
     QByteArray packed = "0\r\n" + QByteArray::number(kind.numbersPerTicket) + "\r\n" +
                         QByteArray::number(kind.gameType) + "\r\nname\r\n";
     for (const QString& line : file.tickets) {

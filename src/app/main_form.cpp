@@ -401,8 +401,8 @@ static FileDialogSpec ticketFileDialog(const QString& title, const QString& home
 }
 
 void TMainForm::Tickets1Click() {
-    const QString path =
-        Prompts::instance().openFileName(this, ticketFileDialog(QStringLiteral("Edit Ticket File"), m_lottery.homeDir()));
+    const QString path = Prompts::instance().openFileName(
+        this, ticketFileDialog(QStringLiteral("Edit Ticket File"), m_lottery.homeDir()));
     if (path.isEmpty())
         return;
     try {

@@ -27,7 +27,9 @@ constexpr std::array commands{
     CliCommand{"export", "export --lottery FILE.DBF [CSV]", cliExport},
     CliCommand{"print-demo", "print-demo --pdf FILE --lines N --columns C", cliPrintDemo, true},
     CliCommand{"stats", "stats --lottery FILE.DBF [--cutoff N] [--hot N] [--bonus 0|1|2] [--pdf FILE]", cliStats},
-    CliCommand{"tickets", "tickets show FILE.tic [--pdf FILE] | tickets filter FILE.tic [--sum A-B] [--odd C-D] [-o OUT] [--pdf FILE]",
+    CliCommand{"tickets",
+               "tickets show FILE.tic [--pdf FILE] | "
+               "tickets filter FILE.tic [--sum A-B] [--odd C-D] [-o OUT] [--pdf FILE]",
                cliTickets},
 };
 

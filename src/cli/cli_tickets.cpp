@@ -102,8 +102,8 @@ int cliTickets(const QStringList& words) {
             word = QStringLiteral("--out");
     }
     const CliArgs args(normalised);
-    args.allowOnly({QStringLiteral("home"), QStringLiteral("sum"), QStringLiteral("odd"), QStringLiteral("out"),
-                   QStringLiteral("pdf")});
+    args.allowOnly({QStringLiteral("home"), QStringLiteral("sum"), QStringLiteral("odd"),
+                    QStringLiteral("out"), QStringLiteral("pdf")});
     const QString action = args.positional().value(0);
     if (action == QStringLiteral("show"))
         return show(args);

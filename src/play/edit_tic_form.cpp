@@ -10,8 +10,8 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QFocusEvent>
 #include <QFileInfo>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -133,9 +133,11 @@ void TEditTicForm::buildWindow() {
         controls.range = new QRadioButton(QStringLiteral("Range"), controls.group);
         controls.range->setObjectName(filterLabel(filter, "Range"));
         controls.from = new QLineEdit(controls.group);
-        controls.from->setObjectName(filter == TicketFilter::Sum ? QStringLiteral("FromSum") : QStringLiteral("FromOdd"));
+        controls.from->setObjectName(filter == TicketFilter::Sum ? QStringLiteral("FromSum")
+                                                                 : QStringLiteral("FromOdd"));
         controls.to = new QLineEdit(controls.group);
-        controls.to->setObjectName(filter == TicketFilter::Sum ? QStringLiteral("ToSum") : QStringLiteral("ToOdd"));
+        controls.to->setObjectName(filter == TicketFilter::Sum ? QStringLiteral("ToSum")
+                                                               : QStringLiteral("ToOdd"));
         for (QLineEdit* box : {controls.from, controls.to}) {
             box->setEnabled(false);
             box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 12);
@@ -247,8 +249,8 @@ void TEditTicForm::showAverages() {
     const int drawings = m_lottery.summaryDrawings();
     // With no drawings outside the hot window there is nothing to average: the labels stay hidden,
     // as they do for a file of another lottery.
-    const bool shown = m_lottery.isOpen() && !m_kind.isCardGame() && m_lotteryName == definition.Description &&
-                       drawings > 0;
+    const bool shown =
+        m_lottery.isOpen() && !m_kind.isCardGame() && m_lotteryName == definition.Description && drawings > 0;
     m_averageSum->setVisible(shown);
     m_averageOdd->setVisible(shown);
     if (!shown)
@@ -256,7 +258,8 @@ void TEditTicForm::showAverages() {
     const int regular = definition.regularNumbers();
     qint64 sum = 0;
     qint64 odd = 0;
-    const std::vector<Drawing> recent = readRecentDrawings(m_lottery.table(), definition.NumbersDrawn, drawings);
+    const std::vector<Drawing> recent =
+        readRecentDrawings(m_lottery.table(), definition.NumbersDrawn, drawings);
     for (const Drawing& drawing : recent) {
         const std::vector<int> numbers = drawingNumbers(drawing);
         for (int i = 0; i < regular && i < static_cast<int>(numbers.size()); ++i) {

@@ -15,18 +15,17 @@ QString fileName(const QString& path) {
 }
 
 VantoroError badHeader(const QString& name, int line, const QString& why) {
-    return VantoroError(QStringLiteral("The file %1 is not a valid ticket file: line %2 %3.")
-                            .arg(name)
-                            .arg(line)
-                            .arg(why));
+    return VantoroError(
+        QStringLiteral("The file %1 is not a valid ticket file: line %2 %3.").arg(name).arg(line).arg(why));
 }
 
 int headerNumber(const QString& text, const QString& name, int line, int lowest, int highest) {
     bool ok = false;
     const int value = text.trimmed().toInt(&ok);
     if (!ok || value < lowest || value > highest)
-        throw badHeader(name, line,
-                        QStringLiteral("must be a number from %1 to %2, not '%3'").arg(lowest).arg(highest).arg(text));
+        throw badHeader(
+            name, line,
+            QStringLiteral("must be a number from %1 to %2, not '%3'").arg(lowest).arg(highest).arg(text));
     return value;
 }
 
@@ -77,7 +76,8 @@ TicketFile TicketFile::read(const QString& path) {
     if (!in.open(QIODevice::ReadOnly))
         throw VantoroError(QStringLiteral("Cannot open the file %1: %2.").arg(path, in.errorString()));
     if (in.size() > kMaxTicketFileBytes)
-        throw VantoroError(QStringLiteral("The file %1 is too large to be a ticket file.").arg(fileName(path)));
+        throw VantoroError(
+            QStringLiteral("The file %1 is too large to be a ticket file.").arg(fileName(path)));
     const QByteArray bytes = in.readAll();
     if (in.error() != QFileDevice::NoError)
         throw VantoroError(QStringLiteral("Cannot read the file %1: %2.").arg(path, in.errorString()));

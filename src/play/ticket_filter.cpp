@@ -13,7 +13,8 @@ int value(const TicketKind& kind, const QString& line, TicketFilter filter) {
     return filter == TicketFilter::Sum ? counts.sum : counts.odd;
 }
 
-QStringList keep(const TicketKind& kind, const QStringList& all, TicketFilter filter, const TicketRange& range) {
+QStringList keep(const TicketKind& kind, const QStringList& all, TicketFilter filter,
+                 const TicketRange& range) {
     QStringList kept;
     for (const QString& line : all) {
         if (range.contains(value(kind, line, filter)))

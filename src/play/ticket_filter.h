@@ -13,7 +13,8 @@ namespace TicketFilters {
 // The value a filter tests: the sum or the odd count of the regular fields (bonus and blanks left out).
 int value(const TicketKind& kind, const QString& line, TicketFilter filter);
 // The lines of `all` whose value lies in `range` (inclusive), copied as they are, labels included.
-QStringList keep(const TicketKind& kind, const QStringList& all, TicketFilter filter, const TicketRange& range);
+QStringList keep(const TicketKind& kind, const QStringList& all, TicketFilter filter,
+                 const TicketRange& range);
 // Removes from `lines` (last to first) those outside `range`: how a filter narrows the other one's list.
 void narrow(const TicketKind& kind, QStringList& lines, TicketFilter filter, const TicketRange& range);
 // A From/To entry: read as a decimal number and rounded to the nearest whole number ("12.6" is 13).

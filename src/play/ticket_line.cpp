@@ -20,23 +20,27 @@ bool TicketKind::hasBonus() const {
 QString TicketKind::note() const {
     switch (gameType) {
     case 0:
-        return QStringLiteral("The number in the last column is the bonus number. It is not included in the sum, "
-                              "odd, or even numbers.");
+        return QStringLiteral(
+            "The number in the last column is the bonus number. It is not included in the sum, "
+            "odd, or even numbers.");
     case 1:
         return QStringLiteral("The columns represent R R W W B B");
     case 4:
         return QStringLiteral("The number in the last column is the Key ball. It is not included in the sum, "
                               "odd, or even numbers.");
     case 8:
-        return QStringLiteral("The number in the last column is the Powerball. It is not included in the sum, "
-                              "odd, or even numbers.");
+        return QStringLiteral(
+            "The number in the last column is the Powerball. It is not included in the sum, "
+            "odd, or even numbers.");
     case 10:
         if (numbersPerTicket == 5)
-            return QStringLiteral("The last column is the bonus. It is not included in the sum, odd, or even numbers.");
+            return QStringLiteral(
+                "The last column is the bonus. It is not included in the sum, odd, or even numbers.");
         return {};
     case 12:
-        return QStringLiteral("The last column is the Lucky number. It is not included in the sum, odd, or even "
-                              "numbers.");
+        return QStringLiteral(
+            "The last column is the Lucky number. It is not included in the sum, odd, or even "
+            "numbers.");
     default:
         return {};
     }
@@ -56,9 +60,11 @@ QString TicketKind::typeCaption() const {
         return QStringLiteral("Game Type: PA Keystone");
     case 5:
     case 6:
-        return numbersPerTicket == 3 ? QStringLiteral("Game Type: Pick 3") : QStringLiteral("Game Type: Pick 4");
+        return numbersPerTicket == 3 ? QStringLiteral("Game Type: Pick 3")
+                                     : QStringLiteral("Game Type: Pick 4");
     case 7:
-        return numbersPerTicket == 5 ? QStringLiteral("Game Type: Pick 5") : QStringLiteral("Game Type: Pick 6");
+        return numbersPerTicket == 5 ? QStringLiteral("Game Type: Pick 5")
+                                     : QStringLiteral("Game Type: Pick 6");
     case 8:
         return QStringLiteral("Game Type: Powerball");
     case 9:
@@ -127,8 +133,8 @@ QString fromFileLine(const TicketKind& kind, const QString& fileLine, int number
             bool ok = false;
             field.trimmed().toInt(&ok);
             if (!ok)
-                throw VantoroError(where.isEmpty() ? conversionError(field) : where + QStringLiteral(": ") +
-                                                                                  conversionError(field));
+                throw VantoroError(where.isEmpty() ? conversionError(field)
+                                                   : where + QStringLiteral(": ") + conversionError(field));
         }
         line += field + QLatin1Char(' ');
     }
@@ -184,7 +190,8 @@ QString normaliseBonus(const TicketKind& kind, const QString& entry) {
     return kind.gameType == 10 ? padded.toUpper() : padded;
 }
 
-QString fromEntries(const TicketKind& kind, const QString& line, const QStringList& entries, const QString& bonus) {
+QString fromEntries(const TicketKind& kind, const QString& line, const QStringList& entries,
+                    const QString& bonus) {
     QString out = padded(line.left(kLabelWidth), kLabelWidth);
     for (int i = 0; i < kind.numbersPerTicket; ++i)
         out += padded(entries.value(i), kind.fieldWidth()) + QLatin1Char(' ');

@@ -21,7 +21,8 @@ void printTicketHeader(Report& report, const TicketPrintoutFacts& facts) {
     const QDate date = facts.date.isValid() ? facts.date : QDate::currentDate();
     report.printLeft(QLocale().toString(date, QLocale::ShortFormat), report.leftMarginPosition());
     report.printCenter(QString::fromLatin1(kProductName), centre);
-    report.printRight(QStringLiteral("Page ") + QString::number(report.currentPage()), report.rightMarginPosition());
+    report.printRight(QStringLiteral("Page ") + QString::number(report.currentPage()),
+                      report.rightMarginPosition());
     report.newLine();
     report.printCenter(QString::fromLatin1(kPublisherLine), centre);
     report.newLine();

@@ -26,8 +26,8 @@ Run cli(const TempHome& home, QStringList arguments) {
 }
 
 const QByteArray kPowerball = "9\r\n5\r\n8\r\nPowerball\r\n"
-                              "051223344107\r\n" // sum 115, odd 3
-                              "010203040509\r\n" // sum 15, odd 3
+                              "051223344107\r\n"  // sum 115, odd 3
+                              "010203040509\r\n"  // sum 15, odd 3
                               "102030404250\r\n"; // sum 142, odd 0
 
 } // namespace
@@ -38,7 +38,8 @@ private slots:
     void show() {
         TempHome home;
         home.writeFile(QStringLiteral("PB.tic"), kPowerball);
-        const Run run = cli(home, {QStringLiteral("tickets"), QStringLiteral("show"), home.path(QStringLiteral("PB.tic"))});
+        const Run run = cli(
+            home, {QStringLiteral("tickets"), QStringLiteral("show"), home.path(QStringLiteral("PB.tic"))});
         QCOMPARE(run.status, 0);
         QCOMPARE(run.out, QStringLiteral("00001. 05 12 23 34 41  07\n"
                                          "00002. 01 02 03 04 05  09\n"
@@ -50,23 +51,27 @@ private slots:
     void filterAndSave() {
         TempHome home;
         home.writeFile(QStringLiteral("PB.tic"), kPowerball);
-        const Run run = cli(home, {QStringLiteral("tickets"), QStringLiteral("filter"), home.path(QStringLiteral("PB.tic")),
-                                   QStringLiteral("--sum"), QStringLiteral("100-142"), QStringLiteral("--odd"),
-                                   QStringLiteral("1-5"), QStringLiteral("-o"), home.path(QStringLiteral("out.tic"))});
+        const Run run = cli(home, {QStringLiteral("tickets"), QStringLiteral("filter"),
+                                   home.path(QStringLiteral("PB.tic")), QStringLiteral("--sum"),
+                                   QStringLiteral("100-142"), QStringLiteral("--odd"), QStringLiteral("1-5"),
+                                   QStringLiteral("-o"), home.path(QStringLiteral("out.tic"))});
         QCOMPARE(run.status, 0);
         QCOMPARE(run.out, QStringLiteral("00001. 05 12 23 34 41  07\n"));
-        QCOMPARE(home.readFile(QStringLiteral("out.tic")), QByteArray("1\r\n5\r\n8\r\nPowerball\r\n051223344107\r\n"));
+        QCOMPARE(home.readFile(QStringLiteral("out.tic")),
+                 QByteArray("1\r\n5\r\n8\r\nPowerball\r\n051223344107\r\n"));
     }
 
     void refusals() {
         TempHome home;
         home.writeFile(QStringLiteral("bad.tic"), "1\r\n5\r\n8\r\n");
-        Run run = cli(home, {QStringLiteral("tickets"), QStringLiteral("show"), home.path(QStringLiteral("bad.tic"))});
+        Run run = cli(
+            home, {QStringLiteral("tickets"), QStringLiteral("show"), home.path(QStringLiteral("bad.tic"))});
         QCOMPARE(run.status, 1);
         QVERIFY2(run.err.contains(QStringLiteral("bad.tic is not a valid ticket file")), qPrintable(run.err));
         home.writeFile(QStringLiteral("PB.tic"), kPowerball);
-        run = cli(home, {QStringLiteral("tickets"), QStringLiteral("filter"), home.path(QStringLiteral("PB.tic")),
-                         QStringLiteral("--sum"), QStringLiteral("100")});
+        run =
+            cli(home, {QStringLiteral("tickets"), QStringLiteral("filter"),
+                       home.path(QStringLiteral("PB.tic")), QStringLiteral("--sum"), QStringLiteral("100")});
         QCOMPARE(run.status, 2);
     }
 };

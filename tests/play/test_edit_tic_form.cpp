@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/current_lottery.h"
 #include "app/help.h"
-#include "gui/modal.h"
 #include "app/main_form.h"
+#include "gui/modal.h"
 #include "play/edit_tic_form.h"
 #include "support/lottery_builder.h"
 #include "support/scripted_prompts.h"
@@ -20,10 +20,10 @@
 namespace {
 
 const QByteArray kLotto = "5\r\n6\r\n7\r\nTest Lotto\r\n"
-                          "010203040506\r\n" // sum 21, odd 3
-                          "102030404143\r\n" // sum 184, odd 2
-                          "020406081113\r\n" // sum 44, odd 2
-                          "050709111315\r\n" // sum 60, odd 6
+                          "010203040506\r\n"  // sum 21, odd 3
+                          "102030404143\r\n"  // sum 184, odd 2
+                          "020406081113\r\n"  // sum 44, odd 2
+                          "050709111315\r\n"  // sum 60, odd 6
                           "222426283032\r\n"; // sum 162, odd 0
 
 template <typename T> T* child(const QWidget& form, const QString& name) {
@@ -335,10 +335,12 @@ void TestEditTicForm::deleteTicketFileCommand() {
     command->trigger();
     QVERIFY(!QFile::exists(path));
     QCOMPARE(f.prompts.fileDialogs.first().title, QStringLiteral("Delete Ticket File"));
-    QCOMPARE(f.prompts.shown, (QStringList{QStringLiteral("Are you sure you want to delete the file Old.tic?"),
-                                           QStringLiteral("Are you sure you want to delete the file Old.tic?"),
-                                           QStringLiteral("Old.tic has been deleted.")}));
-    QCOMPARE(main.findChild<QAction*>(QStringLiteral("Tickets1"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+T")));
+    QCOMPARE(f.prompts.shown,
+             (QStringList{QStringLiteral("Are you sure you want to delete the file Old.tic?"),
+                          QStringLiteral("Are you sure you want to delete the file Old.tic?"),
+                          QStringLiteral("Old.tic has been deleted.")}));
+    QCOMPARE(main.findChild<QAction*>(QStringLiteral("Tickets1"))->shortcut(),
+             QKeySequence(QStringLiteral("Ctrl+T")));
 }
 
 void TestEditTicForm::ticketsCommandOpensTheEditor() {

@@ -141,8 +141,7 @@ void TestTicketFile::readsToEndWhateverTheCount() {
 }
 
 void TestTicketFile::shortLinesKeepTheLayout() {
-    const TicketFile file =
-        TicketFile::parse("1\r\n6\r\n7\r\nLotto\r\n01  05\r\n", QStringLiteral("s.tic"));
+    const TicketFile file = TicketFile::parse("1\r\n6\r\n7\r\nLotto\r\n01  05\r\n", QStringLiteral("s.tic"));
     QCOMPARE(file.tickets, QStringList{QStringLiteral("00001. 01    05          ")});
     const TicketCounts counts = TicketLine::counts(file.kind, file.tickets.first());
     QCOMPARE(counts.sum, 6);
@@ -156,11 +155,13 @@ void TestTicketFile::refusesBadFiles_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("message");
     QTest::newRow("header cut short") << QByteArray("1\r\n6\r\n") << "line 3 is missing";
-    QTest::newRow("eleven columns") << QByteArray("1\r\n11\r\n7\r\nX\r\n") << "line 2 must be a number from 1 to 10";
-    QTest::newRow("game type") << QByteArray("1\r\n6\r\n13\r\nX\r\n") << "line 3 must be a number from 0 to 12";
+    QTest::newRow("eleven columns") << QByteArray("1\r\n11\r\n7\r\nX\r\n")
+                                    << "line 2 must be a number from 1 to 10";
+    QTest::newRow("game type") << QByteArray("1\r\n6\r\n13\r\nX\r\n")
+                               << "line 3 must be a number from 0 to 12";
     QTest::newRow("count not a number") << QByteArray("x\r\n6\r\n7\r\nX\r\n") << "line 1 must be a number";
-    QTest::newRow("field not a number")
-        << QByteArray("1\r\n6\r\n7\r\nX\r\n0102x30405\r\n") << "bad.tic, line 5: 'x3' is not a valid integer value.";
+    QTest::newRow("field not a number") << QByteArray("1\r\n6\r\n7\r\nX\r\n0102x30405\r\n")
+                                        << "bad.tic, line 5: 'x3' is not a valid integer value.";
     QTest::newRow("binary junk") << QByteArray("\x00\xff\x13\x01", 4) << "line 2 is missing";
 }
 
@@ -195,8 +196,9 @@ void TestTicketFile::writesCrLfThroughTemporaryFile() {
     const TicketKind kind{5, 8};
     const QString path = home.path(QStringLiteral("out.tic"));
     // Labels with gaps (after deletions) are not saved: line 1 is the number of lines.
-    TicketFile::write(path, kind, QStringLiteral("Powerball"),
-                      {QStringLiteral("00002. 05 12 23 34 41  07"), QStringLiteral("00007. 01 02 03 04 05  09")});
+    TicketFile::write(
+        path, kind, QStringLiteral("Powerball"),
+        {QStringLiteral("00002. 05 12 23 34 41  07"), QStringLiteral("00007. 01 02 03 04 05  09")});
     QCOMPARE(home.readFile(QStringLiteral("out.tic")),
              QByteArray("2\r\n5\r\n8\r\nPowerball\r\n051223344107\r\n010203040509\r\n"));
     const TicketFile again = TicketFile::read(path);
@@ -208,8 +210,8 @@ void TestTicketFile::failedWriteKeepsTheOldFile() {
     home.writeFile(QStringLiteral("keep.tic"), "0\r\n6\r\n7\r\nOld\r\n");
     // A folder of that name cannot be replaced by a file.
     QVERIFY(QDir(home.dir()).mkdir(QStringLiteral("dir.tic")));
-    QVERIFY_THROWS_EXCEPTION(VantoroError, TicketFile::write(home.path(QStringLiteral("dir.tic")), TicketKind{},
-                                                             QStringLiteral("New"), {}));
+    QVERIFY_THROWS_EXCEPTION(VantoroError, TicketFile::write(home.path(QStringLiteral("dir.tic")),
+                                                             TicketKind{}, QStringLiteral("New"), {}));
     QVERIFY(QFileInfo(home.path(QStringLiteral("dir.tic"))).isDir());
     QCOMPARE(home.readFile(QStringLiteral("keep.tic")), QByteArray("0\r\n6\r\n7\r\nOld\r\n"));
     QVERIFY(QDir(home.dir()).entryList({QStringLiteral("*.tic*")}, QDir::Files).size() == 1);
@@ -217,9 +219,9 @@ void TestTicketFile::failedWriteKeepsTheOldFile() {
 
 void TestTicketFile::filtersAreInclusiveAndSkipTheBonus() {
     const TicketKind kind{5, 8};
-    const QStringList lines{QStringLiteral("00001. 10 20 30 40 20  99"), // 120
-                            QStringLiteral("00002. 10 20 30 40 50  01"), // 150
-                            QStringLiteral("00003. 10 20 30 40 51  01"), // 151
+    const QStringList lines{QStringLiteral("00001. 10 20 30 40 20  99"),  // 120
+                            QStringLiteral("00002. 10 20 30 40 50  01"),  // 150
+                            QStringLiteral("00003. 10 20 30 40 51  01"),  // 151
                             QStringLiteral("00004. 10 20 30 40 19  50")}; // 119
     QCOMPARE(TicketFilters::keep(kind, lines, TicketFilter::Sum, {120, 150}), lines.mid(0, 2));
     // Odd counts 0, 0, 1, 1: the odd bonus 99 and 01 are never counted.
@@ -256,11 +258,11 @@ void TestTicketFile::boundsRound() {
 
 void TestTicketFile::storesEntries() {
     const TicketKind kind{5, 8};
-    const QString line = TicketLine::fromEntries(
-        kind, QStringLiteral("00004. 01 02 03 04 05  06"),
-        {TicketLine::normaliseEntry(kind, QStringLiteral("7"), true), QStringLiteral("12"), QString(),
-         QStringLiteral("34"), QStringLiteral("41")},
-        TicketLine::normaliseBonus(kind, QStringLiteral("9")));
+    const QString line =
+        TicketLine::fromEntries(kind, QStringLiteral("00004. 01 02 03 04 05  06"),
+                                {TicketLine::normaliseEntry(kind, QStringLiteral("7"), true),
+                                 QStringLiteral("12"), QString(), QStringLiteral("34"), QStringLiteral("41")},
+                                TicketLine::normaliseBonus(kind, QStringLiteral("9")));
     QCOMPARE(line, QStringLiteral("00004. 07 12    34 41  09"));
     QCOMPARE(TicketLine::toFileLine(kind, line), QStringLiteral("0712  344109"));
     QVERIFY(!TicketLine::counts(kind, line).complete);

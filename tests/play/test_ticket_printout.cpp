@@ -59,7 +59,8 @@ void TestTicketPrintout::header() {
     const TextRun* title = canvas.find(QStringLiteral("Edit Tickets (PB.tic)"));
     QVERIFY(title);
     QVERIFY(title->font.bold && title->font.underline);
-    QVERIFY(canvas.find(QStringLiteral("Sum Filter: 120 to 150     Odd Filter: 0 to 5     Game Type: Powerball")));
+    QVERIFY(canvas.find(
+        QStringLiteral("Sum Filter: 120 to 150     Odd Filter: 0 to 5     Game Type: Powerball")));
     const TextRun* note = canvas.find(TicketKind{5, 8}.note());
     QVERIFY(note);
     QVERIFY(note->top < title->top);
@@ -104,8 +105,8 @@ void TestTicketPrintout::columns() {
     QVERIFY(canvas.pageCount() > 1);
     // Every page repeats the header with its own number.
     QVERIFY(canvas.find(QStringLiteral("Page 2"), 2));
-    QCOMPARE(labels(canvas, 2).first().text, QStringLiteral("%1.  ").arg(labels(canvas, 1).size() + 1, 5, 10,
-                                                                          QLatin1Char('0')));
+    QCOMPARE(labels(canvas, 2).first().text,
+             QStringLiteral("%1.  ").arg(labels(canvas, 1).size() + 1, 5, 10, QLatin1Char('0')));
 }
 
 QTEST_MAIN(TestTicketPrintout)
