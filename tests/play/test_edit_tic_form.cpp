@@ -3,17 +3,20 @@
 #include "app/help.h"
 #include "app/main_form.h"
 #include "gui/modal.h"
+#include "report/report_setup_form.h"
 #include "play/edit_tic_form.h"
 #include "support/lottery_builder.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_home.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
@@ -86,6 +89,7 @@ private slots:
     void roundsTheBounds();
     void savesTheFilteredList();
     void cardGame();
+    void printAndFailedSave();
     void deleteTicketFileCommand();
     void ticketsCommandOpensTheEditor();
 };
@@ -320,6 +324,27 @@ void TestEditTicForm::cardGame() {
     QCOMPARE(text(form, "Edit1"), QStringLiteral("0AH"));
     QCOMPARE(lines(form).first(), QStringLiteral("00001. 0AH 10D 0QS 02D 05H "));
     QVERIFY(f.prompts.shown.isEmpty());
+}
+
+void TestEditTicForm::printAndFailedSave() {
+    Fixture f;
+    TEditTicForm form(f.lottery, f.ticketFile(kLotto));
+    form.show();
+    QString title;
+    const auto seen = whenModal<TReportSetupForm>([&title](TReportSetupForm* setup) {
+        title = setup->windowTitle();
+        setup->reject();
+    });
+    QTest::mouseClick(child<QPushButton>(form, QStringLiteral("PrintBtn")), Qt::LeftButton);
+    QVERIFY(*seen);
+    QCOMPARE(title, QStringLiteral("Print Tickets Setup"));
+    // A folder of that name cannot be written: the message is shown and the file opened stays.
+    QVERIFY(QDir(f.home.dir()).mkdir(QStringLiteral("Folder.tic")));
+    f.prompts.fileNames.push_back(f.home.path(QStringLiteral("Folder.tic")));
+    form.SaveBtnClick();
+    QCOMPARE(f.prompts.shown.size(), 1);
+    QVERIFY2(f.prompts.shown.first().contains(QStringLiteral("Folder.tic")), qPrintable(f.prompts.shown.first()));
+    QCOMPARE(f.home.readFile(QStringLiteral("T.tic")), kLotto);
 }
 
 void TestEditTicForm::deleteTicketFileCommand() {
