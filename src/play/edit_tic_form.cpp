@@ -391,6 +391,9 @@ void TEditTicForm::showTicket() {
 
 void TEditTicForm::AddBtnClick() {
     QListWidget* list = visibleList();
+    // Past 99999 the five-digit label would push the fields out of place.
+    if (list->count() >= kMaxTickets)
+        return;
     for (QLineEdit* edit : m_edits) {
         edit->setEnabled(true);
         edit->clear();

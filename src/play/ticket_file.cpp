@@ -34,33 +34,44 @@ int headerNumber(const QString& text, const QString& name, int line, int lowest,
 TicketFile TicketFile::parse(const QByteArray& bytes, const QString& name) {
     if (bytes.size() > kMaxTicketFileBytes)
         throw VantoroError(QStringLiteral("The file %1 is too large to be a ticket file.").arg(name));
-    QList<QByteArrayView> lines;
+    // Lines are taken one at a time: a file of nothing but line ends must not cost a list entry each.
     qsizetype start = 0;
-    while (start < bytes.size()) {
+    int lineNumber = 0;
+    auto nextLine = [&](QByteArrayView* line) {
+        if (start >= bytes.size())
+            return false;
         qsizetype end = bytes.indexOf('\n', start);
         if (end < 0)
             end = bytes.size();
-        QByteArrayView line(bytes.constData() + start, end - start);
-        if (line.endsWith('\r'))
-            line.chop(1);
-        lines.append(line);
+        *line = QByteArrayView(bytes.constData() + start, end - start);
+        if (line->endsWith('\r'))
+            line->chop(1);
         start = end + 1;
-    }
-    if (lines.size() < 4)
-        throw badHeader(name, static_cast<int>(lines.size()) + 1, QStringLiteral("is missing"));
+        ++lineNumber;
+        return true;
+    };
 
+    QByteArrayView header[4];
+    for (int i = 0; i < 4; ++i) {
+        if (!nextLine(&header[i]))
+            throw badHeader(name, i + 1, QStringLiteral("is missing"));
+    }
     TicketFile file;
     // Line 1 is a count the writer made; it is shown, but it bounds nothing.
-    file.count = headerNumber(QString::fromLatin1(lines[0]), name, 1, 0, std::numeric_limits<int>::max());
-    file.kind.numbersPerTicket = headerNumber(QString::fromLatin1(lines[1]), name, 2, 1, 10);
-    file.kind.gameType = headerNumber(QString::fromLatin1(lines[2]), name, 3, 0, 12);
-    file.lotteryName = Windows1252::decode(lines[3].data(), lines[3].size());
+    file.count = headerNumber(QString::fromLatin1(header[0]), name, 1, 0, std::numeric_limits<int>::max());
+    file.kind.numbersPerTicket = headerNumber(QString::fromLatin1(header[1]), name, 2, 1, 10);
+    file.kind.gameType = headerNumber(QString::fromLatin1(header[2]), name, 3, 0, 12);
+    file.lotteryName = Windows1252::decode(header[3].data(), header[3].size());
 
     const int width = file.kind.fileLineWidth();
-    for (qsizetype i = 4; i < lines.size(); ++i) {
+    QByteArrayView raw;
+    while (nextLine(&raw)) {
+        if (file.tickets.size() >= kMaxTickets)
+            throw VantoroError(
+                QStringLiteral("The file %1 holds more than %2 tickets.").arg(name).arg(kMaxTickets));
         // Only the fixed fields matter: whatever follows them is never looked at.
-        const QByteArrayView raw = lines[i].first(std::min<qsizetype>(lines[i].size(), width));
-        const QString where = QStringLiteral("%1, line %2").arg(name).arg(i + 1);
+        raw = raw.first(std::min<qsizetype>(raw.size(), width));
+        const QString where = QStringLiteral("%1, line %2").arg(name).arg(lineNumber);
         const QString line = TicketLine::fromFileLine(file.kind, Windows1252::decode(raw.data(), raw.size()),
                                                       static_cast<int>(file.tickets.size()) + 1, where);
         file.tickets.append(line);

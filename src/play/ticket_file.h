@@ -42,5 +42,7 @@ struct TicketFile {
                       const QStringList& lines);
 };
 
-// Ticket files above this size are refused rather than read: a million ten-number tickets fit.
-inline constexpr qint64 kMaxTicketFileBytes = 64 * 1024 * 1024;
+// Ticket files above these bounds are refused rather than read, so a hostile file cannot exhaust
+// memory. A TicketLine's label has five digits: 99999 tickets is as many as a list can number.
+inline constexpr qint64 kMaxTicketFileBytes = 32 * 1024 * 1024;
+inline constexpr qsizetype kMaxTickets = 99999;

@@ -3,8 +3,8 @@
 #include "app/help.h"
 #include "app/main_form.h"
 #include "gui/modal.h"
-#include "report/report_setup_form.h"
 #include "play/edit_tic_form.h"
+#include "report/report_setup_form.h"
 #include "support/lottery_builder.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_home.h"
@@ -343,7 +343,8 @@ void TestEditTicForm::printAndFailedSave() {
     f.prompts.fileNames.push_back(f.home.path(QStringLiteral("Folder.tic")));
     form.SaveBtnClick();
     QCOMPARE(f.prompts.shown.size(), 1);
-    QVERIFY2(f.prompts.shown.first().contains(QStringLiteral("Folder.tic")), qPrintable(f.prompts.shown.first()));
+    QVERIFY2(f.prompts.shown.first().contains(QStringLiteral("Folder.tic")),
+             qPrintable(f.prompts.shown.first()));
     QCOMPARE(f.home.readFile(QStringLiteral("T.tic")), kLotto);
 }
 

@@ -189,6 +189,17 @@ void TestTicketFile::refusesAHugeFile() {
     } catch (const VantoroError& error) {
         QCOMPARE(error.message(), QStringLiteral("The file huge.tic is too large to be a ticket file."));
     }
+    // Small enough, but nothing but line ends: refused by its ticket count.
+    const QByteArray blanks = "1\n2\n7\nX\n" + QByteArray(kMaxTickets + 1, '\n');
+    try {
+        TicketFile::parse(blanks, QStringLiteral("blank.tic"));
+        QFAIL("accepted");
+    } catch (const VantoroError& error) {
+        QCOMPARE(error.message(), QStringLiteral("The file blank.tic holds more than 99999 tickets."));
+    }
+    const TicketFile full =
+        TicketFile::parse("1\n2\n7\nX\n" + QByteArray(kMaxTickets, '\n'), QStringLiteral("b.tic"));
+    QCOMPARE(full.tickets.last(), QStringLiteral("99999.       "));
 }
 
 void TestTicketFile::writesCrLfThroughTemporaryFile() {
