@@ -144,6 +144,11 @@ void TestEditTicForm::drawingAverages() {
     QVERIFY(child<QLabel>(form, QStringLiteral("AverageSumLabel"))->isVisible());
     QCOMPARE(text(form, "AverageSumLabel"), QStringLiteral("Drawing Average Sum: 114.0"));
     QCOMPARE(text(form, "AverageOddLabel"), QStringLiteral("Drawing Average Odd:  2.0"));
+    // No drawing left outside the hot window: nothing to average, the labels stay hidden.
+    f.lottery.setHotNumberCutoff(3);
+    TEditTicForm none(f.lottery, f.ticketFile(kLotto));
+    none.show();
+    QVERIFY(!child<QLabel>(none, QStringLiteral("AverageSumLabel"))->isVisible());
 }
 
 void TestEditTicForm::otherLotteryHasNoAverages() {
