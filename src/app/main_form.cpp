@@ -19,6 +19,7 @@
 #include "play/open_wheel_form.h"
 #include "play/wheel_file.h"
 #include "play/wheel_form.h"
+#include "play/edit_tic_form.h"
 #include "stats/bonus_form.h"
 #include "stats/number_stats.h"
 #include "stats/stats_form.h"
@@ -228,6 +229,9 @@ void TMainForm::buildMenus() {
     connect(books, &QAction::triggered, this, [this] { Help::showDocument(QStringLiteral("books"), this); });
     connect(order, &QAction::triggered, this, [this] { Help::showDocument(QStringLiteral("order"), this); });
     connect(about, &QAction::triggered, this, &TMainForm::AboutVantoro1Click);
+    connect(m_items.value(QStringLiteral("Tickets1")), &QAction::triggered, this, &TMainForm::Tickets1Click);
+    connect(m_items.value(QStringLiteral("DeleteTicketFile1")), &QAction::triggered, this,
+            &TMainForm::DeleteTicketFile1Click);
 }
 
 void TMainForm::buildToolBar() {
@@ -406,6 +410,44 @@ void TMainForm::Drawings1Click() {
 
 void TMainForm::SearchDrawings1Click() {
     runDrawingSearch(m_lottery, *m_printOptions, *m_searchResults, this);
+}
+
+// The open dialog both ticket commands share: ticket files live in the program home.
+static FileDialogSpec ticketFileDialog(const QString& title, const QString& homeDir) {
+    FileDialogSpec dialog;
+    dialog.title = title;
+    dialog.filter = QStringLiteral("Ticket Files (*.TIC *.tic)");
+    dialog.fileName = QStringLiteral("*.tic");
+    dialog.directory = homeDir;
+    dialog.helpContext = 520;
+    return dialog;
+}
+
+void TMainForm::Tickets1Click() {
+    const QString path = Prompts::instance().openFileName(
+        this, ticketFileDialog(QStringLiteral("Edit Ticket File"), m_lottery.homeDir()));
+    if (path.isEmpty())
+        return;
+    try {
+        TEditTicForm form(m_lottery, path, this);
+        form.exec();
+    } catch (const VantoroError& error) {
+        Prompts::instance().error(this, error.message());
+    }
+}
+
+void TMainForm::DeleteTicketFile1Click() {
+    const QString path = Prompts::instance().openFileName(
+        this, ticketFileDialog(QStringLiteral("Delete Ticket File"), m_lottery.homeDir()));
+    if (path.isEmpty())
+        return;
+    const QString name = QFileInfo(path).fileName();
+    if (!Prompts::instance().confirm(this, QStringLiteral("Are you sure you want to delete the file ") + name +
+                                               QLatin1Char('?')))
+        return;
+    // A failed deletion says nothing.
+    if (QFile::remove(path))
+        Prompts::instance().information(this, name + QStringLiteral(" has been deleted."));
 }
 
 void TMainForm::DrawingFile1Click() {

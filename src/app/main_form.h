@@ -68,6 +68,8 @@ private:
     void WheelingSystemFile1Click();
     void WheelingSystem1Click();
     void DeleteWheelingSystemFile1Click();
+    void Tickets1Click();
+    void DeleteTicketFile1Click();
     void StatusBar1Click(bool checked);
     void Toolbar1Click(bool checked);
     void VantoroHelpTopics1Click();

@@ -25,3 +25,4 @@ int cliStats(const QStringList& words);
 int cliSearch(const QStringList& words);
 int cliPrint(const QStringList& words);
 int cliWheel(const QStringList& words);
+int cliTickets(const QStringList& words);

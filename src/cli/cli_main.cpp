@@ -37,6 +37,10 @@ constexpr std::array commands{
                "wheel full --numbers K --per-ticket P -o FILE | wheel list --lottery FILE.DBF | wheel show FILE [--pdf FILE] [--lottery FILE.DBF] | "
                "wheel expand FILE --numbers 4,9,17,... [--bonus NN] [--lottery FILE.DBF]",
                cliWheel},
+    CliCommand{"tickets",
+               "tickets show FILE.tic [--pdf FILE] | "
+               "tickets filter FILE.tic [--sum A-B] [--odd C-D] [-o OUT] [--pdf FILE]",
+               cliTickets},
 };
 
 // A command that writes its printout (--pdf) paints, whatever it does otherwise.
