@@ -2,6 +2,7 @@
 #include "report/standard_header.h"
 
 #include <QLocale>
+#include <algorithm>
 
 void printStandardHeader(Report& report, const StandardHeader& header) {
     report.setTopMargin(0.5);
@@ -22,6 +23,12 @@ void printStandardHeader(Report& report, const StandardHeader& header) {
     report.newLine();
     report.printCenter(header.cutoffLine, centre);
     report.newLine();
+    for (const QString& line : header.linesBeforeTitle) {
+        report.printCenter(line, centre);
+        report.newLine();
+    }
+    if (!header.linesBeforeTitle.isEmpty())
+        report.newLine();
     report.setUnderline(true);
     report.printCenter(header.title, centre);
     report.setUnderline(false);
@@ -45,7 +52,7 @@ void printStandardHeader(Report& report, const StandardHeader& header) {
 
     report.setBold(false);
     report.setUnderline(false);
-    report.setTopMargin(header.bodyTop);
+    report.setTopMargin(header.bodyBelowHeader ? std::max(header.bodyTop, report.currentY()) : header.bodyTop);
     report.restartAtTopMargin();
     report.home();
 }

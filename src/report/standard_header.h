@@ -13,6 +13,8 @@ struct StandardHeader {
     QString title;
     // Replaces the blank line under the publisher line when set, e.g. "Drawing Cutoff: 50".
     QString cutoffLine;
+    // Centred lines between that line and the title, followed by a blank line (the ticket filters).
+    QStringList linesBeforeTitle;
     // Blank lines between the title and the headings (the charts use two).
     int blankLinesAfterTitle = 1;
     // Centred, bold, not underlined, printed after those blank lines ("Number of Skips").
@@ -22,6 +24,8 @@ struct StandardHeader {
     QStringList headings; // one per tab stop, printed in the cells
     bool underlineHeadings = false;
     double bodyTop = 1.7;
+    // The body starts no higher than the end of the header, when the lines above push it down.
+    bool bodyBelowHeader = false;
     double bottomMargin = 0.5;
     QDate date; // today when not set
 };
