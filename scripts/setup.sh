@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6svg6 qt6-qpa-plugins libgl-dev
+    qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev qt6-charts-dev libqt6svg6 qt6-qpa-plugins libgl-dev
     libbenchmark-dev fonts-liberation
     python3 python3-dbf python3-dbfread
 )

@@ -126,8 +126,8 @@ int wheelExpand(const QStringList& words) {
     for (const QString& entry : chosen)
         played += wheelEntryText(entry, definition) + QLatin1Char(' ');
     out << "Numbers Played: " << played << '\n';
-    for (int t = 0; t < expansion.tickets.size(); ++t)
-        out << expansion.ticketText(t) << '\n';
+    for (const QString& ticket : expansion.tickets)
+        out << ticket << '\n';
     return 0;
 }
 

@@ -92,10 +92,23 @@ int bonusStart(const TicketKind& kind) {
 QString padded(const QString& text, int width) {
     return text.left(width).leftJustified(width, QLatin1Char(' '));
 }
+// Everything after the label; the one place that knows how fields and the bonus are spaced.
+QString body(const QStringList& fields, const QString* bonus) {
+    QString out;
+    for (const QString& field : fields)
+        out += field + QLatin1Char(' ');
+    if (bonus)
+        out += QLatin1Char(' ') + *bonus;
+    return out;
+}
 } // namespace
 
 QString label(int number) {
     return QStringLiteral("%1. ").arg(number, 5, 10, QLatin1Char('0'));
+}
+
+QString compose(int number, const QStringList& fields, const QString& bonus) {
+    return label(number) + body(fields, bonus.isEmpty() ? nullptr : &bonus);
 }
 
 int number(const QString& line) {
@@ -126,7 +139,7 @@ int toInteger(const QString& text) {
 
 QString fromFileLine(const TicketKind& kind, const QString& fileLine, int number, const QString& where) {
     const int width = kind.fieldWidth();
-    QString line = label(number);
+    QStringList fields;
     for (int i = 0; i < kind.numbersPerTicket; ++i) {
         const QString field = padded(fileLine.mid(i * width, width), width);
         if (!kind.isCardGame() && !field.trimmed().isEmpty()) {
@@ -136,11 +149,10 @@ QString fromFileLine(const TicketKind& kind, const QString& fileLine, int number
                 throw VantoroError(where.isEmpty() ? conversionError(field)
                                                    : where + QStringLiteral(": ") + conversionError(field));
         }
-        line += field + QLatin1Char(' ');
+        fields << field;
     }
-    if (kind.hasBonus())
-        line += QLatin1Char(' ') + padded(fileLine.mid(kind.numbersPerTicket * width, 2), 2);
-    return line;
+    const QString bonus = padded(fileLine.mid(kind.numbersPerTicket * width, 2), 2);
+    return label(number) + body(fields, kind.hasBonus() ? &bonus : nullptr);
 }
 
 QString toFileLine(const TicketKind& kind, const QString& line) {
@@ -192,12 +204,11 @@ QString normaliseBonus(const TicketKind& kind, const QString& entry) {
 
 QString fromEntries(const TicketKind& kind, const QString& line, const QStringList& entries,
                     const QString& bonus) {
-    QString out = padded(line.left(kLabelWidth), kLabelWidth);
+    QStringList fields;
     for (int i = 0; i < kind.numbersPerTicket; ++i)
-        out += padded(entries.value(i), kind.fieldWidth()) + QLatin1Char(' ');
-    if (kind.hasBonus())
-        out += QLatin1Char(' ') + padded(bonus, 2);
-    return out;
+        fields << padded(entries.value(i), kind.fieldWidth());
+    const QString bonusText = padded(bonus, 2);
+    return padded(line.left(kLabelWidth), kLabelWidth) + body(fields, kind.hasBonus() ? &bonusText : nullptr);
 }
 
 } // namespace TicketLine

@@ -45,6 +45,9 @@ int number(const QString& line);
 QString regularField(const TicketKind& kind, const QString& line, int i);
 QString bonusField(const TicketKind& kind, const QString& line);
 
+// A list line from its parts: the label of ticket `number`, each field followed by a blank, then,
+// when `bonus` is not empty, one more blank and the bonus. The lines a wheel expands to are made so.
+QString compose(int number, const QStringList& fields, const QString& bonus = {});
 // The list line of one ticket line of the file. A number field that is not a number throws
 // VantoroError with the standard conversion message, `where` naming the file and line.
 QString fromFileLine(const TicketKind& kind, const QString& fileLine, int number, const QString& where = {});

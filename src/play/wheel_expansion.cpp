@@ -4,6 +4,7 @@
 #include "db/vantoro_error.h"
 #include "lottery/game_type.h"
 #include "lottery/lottery_definition.h"
+#include "play/ticket_line.h"
 #include "play/wheel_file.h"
 
 #include <QDir>
@@ -46,16 +47,6 @@ QString WheelExpansion::guaranteeText() const {
     return QStringLiteral("If %1 numbers played are correct, at least 1 ticket will match %2 numbers")
         .arg(C)
         .arg(M);
-}
-
-QString WheelExpansion::ticketText(int index) const {
-    const WheelTicket& ticket = tickets.at(index);
-    QString line = QStringLiteral("%1. ").arg(index + 1, 5, 10, QLatin1Char('0'));
-    for (const QString& number : ticket.numbers)
-        line += number + QLatin1Char(' ');
-    if (!ticket.bonus.isEmpty())
-        line += QLatin1Char(' ') + ticket.bonus;
-    return line;
 }
 
 WheelExpansion WheelExpansion::expand(const QString& path, const QStringList& chosen,
@@ -114,12 +105,14 @@ WheelExpansion WheelExpansion::expand(const WheelFile& file, const QString& path
     const bool bonus = wheelTicketsHaveBonus(lottery) && bonusRule;
     result.tickets.reserve(positions.size());
     for (qsizetype t = 0; t < positions.size(); ++t) {
-        WheelTicket ticket;
+        QStringList numbers;
+        numbers.reserve(positions.at(t).size());
         for (int p : positions.at(t))
-            ticket.numbers << entries.at(p - 1);
-        if (bonus)
-            ticket.bonus = QStringLiteral("%1").arg(bonusRule(static_cast<int>(t)), 2, 10, QLatin1Char('0'));
-        result.tickets << ticket;
+            numbers << entries.at(p - 1);
+        const int index = static_cast<int>(t);
+        const QString bonusText =
+            bonus ? QStringLiteral("%1").arg(bonusRule(index), 2, 10, QLatin1Char('0')) : QString();
+        result.tickets << TicketLine::compose(index + 1, numbers, bonusText);
     }
     return result;
 }

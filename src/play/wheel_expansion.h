@@ -9,14 +9,6 @@
 struct LotteryDefinition;
 struct WheelFile;
 
-// One ticket of an expanded wheel: the chosen entries its positions name, in the wheel's order,
-// already in their display form ("04", card codes as three characters), and the bonus ("" when
-// the game has no bonus column in wheel tickets).
-struct WheelTicket {
-    QStringList numbers;
-    QString bonus;
-};
-
 // The chosen numbers L[1 .. K] expanded through a wheel file into tickets.
 struct WheelExpansion {
     // The caller's bonus rule, asked once per ticket (0-based ticket index): a new random bonus,
@@ -28,16 +20,14 @@ struct WheelExpansion {
     int T = 0;
     int M = 0;
     int C = 0;
-    QList<WheelTicket> tickets; // in the order of the file's lines
+    // The tickets as ticket-list lines (TicketLine): "00001. 04 09 17 ", for a bonus one more
+    // blank and the two-digit bonus; in the order of the file's lines.
+    QStringList tickets;
 
     // "If <C> numbers played are correct, at least 1 ticket will match <M> numbers"
     QString guaranteeText() const;
     // Full when M = P and C = P (the generators' printed titles say which).
     bool isFull() const { return M == P && C == P; }
-    // The ticket list line: number t (from 1) as five digits and ". ", each entry and a blank,
-    // then for a bonus one more blank and the two-digit bonus.
-    QString ticketText(int index) const;
-
     // Reads `path` and expands `chosen` through it. Every line is checked before any ticket is
     // made: a position that is not a number, is 0 or is above K, a line without positions, a
     // header that is not a number, or fewer chosen entries than K throws VantoroError naming the

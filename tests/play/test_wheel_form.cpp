@@ -13,6 +13,7 @@
 #include "support/temp_home.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -261,6 +262,37 @@ private Q_SLOTS:
 
         TOpenWheelForm empty(home.path(QStringLiteral("wheels")), QStringLiteral("*.?10"));
         QVERIFY(empty.selectedFile().isEmpty());
+    }
+
+    // The list has the focus when the chooser opens: Return there and a double-click must both
+    // choose the entry, not only the OK button.
+    void chooserAcceptsFromTheList_data() {
+        QTest::addColumn<bool>("doubleClick");
+        QTest::newRow("Return") << false;
+        QTest::newRow("double-click") << true;
+    }
+    void chooserAcceptsFromTheList() {
+        QFETCH(bool, doubleClick);
+        TempHome home;
+        home.writeFile(QStringLiteral("wheels/A.A06"), "6\r\n10\r\n30\r\n3\r\n4\r\n");
+        home.writeFile(QStringLiteral("wheels/b.F06"), "6\r\n7\r\n7\r\n6\r\n6\r\n");
+        TOpenWheelForm chooser(home.path(QStringLiteral("wheels")), QStringLiteral("*.?06"));
+        chooser.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&chooser));
+        auto* list = chooser.findChild<QListWidget*>(QStringLiteral("WheelList"));
+        QCOMPARE(QApplication::focusWidget(), list);
+        list->setCurrentRow(1);
+        if (doubleClick) {
+            const QPoint centre = list->visualItemRect(list->item(1)).center();
+            // A real double-click is a press and release, then the double-click event.
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+        } else {
+            QTest::keyClick(list, Qt::Key_Return);
+        }
+        QCOMPARE(chooser.result(), int(QDialog::Accepted));
+        QVERIFY(!chooser.isVisible());
+        QCOMPARE(chooser.selectedFile(), home.path(QStringLiteral("wheels/b.F06")));
     }
 
     void deleteCommandAsksThenDeletes() {
