@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // tickets: the ticket editor's list of a ticket file and its two filters, without the window.
 //   tickets show FILE.tic [--pdf FILE]           the TicketLines, then the sum and odd ranges
+//   (a bare FILE.tic not in the current folder is the one in the program home)
 //   tickets filter FILE.tic --sum A-B --odd C-D [-o OUT] [--pdf FILE]
 //                                                the lines both filters keep; -o saves them
 #include "cli/cli_commands.h"
 
+#include "app/program_home.h"
 #include "db/vantoro_error.h"
 #include "play/ticket_file.h"
 #include "play/ticket_filter.h"
@@ -50,6 +52,15 @@ void writePdf(const CliArgs& args, const TicketFile& file, const QStringList& li
         throw VantoroError(QStringLiteral("Cannot write the PDF file \"%1\".").arg(reportPdfPath(pdf)));
 }
 
+// A ticket file named without a folder that is not in the current one is looked up in the home,
+// where the editor's open dialog starts.
+QString ticketPath(const CliArgs& args) {
+    const QString name = args.positional().at(1);
+    if (QFileInfo::exists(name) || name.contains(QLatin1Char('/')))
+        return name;
+    return ProgramHome(args.home()).dir() + QLatin1Char('/') + name;
+}
+
 void printLines(const QStringList& lines) {
     for (const QString& line : lines)
         cliOut() << line << '\n';
@@ -58,7 +69,7 @@ void printLines(const QStringList& lines) {
 int show(const CliArgs& args) {
     if (args.positional().size() != 2)
         throw UsageError(QStringLiteral("usage: tickets show FILE.tic"));
-    const TicketFile file = TicketFile::read(args.positional().at(1));
+    const TicketFile file = TicketFile::read(ticketPath(args));
     printLines(file.tickets);
     cliOut() << "Sum Range: " << file.sumRange.lowest << " to " << file.sumRange.highest << '\n';
     cliOut() << "Odd Range: " << file.oddRange.lowest << " to " << file.oddRange.highest << '\n';
@@ -70,7 +81,7 @@ int show(const CliArgs& args) {
 int filter(const CliArgs& args) {
     if (args.positional().size() != 2)
         throw UsageError(QStringLiteral("usage: tickets filter FILE.tic --sum A-B --odd C-D [-o OUT]"));
-    const TicketFile file = TicketFile::read(args.positional().at(1));
+    const TicketFile file = TicketFile::read(ticketPath(args));
     if (file.kind.isCardGame())
         throw VantoroError(QStringLiteral("The tickets of a card game have no sum or odd filter."));
     // As in the editor: the first filter chooses from all tickets, the second narrows its list.

@@ -47,6 +47,36 @@ int headerNumber(const QString& path, const QString& text, int line, int top) {
     return value;
 }
 
+// Column 0 holds the row labels. Tab, Shift+Tab and the arrows walk the number cells only, so a
+// wheel typed line by line with Tab never loses its first digit of a line to a label.
+class WheelGrid final : public QTableWidget {
+public:
+    using QTableWidget::QTableWidget;
+
+protected:
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override {
+        const QModelIndex current = currentIndex();
+        const int rows = rowCount();
+        const int columns = columnCount();
+        if (current.isValid() && columns > 1 && (action == MoveNext || action == MovePrevious)) {
+            int row = current.row();
+            int column = current.column() + (action == MoveNext ? 1 : -1);
+            if (column >= columns) {
+                column = 1;
+                row = (row + 1) % rows;
+            } else if (column < 1) {
+                column = columns - 1;
+                row = (row + rows - 1) % rows;
+            }
+            return model()->index(row, column);
+        }
+        const QModelIndex moved = QTableWidget::moveCursor(action, modifiers);
+        if (moved.isValid() && moved.column() == 0 && columns > 1)
+            return model()->index(moved.row(), 1);
+        return moved;
+    }
+};
+
 } // namespace
 
 TWheelForm::TWheelForm(CurrentLottery& lottery, const QString& wheelsDir, QWidget* parent)
@@ -61,7 +91,7 @@ TWheelForm::TWheelForm(CurrentLottery& lottery, const QString& wheelsDir, QWidge
     Match = headerBox("Match", 99, this);
     Correct = headerBox("Correct", 99, this);
 
-    GamesGrid = new QTableWidget(0, 1, this);
+    GamesGrid = new WheelGrid(0, 1, this);
     GamesGrid->setObjectName(QStringLiteral("GamesGrid"));
     GamesGrid->horizontalHeader()->hide();
     GamesGrid->verticalHeader()->hide();

@@ -3,6 +3,7 @@
 #include "cli_run.h"
 
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -40,6 +41,22 @@ private slots:
                                          "00003. 10 20 30 40 42  50\n"
                                          "Sum Range: 15 to 142\n"
                                          "Odd Range: 0 to 3\n"));
+    }
+
+    // A new home holds a ticket file for the sample lottery; a bare name finds it there.
+    void seededSampleOpensByName() {
+        QTemporaryDir parent;
+        QProcess process;
+        process.setWorkingDirectory(parent.path());
+        process.start(QStringLiteral(VANTORO_CLI),
+                      {"tickets", "show", "Sample.tic", "--home", parent.filePath(QStringLiteral("home"))});
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitCode(), 0);
+        const QStringList lines =
+            QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 14);
+        QCOMPARE(lines.first(), QStringLiteral("00001. 15 23 29 39 40 49 "));
+        QCOMPARE(lines.mid(12), (QStringList{"Sum Range: 101 to 198", "Odd Range: 1 to 5"}));
     }
 
     void filterAndSave() {

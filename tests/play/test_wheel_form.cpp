@@ -98,6 +98,42 @@ private Q_SLOTS:
         QCOMPARE(grid(form)->rowCount(), 3);
     }
 
+    // A wheel is typed as digits and Tabs, line after line; the label column must never take a key.
+    void tabTypesLineAfterLine() {
+        TempHome home;
+        CurrentLottery lottery;
+        lottery.NewWheelMode = true;
+        TWheelForm form(lottery, home.path(QStringLiteral("wheels")));
+        fillHeader(form, QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("2"), QStringLiteral("3"),
+                   QStringLiteral("3"));
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTableWidget* games = grid(form);
+        games->setFocus();
+        games->setCurrentCell(0, 1);
+        for (const QChar key : QStringLiteral("1 2 3 2 3 4 ")) {
+            QWidget* target = QApplication::focusWidget();
+            QVERIFY(target);
+            if (key == QLatin1Char(' '))
+                QTest::keyClick(target, Qt::Key_Tab);
+            else
+                QTest::keyClicks(target, QString(key));
+        }
+        QCOMPARE((QStringList{cell(form, 0, 1), cell(form, 0, 2), cell(form, 0, 3)}),
+                 (QStringList{"1", "2", "3"}));
+        QCOMPARE((QStringList{cell(form, 1, 1), cell(form, 1, 2), cell(form, 1, 3)}),
+                 (QStringList{"2", "3", "4"}));
+        QCOMPARE(cell(form, 1, 0), QStringLiteral("0002."));
+        // Back from a line's first number goes to the end of the line before; Left stops at it.
+        games->setCurrentCell(1, 1);
+        QTest::keyClick(games, Qt::Key_Backtab);
+        QCOMPARE(games->currentColumn(), 3);
+        QCOMPARE(games->currentRow(), 0);
+        games->setCurrentCell(1, 1);
+        QTest::keyClick(games, Qt::Key_Left);
+        QCOMPARE(games->currentColumn(), 1);
+    }
+
     void validationNamesTheFirstEmptyBox_data() {
         QTest::addColumn<int>("filled");
         QTest::addColumn<QString>("message");
