@@ -353,11 +353,15 @@ void TEditTicForm::clearTicket(bool disableBoxes) {
 }
 
 void TEditTicForm::TicketListClick() {
-    m_editIndex = visibleList()->currentRow();
-    showTicket();
+    showSelected(FocusFirstBox);
 }
 
-void TEditTicForm::showTicket() {
+void TEditTicForm::showSelected(TicketFocus focus) {
+    m_editIndex = visibleList()->currentRow();
+    showTicket(focus);
+}
+
+void TEditTicForm::showTicket(TicketFocus focus) {
     QListWidget* list = visibleList();
     if (list->count() == 0 || m_editIndex < 0 || m_editIndex >= list->count()) {
         clearTicket(true);
@@ -386,7 +390,8 @@ void TEditTicForm::showTicket() {
             Prompts::instance().error(this, error.message());
         }
     }
-    m_edits.first()->setFocus();
+    if (focus == FocusFirstBox)
+        m_edits.first()->setFocus();
 }
 
 void TEditTicForm::AddBtnClick() {
@@ -469,8 +474,12 @@ void TEditTicForm::DeleteBtnClick() {
 }
 
 void TEditTicForm::showFiltered(bool filtered) {
-    TicketList2->setVisible(filtered);
-    TicketList->setVisible(!filtered);
+    // Hide before showing: for a moment both lists would count in the layout's minimum, and the
+    // dialog would grow to hold them and stay grown.
+    QListWidget* shown = filtered ? TicketList2 : TicketList;
+    QListWidget* hidden = filtered ? TicketList : TicketList2;
+    hidden->setVisible(false);
+    shown->setVisible(true);
 }
 
 void TEditTicForm::FilterRangeClick(TicketFilter filter) {
@@ -482,7 +491,7 @@ void TEditTicForm::FilterRangeClick(TicketFilter filter) {
         showFiltered(true);
         selectRow(0);
     }
-    TicketListClick();
+    showSelected(KeepFocus);
 }
 
 void TEditTicForm::FromToExit(TicketFilter filter) {
@@ -517,7 +526,7 @@ void TEditTicForm::FromToExit(TicketFilter filter) {
         clearTicket(false);
         return;
     }
-    TicketListClick();
+    showSelected(KeepFocus);
 }
 
 void TEditTicForm::FilterAllClick(TicketFilter filter) {
@@ -533,7 +542,7 @@ void TEditTicForm::FilterAllClick(TicketFilter filter) {
         showFiltered(false);
         selectRow(0);
         setTicketsLabel(TicketList->count());
-        TicketListClick();
+        showSelected(KeepFocus);
     } else {
         // Run once more with the full range, over the filtered list in place: it keeps what the
         // other filter left, and nothing removed comes back.
@@ -547,7 +556,7 @@ void TEditTicForm::FilterAllClick(TicketFilter filter) {
         setLines(TicketList2, kept);
         setTicketsLabel(TicketList2->count());
         selectRow(0);
-        TicketListClick();
+        showSelected(KeepFocus);
     }
     for (QLineEdit* edit : m_edits)
         edit->setEnabled(true);

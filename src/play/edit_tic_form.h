@@ -62,7 +62,11 @@ private:
     void buildWindow();
     void loadFile();
     void showAverages();
-    void showTicket();
+    // The filters show a ticket too, but leave the focus in their boxes: the user is on the way
+    // from From to To, and a jump to Edit1 would send the next keys into a ticket.
+    enum TicketFocus { FocusFirstBox, KeepFocus };
+    void showSelected(TicketFocus focus);
+    void showTicket(TicketFocus focus = FocusFirstBox);
     void clearTicket(bool disableBoxes);
     void selectRow(int row);
     void setTicketsLabel(int count);

@@ -10,6 +10,7 @@
 #include "support/temp_home.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -87,6 +88,7 @@ private slots:
     void sumRangeIsInclusive();
     void filtersNarrowEachOther();
     void roundsTheBounds();
+    void filterBoxesKeepTheKeys();
     void savesTheFilteredList();
     void cardGame();
     void printAndFailedSave();
@@ -295,6 +297,32 @@ void TestEditTicForm::roundsTheBounds() {
     QCOMPARE(text(form, "TicketsLabel"), QStringLiteral("0 Tickets"));
     QCOMPARE(text(form, "SumLabel"), QStringLiteral("Sum: 0"));
     QCOMPARE(child<QGroupBox>(form, QStringLiteral("TicketGroup"))->title(), QString());
+}
+
+// Typed From, Tab, To, Tab, as a user would: the keys must stay in the filter boxes and the dialog
+// must keep its size when the filtered list takes the place of the full one.
+void TestEditTicForm::filterBoxesKeepTheKeys() {
+    Fixture f;
+    TEditTicForm form(f.lottery, f.ticketFile(kLotto));
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const QSize size = form.size();
+    child<QRadioButton>(form, QStringLiteral("SumRange"))->click();
+    QApplication::processEvents();
+    QCOMPARE(form.size(), size);
+    auto* from = child<QLineEdit>(form, QStringLiteral("FromSum"));
+    from->setFocus();
+    from->selectAll();
+    QTest::keyClicks(from, QStringLiteral("40"));
+    QTest::keyClick(from, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), child<QLineEdit>(form, QStringLiteral("ToSum")));
+    QWidget* to = QApplication::focusWidget();
+    QTest::keyClick(to, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(to, QStringLiteral("100"));
+    QTest::keyClick(to, Qt::Key_Tab);
+    QCOMPARE(text(form, "ToSum"), QStringLiteral("100"));
+    QCOMPARE(lines(form), (QStringList{"00003. 02 04 06 08 11 13 ", "00004. 05 07 09 11 13 15 "}));
+    QCOMPARE(text(form, "Edit1"), QStringLiteral("02"));
 }
 
 void TestEditTicForm::savesTheFilteredList() {
