@@ -80,6 +80,20 @@ constexpr ToolButton ToolButtons[] = {
     {"VantoroHelpTopics1", "Vantoro Help Topics"},
 };
 
+bool confirmDeletion(QWidget* parent, const QString& name) {
+    return Prompts::instance().confirm(parent, QStringLiteral("Are you sure you want to delete the file ") + name +
+                                                   QLatin1Char('?'));
+}
+
+// The ticket and wheel files stand alone: asked, deleted, reported. A failed deletion says nothing.
+void deleteAfterAsking(QWidget* parent, const QString& path) {
+    const QString name = QFileInfo(path).fileName();
+    if (!confirmDeletion(parent, name))
+        return;
+    if (QFile::remove(path))
+        Prompts::instance().information(parent, name + QStringLiteral(" has been deleted."));
+}
+
 } // namespace
 
 TMainForm::TMainForm(const QString& homeDir, const QStringList& arguments, QWidget* parent)
@@ -382,8 +396,7 @@ void TMainForm::DeleteDrawingFile1Click() {
     if (path.isEmpty())
         return;
     const QString name = QFileInfo(path).fileName();
-    if (!Prompts::instance().confirm(this, QStringLiteral("Are you sure you want to delete the file ") + name +
-                                               QLatin1Char('?')))
+    if (!confirmDeletion(this, name))
         return;
 
     // No later command may work on files that are gone: the open lottery is closed first.
@@ -441,13 +454,7 @@ void TMainForm::DeleteTicketFile1Click() {
         this, ticketFileDialog(QStringLiteral("Delete Ticket File"), m_lottery.homeDir()));
     if (path.isEmpty())
         return;
-    const QString name = QFileInfo(path).fileName();
-    if (!Prompts::instance().confirm(this, QStringLiteral("Are you sure you want to delete the file ") + name +
-                                               QLatin1Char('?')))
-        return;
-    // A failed deletion says nothing.
-    if (QFile::remove(path))
-        Prompts::instance().information(this, name + QStringLiteral(" has been deleted."));
+    deleteAfterAsking(this, path);
 }
 
 void TMainForm::DrawingFile1Click() {
@@ -527,13 +534,7 @@ void TMainForm::DeleteWheelingSystemFile1Click() {
     const QString path = chooser.selectedFile();
     if (path.isEmpty())
         return;
-    const QString name = QFileInfo(path).fileName();
-    if (!Prompts::instance().confirm(this, QStringLiteral("Are you sure you want to delete the file ") + name +
-                                               QLatin1Char('?')))
-        return;
-    // A failed deletion says nothing.
-    if (QFile::remove(path))
-        Prompts::instance().information(this, name + QStringLiteral(" has been deleted."));
+    deleteAfterAsking(this, path);
 }
 
 void TMainForm::StatusBar1Click(bool checked) {

@@ -4,39 +4,23 @@
 #include "report/report.h"
 #include "report/standard_header.h"
 
-#include <QLocale>
 
 namespace {
 
-// The standard header with the guarantee in the blank line under the publisher line, as other
-// printouts put the drawing cutoff there: a line more and the title would run into the body,
-// which begins 1.5 inches from the top.
-void printWheelHeader(Report& r, const WheelFile& wheel, const QDate& date) {
-    r.setTopMargin(0.5);
-    r.setBottomMargin(0.5);
-    r.home();
-    r.setFont(QStringLiteral("Times New Roman"), 12);
-    r.setBold(true);
-    r.setUnderline(false);
-    const double centre = (r.leftMarginPosition() + r.rightMarginPosition()) / 2.0;
-    r.printLeft(QLocale().toString(date.isValid() ? date : QDate::currentDate(), QLocale::ShortFormat),
-                r.leftMarginPosition());
-    r.printCenter(QString::fromLatin1(kProductName), centre);
-    r.printRight(QStringLiteral("Page ") + QString::number(r.currentPage()), r.rightMarginPosition());
-    r.newLine();
-    r.printCenter(QString::fromLatin1(kPublisherLine), centre);
-    r.newLine();
-    r.printCenter(wheelPrintoutGuarantee(wheel), centre);
-    r.newLine();
-    r.newLine();
-    r.setUnderline(true);
-    r.printCenter(wheelPrintoutTitle(wheel), centre);
-    r.setUnderline(false);
-    r.setBold(false);
-    r.clearTabs();
-    r.setTopMargin(1.5);
-    r.restartAtTopMargin();
-    r.home();
+// The guarantee stands in the blank line under the publisher line, as other printouts put the
+// drawing cutoff there: a line more and the title would run into the body, which begins 1.5 inches
+// from the top.
+StandardHeader wheelHeader(const WheelFile& wheel, const QDate& date) {
+    StandardHeader header;
+    header.title = wheelPrintoutTitle(wheel);
+    header.cutoffLine = wheelPrintoutGuarantee(wheel);
+    header.blankLinesBeforeTitle = 1;
+    header.blankLinesAfterTitle = 0;
+    header.bodyTop = 1.5;
+    // The rows never start over the title, whatever the fonts make of the lines above it.
+    header.bodyBelowHeader = true;
+    header.date = date;
+    return header;
 }
 
 int columnsFor(int numbersDrawn) {
@@ -79,6 +63,6 @@ QString wheelPrintoutGuarantee(const WheelFile& wheel) {
 
 void setUpWheelPrintout(Report& report, const WheelFile& wheel, int numbersDrawn, const QDate& date) {
     report.setPrintoutName(QStringLiteral("Wheeling System"));
-    report.setOnPrintHeader([wheel, date](Report& r) { printWheelHeader(r, wheel, date); });
+    useStandardHeader(report, wheelHeader(wheel, date));
     report.setOnPrint([wheel, numbersDrawn](Report& r) { printBody(r, wheel, numbersDrawn); });
 }

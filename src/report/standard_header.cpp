@@ -29,6 +29,8 @@ void printStandardHeader(Report& report, const StandardHeader& header) {
     }
     if (!header.linesBeforeTitle.isEmpty())
         report.newLine();
+    for (int i = 0; i < header.blankLinesBeforeTitle; ++i)
+        report.newLine();
     report.setUnderline(true);
     report.printCenter(header.title, centre);
     report.setUnderline(false);

@@ -15,6 +15,8 @@ struct StandardHeader {
     QString cutoffLine;
     // Centred lines between that line and the title, followed by a blank line (the ticket filters).
     QStringList linesBeforeTitle;
+    // Blank lines straight before the title (the wheel printout's line under its guarantee).
+    int blankLinesBeforeTitle = 0;
     // Blank lines between the title and the headings (the charts use two).
     int blankLinesAfterTitle = 1;
     // Centred, bold, not underlined, printed after those blank lines ("Number of Skips").
