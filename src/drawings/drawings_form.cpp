@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawings/drawings_form.h"
 
+#include "app/busy_cursor.h"
 #include "app/current_lottery.h"
 #include "app/help.h"
 #include "app/prompts.h"
@@ -14,7 +15,6 @@
 #include "lottery/drawing_table.h"
 #include "lottery/game_type.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -30,15 +30,6 @@ namespace {
 
 constexpr int EditorTopic = 127;
 const QString DateFormat = QStringLiteral("MM/dd/yyyy");
-
-// Long reads show the hourglass until they are done, however they end.
-class BusyCursor {
-public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
 
 QDate parseDate(const QString& text) {
     const QString trimmed = text.trimmed();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawings/import_form.h"
 
+#include "app/busy_cursor.h"
 #include "app/current_lottery.h"
 #include "app/help.h"
 #include "app/prompts.h"
@@ -8,7 +9,6 @@
 #include "drawings/drawing_export.h"
 #include "lottery/lottery_files.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -313,19 +313,19 @@ void TImportForm::ImportBtnClick() {
     const int added = int(m_preview.accepted.size());
     bool done = false;
     setEnabled(false);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    BusyCursor busy;
     m_progress->setFormat(QStringLiteral("Writing %p%"));
     try {
         done = DrawingImport::append(m_lottery.table(), m_preview.accepted,
                                      [this](int d, int total) { return step(d, total); });
     } catch (const VantoroError& error) {
-        QApplication::restoreOverrideCursor();
+        busy.restore();
         setEnabled(true);
         m_lottery.refreshTotals();
         Prompts::instance().error(this, error.message());
         return;
     }
-    QApplication::restoreOverrideCursor();
+    busy.restore();
     setEnabled(true);
     m_lottery.refreshTotals();
     if (!done)

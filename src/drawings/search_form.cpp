@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawings/search_form.h"
 
+#include "app/busy_cursor.h"
 #include "app/current_lottery.h"
 #include "app/help.h"
 #include "app/prompts.h"
@@ -11,7 +12,6 @@
 #include "drawings/srch_list_form.h"
 #include "lottery/drawing_table.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -172,15 +172,11 @@ bool runDrawingSearch(CurrentLottery& lottery, TPrintOptions& printOptions, TSrc
         }
         options.from = printOptions.fromPosition();
         options.to = printOptions.toPosition();
-        QApplication::setOverrideCursor(Qt::WaitCursor);
         DrawingSearchResult result;
-        try {
+        {
+            BusyCursor busy;
             result = DrawingSearch::run(table, definition, options);
-        } catch (const VantoroError&) {
-            QApplication::restoreOverrideCursor();
-            throw;
         }
-        QApplication::restoreOverrideCursor();
         results.showResult(definition.Description, definition.NumbersDrawn, result);
         results.setModalRunner(runner);
         DrawingDialogs::runModal(runner, results);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "play/edit_tic_form.h"
 
+#include "app/busy_cursor.h"
 #include "app/current_lottery.h"
 #include "app/help.h"
 #include "app/prompts.h"
@@ -8,7 +9,6 @@
 #include "lottery/drawing_table.h"
 #include "play/ticket_printout.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QFileInfo>
 #include <QFocusEvent>
@@ -26,14 +26,6 @@ namespace {
 
 constexpr int HelpTopic = 520;
 constexpr int kEditBoxes = 11; // ten columns and a bonus box after the last of them
-
-class BusyCursor {
-public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
 
 QFont listFont() {
     QFont font(QStringLiteral("Courier"));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stats/stats_form.h"
 
+#include "app/busy_cursor.h"
 #include "app/current_lottery.h"
 #include "app/help.h"
 #include "app/program_home.h"
@@ -11,7 +12,6 @@
 #include "stats/number_graph_table.h"
 #include "stats/stats_printout.h"
 
-#include <QApplication>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -23,23 +23,6 @@
 namespace {
 
 constexpr int HelpTopic = 137;
-
-// The hourglass for the length of a computation, back to normal however it ends.
-class BusyCursor {
-public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { restore(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-    void restore() {
-        if (m_on)
-            QApplication::restoreOverrideCursor();
-        m_on = false;
-    }
-
-private:
-    bool m_on = true;
-};
 
 QFont listFont() {
     QFont font(QStringLiteral("Courier"));
