@@ -8,18 +8,6 @@
 
 namespace {
 
-// Output as one text: the ticket lists are compared whole.
-struct Run {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-Run cli(const TempHome& home, const QStringList& arguments) {
-    const CliRun run = runCli(home, arguments);
-    return {run.status, run.output, run.err};
-}
-
 const QByteArray kPowerball = "9\r\n5\r\n8\r\nPowerball\r\n"
                               "051223344107\r\n"  // sum 115, odd 3
                               "010203040509\r\n"  // sum 15, odd 3
@@ -33,10 +21,10 @@ private slots:
     void show() {
         TempHome home;
         home.writeFile(QStringLiteral("PB.tic"), kPowerball);
-        const Run run = cli(
+        const CliRun run = runCli(
             home, {QStringLiteral("tickets"), QStringLiteral("show"), home.path(QStringLiteral("PB.tic"))});
         QCOMPARE(run.status, 0);
-        QCOMPARE(run.out, QStringLiteral("00001. 05 12 23 34 41  07\n"
+        QCOMPARE(run.output, QStringLiteral("00001. 05 12 23 34 41  07\n"
                                          "00002. 01 02 03 04 05  09\n"
                                          "00003. 10 20 30 40 42  50\n"
                                          "Sum Range: 15 to 142\n"
@@ -62,12 +50,12 @@ private slots:
     void filterAndSave() {
         TempHome home;
         home.writeFile(QStringLiteral("PB.tic"), kPowerball);
-        const Run run = cli(home, {QStringLiteral("tickets"), QStringLiteral("filter"),
+        const CliRun run = runCli(home, {QStringLiteral("tickets"), QStringLiteral("filter"),
                                    home.path(QStringLiteral("PB.tic")), QStringLiteral("--sum"),
                                    QStringLiteral("100-142"), QStringLiteral("--odd"), QStringLiteral("1-5"),
                                    QStringLiteral("-o"), home.path(QStringLiteral("out.tic"))});
         QCOMPARE(run.status, 0);
-        QCOMPARE(run.out, QStringLiteral("00001. 05 12 23 34 41  07\n"));
+        QCOMPARE(run.output, QStringLiteral("00001. 05 12 23 34 41  07\n"));
         QCOMPARE(home.readFile(QStringLiteral("out.tic")),
                  QByteArray("1\r\n5\r\n8\r\nPowerball\r\n051223344107\r\n"));
     }
@@ -75,13 +63,13 @@ private slots:
     void refusals() {
         TempHome home;
         home.writeFile(QStringLiteral("bad.tic"), "1\r\n5\r\n8\r\n");
-        Run run = cli(
+        CliRun run = runCli(
             home, {QStringLiteral("tickets"), QStringLiteral("show"), home.path(QStringLiteral("bad.tic"))});
         QCOMPARE(run.status, 1);
         QVERIFY2(run.err.contains(QStringLiteral("bad.tic is not a valid ticket file")), qPrintable(run.err));
         home.writeFile(QStringLiteral("PB.tic"), kPowerball);
         run =
-            cli(home, {QStringLiteral("tickets"), QStringLiteral("filter"),
+            runCli(home, {QStringLiteral("tickets"), QStringLiteral("filter"),
                        home.path(QStringLiteral("PB.tic")), QStringLiteral("--sum"), QStringLiteral("100")});
         QCOMPARE(run.status, 2);
     }
