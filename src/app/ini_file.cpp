@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ini_file.h"
 
+#include "db/vantoro_error.h"
+
+#include <QDir>
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
+#include "db/atomic_file.h"
 
 namespace {
 
@@ -22,9 +26,21 @@ bool isKeyLine(const QString& line, const QString& key) {
 } // namespace
 
 IniFile::IniFile(QString path) : m_path(std::move(path)) {
+    if (m_path.isEmpty())
+        return;
+    const QFileInfo info(m_path);
+    const QString shown = QDir::toNativeSeparators(m_path);
+    // A named pipe would hang the program at start, and a huge file would cost its size many times.
+    if (info.exists() && !info.isFile())
+        throw VantoroError(QStringLiteral("The settings file %1 is not a regular file.").arg(shown));
     QFile file(m_path);
-    if (!m_path.isEmpty() && file.open(QIODevice::ReadOnly))
-        parse(file.readAll());
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray text = file.read(MaxBytes + 1);
+    if (text.size() > MaxBytes)
+        throw VantoroError(
+            QStringLiteral("The settings file %1 is too large to be a settings file (over 1 MiB).").arg(shown));
+    parse(text);
 }
 
 void IniFile::parse(const QByteArray& text) {
@@ -95,12 +111,12 @@ void IniFile::setValue(const QString& section, const QString& key, const QString
     m_lines.insert(end, line);
 }
 
-bool IniFile::save() const {
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
+bool IniFile::save(QString* cause) const {
     QByteArray text;
     for (const QString& line : m_lines)
         text += line.toLatin1() + "\r\n";
-    return file.write(text) == text.size() && file.commit();
+    const QString failure = AtomicFile::writeFile(m_path, text);
+    if (cause)
+        *cause = failure;
+    return failure.isEmpty();
 }

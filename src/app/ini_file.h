@@ -11,13 +11,15 @@
 class IniFile {
 public:
     // Reads the file; a missing or unreadable file is an empty one (an empty path reads nothing).
+    // Anything but a regular file, or a file over MaxBytes, throws VantoroError naming it.
     explicit IniFile(QString path);
+    static constexpr qsizetype MaxBytes = 1024 * 1024;
 
     bool contains(const QString& section, const QString& key) const;
     QString value(const QString& section, const QString& key, const QString& fallback = QString()) const;
     void setValue(const QString& section, const QString& key, const QString& value);
-    // Writes the file through a temporary file; false when it cannot be written.
-    bool save() const;
+    // Writes the file through a temporary file; false (and the system's cause) when it cannot be written.
+    bool save(QString* cause = nullptr) const;
 
     // Parses ini text (for tests and the fuzz target).
     void parse(const QByteArray& text);

@@ -318,7 +318,12 @@ void TMainForm::FormActivate() {
     if (m_activated)
         return;
     m_activated = true;
-    m_settings = SettingsFile(m_settingsPath).read();
+    try {
+        m_settings = SettingsFile(m_settingsPath).read();
+    } catch (const VantoroError& error) {
+        // The program starts with its defaults; the file stays as it is.
+        Prompts::instance().error(this, error.message());
+    }
     m_lottery.setHotNumberCutoff(m_settings.HotNumberCutoff);
 
     // The settings' lottery wins over the command line. Lottery files live in data/, so an
@@ -359,11 +364,11 @@ void TMainForm::bringToFront() {
 
 void TMainForm::closeEvent(QCloseEvent* event) {
     if (m_saveSettingsOnExit->isChecked()) {
-        if (!m_activated)
-            m_settings = SettingsFile(m_settingsPath).read();
-        GeneralSettings settings = m_settings;
-        settings.HotNumberCutoff = m_lottery.HotNumberCutoff();
         try {
+            if (!m_activated)
+                m_settings = SettingsFile(m_settingsPath).read();
+            GeneralSettings settings = m_settings;
+            settings.HotNumberCutoff = m_lottery.HotNumberCutoff();
             SettingsFile(m_settingsPath).writeOnExit(settings);
         } catch (const VantoroError& error) {
             // The program does not end: the user may free the file and exit again.

@@ -4,6 +4,7 @@
 #include "cli/cli_commands.h"
 #include "cli/cli_lottery.h"
 
+#include "db/table_lock.h"
 #include "db/vantoro_error.h"
 #include "drawings/drawing_export.h"
 #include "drawings/drawing_import.h"
@@ -74,6 +75,8 @@ int cliImport(const QStringList& words) {
     if (args.positional().size() != 1)
         throw UsageError(QStringLiteral("name one CSV file to import"));
     const QString csvPath = args.positional().first();
+    // Taken before the table is read, so that what this import adds to is what another has written.
+    const TableLock lock(cliTablePath(args));
     CurrentLottery lottery;
     openCliLottery(args, lottery);
     ImportLayout layout = layoutFrom(args, lottery.definition());

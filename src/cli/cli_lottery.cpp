@@ -3,6 +3,17 @@
 
 #include "app/program_home.h"
 #include "app/settings_file.h"
+#include "lottery/lottery_files.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+QString cliTablePath(const CliArgs& args) {
+    const QString name = QFileInfo(args.required(QStringLiteral("lottery"))).fileName();
+    const QString dataDir = ProgramHome(args.home()).dataDir();
+    const QString found = LotteryFiles::find(dataDir, name);
+    return found.isEmpty() ? QDir(dataDir).filePath(name) : found;
+}
 
 void openCliLottery(const CliArgs& args, CurrentLottery& lottery) {
     const QString name = args.required(QStringLiteral("lottery"));

@@ -8,3 +8,5 @@
 // the settings are read first (hot-number cutoff), then the lottery is loaded.
 // A refusal throws VantoroError (exit status 1).
 void openCliLottery(const CliArgs& args, CurrentLottery& lottery);
+// Where the table named by --lottery is (or would be), for the lock its writers take first.
+QString cliTablePath(const CliArgs& args);

@@ -5,6 +5,7 @@
 #include "db/vantoro_error.h"
 
 #include <QCoreApplication>
+#include <csignal>
 #include <QGuiApplication>
 #include <memory>
 #include <array>
@@ -69,6 +70,8 @@ const CliCommand* findCommand(const char* name) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // A file-size limit must fail the write (EFBIG) and be reported, not end the program unseen.
+    std::signal(SIGXFSZ, SIG_IGN);
     // Printing needs fonts and a paint device but never a screen.
     const CliCommand* wanted = argc > 1 ? findCommand(argv[1]) : nullptr;
     std::unique_ptr<QCoreApplication> app;

@@ -3,6 +3,7 @@
 #include "cli/cli_commands.h"
 
 #include "app/program_home.h"
+#include "db/table_lock.h"
 #include "db/vantoro_error.h"
 #include "lottery/commission_presets.h"
 #include "lottery/drawing_table.h"
@@ -11,6 +12,8 @@
 #include "lottery/lottery_files.h"
 #include "lottery/new_lottery.h"
 
+#include <QDir>
+#include <QFile>
 #include <QRegularExpression>
 
 namespace {
@@ -107,12 +110,18 @@ int cliNew(const QStringList& words) {
                            "all its data and start again.")
                 .arg(definitionFile));
     }
+    const TableLock lock(QDir(dataDir).filePath(code + QStringLiteral(".DBF")));
+    const bool hadDefinition = LotteryFiles::exists(dataDir, definitionFile);
     NewLottery::removeTable(dataDir, code);
     NewLottery::writeDefinition(dataDir, code, definition);
     QString reason;
-    if (!DrawingTable::CreateDrawingTable(dataDir, code, definition, &reason))
+    if (!DrawingTable::CreateDrawingTable(dataDir, code, definition, &reason)) {
+        // Without its table the definition would only stand in the way of the next try.
+        if (!hadDefinition)
+            QFile::remove(LotteryFiles::find(dataDir, definitionFile));
         throw VantoroError(QStringLiteral("Could not create the Lotto file.") + QStringLiteral(" (") +
                            reason + QStringLiteral(")"));
+    }
     cliOut() << code << "\n";
     return 0;
 }

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "db/dbf_table.h"
 
+#include "db/atomic_file.h"
 #include "db/dbf_format.h"
 #include "db/vantoro_error.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
 #include <algorithm>
 #include <bit>
 #include <cstring>
@@ -412,11 +412,10 @@ struct DbfTable::Impl {
         std::vector<DbfFormat::IndexTag> list;
         for (const Tag& tag : tags)
             list.push_back({tag.name, tag.expression});
-        QSaveFile out(indexPath);
-        const QByteArray bytes = DbfFormat::indexFileBytes(list);
-        if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
+        const QString cause = AtomicFile::writeFile(indexPath, DbfFormat::indexFileBytes(list));
+        if (!cause.isEmpty())
             throw VantoroError(QStringLiteral("The index file %1 could not be written: %2.")
-                                   .arg(QFileInfo(indexPath).fileName(), out.errorString()));
+                                   .arg(QFileInfo(indexPath).fileName(), cause));
     }
 
     void pack() {
@@ -440,11 +439,11 @@ struct DbfTable::Impl {
         head[8] = static_cast<char>(newHeaderLength & 0xFF);
         head[9] = static_cast<char>(newHeaderLength >> 8);
 
-        QSaveFile out(path);
-        if (!out.open(QIODevice::WriteOnly) || out.write(head) != head.size() ||
-            out.write(kept) != kept.size() || !out.putChar(DbfFormat::EndOfData) || !out.commit())
+        AtomicFile out(path);
+        if (!out.open() || !out.write(head) || !out.write(kept) ||
+            !out.write(QByteArrayView(&DbfFormat::EndOfData, 1)) || !out.commit())
             throw VantoroError(
-                QStringLiteral("The table %1 could not be packed: %2.").arg(fileName, out.errorString()));
+                QStringLiteral("The table %1 could not be packed: %2.").arg(fileName, out.errorText()));
 
         const int currentRecord = pos >= 0 ? ordered[size_t(pos)] : -1;
         file.close();
@@ -934,9 +933,9 @@ bool DbfTable::Creator::CommitCreate() {
     }
     QByteArray bytes = DbfFormat::tableHeader(m_fields, 0, QDate::currentDate());
     bytes += DbfFormat::EndOfData;
-    QSaveFile out(m_path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
-        m_error = QStringLiteral("The table %1 could not be written: %2.").arg(file, out.errorString());
+    const QString cause = AtomicFile::writeFile(m_path, bytes);
+    if (!cause.isEmpty()) {
+        m_error = QStringLiteral("The table %1 could not be written: %2.").arg(file, cause);
         return false;
     }
     // A new table starts without tags; an index left by an older table of that name would lie.

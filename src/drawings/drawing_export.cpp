@@ -7,7 +7,7 @@
 
 #include <QDate>
 #include <QDir>
-#include <QSaveFile>
+#include "db/atomic_file.h"
 #include <QStringList>
 #include <algorithm>
 #include <vector>
@@ -47,10 +47,10 @@ QString csvText(DbfTable& table, int numbersDrawn) {
 
 int write(DbfTable& table, int numbersDrawn, const QString& path) {
     const QByteArray bytes = csvText(table, numbersDrawn).toUtf8();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw VantoroError(QStringLiteral("The file %1 cannot be written: %2.")
-                               .arg(QDir::toNativeSeparators(path), file.errorString()));
+    const QString cause = AtomicFile::writeFile(path, bytes);
+    if (!cause.isEmpty())
+        throw VantoroError(
+            QStringLiteral("The file %1 cannot be written: %2.").arg(QDir::toNativeSeparators(path), cause));
     return table.RecordCount();
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawings/drawing_import.h"
 
+#include "db/atomic_file.h"
 #include "db/dbf_table.h"
 #include "db/vantoro_error.h"
 #include "lottery/drawing_table.h"
@@ -11,12 +12,8 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSet>
-#include <QTemporaryFile>
 #include <algorithm>
-#include <filesystem>
-#include <system_error>
 
 namespace {
 
@@ -259,26 +256,22 @@ bool append(DbfTable& table, const std::vector<ImportedDrawing>& drawings, const
         table.SetOrder(order);
     };
 
-    QTemporaryFile copy(info.dir().filePath(QStringLiteral(".") + info.completeBaseName() +
-                                            QStringLiteral("-import-XXXXXX.tmp")));
+    AtomicFile copy(path);
     try {
         QFile original(path);
         if (!original.open(QIODevice::ReadOnly) || !copy.open())
             throw VantoroError(
                 QStringLiteral("The drawings cannot be added to %1: no working copy can be made in %2.")
                     .arg(name, nativePath(info.path())));
-        const QByteArray bytes = original.readAll();
-        if (copy.write(bytes) != bytes.size() || !copy.flush())
+        if (!copy.write(original.readAll()))
             throw VantoroError(
-                QStringLiteral("The drawings cannot be added to %1: %2.").arg(name, copy.errorString()));
-        copy.close();
-        copy.setPermissions(original.permissions());
+                QStringLiteral("The drawings cannot be added to %1: %2.").arg(name, copy.errorText()));
         original.close();
 
         const int total = int(drawings.size());
         {
             DbfTable work;
-            work.open(copy.fileName(), true);
+            work.open(copy.temporaryPath(), true);
             for (int i = 0; i < total; ++i) {
                 if (progress && i % ProgressStep == 0 && !progress(i, total)) {
                     work.close();
@@ -295,7 +288,7 @@ bool append(DbfTable& table, const std::vector<ImportedDrawing>& drawings, const
             }
             work.close();
             // Read the copy back as a new open would before it replaces the table.
-            work.open(copy.fileName());
+            work.open(copy.temporaryPath());
             work.GoBottom(); // physical order: the last record written
             const ImportedDrawing& last = drawings.back();
             bool same =
@@ -313,13 +306,9 @@ bool append(DbfTable& table, const std::vector<ImportedDrawing>& drawings, const
         }
         if (progress)
             progress(total, total);
-        std::error_code failure;
-        std::filesystem::rename(std::filesystem::path(copy.fileName().toStdWString()),
-                                std::filesystem::path(path.toStdWString()), failure);
-        if (failure)
-            throw VantoroError(QStringLiteral("The drawings cannot be added to %1: %2.")
-                                   .arg(name, QString::fromStdString(failure.message())));
-        copy.setAutoRemove(false);
+        if (!copy.commit())
+            throw VantoroError(
+                QStringLiteral("The drawings cannot be added to %1: %2.").arg(name, copy.errorText()));
     } catch (...) {
         // The table is as it was; give it back to its owner open, even if the reason stays a mystery.
         if (!table.isOpen()) {
@@ -353,11 +342,10 @@ std::optional<ImportLayout> rememberedLayout(const QString& homeDir, const QStri
 void rememberLayout(const QString& homeDir, const QString& code, const ImportLayout& layout) {
     const QString path = layoutPath(homeDir, code);
     QDir().mkpath(QFileInfo(path).path());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(QJsonDocument(layout.toJson()).toJson()) < 0 ||
-        !file.commit())
-        throw VantoroError(QStringLiteral("The column choice cannot be saved in %1: %2.")
-                               .arg(nativePath(path), file.errorString()));
+    const QString cause = AtomicFile::writeFile(path, QJsonDocument(layout.toJson()).toJson());
+    if (!cause.isEmpty())
+        throw VantoroError(
+            QStringLiteral("The column choice cannot be saved in %1: %2.").arg(nativePath(path), cause));
 }
 
 } // namespace DrawingImport

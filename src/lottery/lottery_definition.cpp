@@ -6,7 +6,7 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include "db/atomic_file.h"
 
 namespace {
 
@@ -173,10 +173,8 @@ void ReadDefinition(const QString& path, LotteryDefinition& definition) {
 }
 
 void WriteDefinition(const QString& path, const LotteryDefinition& definition) {
-    QSaveFile file(path);
-    const QByteArray record = definition.toRecord();
-    if (!file.open(QIODevice::WriteOnly) || file.write(record) != record.size() || !file.commit()) {
-        throw VantoroError(
-            QStringLiteral("Could not write the file %1: %2.").arg(fileName(path), file.errorString()));
+    const QString cause = AtomicFile::writeFile(path, definition.toRecord());
+    if (!cause.isEmpty()) {
+        throw VantoroError(QStringLiteral("Could not write the file %1: %2.").arg(fileName(path), cause));
     }
 }

@@ -6,7 +6,7 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include "db/atomic_file.h"
 
 namespace {
 
@@ -105,9 +105,7 @@ void TicketFile::write(const QString& path, const TicketKind& kind, const QStrin
     for (const QString& line : lines)
         bytes += Windows1252::encodeLossy(TicketLine::toFileLine(kind, line)) + "\r\n";
 
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly))
-        throw VantoroError(QStringLiteral("Cannot create the file %1: %2.").arg(path, out.errorString()));
-    if (out.write(bytes) != bytes.size() || !out.commit())
-        throw VantoroError(QStringLiteral("Cannot write the file %1: %2.").arg(path, out.errorString()));
+    const QString cause = AtomicFile::writeFile(path, bytes);
+    if (!cause.isEmpty())
+        throw VantoroError(QStringLiteral("Cannot write the file %1: %2.").arg(path, cause));
 }

@@ -8,7 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include "db/atomic_file.h"
 
 namespace {
 
@@ -166,10 +166,10 @@ void WheelFile::write(const QString& path) const {
             text += cell.trimmed().rightJustified(2, QLatin1Char('0')).toLatin1();
         text += "\r\n";
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
-        throw VantoroError(QStringLiteral("Cannot write the wheeling system file %1: %2.")
-                               .arg(shownName(path), file.errorString()));
+    const QString cause = AtomicFile::writeFile(path, text);
+    if (!cause.isEmpty())
+        throw VantoroError(
+            QStringLiteral("Cannot write the wheeling system file %1: %2.").arg(shownName(path), cause));
 }
 
 int ticketSize(const LotteryDefinition& definition) {

@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <unistd.h>
 
@@ -23,6 +24,7 @@ void report(long long serial) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    std::signal(SIGXFSZ, SIG_IGN);
     if (argc < 2) {
         std::fprintf(stderr, "usage: %s TABLE\n", argv[0]);
         return 2;

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class QLockFile;
+
+// The advisory lock under which a lottery's files are changed: a lock file beside the table that
+// every writer (drawing editor, import, ledger, command line) takes before it reads what it is
+// about to change, and gives up when it has written. Readers never take it. A second writer
+// waits WaitMs, then is refused by name; the lock of a process that died is taken over.
+class TableLock {
+public:
+    static constexpr int WaitMs = 2500;
+
+    // Throws VantoroError "<file> is being changed by another Vantoro (process N); try again when
+    // it has finished." when another process holds the lock past the wait.
+    explicit TableLock(const QString& tablePath);
+    ~TableLock();
+    TableLock(const TableLock&) = delete;
+    TableLock& operator=(const TableLock&) = delete;
+
+    static QString lockPath(const QString& tablePath);
+
+private:
+    std::unique_ptr<QLockFile> m_lock;
+};
