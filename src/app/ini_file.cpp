@@ -3,10 +3,10 @@
 
 #include "db/vantoro_error.h"
 
+#include "db/atomic_file.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include "db/atomic_file.h"
 
 namespace {
 
@@ -31,7 +31,8 @@ IniFile::IniFile(QString path) : m_path(std::move(path)) {
     const QFileInfo info(m_path);
     const QString shown = QDir::toNativeSeparators(m_path);
     // A named pipe would hang the program at start, and a huge file would cost its size many times.
-    if (info.exists() && !info.isFile())
+    // (A folder cannot hang anything: it reads as an empty file, and writing it fails.)
+    if (info.exists() && !info.isFile() && !info.isDir())
         throw VantoroError(QStringLiteral("The settings file %1 is not a regular file.").arg(shown));
     QFile file(m_path);
     if (!file.open(QIODevice::ReadOnly))
@@ -39,7 +40,8 @@ IniFile::IniFile(QString path) : m_path(std::move(path)) {
     const QByteArray text = file.read(MaxBytes + 1);
     if (text.size() > MaxBytes)
         throw VantoroError(
-            QStringLiteral("The settings file %1 is too large to be a settings file (over 1 MiB).").arg(shown));
+            QStringLiteral("The settings file %1 is too large to be a settings file (over 1 MiB).")
+                .arg(shown));
     parse(text);
 }
 

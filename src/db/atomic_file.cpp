@@ -29,13 +29,12 @@ bool AtomicFile::open() {
         return false;
     const QFileInfo info(m_path);
     // A named pipe or a folder where the file should be would hang or fail late; refuse it now.
-    if (info.exists() && !info.isFile())
-    {
+    if (info.exists() && !info.isFile()) {
         m_error = QStringLiteral("it is not a regular file");
         return false;
     }
-    QByteArray pattern =
-        QFile::encodeName(info.dir().filePath(QStringLiteral(".") + info.fileName() + QStringLiteral("-XXXXXX")));
+    QByteArray pattern = QFile::encodeName(
+        info.dir().filePath(QStringLiteral(".") + info.fileName() + QStringLiteral("-XXXXXX")));
     m_fd = ::mkstemp(pattern.data());
     if (m_fd < 0)
         return fail(errno);

@@ -13,7 +13,8 @@ namespace {
 void removeLeftovers(const QString& tablePath) {
     const QFileInfo info(tablePath);
     QDir folder = info.dir();
-    const QStringList patterns{QStringLiteral(".") + info.completeBaseName() + QStringLiteral("-import-*.tmp"),
+    const QStringList patterns{QStringLiteral(".") + info.completeBaseName() +
+                                   QStringLiteral("-import-*.tmp"),
                                QStringLiteral(".") + info.fileName() + QStringLiteral("-??????")};
     const QStringList found = folder.entryList(patterns, QDir::Files | QDir::Hidden);
     for (const QString& name : found)
@@ -41,7 +42,8 @@ TableLock::TableLock(const QString& tablePath) : m_lock(std::make_unique<QLockFi
     const QString name = QFileInfo(tablePath).fileName();
     if (m_lock->error() == QLockFile::LockFailedError)
         throw VantoroError(
-            QStringLiteral("%1 is being changed by another Vantoro (process %2); try again when it has finished.")
+            QStringLiteral(
+                "%1 is being changed by another Vantoro (process %2); try again when it has finished.")
                 .arg(name)
                 .arg(pid));
     throw VantoroError(QStringLiteral("%1 cannot be changed: its lock file %2 cannot be made.")

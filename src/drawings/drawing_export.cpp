@@ -5,9 +5,9 @@
 #include "db/vantoro_error.h"
 #include "lottery/drawing_table.h"
 
+#include "db/atomic_file.h"
 #include <QDate>
 #include <QDir>
-#include "db/atomic_file.h"
 #include <QStringList>
 #include <algorithm>
 #include <vector>

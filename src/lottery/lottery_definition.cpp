@@ -4,9 +4,9 @@
 #include "db/vantoro_error.h"
 #include "db/windows1252.h"
 
+#include "db/atomic_file.h"
 #include <QFile>
 #include <QFileInfo>
-#include "db/atomic_file.h"
 
 namespace {
 
@@ -149,7 +149,8 @@ LotteryDefinition LotteryDefinition::fromRecord(const QByteArray& record) {
         definition.BonusMatches[static_cast<size_t>(k)] = record.at(OffBonusMatches + k) != '\0';
     for (const StringField& field : stringFields) {
         // A length byte above the field's maximum is a damaged record: read only what the field holds.
-        const int length = qMin(static_cast<int>(static_cast<unsigned char>(record.at(field.offset))), field.maxLength);
+        const int length =
+            qMin(static_cast<int>(static_cast<unsigned char>(record.at(field.offset))), field.maxLength);
         definition.*field.member = Windows1252::decode(record.constData() + field.offset + 1, length);
     }
     return definition;
@@ -158,7 +159,8 @@ LotteryDefinition LotteryDefinition::fromRecord(const QByteArray& record) {
 void ReadDefinition(const QString& path, LotteryDefinition& definition) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw VantoroError(QStringLiteral("Could not read the file %1: %2.").arg(fileName(path), file.errorString()));
+        throw VantoroError(
+            QStringLiteral("Could not read the file %1: %2.").arg(fileName(path), file.errorString()));
     const QByteArray record = file.read(LotteryDefinition::RecordSize);
     if (record.isEmpty() && file.error() == QFileDevice::NoError)
         return; // an empty definition file keeps the definition we have

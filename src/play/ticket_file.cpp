@@ -4,9 +4,9 @@
 #include "db/vantoro_error.h"
 #include "db/windows1252.h"
 
+#include "db/atomic_file.h"
 #include <QFile>
 #include <QFileInfo>
-#include "db/atomic_file.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include "lottery/game_type.h"
 #include "lottery/lottery_definition.h"
 
+#include "db/atomic_file.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include "db/atomic_file.h"
 
 namespace {
 
