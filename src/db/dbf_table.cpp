@@ -342,6 +342,9 @@ struct DbfTable::Impl {
         const QFileInfo info(filePath);
         path = info.filePath();
         fileName = info.fileName();
+        // Opening a named pipe would wait for a writer forever.
+        if (info.exists() && !info.isFile())
+            throw VantoroError(QStringLiteral("The table %1 is not a regular file.").arg(fileName));
         file.setFileName(path);
         readOnly = false;
         if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {

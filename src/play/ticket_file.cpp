@@ -83,6 +83,9 @@ TicketFile TicketFile::parse(const QByteArray& bytes, const QString& name) {
 }
 
 TicketFile TicketFile::read(const QString& path) {
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        throw VantoroError(QStringLiteral("The file %1 is not a regular file.").arg(fileName(path)));
     QFile in(path);
     if (!in.open(QIODevice::ReadOnly))
         throw VantoroError(QStringLiteral("Cannot open the file %1: %2.").arg(path, in.errorString()));

@@ -99,6 +99,9 @@ WheelFile WheelFile::full(int numbers, int perTicket) {
 }
 
 WheelFile WheelFile::read(const QString& path) {
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        throw VantoroError(QStringLiteral("The file %1 is not a regular file.").arg(shownName(path)));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw VantoroError(QStringLiteral("Cannot read the wheeling system file %1: %2.")

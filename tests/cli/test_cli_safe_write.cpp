@@ -14,6 +14,7 @@
 #include <cstring>
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -133,6 +134,26 @@ private Q_SLOTS:
                      run.err.contains(QString::fromLocal8Bit(std::strerror(ENOSPC))),
                  qPrintable(run.err));
         QCOMPARE(after, before);
+    }
+
+    void namedPipeIsRefused_data() {
+        QTest::addColumn<QStringList>("command");
+        QTest::addColumn<QString>("pipe");
+        QTest::newRow("table") << QStringList{"info", "--lottery", "CN649.DBF"} << "data/CN649.DBF";
+        QTest::newRow("ticket file") << QStringList{"tickets", "show", "@/in.tic"} << "in.tic";
+        QTest::newRow("wheel file") << QStringList{"wheel", "show", "@/in.whl"} << "in.whl";
+    }
+    void namedPipeIsRefused() {
+        QFETCH(QStringList, command);
+        QFETCH(QString, pipe);
+        TempHome home;
+        LotteryBuilder(home.dataDir(), QStringLiteral("CN649")).build();
+        QFile::remove(home.path(pipe));
+        QCOMPARE(::mkfifo(qPrintable(home.path(pipe)), 0600), 0);
+        const CliRun run = runCli(home, inHome(home, command));
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains(QFileInfo(pipe).fileName() + QLatin1String(" is not a regular file.")),
+                 qPrintable(run.err));
     }
 
     void twoImportsLoseNothing() {
