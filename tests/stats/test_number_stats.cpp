@@ -387,6 +387,36 @@ private Q_SLOTS:
         }
     }
 
+    // A definition made by hand (never read from a file, which is range-checked) that gives no
+    // position to count is refused with a message, not an abort.
+    void definitionWithoutPositions_data() {
+        QTest::addColumn<int>("drawn");
+        QTest::addColumn<int>("bonus");
+        QTest::addColumn<int>("option");
+        QTest::newRow("none drawn") << 0 << 0 << 0;
+        QTest::newRow("minus one drawn") << -1 << 0 << 1;
+        QTest::newRow("all bonus, regular only") << 5 << 5 << 0;
+        QTest::newRow("more bonus than drawn, bonus only") << 5 << 7 << 2;
+    }
+    void definitionWithoutPositions() {
+        QFETCH(int, drawn);
+        QFETCH(int, bonus);
+        QFETCH(int, option);
+        TempHome home;
+        const QString file = LotteryBuilder(home.dataDir(), QStringLiteral("TS35"))
+                                 .numbers(5, 35)
+                                 .drawing(QStringLiteral("01/01/2020"), {"01", "02", "03", "04", "05"})
+                                 .build();
+        DbfTable table;
+        table.open(home.dataDir(), file);
+        table.SetOrder(1);
+        LotteryDefinition d;
+        d.NumbersDrawn = static_cast<qint16>(drawn);
+        d.BonusNumbers = static_cast<qint16>(bonus);
+        d.HighestNumber = 35;
+        QVERIFY_THROWS_EXCEPTION(VantoroError, computeNumberStats(table, d, option, 1, 1, 1));
+    }
+
     // The last 50 drawings of the sample Canadian 6/49 (resources/samples/data/CN649, built from
     // ca_lotto649.csv) with the hot cutoff 10. The expected figures were worked out by a separate
     // Python script straight from ca_lotto649.csv (sort by date, take the last 50 rows, count
