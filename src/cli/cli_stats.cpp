@@ -67,10 +67,10 @@ int cliStats(const QStringList& words) {
                 "more than 50 drawings, 50 is recommended).")
                 .arg(total));
 
-    const QString graphPath = ProgramHome(lottery.homeDir()).tempGraphPath();
-    const bool graphTable = NumberGraphTable::create(graphPath);
     const NumberStats stats =
         computeNumberStats(lottery.table(), lottery.definition(), bonus, hot, cutoff, total);
+    const QString graphPath = ProgramHome(lottery.homeDir()).tempGraphPath();
+    const bool graphTable = NumberGraphTable::create(graphPath, stats.freqMax);
 
     QTextStream& out = cliOut();
     printSection(out, "Frequency", stats.FrequencyList);
