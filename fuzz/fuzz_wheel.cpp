@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         LotteryDefinition powerball;
         powerball.GameType = 8;
         const WheelExpansion expansion =
-            WheelExpansion::expand(wheel, name, chosen, powerball, [](int) { return 5; });
+            WheelExpansion::expand(wheel, name, chosen, powerball, [](int) { return QStringLiteral("5"); });
         if (expansion.tickets.size() != wheel.rows.size())
             std::abort();
         for (qsizetype t = 0; t < expansion.tickets.size(); ++t) {

@@ -104,6 +104,7 @@ void CurrentLottery::closeLottery() {
 
 void CurrentLottery::refreshTotals() {
     readTotals();
+    m_longLastLabel = false;
     m_drawingCutoffCount = qMin(m_totalDrawings, DefaultDrawingCutoff);
     Q_EMIT changed();
 }

@@ -51,7 +51,8 @@ public:
     void openNewLottery(const QString& fileName, const LotteryDefinition& definition);
     // Back to the no-lottery state.
     void closeLottery();
-    // After the drawing editor saved or deleted: totals, last date, DrawingCutoffCount = min(total, 50).
+    // After the drawing editor saved or deleted: totals, last date, DrawingCutoffCount = min(total, 50),
+    // and the panel's short "Last Draw: " label.
     void refreshTotals();
     // The definition was edited (caption text may have changed).
     void definitionChanged();

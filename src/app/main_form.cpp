@@ -4,26 +4,26 @@
 #include "app/about_form.h"
 #include "app/cutoff_form.h"
 #include "app/help.h"
+#include "app/program_home.h"
 #include "app/prompts.h"
+#include "db/vantoro_error.h"
 #include "drawings/drawings_form.h"
+#include "drawings/import_form.h"
 #include "drawings/print_options.h"
 #include "drawings/search_form.h"
 #include "drawings/srch_list_form.h"
-#include "app/program_home.h"
-#include "db/vantoro_error.h"
-#include "drawings/import_form.h"
 #include "lottery/game_type.h"
 #include "lottery/lottery_files.h"
 #include "lottery/lottery_info_form.h"
 #include "lottery/open_form.h"
+#include "play/edit_tic_form.h"
 #include "play/open_wheel_form.h"
 #include "play/wheel_file.h"
 #include "play/wheel_form.h"
-#include "play/edit_tic_form.h"
+#include "report/report_system.h"
 #include "stats/bonus_form.h"
 #include "stats/number_stats.h"
 #include "stats/stats_form.h"
-#include "report/report_system.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -81,8 +81,8 @@ constexpr ToolButton ToolButtons[] = {
 };
 
 bool confirmDeletion(QWidget* parent, const QString& name) {
-    return Prompts::instance().confirm(parent, QStringLiteral("Are you sure you want to delete the file ") + name +
-                                                   QLatin1Char('?'));
+    return Prompts::instance().confirm(parent, QStringLiteral("Are you sure you want to delete the file ") +
+                                                   name + QLatin1Char('?'));
 }
 
 // The ticket and wheel files stand alone: asked, deleted, reported. A failed deletion says nothing.
@@ -154,7 +154,8 @@ void TMainForm::buildMenus() {
     QAction* newDrawingFile = addItem(fileNew, QStringLiteral("Drawing File..."));
     QAction* newWheel = addItem(fileNew, QStringLiteral("Wheeling System File..."));
     addItem(fileNew, QStringLiteral("Winnings File..."));
-    QAction* openDrawingFile = addItem(file, QStringLiteral("&Open Drawing File..."), QStringLiteral("Ctrl+O"));
+    QAction* openDrawingFile =
+        addItem(file, QStringLiteral("&Open Drawing File..."), QStringLiteral("Ctrl+O"));
     file->addSeparator();
     // "E&xit" has the x, so the export takes the p.
     QAction* importDrawings = addItem(file, QStringLiteral("&Import Drawings..."));
@@ -182,7 +183,8 @@ void TMainForm::buildMenus() {
     m_statisticsMenu = addMenu(QStringLiteral("&Statistics"));
     m_gameCommands << addItem(m_statisticsMenu, QStringLiteral("Draw&ing Summary Chart/Graph"));
     addItem(m_statisticsMenu, QStringLiteral("&Hit Sequence Chart/Graph"));
-    QAction* numberStatistics = addItem(m_statisticsMenu, QStringLiteral("&Number Statistics Chart/Frequency Graph"));
+    QAction* numberStatistics =
+        addItem(m_statisticsMenu, QStringLiteral("&Number Statistics Chart/Frequency Graph"));
     m_gameCommands << addItem(m_statisticsMenu, QStringLiteral("Repeating &Pairs Chart"));
     m_gameCommands << addItem(m_statisticsMenu, QStringLiteral("Repeating &Triples Chart"));
     addItem(m_statisticsMenu, QStringLiteral("&Skip and Hit Chart/Graph"));
@@ -233,13 +235,15 @@ void TMainForm::buildMenus() {
     connect(exit, &QAction::triggered, this, &QWidget::close);
     connect(drawingCutoff, &QAction::triggered, this, &TMainForm::DrawingCutoff1Click);
     connect(hotCutoff, &QAction::triggered, this, &TMainForm::HotNumberCutoff1Click);
-    connect(numberStatistics, &QAction::triggered, this, &TMainForm::NumberStatisticsChartFrequencyGraph1Click);
+    connect(numberStatistics, &QAction::triggered, this,
+            &TMainForm::NumberStatisticsChartFrequencyGraph1Click);
     connect(statusBarItem, &QAction::triggered, this, &TMainForm::StatusBar1Click);
     connect(toolbarItem, &QAction::triggered, this, &TMainForm::Toolbar1Click);
     connect(topics, &QAction::triggered, this, &TMainForm::VantoroHelpTopics1Click);
     connect(tutorial, &QAction::triggered, this, &TMainForm::Tutorial1Click);
     connect(homePage, &QAction::triggered, this, &TMainForm::VantoroHomePage1Click);
-    connect(wheels, &QAction::triggered, this, [this] { Help::showDocument(QStringLiteral("wheels"), this); });
+    connect(wheels, &QAction::triggered, this,
+            [this] { Help::showDocument(QStringLiteral("wheels"), this); });
     connect(books, &QAction::triggered, this, [this] { Help::showDocument(QStringLiteral("books"), this); });
     connect(order, &QAction::triggered, this, [this] { Help::showDocument(QStringLiteral("order"), this); });
     connect(about, &QAction::triggered, this, &TMainForm::AboutVantoro1Click);
@@ -302,7 +306,8 @@ void TMainForm::showLotteryState() {
 }
 
 void TMainForm::ApplyGameCommands() {
-    const bool enabled = m_lottery.isOpen() && GameTypes::supportsNumberAnalysis(m_lottery.definition().GameType);
+    const bool enabled =
+        m_lottery.isOpen() && GameTypes::supportsNumberAnalysis(m_lottery.definition().GameType);
     for (QAction* action : m_gameCommands)
         action->setEnabled(enabled);
 }
@@ -346,7 +351,7 @@ void TMainForm::loadLottery(const QString& fileName) {
     } catch (const VantoroError& error) {
         // The window is in the no-lottery state behind the message.
         showLotteryState();
-        Prompts::instance().information(this, error.message());
+        Prompts::instance().error(this, error.message());
         return;
     }
     showLotteryState();
@@ -505,9 +510,10 @@ void TMainForm::NumberStatisticsChartFrequencyGraph1Click() {
 
 void TMainForm::WheelingSystemFile1Click() {
     Prompts::instance().information(
-        this, QStringLiteral("Vantoro makes full wheels and lets you type in any abbreviated wheel. Wheels with better "
-                             "prize guarantees for fewer tickets are described under Custom Wheeling Systems in the "
-                             "Help menu."));
+        this, QStringLiteral(
+                  "Vantoro makes full wheels and lets you type in any abbreviated wheel. Wheels with better "
+                  "prize guarantees for fewer tickets are described under Custom Wheeling Systems in the "
+                  "Help menu."));
     m_lottery.NewWheelMode = true;
     TWheelForm form(m_lottery, ProgramHome(m_lottery.homeDir()).wheelsDir(), this);
     form.exec();

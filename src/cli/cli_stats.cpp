@@ -57,13 +57,20 @@ int cliStats(const QStringList& words) {
         throw UsageError(QStringLiteral("option --hot takes a count of 0 or more"));
     if (bonus < 0 || bonus > 2)
         throw UsageError(QStringLiteral("option --bonus takes 0, 1 or 2"));
+    // The window's refusal sends the user to the Options menu; here the option is --cutoff.
+    if (total == 0)
+        throw VantoroError(QStringLiteral("The lottery has no drawings on file to count."));
     if (cutoff == 0)
-        throw VantoroError(drawingCutoffRefusal());
+        throw UsageError(
+            QStringLiteral(
+                "The drawing cutoff must be greater than zero: give --cutoff N (N from 1 to %1; with "
+                "more than 50 drawings, 50 is recommended).")
+                .arg(total));
 
-    const QString graphPath = ProgramHome(lottery.homeDir()).tempGraphPath();
-    const bool graphTable = NumberGraphTable::create(graphPath);
     const NumberStats stats =
         computeNumberStats(lottery.table(), lottery.definition(), bonus, hot, cutoff, total);
+    const QString graphPath = ProgramHome(lottery.homeDir()).tempGraphPath();
+    const bool graphTable = NumberGraphTable::create(graphPath, stats.freqMax);
 
     QTextStream& out = cliOut();
     printSection(out, "Frequency", stats.FrequencyList);

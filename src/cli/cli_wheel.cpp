@@ -2,6 +2,8 @@
 // wheel: full wheels made without a table, the wheel lists of a lottery, one wheel's grid, and the
 // expansion of chosen numbers through a wheel, with the lines the windows show.
 #include "cli/cli_commands.h"
+
+#include <QRegularExpression>
 #include "cli/cli_lottery.h"
 
 #include "app/program_home.h"
@@ -114,10 +116,15 @@ int wheelExpand(const QStringList& words) {
     }
     WheelExpansion::BonusRule bonus;
     if (args.has(QStringLiteral("bonus"))) {
-        const int fixed = args.integer(QStringLiteral("bonus"), 0);
-        if (fixed < 0 || fixed > 99)
-            throw UsageError(QStringLiteral("option --bonus takes a number from 0 to 99"));
-        bonus = [fixed](int) { return fixed; };
+        // The Tri-State bonus is a card rank; every other bonus a number.
+        const QString text = args.value(QStringLiteral("bonus")).trimmed().toUpper();
+        static const QRegularExpression rank(QStringLiteral("^(0?[2-9AJQK]|10)$"));
+        static const QRegularExpression number(QStringLiteral("^[0-9]{1,2}$"));
+        const bool cardRank = definition.GameType == 10 && definition.regularNumbers() == 5;
+        if (!(cardRank ? rank : number).match(text).hasMatch())
+            throw UsageError(cardRank ? QStringLiteral("option --bonus takes a card rank: 2 to 10, J, Q, K or A")
+                                      : QStringLiteral("option --bonus takes a number from 0 to 99"));
+        bonus = [text](int) { return text; };
     }
     const WheelExpansion expansion = WheelExpansion::expand(path, chosen, definition, bonus);
     QTextStream& out = cliOut();

@@ -502,8 +502,12 @@ void TDrawingsForm::AddButtonClick() {
 }
 
 void TDrawingsForm::SaveButtonClick() {
-    if (saveEntry())
-        AddButton->setFocus();
+    if (!saveEntry())
+        return;
+    // A save ends on the newest drawing, whichever one was saved.
+    m_lottery.table().GoBottom();
+    showCurrent();
+    AddButton->setFocus();
 }
 
 void TDrawingsForm::AbortButtonClick() {

@@ -106,6 +106,29 @@ qint16 getInt16(const QByteArray& record, int offset) {
     return static_cast<qint16>(static_cast<quint16>(low | (high << 8)));
 }
 
+// The bounds of the definition editor's controls. NumbersDrawn starts at 1: games of one or two
+// numbers are read as they stand, though the editor makes none.
+struct IntRange {
+    const char* name;
+    qint16 LotteryDefinition::*member;
+    int low;
+    int high;
+};
+
+constexpr IntRange intRanges[] = {
+    {"GameType", &LotteryDefinition::GameType, 0, 12},
+    {"Country", &LotteryDefinition::Country, 0, 7},
+    {"State", &LotteryDefinition::State, 0, 52},
+    {"NumbersDrawn", &LotteryDefinition::NumbersDrawn, 1, 22},
+    {"LowestNumber", &LotteryDefinition::LowestNumber, 0, 1},
+    {"HighestNumber", &LotteryDefinition::HighestNumber, 0, 99},
+    {"BonusNumbers", &LotteryDefinition::BonusNumbers, 0, 2},
+    {"HighestBonus", &LotteryDefinition::HighestBonus, 0, 99},
+    {"TicketsPerSlip", &LotteryDefinition::TicketsPerSlip, 0, 10},
+    {"RowsPerTicket", &LotteryDefinition::RowsPerTicket, 0, 20},
+    {"ColumnsPerTicket", &LotteryDefinition::ColumnsPerTicket, 0, 25},
+};
+
 QString fileName(const QString& path) {
     return QFileInfo(path).fileName();
 }
@@ -156,6 +179,23 @@ LotteryDefinition LotteryDefinition::fromRecord(const QByteArray& record) {
     return definition;
 }
 
+QString LotteryDefinition::rangeProblem() const {
+    for (const IntRange& range : intRanges) {
+        const int value = this->*range.member;
+        if (value < range.low || value > range.high)
+            return QStringLiteral("%1 is %2; it must be from %3 to %4")
+                .arg(QLatin1String(range.name))
+                .arg(value)
+                .arg(range.low)
+                .arg(range.high);
+    }
+    if (BonusNumbers >= NumbersDrawn)
+        return QStringLiteral("BonusNumbers is %1; it must be less than NumbersDrawn (%2)")
+            .arg(BonusNumbers)
+            .arg(NumbersDrawn);
+    return {};
+}
+
 void ReadDefinition(const QString& path, LotteryDefinition& definition) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -171,7 +211,12 @@ void ReadDefinition(const QString& path, LotteryDefinition& definition) {
                                .arg(record.size())
                                .arg(LotteryDefinition::RecordSize));
     }
-    definition = LotteryDefinition::fromRecord(record);
+    const LotteryDefinition read = LotteryDefinition::fromRecord(record);
+    const QString problem = read.rangeProblem();
+    if (!problem.isEmpty())
+        throw VantoroError(QStringLiteral("The file %1 is not a valid lottery definition: %2.")
+                               .arg(fileName(path), problem));
+    definition = read;
 }
 
 void WriteDefinition(const QString& path, const LotteryDefinition& definition) {

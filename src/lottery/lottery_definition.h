@@ -52,10 +52,14 @@ struct LotteryDefinition {
     QByteArray toRecord() const;
     // Unpacks a record of at least RecordSize bytes; bytes after a string's length are ignored.
     static LotteryDefinition fromRecord(const QByteArray& record);
+    // What is out of range, as "NumbersDrawn is 0; it must be from 1 to 22"; empty when every
+    // field holds a value the definition editor could have written.
+    QString rangeProblem() const;
 };
 
 // Reads the first record of the file into `definition`. An empty file leaves it as it was.
-// A file shorter than one record, or one that cannot be read, throws VantoroError naming it.
+// A file shorter than one record, one with a field out of range (rangeProblem), or one that cannot
+// be read, throws VantoroError naming it.
 void ReadDefinition(const QString& path, LotteryDefinition& definition);
 // Creates or truncates the file and writes the definition as its only record (through a
 // temporary file, so a failed write leaves the old file). Throws VantoroError on failure.

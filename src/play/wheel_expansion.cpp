@@ -111,7 +111,7 @@ WheelExpansion WheelExpansion::expand(const WheelFile& file, const QString& path
             numbers << entries.at(p - 1);
         const int index = static_cast<int>(t);
         const QString bonusText =
-            bonus ? QStringLiteral("%1").arg(bonusRule(index), 2, 10, QLatin1Char('0')) : QString();
+            bonus ? bonusRule(index).trimmed().toUpper().rightJustified(2, QLatin1Char('0')) : QString();
         result.tickets << TicketLine::compose(index + 1, numbers, bonusText);
     }
     return result;

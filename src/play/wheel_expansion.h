@@ -12,8 +12,10 @@ struct WheelFile;
 // The chosen numbers L[1 .. K] expanded through a wheel file into tickets.
 struct WheelExpansion {
     // The caller's bonus rule, asked once per ticket (0-based ticket index): a new random bonus,
-    // or one fixed favourite. Only called for games whose wheel tickets carry a bonus.
-    using BonusRule = std::function<int(int ticketIndex)>;
+    // or one fixed favourite, as the ticket shows it ("07", or a card rank such as "0K" for
+    // Tri-State); a one-character bonus is zero-padded. Only called for games whose wheel
+    // tickets carry a bonus.
+    using BonusRule = std::function<QString(int ticketIndex)>;
 
     int P = 0;
     int K = 0;

@@ -21,12 +21,17 @@ QString fieldFor(NumberClass numberClass) {
     return QString();
 }
 
-bool create(const QString& path, QString* error) {
+int valueWidth(int largestValue) {
+    return qMax(3, int(QString::number(qMax(0, largestValue)).size()));
+}
+
+bool create(const QString& path, int largestValue, QString* error) {
     DbfTable::Creator creator;
+    const int width = valueWidth(largestValue);
     bool ok = creator.CreateTable(path, 5) && creator.AddField(QStringLiteral("NUMBER"), 'C', 3, 0);
     for (NumberClass numberClass :
          {NumberClass::Hot, NumberClass::Prior, NumberClass::Cold, NumberClass::Due})
-        ok = ok && creator.AddField(fieldFor(numberClass), 'N', 3, 0);
+        ok = ok && creator.AddField(fieldFor(numberClass), 'N', width, 0);
     ok = ok && creator.CommitCreate();
     if (!ok && error)
         *error = creator.errorText();

@@ -7,12 +7,15 @@
 #include <vector>
 
 // TEMP.DBT as the number statistics write it for the frequency graph: NUMBER (character 3), then
-// HOT, PRIOR, COLD and DUE (numeric 3), one record per row; a number's frequency goes into the
-// field of its class.
+// HOT, PRIOR, COLD and DUE (numeric, 3 digits or as many as the largest value needs), one record
+// per row; a number's frequency goes into the field of its class.
 namespace NumberGraphTable {
-// Creates the table anew and empty (an old one is replaced). False when it cannot be created;
-// `error` then says why, naming the file.
-bool create(const QString& path, QString* error = nullptr);
+// Creates the table anew and empty (an old one is replaced), its numeric fields wide enough for
+// `largestValue` (a long keno history counts a number well over 999 times). False when it cannot
+// be created; `error` then says why, naming the file.
+bool create(const QString& path, int largestValue, QString* error = nullptr);
+// The width of the numeric fields for values up to `largestValue`: at least 3.
+int valueWidth(int largestValue);
 // Appends the rows to the table made by create(). A value that does not fit its field, or a
 // table that cannot be written, throws VantoroError.
 void writeRows(const QString& path, const std::vector<NumberGraphRow>& rows);

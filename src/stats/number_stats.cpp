@@ -288,6 +288,13 @@ int smallNumber(QByteArrayView bytes) {
 
 NumberWindow readNumberWindow(DbfTable& table, const NumberStatsInput& input) {
     NumberWindow window;
+    // A definition read from a file is checked, but an input made by hand may still name no
+    // position at all: refuse it rather than size the window from it.
+    if (input.firstPosition < 1 || input.lastPosition < input.firstPosition || input.lastPosition > 22)
+        throw VantoroError(
+            QStringLiteral("The lottery definition gives no numbers to count (positions %1 to %2).")
+                .arg(input.firstPosition)
+                .arg(input.lastPosition));
     window.positions = input.lastPosition; // P1..P<last>; fields before the range are left unread
     const int wanted = qMin(input.drawingsNeeded(), table.RecordCount());
     if (wanted <= 0)

@@ -158,18 +158,18 @@ void TStatsForm::FormActivate() {
     showStats();
 
     QString notice;
-    const QString graphPath = ProgramHome(m_lottery.homeDir()).tempGraphPath();
-    const bool graphTable = NumberGraphTable::create(graphPath);
-    if (!graphTable)
-        notice = QStringLiteral("Could not create the temporary graph file.");
     QString failure;
     try {
         m_stats = computeNumberStats(m_lottery.table(), m_lottery.definition(), m_bonusForm.itemIndex(),
                                      m_lottery.HotNumberCutoff(), m_lottery.DrawingCutoffCount(),
                                      m_lottery.TotalDrawings());
         showStats();
-        if (graphTable)
+        // The graph table is made once the counts are known, so its fields fit the largest.
+        const QString graphPath = ProgramHome(m_lottery.homeDir()).tempGraphPath();
+        if (NumberGraphTable::create(graphPath, m_stats.freqMax))
             NumberGraphTable::writeRows(graphPath, m_stats.graphRows);
+        else
+            notice = QStringLiteral("Could not create the temporary graph file.");
     } catch (const VantoroError& error) {
         failure = error.message();
     }

@@ -390,6 +390,39 @@ private Q_SLOTS:
         QVERIFY(QFileInfo(f.home.dataDir() + QStringLiteral("TS649.DBF")).size() < sizeBefore);
     }
 
+    // Opened through the open dialog the panel reads "Last Drawing: "; a save or a delete in the
+    // editor refreshes it to "Last Draw: ", and a save ends on the newest drawing.
+    void saveAndDeleteRefreshTheLastDrawPanel_data() {
+        QTest::addColumn<bool>("save");
+        QTest::addColumn<int>("positionAfter");
+        QTest::newRow("save of the second drawing") << true << 5;
+        QTest::newRow("delete of the second drawing") << false << 2;
+    }
+
+    void saveAndDeleteRefreshTheLastDrawPanel() {
+        QFETCH(bool, save);
+        QFETCH(int, positionAfter);
+        Fixture f(dailyDrawings(5));
+        f.lottery.setLastDrawingLabelLong(true);
+        TDrawingsForm form(f.lottery, f.printOptions);
+        form.show();
+        for (int p = 5; p > 2; --p)
+            form.PreviousButtonClick();
+        QCOMPARE(f.table().OrderPosition(), 2);
+        if (save) {
+            form.PText[0]->setText(QStringLiteral("48"));
+            form.PText[0]->setModified(true);
+            form.SaveButtonClick();
+            QCOMPARE(f.drawingAt(2).at(1), QStringLiteral("48"));
+        } else {
+            f.prompts.confirmations = {true};
+            form.DeleteButtonClick();
+        }
+        QCOMPARE(f.table().OrderPosition(), positionAfter);
+        QCOMPARE(form.DrawLabel->text(), DrawingEntry::drawLabel(positionAfter));
+        QCOMPARE(f.lottery.statusTexts().at(1), QStringLiteral("Last Draw: ") + day(2020, 1, 5));
+    }
+
     void deleteOnAnEmptyTableIsRefusedByTheTable() {
         Fixture f({});
         TDrawingsForm form(f.lottery, f.printOptions);

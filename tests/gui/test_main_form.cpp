@@ -27,16 +27,19 @@
 
 namespace {
 
-const QString SelectMessage = QStringLiteral("Select the Open Drawing File command in the File menu to open a lottery.");
-const QString RecommendMessage = QStringLiteral(
-    "If you have more than 50 drawings in your database, we recommend that you set the Drawing Cutoff to 50. The  "
-    "program will then only include the last 50 drawings when it does a statistical analysis and will be able to "
-    "easily pick up short term trends.");
+const QString SelectMessage =
+    QStringLiteral("Select the Open Drawing File command in the File menu to open a lottery.");
+const QString RecommendMessage = QStringLiteral("If you have more than 50 drawings in your database, we "
+                                                "recommend that you set the Drawing Cutoff to 50. The  "
+                                                "program will then only include the last 50 drawings when it "
+                                                "does a statistical analysis and will be able to "
+                                                "easily pick up short term trends.");
 
 // The tool-bar buttons that need an open lottery, and those of the game-dependent group.
 const QList<int> LotteryButtons = {2, 3, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
 const QList<int> GameButtons = {6, 7, 10, 14};
-const QStringList GameItems = {QStringLiteral("RepeatingPairsChart1"), QStringLiteral("RepeatingTriplesChart1"),
+const QStringList GameItems = {QStringLiteral("RepeatingPairsChart1"),
+                               QStringLiteral("RepeatingTriplesChart1"),
                                QStringLiteral("DrawingSummaryChartGraph1"), QStringLiteral("SmartNumbers1")};
 
 QAction* item(TMainForm& form, const QString& name) {
@@ -64,7 +67,11 @@ void writeSettings(const TempHome& home, const QByteArray& general) {
 
 QString buildLottery(const TempHome& home, const QString& code, int drawings, int gameType = 7,
                      const QString& description = QStringLiteral("Test Lotto")) {
-    return LotteryBuilder(home.dataDir(), code).numbers(6, 49, 0, gameType).description(description).drawings(drawings).build();
+    return LotteryBuilder(home.dataDir(), code)
+        .numbers(6, 49, 0, gameType)
+        .description(description)
+        .drawings(drawings)
+        .build();
 }
 
 // Collects the URLs the desktop services were asked to open.
@@ -158,7 +165,8 @@ void TestMainForm::menuItems_data() {
         {"AboutVantoro1", "&About Vantoro...", ""},
     };
     for (const auto& row : rows)
-        QTest::newRow(row[0]) << QString::fromLatin1(row[0]) << QString::fromLatin1(row[1]) << QString::fromLatin1(row[2]);
+        QTest::newRow(row[0]) << QString::fromLatin1(row[0]) << QString::fromLatin1(row[1])
+                              << QString::fromLatin1(row[2]);
 }
 
 void TestMainForm::menuItems() {
@@ -284,8 +292,9 @@ void TestMainForm::missingFiles() {
     ScriptedPrompts prompts;
     TMainForm form(home.dir());
     form.FormActivate();
-    // The failure message alone: the no-lottery state follows without the start-up hint.
+    // The failure message alone, as an error: the no-lottery state follows without the start-up hint.
     QCOMPARE(prompts.shown, QStringList{message});
+    QCOMPARE(prompts.errors, QStringList{message});
     QVERIFY(!form.lottery().isOpen());
     QCOMPARE(form.windowTitle(), QStringLiteral("Vantoro"));
     QVERIFY(!menuEnabled(form, "Edit1"));
@@ -325,9 +334,15 @@ void TestMainForm::drawingCutoffPanel_data() {
     QTest::addColumn<QString>("total");
     QTest::addColumn<QString>("last");
     QTest::addColumn<QString>("cutoff");
-    QTest::newRow("30") << 30 << "Total Drawings: 30" << "Last Draw: 01/30/2000" << "Drawing Cutoff: 30";
-    QTest::newRow("50") << 50 << "Total Drawings: 50" << "Last Draw: 02/19/2000" << "Drawing Cutoff: 50";
-    QTest::newRow("120") << 120 << "Total Drawings: 120" << "Last Draw: 04/29/2000" << "Drawing Cutoff: 50";
+    QTest::newRow("30") << 30 << "Total Drawings: 30"
+                        << "Last Draw: 01/30/2000"
+                        << "Drawing Cutoff: 30";
+    QTest::newRow("50") << 50 << "Total Drawings: 50"
+                        << "Last Draw: 02/19/2000"
+                        << "Drawing Cutoff: 50";
+    QTest::newRow("120") << 120 << "Total Drawings: 120"
+                         << "Last Draw: 04/29/2000"
+                         << "Drawing Cutoff: 50";
 }
 
 void TestMainForm::drawingCutoffPanel() {
@@ -486,10 +501,12 @@ void TestMainForm::saveSettingsOnExit() {
         QCOMPARE(home.readFile(QStringLiteral("vantoro.ini")), before);
         return;
     }
-    QStringList lines = QString::fromLatin1(home.readFile(QStringLiteral("vantoro.ini"))).split(QLatin1Char('\n'));
+    QStringList lines =
+        QString::fromLatin1(home.readFile(QStringLiteral("vantoro.ini"))).split(QLatin1Char('\n'));
     for (QString& line : lines)
         line = line.trimmed();
-    for (const char* expected : {"[GENERAL]", "STATUSBAR=0", "TOOLBAR=1", "HOTCUTOFF=7", "BROWSER=/usr/bin/firefox"})
+    for (const char* expected :
+         {"[GENERAL]", "STATUSBAR=0", "TOOLBAR=1", "HOTCUTOFF=7", "BROWSER=/usr/bin/firefox"})
         QVERIFY2(lines.contains(QLatin1String(expected)), expected);
 }
 
@@ -504,7 +521,8 @@ void TestMainForm::writeFailureKeepsWindowOpen() {
     prompts.shown.clear();
     QVERIFY(!form.close());
     QVERIFY(form.isVisible());
-    QCOMPARE(prompts.shown, QStringList{QStringLiteral("Unable to write to ") + home.path(QStringLiteral("vantoro.ini"))});
+    QCOMPARE(prompts.shown,
+             QStringList{QStringLiteral("Unable to write to ") + home.path(QStringLiteral("vantoro.ini"))});
     // Without the mark the program ends.
     item(form, QStringLiteral("SaveSettingsonExit1"))->trigger();
     QVERIFY(form.close());

@@ -4,8 +4,8 @@
 #include "lottery/lottery_definition.h"
 #include "support/temp_home.h"
 
-#include <QtEndian>
 #include <QTest>
+#include <QtEndian>
 
 namespace {
 
@@ -135,7 +135,9 @@ private Q_SLOTS:
         LotteryDefinition d;
         d.Description = QStringLiteral("Lotería € “6/49”");
         const QByteArray record = d.toRecord();
-        QCOMPARE(record.mid(7, 16), QByteArray("Loter\xED" "a \x80 \x93" "6/49\x94"));
+        QCOMPARE(record.mid(7, 16), QByteArray("Loter\xED"
+                                               "a \x80 \x93"
+                                               "6/49\x94"));
         QCOMPARE(LotteryDefinition::fromRecord(record).Description, d.Description);
     }
 
@@ -170,9 +172,67 @@ private Q_SLOTS:
         QCOMPARE(d.Description, QStringLiteral("kept"));
     }
 
+    // Every field outside what the editor allows refuses the file, naming the field, its value
+    // and the range; nothing of it reaches the definition in memory.
+    void outOfRangeFieldIsRefused_data() {
+        QTest::addColumn<QByteArray>("record");
+        QTest::addColumn<QString>("problem");
+        const auto with = [](auto change) {
+            LotteryDefinition d = powerball();
+            change(d);
+            return d.toRecord();
+        };
+        QTest::newRow("no numbers drawn") << with([](LotteryDefinition& d) { d.NumbersDrawn = 0; })
+                                          << "NumbersDrawn is 0; it must be from 1 to 22";
+        QTest::newRow("minus one drawn") << with([](LotteryDefinition& d) { d.NumbersDrawn = -1; })
+                                         << "NumbersDrawn is -1; it must be from 1 to 22";
+        QTest::newRow("23 drawn") << with([](LotteryDefinition& d) { d.NumbersDrawn = 23; })
+                                  << "NumbersDrawn is 23; it must be from 1 to 22";
+        QTest::newRow("all drawn are bonus") << with([](LotteryDefinition& d) {
+            d.NumbersDrawn = 2;
+            d.BonusNumbers = 2;
+        }) << "BonusNumbers is 2; it must be less than NumbersDrawn (2)";
+        QTest::newRow("three bonus") << with([](LotteryDefinition& d) { d.BonusNumbers = 3; })
+                                     << "BonusNumbers is 3; it must be from 0 to 2";
+        QTest::newRow("highest 100") << with([](LotteryDefinition& d) { d.HighestNumber = 100; })
+                                     << "HighestNumber is 100; it must be from 0 to 99";
+        QTest::newRow("lowest 2") << with([](LotteryDefinition& d) { d.LowestNumber = 2; })
+                                  << "LowestNumber is 2; it must be from 0 to 1";
+        QTest::newRow("highest bonus -1") << with([](LotteryDefinition& d) { d.HighestBonus = -1; })
+                                          << "HighestBonus is -1; it must be from 0 to 99";
+        QTest::newRow("game type 13") << with([](LotteryDefinition& d) { d.GameType = 13; })
+                                      << "GameType is 13; it must be from 0 to 12";
+        QTest::newRow("country 8") << with([](LotteryDefinition& d) { d.Country = 8; })
+                                   << "Country is 8; it must be from 0 to 7";
+        QTest::newRow("state 53") << with([](LotteryDefinition& d) { d.State = 53; })
+                                  << "State is 53; it must be from 0 to 52";
+        QTest::newRow("columns 26") << with([](LotteryDefinition& d) { d.ColumnsPerTicket = 26; })
+                                    << "ColumnsPerTicket is 26; it must be from 0 to 25";
+        QTest::newRow("an all-zero record") << QByteArray(LotteryDefinition::RecordSize, '\0')
+                                            << "NumbersDrawn is 0; it must be from 1 to 22";
+    }
+
+    void outOfRangeFieldIsRefused() {
+        QFETCH(QByteArray, record);
+        QFETCH(QString, problem);
+        TempHome home;
+        home.writeFile(QStringLiteral("data/BAD.INF"), record);
+        LotteryDefinition d;
+        d.Description = QStringLiteral("kept");
+        try {
+            ReadDefinition(home.dataDir() + QStringLiteral("BAD.INF"), d);
+            QFAIL("an out-of-range definition was read");
+        } catch (const VantoroError& error) {
+            QCOMPARE(error.message(),
+                     QStringLiteral("The file BAD.INF is not a valid lottery definition: %1.").arg(problem));
+        }
+        QCOMPARE(d.Description, QStringLiteral("kept"));
+    }
+
     void longerFileReadsTheFirstRecord() {
         TempHome home;
-        home.writeFile(QStringLiteral("data/TWO.INF"), powerball().toRecord() + LotteryDefinition().toRecord());
+        home.writeFile(QStringLiteral("data/TWO.INF"),
+                       powerball().toRecord() + LotteryDefinition().toRecord());
         LotteryDefinition d;
         ReadDefinition(home.dataDir() + QStringLiteral("TWO.INF"), d);
         QCOMPARE(d.Description, QStringLiteral("Powerball"));
@@ -182,8 +242,8 @@ private Q_SLOTS:
         TempHome home;
         const QString path = home.dataDir() + QStringLiteral("PB545.INF");
         WriteDefinition(path, powerball());
-        QVERIFY_THROWS_EXCEPTION(VantoroError,
-                                 WriteDefinition(home.dataDir() + QStringLiteral("nofolder/X.INF"), powerball()));
+        QVERIFY_THROWS_EXCEPTION(
+            VantoroError, WriteDefinition(home.dataDir() + QStringLiteral("nofolder/X.INF"), powerball()));
         QCOMPARE(home.readFile(QStringLiteral("data/PB545.INF")), powerball().toRecord());
     }
 

@@ -190,30 +190,34 @@ private Q_SLOTS:
         QTest::addColumn<int>("gameType");
         QTest::addColumn<int>("drawn");
         QTest::addColumn<int>("bonus");
+        QTest::addColumn<QString>("bonusText");
         QTest::addColumn<QString>("line");
-        QTest::newRow("powerball") << 8 << 6 << 1 << "00001. 04 09 17  07";
-        QTest::newRow("big game") << 0 << 6 << 1 << "00001. 04 09 17  07";
-        QTest::newRow("keystone") << 4 << 6 << 1 << "00001. 04 09 17  07";
-        QTest::newRow("tri-state 5") << 10 << 6 << 1 << "00001. 04 09 17  07";
-        QTest::newRow("tri-state 6") << 10 << 7 << 1 << "00001. 04 09 17 ";
-        QTest::newRow("lotto with bonus") << 7 << 7 << 1 << "00001. 04 09 17 ";
+        QTest::newRow("powerball") << 8 << 6 << 1 << "7" << "00001. 04 09 17  07";
+        QTest::newRow("tri-state king") << 10 << 6 << 1 << "0K" << "00001. 04 09 17  0K";
+        QTest::newRow("tri-state ten") << 10 << 6 << 1 << "10" << "00001. 04 09 17  10";
+        QTest::newRow("big game") << 0 << 6 << 1 << "7" << "00001. 04 09 17  07";
+        QTest::newRow("keystone") << 4 << 6 << 1 << "7" << "00001. 04 09 17  07";
+        QTest::newRow("tri-state 5") << 10 << 6 << 1 << "7" << "00001. 04 09 17  07";
+        QTest::newRow("tri-state 6") << 10 << 7 << 1 << "7" << "00001. 04 09 17 ";
+        QTest::newRow("lotto with bonus") << 7 << 7 << 1 << "7" << "00001. 04 09 17 ";
     }
     void bonusColumnByGame() {
         QFETCH(int, gameType);
         QFETCH(int, drawn);
         QFETCH(int, bonus);
+        QFETCH(QString, bonusText);
         QFETCH(QString, line);
         TempHome home;
         home.writeFile(QStringLiteral("wheels/W.F03"), "3\r\n3\r\n1\r\n3\r\n3\r\n010203\r\n");
         int asked = 0;
         const WheelExpansion expansion =
             WheelExpansion::expand(home.path(QStringLiteral("wheels/W.F03")), {"4", "9", "17"},
-                                   game(gameType, drawn, bonus), [&asked](int) {
+                                   game(gameType, drawn, bonus), [&asked, bonusText](int) {
                                        ++asked;
-                                       return 7;
+                                       return bonusText;
                                    });
         QCOMPARE(expansion.tickets.value(0), line);
-        QCOMPARE(asked, line.endsWith(QLatin1String("07")) ? 1 : 0);
+        QCOMPARE(asked, line.endsWith(QLatin1Char(' ')) ? 0 : 1);
     }
 
     void cardEntriesAreThreeCharacters() {

@@ -7,6 +7,7 @@
 #include "support/lottery_builder.h"
 #include "support/temp_home.h"
 
+#include <QDate>
 #include <QDir>
 #include <QTest>
 
@@ -387,6 +388,36 @@ private Q_SLOTS:
         }
     }
 
+    // A definition made by hand (never read from a file, which is range-checked) that gives no
+    // position to count is refused with a message, not an abort.
+    void definitionWithoutPositions_data() {
+        QTest::addColumn<int>("drawn");
+        QTest::addColumn<int>("bonus");
+        QTest::addColumn<int>("option");
+        QTest::newRow("none drawn") << 0 << 0 << 0;
+        QTest::newRow("minus one drawn") << -1 << 0 << 1;
+        QTest::newRow("all bonus, regular only") << 5 << 5 << 0;
+        QTest::newRow("more bonus than drawn, bonus only") << 5 << 7 << 2;
+    }
+    void definitionWithoutPositions() {
+        QFETCH(int, drawn);
+        QFETCH(int, bonus);
+        QFETCH(int, option);
+        TempHome home;
+        const QString file = LotteryBuilder(home.dataDir(), QStringLiteral("TS35"))
+                                 .numbers(5, 35)
+                                 .drawing(QStringLiteral("01/01/2020"), {"01", "02", "03", "04", "05"})
+                                 .build();
+        DbfTable table;
+        table.open(home.dataDir(), file);
+        table.SetOrder(1);
+        LotteryDefinition d;
+        d.NumbersDrawn = static_cast<qint16>(drawn);
+        d.BonusNumbers = static_cast<qint16>(bonus);
+        d.HighestNumber = 35;
+        QVERIFY_THROWS_EXCEPTION(VantoroError, computeNumberStats(table, d, option, 1, 1, 1));
+    }
+
     // The last 50 drawings of the sample Canadian 6/49 (resources/samples/data/CN649, built from
     // ca_lotto649.csv) with the hot cutoff 10. The expected figures were worked out by a separate
     // Python script straight from ca_lotto649.csv (sort by date, take the last 50 rows, count
@@ -438,7 +469,7 @@ private Q_SLOTS:
         TempHome home;
         const QString path = home.path(QStringLiteral("TEMP.DBT"));
         for (int run = 0; run < 2; ++run) {
-            QVERIFY(NumberGraphTable::create(path));
+            QVERIFY(NumberGraphTable::create(path, 12));
             NumberGraphTable::writeRows(path, {{QStringLiteral("7"), NumberClass::Hot, 5},
                                                {},
                                                {QStringLiteral("10H"), NumberClass::Due, 12}});
@@ -461,10 +492,43 @@ private Q_SLOTS:
         QCOMPARE(table.FieldText(QStringLiteral("DUE")).trimmed(), QStringLiteral("12"));
     }
 
+    // A long keno history with a large cutoff: a number drawn in every one of 1,085 drawings.
+    // The fields widen to the largest count, so the whole chart is written.
+    void graphTableFitsTheLargestCount() {
+        TempHome home;
+        LotteryDefinition d;
+        d.GameType = 3;
+        d.NumbersDrawn = 20;
+        d.HighestNumber = 80;
+        LotteryBuilder builder(home.dataDir(), QStringLiteral("TSKENO"));
+        builder.definition(d);
+        QStringList numbers;
+        for (int n = 1; n <= 20; ++n)
+            numbers << QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+        const int drawings = 1085;
+        for (int i = 0; i < drawings; ++i)
+            builder.drawing(QDate(2000, 1, 1).addDays(i).toString(QStringLiteral("MM/dd/yyyy")), numbers);
+        DbfTable table;
+        table.open(home.dataDir(), builder.build());
+        table.SetOrder(1);
+        const NumberStats stats = computeNumberStats(table, d, 0, 10, drawings, drawings);
+        QCOMPARE(stats.freqMax, drawings);
+        const QString path = home.path(QStringLiteral("TEMP.DBT"));
+        QVERIFY(NumberGraphTable::create(path, stats.freqMax));
+        NumberGraphTable::writeRows(path, stats.graphRows);
+        DbfTable graph;
+        graph.open(path);
+        QCOMPARE(graph.RecordCount(), 80);
+        graph.GoTop();
+        QCOMPARE(graph.FieldText(QStringLiteral("PRIOR")).trimmed(), QStringLiteral("1085"));
+        QCOMPARE(NumberGraphTable::valueWidth(999), 3);
+        QCOMPARE(NumberGraphTable::valueWidth(22 * 100000), 7);
+    }
+
     void graphTableThatCannotBeCreated() {
         TempHome home;
         QString error;
-        QVERIFY(!NumberGraphTable::create(home.path(QStringLiteral("missing/TEMP.DBT")), &error));
+        QVERIFY(!NumberGraphTable::create(home.path(QStringLiteral("missing/TEMP.DBT")), 12, &error));
         QVERIFY(!error.isEmpty());
     }
 };

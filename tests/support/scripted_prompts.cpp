@@ -17,6 +17,7 @@ void ScriptedPrompts::information(QWidget*, const QString& text) {
 
 void ScriptedPrompts::error(QWidget*, const QString& text) {
     shown << text;
+    errors << text;
 }
 
 bool ScriptedPrompts::confirm(QWidget*, const QString& text) {
@@ -33,7 +34,8 @@ bool ScriptedPrompts::confirm(QWidget*, const QString& text) {
 QString ScriptedPrompts::openFileName(QWidget*, const FileDialogSpec& request) {
     fileDialogs << request;
     if (fileNames.empty()) {
-        QTest::qFail(qPrintable(QStringLiteral("unscripted file dialog: ") + request.title), __FILE__, __LINE__);
+        QTest::qFail(qPrintable(QStringLiteral("unscripted file dialog: ") + request.title), __FILE__,
+                     __LINE__);
         return {};
     }
     const QString answer = fileNames.front();

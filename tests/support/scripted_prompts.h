@@ -23,6 +23,7 @@ public:
     std::deque<bool> confirmations;
     std::deque<QString> fileNames; // empty string = the dialog was cancelled
 
-    QStringList shown;    // every information, error and confirmation text, in order
+    QStringList shown;  // every information, error and confirmation text, in order
+    QStringList errors; // the texts shown as errors (the critical icon) alone
     QList<FileDialogSpec> fileDialogs;
 };
