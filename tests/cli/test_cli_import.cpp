@@ -174,8 +174,9 @@ private Q_SLOTS:
             << "Imported 3 drawings from in.csv into CN649.DBF; 0 already in the table; 0 bad rows skipped; "
                "0 header rows skipped.";
         QTest::newRow("rows of separators or blanks are blank rows")
-            << QByteArray("DATE,A,B,C,D,E,F,G\n,,,,,,,\n" + rows + "   \n , ,\n") << QStringList() << 0
-            << "Imported 3 drawings from in.csv into CN649.DBF; 0 already in the table; 0 bad rows skipped; "
+            << QByteArray("DATE,A,B,C,D,E,F,G\n" + rows + ",,,,,,,\n   \n" + rows.left(31)) << QStringList()
+            << 0
+            << "Imported 3 drawings from in.csv into CN649.DBF; 1 already in the table; 0 bad rows skipped; "
                "1 header row skipped; 2 blank rows skipped.";
         QTest::newRow("one of each: singular")
             << QByteArray(

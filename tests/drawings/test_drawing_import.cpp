@@ -484,8 +484,8 @@ private Q_SLOTS:
             << "NY3.DBF" << 16361 << "09/02/1980"
             << "09/29/2025"
             << QStringList{
-                   "Line 513: The date 01/27/1982 already has the drawing 7 0 3; this row has 3 8 7.",
-                   "Line 1628: The date 02/14/1985 already has the drawing 4 0 5; this row has 0 1 3."};
+                   "Line 466: The date 01/27/1982 already has the drawing 7 0 3; this row has 3 8 7.",
+                   "Line 1578: The date 02/14/1985 already has the drawing 4 0 5; this row has 0 1 3."};
         QTest::newRow("Hungarian keno") << "HUKENO.DBF" << 7522 << "10/19/1998"
                                         << "05/05/2020" << QStringList();
     }
