@@ -24,10 +24,10 @@ QList<int> columnsOption(const CliArgs& args, const QString& name, const QList<i
     return *columns;
 }
 
-// The plain layout of export, changed by the options a published file needs. Checked before
-// any file is touched, so a bad command line is always exit status 2.
-ImportLayout layoutFrom(const CliArgs& args, const LotteryDefinition& definition) {
-    ImportLayout layout = ImportLayout::plain(definition);
+// The layout proposed from the file, as the import window proposes it, changed by the options
+// given. Checked against the plain layout before any file is touched, so a bad command line is
+// always exit status 2.
+ImportLayout layoutFrom(const CliArgs& args, ImportLayout layout) {
     if (args.has(QStringLiteral("separator"))) {
         QString separator = args.value(QStringLiteral("separator"));
         if (separator == QLatin1String("\\t") || separator == QLatin1String("tab"))
@@ -68,10 +68,11 @@ void guessDateFormat(ImportLayout& layout, QStringView text) {
 } // namespace
 
 int cliImport(const QStringList& words) {
-    const CliArgs args(words, {QStringLiteral("skip-bad")});
+    const CliArgs args(words, {QStringLiteral("skip-bad"), QStringLiteral("two-draws-a-day")});
     args.allowOnly({QStringLiteral("lottery"), QStringLiteral("separator"), QStringLiteral("header-rows"),
                     QStringLiteral("date-column"), QStringLiteral("date-format"),
-                    QStringLiteral("number-columns"), QStringLiteral("skip-bad")});
+                    QStringLiteral("number-columns"), QStringLiteral("skip-bad"),
+                    QStringLiteral("two-draws-a-day")});
     if (args.positional().size() != 1)
         throw UsageError(QStringLiteral("name one CSV file to import"));
     const QString csvPath = args.positional().first();
@@ -79,22 +80,26 @@ int cliImport(const QStringList& words) {
     const TableLock lock(cliTablePath(args));
     CurrentLottery lottery;
     openCliLottery(args, lottery);
-    ImportLayout layout = layoutFrom(args, lottery.definition());
+    layoutFrom(args, ImportLayout::plain(lottery.definition()));
     const QString text = DrawingImport::readFile(csvPath);
-    if (!args.has(QStringLiteral("date-format")))
-        guessDateFormat(layout, text);
     const DrawingImport::Target target{LotteryFiles::baseName(lottery.LotteryFile()).toUpper(),
-                                       lottery.definition()};
+                                       lottery.definition(), args.has(QStringLiteral("two-draws-a-day"))};
+    ImportLayout layout =
+        layoutFrom(args, ImportLayout::propose(text, lottery.definition(), target.digitGame()));
+    // A date column chosen by hand may be written in another form than the proposed one.
+    if (args.has(QStringLiteral("date-column")) && !args.has(QStringLiteral("date-format")))
+        guessDateFormat(layout, text);
     const ImportPreview preview = DrawingImport::preview(text, layout, target, &lottery.table());
     const QString fileName = QFileInfo(csvPath).fileName();
     QTextStream& out = cliOut();
+    if (preview.noDrawing())
+        throw VantoroError(DrawingImport::noDrawingMessage(fileName));
     if (!preview.refused.empty() && !args.has(QStringLiteral("skip-bad"))) {
         constexpr size_t shown = 20;
-        QStringList lines{
-            QStringLiteral("The file %1 has %2 bad rows; nothing was imported (give --skip-bad to "
-                           "import the other rows).")
-                .arg(fileName)
-                .arg(preview.refused.size())};
+        QStringList lines{QStringLiteral("The file %1 has %2; nothing was imported (give --skip-bad to "
+                                         "import the other rows).")
+                              .arg(fileName, DrawingImport::counted(qsizetype(preview.refused.size()),
+                                                                    "bad row", "bad rows"))};
         for (size_t i = 0; i < std::min(shown, preview.refused.size()); ++i)
             lines << preview.refused[i].text();
         if (preview.refused.size() > shown)
@@ -103,9 +108,14 @@ int cliImport(const QStringList& words) {
     }
     DrawingImport::append(lottery.table(), preview.accepted);
     lottery.refreshTotals();
-    out << "Imported " << preview.accepted.size() << " drawings from " << fileName << " into "
-        << lottery.LotteryFile() << "; " << preview.duplicates << " already in the table; "
-        << preview.refused.size() << " bad rows skipped.\n";
+    using DrawingImport::counted;
+    out << "Imported " << counted(qsizetype(preview.accepted.size()), "drawing", "drawings") << " from "
+        << fileName << " into " << lottery.LotteryFile() << "; " << preview.duplicates
+        << " already in the table; " << counted(qsizetype(preview.refused.size()), "bad row", "bad rows")
+        << " skipped; " << counted(preview.headerRows, "header row", "header rows") << " skipped";
+    if (preview.blankRows > 0)
+        out << "; " << counted(preview.blankRows, "blank row", "blank rows") << " skipped";
+    out << ".\n";
     for (const RefusedRow& row : preview.refused)
         out << "Skipped " << row.text() << "\n";
     out << lottery.statusTexts().first() << "\n";
@@ -126,6 +136,7 @@ int cliExport(const QStringList& words) {
     }
     const QString path = args.positional().first();
     const int count = DrawingExport::write(lottery.table(), drawn, path);
-    cliOut() << "Exported " << count << " drawings to " << QFileInfo(path).fileName() << ".\n";
+    cliOut() << "Exported " << DrawingImport::counted(count, "drawing", "drawings") << " to "
+             << QFileInfo(path).fileName() << ".\n";
     return 0;
 }

@@ -23,7 +23,9 @@ constexpr std::array commands{
     CliCommand{"import",
                "import --lottery FILE.DBF CSV [--separator ';'] [--header-rows N] [--date-column C|D,M,Y] "
                "[--date-format MM/DD/YYYY|M/D/YYYY|YYYY-MM-DD|YYYY.MM.DD.|DD.MM.YYYY|DD/MM/YYYY|DAY,MONTH,YEAR] "
-               "[--number-columns 5-24] [--skip-bad]",
+               "[--number-columns 5-24] [--skip-bad] [--two-draws-a-day]\n"
+               "      (a second drawing on a date already held is refused unless --two-draws-a-day says the "
+               "lottery draws twice a day)",
                cliImport},
     CliCommand{"export", "export --lottery FILE.DBF [CSV]", cliExport},
     CliCommand{"print-demo", "print-demo --pdf FILE --lines N --columns C", cliPrintDemo, true},

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QJsonDocument>
 #include <QRegularExpression>
 #include <QSet>
@@ -131,7 +132,15 @@ struct RowReader {
     }
 };
 
-QSet<QString> tableKeys(DbfTable& table, const DrawingImport::Target& target) {
+// The numbers of a drawing as the refusal of a second drawing on its day shows them.
+QString numbersText(const std::vector<int>& numbers) {
+    QStringList texts;
+    for (int n : numbers)
+        texts << QString::number(n);
+    return texts.join(QLatin1Char(' '));
+}
+
+QSet<QString> tableKeys(DbfTable& table, const DrawingImport::Target& target, QHash<qint64, QString>* days) {
     QSet<QString> keys;
     if (!table.isOpen() || table.RecordCount() == 0)
         return keys;
@@ -150,6 +159,7 @@ QSet<QString> tableKeys(DbfTable& table, const DrawingImport::Target& target) {
         std::vector<int> numbers;
         for (int field : numberFields)
             numbers.push_back(table.FieldText(field).trimmed().toInt());
+        days->insert(date.toJulianDay(), numbersText(numbers));
         keys.insert(
             drawingKey(date, std::move(numbers), target.definition.regularNumbers(), target.digitGame()));
     } while (table.Skip(1) == 1);
@@ -172,15 +182,27 @@ QString RefusedRow::text() const {
 }
 
 QString ImportPreview::summary() const {
-    const auto count = [](qsizetype n, const char* one, const char* many) -> QString {
-        return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : many);
-    };
-    return count(qsizetype(accepted.size()), "drawing will be added", "drawings will be added") +
-           QStringLiteral("; ") + count(duplicates, "is already in the table", "are already in the table") +
-           QStringLiteral("; ") + count(qsizetype(refused.size()), "row is refused.", "rows are refused.");
+    using DrawingImport::counted;
+    QString text =
+        counted(qsizetype(accepted.size()), "drawing will be added", "drawings will be added") +
+        QStringLiteral("; ") + counted(duplicates, "is already in the table", "are already in the table") +
+        QStringLiteral("; ") + counted(qsizetype(refused.size()), "row is refused", "rows are refused") +
+        QStringLiteral("; ") + counted(headerRows, "header row is skipped", "header rows are skipped");
+    if (blankRows > 0)
+        text += QStringLiteral("; ") + counted(blankRows, "blank row is skipped", "blank rows are skipped");
+    return text + QLatin1Char('.');
 }
 
 namespace DrawingImport {
+
+QString counted(qsizetype n, const char* one, const char* many) {
+    return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : many);
+}
+
+QString noDrawingMessage(const QString& fileName) {
+    return QStringLiteral("No line of the file %1 could be read as a drawing; nothing was imported.")
+        .arg(fileName);
+}
 
 bool Target::digitGame() const {
     return DrawingTable::numberFieldWidth(code, definition, 1) == 1;
@@ -196,13 +218,21 @@ ImportPreview preview(const std::vector<CsvRow>& rows, const ImportLayout& layou
         throw VantoroError(QStringLiteral("The drawings of card games cannot be imported; enter them in the "
                                           "drawing editor."));
     ImportPreview result;
-    QSet<QString> known = table ? tableKeys(*table, target) : QSet<QString>();
+    QHash<qint64, QString> days; // the numbers already on each date, of the table and the file
+    QSet<QString> known = table ? tableKeys(*table, target, &days) : QSet<QString>();
     const RowReader reader{layout, target, target.digitGame()};
     const int total = int(rows.size());
+    result.headerRows = std::min(layout.headerRows, total);
     for (int r = layout.headerRows; r < total; ++r) {
         if (progress && r % ProgressStep == 0 && !progress(r, total))
             return {};
         const CsvRow& row = rows[size_t(r)];
+        // A row of only blanks or separators holds nothing to refuse: spreadsheets pad files with them.
+        if (std::all_of(row.cells.begin(), row.cells.end(),
+                        [](const QString& cell) { return cell.trimmed().isEmpty(); })) {
+            ++result.blankRows;
+            continue;
+        }
         ++result.rows;
         QStringList dateParts;
         for (int column : layout.dateColumns)
@@ -228,6 +258,17 @@ ImportPreview preview(const std::vector<CsvRow>& rows, const ImportLayout& layou
         if (known.contains(key)) {
             ++result.duplicates;
             continue;
+        }
+        if (!target.twoDrawsADay) {
+            const auto day = days.constFind(date->toJulianDay());
+            if (day != days.constEnd()) {
+                result.refused.push_back(
+                    {row.line,
+                     QStringLiteral("the date %1 already has the drawing %2; this row has %3.")
+                         .arg(date->toString(QStringLiteral("MM/dd/yyyy")), *day, numbersText(numbers))});
+                continue;
+            }
+            days.insert(date->toJulianDay(), numbersText(numbers));
         }
         known.insert(key);
         result.accepted.push_back({row.line, *date, reader.fields(numbers)});

@@ -34,8 +34,13 @@ struct ImportPreview {
     std::vector<RefusedRow> refused;
     int duplicates = 0; // rows whose date and numbers are already in the table (or earlier in the file)
     int rows = 0;       // data rows read, header rows not counted
-    // "12 drawings will be added; 3 are already in the table; 2 rows are refused."
+    int headerRows = 0; // rows skipped as a header at the top
+    int blankRows = 0;  // rows of only blanks or separators, skipped
+    // "12 drawings will be added; 3 are already in the table; 2 rows are refused; 1 header row is
+    // skipped." (the blank rows follow when there are any)
     QString summary() const;
+    // True when no row of the file was read as a drawing, not even one already in the table.
+    bool noDrawing() const { return accepted.empty() && duplicates == 0; }
 };
 
 // Reports progress (done of total); returning false stops the work, which then writes nothing.
@@ -49,6 +54,8 @@ namespace DrawingImport {
 struct Target {
     QString code;
     LotteryDefinition definition;
+    // Some lotteries draw twice on one day; only then may a date hold two different drawings.
+    bool twoDrawsADay = false;
     bool digitGame() const; // one digit per field: digits may repeat, a cell may hold them all
 };
 
@@ -67,6 +74,12 @@ ImportPreview preview(QStringView text, const ImportLayout& layout, const Target
 // `progress` returns false, also with the table untouched.
 bool append(DbfTable& table, const std::vector<ImportedDrawing>& drawings,
             const ImportProgress& progress = {});
+
+// "1 drawing", "3 drawings": a count with its noun in the number it needs.
+QString counted(qsizetype n, const char* one, const char* many);
+
+// The refusal of a file in which no line reads as a drawing.
+QString noDrawingMessage(const QString& fileName);
 
 // Reads a whole CSV file as text; a file that cannot be read throws VantoroError naming it.
 QString readFile(const QString& path);

@@ -9,6 +9,7 @@
 #include "drawings/drawing_export.h"
 #include "lottery/lottery_files.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -91,12 +92,17 @@ TImportForm::TImportForm(CurrentLottery& lottery, QWidget* parent) : QDialog(par
     m_numberColumns->setToolTip(
         QStringLiteral("In table order, regular numbers first, such as 5-11 or 2,3. A cell may hold "
                        "numbers joined by |, a bonus in parentheses, or a pick game's digits."));
+    m_twoDraws = new QCheckBox(QStringLiteral("&Two draws a day"), mapping);
+    m_twoDraws->setObjectName(QStringLiteral("TwoDrawsCheck"));
+    m_twoDraws->setToolTip(QStringLiteral("Tick it only when the lottery draws twice on one day; otherwise a "
+                                          "second drawing on a date already held is refused."));
     auto* form = new QFormLayout(mapping);
     form->addRow(QStringLiteral("&Separator:"), m_separator);
     form->addRow(QStringLiteral("&Header rows:"), m_headerRows);
     form->addRow(QStringLiteral("Date &form:"), m_dateFormat);
     form->addRow(QStringLiteral("&Date column:"), m_dateColumns);
     form->addRow(QStringLiteral("&Number columns:"), m_numberColumns);
+    form->addRow(QString(), m_twoDraws);
 
     m_fileGrid = new QTableWidget(this);
     m_fileGrid->setObjectName(QStringLiteral("FileGrid"));
@@ -161,6 +167,10 @@ TImportForm::TImportForm(CurrentLottery& lottery, QWidget* parent) : QDialog(par
     connect(m_dateFormat, &QComboBox::currentIndexChanged, this, &TImportForm::LayoutChange);
     connect(m_dateColumns, &QLineEdit::editingFinished, this, &TImportForm::LayoutChange);
     connect(m_numberColumns, &QLineEdit::editingFinished, this, &TImportForm::LayoutChange);
+    connect(m_twoDraws, &QCheckBox::toggled, this, [this](bool twice) {
+        m_target.twoDrawsADay = twice;
+        refreshPreview();
+    });
     setImportLayout(ImportLayout::plain(m_target.definition));
     // The file name is only shown: the first thing to do is to browse for the file.
     m_browseBtn->setFocus();
@@ -294,7 +304,8 @@ void TImportForm::refreshPreview() {
     for (size_t i = 0; i < qMin<size_t>(m_preview.refused.size(), ListedRows); ++i)
         refused << m_preview.refused[i].text();
     m_refused->addItems(refused);
-    m_summary->setText(m_preview.summary());
+    m_summary->setText(m_preview.noDrawing() ? DrawingImport::noDrawingMessage(QFileInfo(m_path).fileName())
+                                             : m_preview.summary());
     m_importBtn->setEnabled(!m_preview.accepted.empty());
 }
 
@@ -303,10 +314,12 @@ void TImportForm::ImportBtnClick() {
         return;
     if (!m_preview.refused.empty()) {
         const QString question =
-            QStringLiteral("%1 rows of this file are refused (see the list). Do you want to import the %2 "
-                           "accepted drawings without them?")
-                .arg(m_preview.refused.size())
-                .arg(m_preview.accepted.size());
+            QStringLiteral("%1 of this file %2 refused (see the list). Do you want to import the %3 "
+                           "without them?")
+                .arg(DrawingImport::counted(qsizetype(m_preview.refused.size()), "row", "rows"),
+                     m_preview.refused.size() == 1 ? QStringLiteral("is") : QStringLiteral("are"),
+                     DrawingImport::counted(qsizetype(m_preview.accepted.size()), "accepted drawing",
+                                            "accepted drawings"));
         if (!Prompts::instance().confirm(this, question))
             return;
     }
@@ -336,7 +349,9 @@ void TImportForm::ImportBtnClick() {
         Prompts::instance().error(this, error.message());
     }
     Prompts::instance().information(
-        this, QStringLiteral("%1 drawings were added to %2.").arg(added).arg(m_lottery.LotteryFile()));
+        this,
+        QStringLiteral("%1 added to %2.")
+            .arg(DrawingImport::counted(added, "drawing was", "drawings were"), m_lottery.LotteryFile()));
     accept();
 }
 
@@ -358,8 +373,9 @@ void exportDrawings(CurrentLottery& lottery, QWidget* parent) {
     try {
         const int count = DrawingExport::write(lottery.table(), lottery.definition().NumbersDrawn, path);
         Prompts::instance().information(
-            parent,
-            QStringLiteral("%1 drawings were exported to %2.").arg(count).arg(QFileInfo(path).fileName()));
+            parent, QStringLiteral("%1 exported to %2.")
+                        .arg(DrawingImport::counted(count, "drawing was", "drawings were"),
+                             QFileInfo(path).fileName()));
     } catch (const VantoroError& error) {
         Prompts::instance().error(parent, error.message());
     }

@@ -7,6 +7,7 @@
 #include <QString>
 
 class CurrentLottery;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -60,6 +61,7 @@ private:
     QComboBox* m_dateFormat = nullptr;
     QLineEdit* m_dateColumns = nullptr;
     QLineEdit* m_numberColumns = nullptr;
+    QCheckBox* m_twoDraws = nullptr;
     QTableWidget* m_fileGrid = nullptr;
     QLabel* m_summary = nullptr;
     QListWidget* m_accepted = nullptr;

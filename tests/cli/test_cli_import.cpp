@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli_run.h"
 #include "support/lottery_builder.h"
 #include "support/temp_home.h"
-#include "cli_run.h"
 
 #include <QProcess>
 #include <QTest>
@@ -65,7 +65,7 @@ private Q_SLOTS:
         const QStringList out = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(out.first(),
                  QStringLiteral("Imported 2 drawings from bad_rows.csv into CN649.DBF; 0 already in the "
-                                "table; 7 bad rows skipped."));
+                                "table; 7 bad rows skipped; 1 header row skipped."));
         QCOMPARE(out.at(1), QStringLiteral("Skipped Line 3: 50 is out of range (1 to 49)."));
         QCOMPARE(out.last(), QStringLiteral("Total Drawings: 2"));
         QCOMPARE(out.size(), 9);
@@ -93,14 +93,14 @@ private Q_SLOTS:
                            "5-24",
                            "--skip-bad"}
             << "Imported 3 drawings from keno_hu.csv into HUKENO.DBF; 0 already in the table; 2 bad rows "
-               "skipped.";
+               "skipped; 0 header rows skipped.";
         QTest::newRow("UK: split date")
             << QStringList{"--code",  "UK649", "--type",   "7", "--drawn",   "7",
                            "--bonus", "1",     "--lowest", "1", "--highest", "49"}
             << QStringList{"--lottery",     "UK649.DBF",      csv("uk_lotto.csv"), "--date-column", "3-5",
                            "--date-format", "DAY,MONTH,YEAR", "--number-columns",  "6-12"}
             << "Imported 4 drawings from uk_lotto.csv into UK649.DBF; 0 already in the table; 0 bad rows "
-               "skipped.";
+               "skipped; 1 header row skipped.";
         QTest::newRow("Powerball: separate drum")
             << QStringList{"--code",
                            "PB569",
@@ -119,7 +119,7 @@ private Q_SLOTS:
                            "--allow-duplicates"}
             << QStringList{"--lottery", "PB569.DBF", csv("powerball.csv"), "--number-columns", "2,3"}
             << "Imported 3 drawings from powerball.csv into PB569.DBF; 0 already in the table; 0 bad rows "
-               "skipped.";
+               "skipped; 1 header row skipped.";
     }
     void publishedLayoutsByOptions() {
         QFETCH(QStringList, create);
@@ -157,6 +157,69 @@ private Q_SLOTS:
         const Run again = cli(home, {"import", "--lottery", "CN649B.DBF", file});
         QVERIFY(again.out.startsWith(
             QStringLiteral("Imported 0 drawings from cn649.csv into CN649B.DBF; 5 already")));
+    }
+
+    // Without options the file's own layout is read as the import window proposes it, and every
+    // row is accounted for: a header, blank rows, a file in which nothing reads as a drawing.
+    void everyRowIsAccountedFor_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message"); // the first line of the output, or of the error
+        const QByteArray rows = "1982-06-12,3,11,12,14,41,43,13\n"
+                                "1982-06-19,8,33,36,37,39,41,9\n"
+                                "1982-06-26,1,6,23,24,27,39,34\n";
+        QTest::newRow("no header row: the first drawing is kept")
+            << rows << QStringList() << 0
+            << "Imported 3 drawings from in.csv into CN649.DBF; 0 already in the table; 0 bad rows skipped; "
+               "0 header rows skipped.";
+        QTest::newRow("rows of separators or blanks are blank rows")
+            << QByteArray("DATE,A,B,C,D,E,F,G\n" + rows + ",,,,,,,\n   \n" + rows.left(31)) << QStringList()
+            << 0
+            << "Imported 3 drawings from in.csv into CN649.DBF; 1 already in the table; 0 bad rows skipped; "
+               "1 header row skipped; 2 blank rows skipped.";
+        QTest::newRow("one of each: singular")
+            << QByteArray(
+                   "DATE,A,B,C,D,E,F,G\n1982-06-12,3,11,12,14,41,43,13\n1982-06-19,8,33,36,37,39,41,99\n")
+            << QStringList{"--skip-bad"} << 0
+            << "Imported 1 drawing from in.csv into CN649.DBF; 0 already in the table; 1 bad row skipped; "
+               "1 header row skipped.";
+        const QByteArray sameDay = "DATE,A,B,C,D,E,F,G\n1982-06-12,3,11,12,14,41,43,13\n"
+                                   "1982-06-12,8,33,36,37,39,41,9\n";
+        QTest::newRow("a second drawing on a day is refused")
+            << sameDay << QStringList() << 1
+            << "The file in.csv has 1 bad row; nothing was imported (give --skip-bad to import the other "
+               "rows).\nLine 3: The date 06/12/1982 already has the drawing 3 11 12 14 41 43 13; this row "
+               "has 8 33 36 37 39 41 9.";
+        QTest::newRow("unless the lottery draws twice a day")
+            << sameDay << QStringList{"--two-draws-a-day"} << 0
+            << "Imported 2 drawings from in.csv into CN649.DBF; 0 already in the table; 0 bad rows skipped; "
+               "1 header row skipped.";
+        QTest::newRow("a JSON file holds no drawing")
+            << QByteArray("[{\"date\": \"1982-06-12\", \"numbers\": [3, 11, 12, 14, 41, 43, 13]}]\n")
+            << QStringList{"--skip-bad"} << 1
+            << "No line of the file in.csv could be read as a drawing; nothing was imported.";
+        QTest::newRow("an unclosed quote swallows the file")
+            << QByteArray("\"1982-06-05,1,2,3,4,5,6,7\n" + rows.repeated(50)) << QStringList{"--skip-bad"}
+            << 1 << "No line of the file in.csv could be read as a drawing; nothing was imported.";
+    }
+    void everyRowIsAccountedFor() {
+        QFETCH(QByteArray, content);
+        QFETCH(QStringList, options);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        TempHome home;
+        make649(home, QStringLiteral("CN649"));
+        home.writeFile(QStringLiteral("in.csv"), content);
+        const QByteArray before = home.readFile(QStringLiteral("data/CN649.DBF"));
+        const Run run =
+            cli(home, QStringList{"import", "--lottery", "CN649.DBF", home.path(QStringLiteral("in.csv"))} +
+                          options);
+        QCOMPARE(run.status, status);
+        const QString output = status == 0 ? run.out : run.err;
+        QVERIFY2(output.startsWith(message + QLatin1Char('\n')), qPrintable(output));
+        if (status != 0)
+            QCOMPARE(home.readFile(QStringLiteral("data/CN649.DBF")), before);
     }
 
     void badCommandLines_data() {

@@ -267,7 +267,9 @@ private Q_SLOTS:
         QCOMPARE(preview.accepted.at(1).line, 7);
         QCOMPARE(preview.rows, 9);
         QCOMPARE(preview.summary(),
-                 QStringLiteral("2 drawings will be added; 0 are already in the table; 7 rows are refused."));
+                 QStringLiteral(
+                     "2 drawings will be added; 0 are already in the table; 7 rows are refused; 1 header "
+                     "row is skipped."));
     }
 
     void duplicateRules_data() {
@@ -472,20 +474,27 @@ private Q_SLOTS:
         QTest::addColumn<int>("total");
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("last");
+        QTest::addColumn<QStringList>("secondOnADay"); // drawings on a date that already has one
         QTest::newRow("Canada 6/49") << "CN649.DBF" << 4210 << "06/12/1982"
-                                     << "05/25/2024";
+                                     << "05/25/2024" << QStringList();
         QTest::newRow("UK 6/49 years") << "UK649.DBF" << 2065 << "11/19/1994"
-                                       << "10/07/2015";
-        QTest::newRow("New York evening") << "NY3.DBF" << 16361 << "09/02/1980"
-                                          << "09/29/2025";
+                                       << "10/07/2015" << QStringList();
+        // The published New York file has two different evening drawings on two days.
+        QTest::newRow("New York evening")
+            << "NY3.DBF" << 16361 << "09/02/1980"
+            << "09/29/2025"
+            << QStringList{
+                   "Line 466: The date 01/27/1982 already has the drawing 7 0 3; this row has 3 8 7.",
+                   "Line 1578: The date 02/14/1985 already has the drawing 4 0 5; this row has 0 1 3."};
         QTest::newRow("Hungarian keno") << "HUKENO.DBF" << 7522 << "10/19/1998"
-                                        << "05/05/2020";
+                                        << "05/05/2020" << QStringList();
     }
     void samplesSeedANewHome() {
         QFETCH(QString, file);
         QFETCH(int, total);
         QFETCH(QString, first);
         QFETCH(QString, last);
+        QFETCH(QStringList, secondOnADay);
         TempHome scratch;
         ProgramHome home(scratch.path(QStringLiteral("home")));
         home.prepare();
@@ -500,8 +509,12 @@ private Q_SLOTS:
         const QString exported = DrawingExport::csvText(lottery.table(), lottery.definition().NumbersDrawn);
         const ImportPreview preview =
             DrawingImport::preview(exported, ImportLayout::plain(lottery.definition()), target);
-        QCOMPARE(refusals(preview).mid(0, 3), QStringList());
-        QCOMPARE(int(preview.accepted.size()) + preview.duplicates, total);
+        QCOMPARE(refusals(preview).mid(0, 3), secondOnADay);
+        QCOMPARE(int(preview.accepted.size()) + preview.duplicates + int(secondOnADay.size()), total);
+        // A lottery that draws twice a day takes them all.
+        const ImportPreview twice = DrawingImport::preview(
+            exported, ImportLayout::plain(lottery.definition()), {target.code, target.definition, true});
+        QCOMPARE(int(twice.accepted.size()) + twice.duplicates, total);
     }
 
     void layoutIsRememberedPerLottery() {

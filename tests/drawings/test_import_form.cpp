@@ -81,7 +81,9 @@ private Q_SLOTS:
         QCOMPARE(refused.size(), 7);
         QCOMPARE(refused.first(), QStringLiteral("Line 3: 50 is out of range (1 to 49)."));
         QCOMPARE(child<QLabel>(form, "SummaryLabel")->text(),
-                 QStringLiteral("2 drawings will be added; 0 are already in the table; 7 rows are refused."));
+                 QStringLiteral(
+                     "2 drawings will be added; 0 are already in the table; 7 rows are refused; 1 header "
+                     "row is skipped."));
         QVERIFY(child<QPushButton>(form, "ImportBtn")->isEnabled());
     }
 
@@ -156,7 +158,9 @@ private Q_SLOTS:
         QVERIFY(again.openFile(file));
         QCOMPARE(again.importLayout(), *remembered);
         QCOMPARE(child<QLabel>(again, "SummaryLabel")->text(),
-                 QStringLiteral("0 drawings will be added; 5 are already in the table; 0 rows are refused."));
+                 QStringLiteral(
+                     "0 drawings will be added; 5 are already in the table; 0 rows are refused; 1 header "
+                     "row is skipped."));
         QVERIFY(!child<QPushButton>(again, "ImportBtn")->isEnabled());
     }
 
