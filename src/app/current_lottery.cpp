@@ -5,7 +5,6 @@
 #include "lottery/drawing_table.h"
 #include "lottery/lottery_files.h"
 
-
 namespace {
 
 // The analyses look at no more than this many drawings unless the user says otherwise.
@@ -137,10 +136,12 @@ QStringList CurrentLottery::statusTexts() const {
     const QString hot = m_hotShown ? QStringLiteral("Hot Number Cutoff: %1").arg(m_hotNumberCutoff)
                                    : QStringLiteral("Hot Number Cutoff:");
     if (!isOpen())
-        return {QStringLiteral("Total Drawings:"), QStringLiteral("Last Drawing:"), hot, QStringLiteral("Drawing Cutoff:")};
+        return {QStringLiteral("Total Drawings:"), QStringLiteral("Last Drawing:"), hot,
+                QStringLiteral("Drawing Cutoff:")};
     return {
         QStringLiteral("Total Drawings: %1").arg(m_totalDrawings),
-        (m_longLastLabel ? QStringLiteral("Last Drawing: ") : QStringLiteral("Last Draw: ")) + m_lastDrawingDate,
+        (m_longLastLabel ? QStringLiteral("Last Drawing: ") : QStringLiteral("Last Draw: ")) +
+            m_lastDrawingDate,
         hot,
         QStringLiteral("Drawing Cutoff: %1").arg(m_drawingCutoffCount),
     };

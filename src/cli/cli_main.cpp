@@ -5,39 +5,44 @@
 #include "db/vantoro_error.h"
 
 #include <QCoreApplication>
-#include <csignal>
 #include <QGuiApplication>
-#include <memory>
 #include <array>
+#include <csignal>
+#include <memory>
 
 namespace {
 
 constexpr std::array commands{
     CliCommand{"info", "info --lottery FILE.DBF", cliInfo},
     CliCommand{"dump", "dump --lottery FILE.DBF", cliDump},
-    CliCommand{"new",
-               "new [--code CODE] [--country NAME] [--state XX] --type N --drawn N --bonus K --lowest L --highest H "
-               "[--highest-bonus HB] [--description TEXT] [--days SMTWTFS] [--allow-duplicates] [--overwrite]",
-               cliNew},
+    CliCommand{
+        "new",
+        "new [--code CODE] [--country NAME] [--state XX] --type N --drawn N --bonus K --lowest L --highest H "
+        "[--highest-bonus HB] [--description TEXT] [--days SMTWTFS] [--allow-duplicates] [--overwrite]",
+        cliNew},
     CliCommand{"catalogue", "catalogue [--country NAME | --state NAME]", cliCatalogue},
-    CliCommand{"import",
-               "import --lottery FILE.DBF CSV [--separator ';'] [--header-rows N] [--date-column C|D,M,Y] "
-               "[--date-format MM/DD/YYYY|M/D/YYYY|YYYY-MM-DD|YYYY.MM.DD.|DD.MM.YYYY|DD/MM/YYYY|DAY,MONTH,YEAR] "
-               "[--number-columns 5-24] [--skip-bad] [--two-draws-a-day]\n"
-               "      (a second drawing on a date already held is refused unless --two-draws-a-day says the "
-               "lottery draws twice a day)",
-               cliImport},
+    CliCommand{
+        "import",
+        "import --lottery FILE.DBF CSV [--separator ';'] [--header-rows N] [--date-column C|D,M,Y] "
+        "[--date-format MM/DD/YYYY|M/D/YYYY|YYYY-MM-DD|YYYY.MM.DD.|DD.MM.YYYY|DD/MM/YYYY|DAY,MONTH,YEAR] "
+        "[--number-columns 5-24] [--skip-bad] [--two-draws-a-day]\n"
+        "      (a second drawing on a date already held is refused unless --two-draws-a-day says the "
+        "lottery draws twice a day)",
+        cliImport},
     CliCommand{"export", "export --lottery FILE.DBF [CSV]", cliExport},
     CliCommand{"print-demo", "print-demo --pdf FILE --lines N --columns C", cliPrintDemo, true},
-    CliCommand{"stats", "stats --lottery FILE.DBF [--cutoff N] [--hot N] [--bonus 0|1|2] [--pdf FILE]", cliStats},
+    CliCommand{"stats", "stats --lottery FILE.DBF [--cutoff N] [--hot N] [--bonus 0|1|2] [--pdf FILE]",
+               cliStats},
     CliCommand{"search", "search --lottery FILE.DBF --numbers 05,12,33 [--min M] [--bonus] [--from N --to N]",
                cliSearch},
-    CliCommand{"print",
-               "print drawings|search --lottery FILE.DBF [--numbers 05,12,33 --min M --bonus] [--from N --to N] "
-               "--pdf FILE",
-               cliPrint, true},
+    CliCommand{
+        "print",
+        "print drawings|search --lottery FILE.DBF [--numbers 05,12,33 --min M --bonus] [--from N --to N] "
+        "--pdf FILE",
+        cliPrint, true},
     CliCommand{"wheel",
-               "wheel full --numbers K --per-ticket P -o FILE | wheel list --lottery FILE.DBF | wheel show FILE [--pdf FILE] [--lottery FILE.DBF] | "
+               "wheel full --numbers K --per-ticket P -o FILE | wheel list --lottery FILE.DBF | wheel show "
+               "FILE [--pdf FILE] [--lottery FILE.DBF] | "
                "wheel expand FILE --numbers 4,9,17,... [--bonus NN] [--lottery FILE.DBF]",
                cliWheel},
     CliCommand{"tickets",
@@ -87,7 +92,8 @@ int main(int argc, char* argv[]) {
     // The same name as the application, so that both find the same per-user home.
     QCoreApplication::setApplicationName(QStringLiteral("Vantoro"));
     QStringList words = QCoreApplication::arguments().mid(1);
-    if (words.isEmpty() || words.first() == QStringLiteral("--help") || words.first() == QStringLiteral("help")) {
+    if (words.isEmpty() || words.first() == QStringLiteral("--help") ||
+        words.first() == QStringLiteral("help")) {
         printUsage(cliOut());
         return words.isEmpty() ? 2 : 0;
     }
@@ -101,8 +107,8 @@ int main(int argc, char* argv[]) {
             return status;
         } catch (const UsageError& error) {
             cliOut().flush();
-            cliErr() << "vantoro-cli " << name << ": " << error.what() << "\nusage: vantoro-cli " << command.usage
-                     << "\n";
+            cliErr() << "vantoro-cli " << name << ": " << error.what() << "\nusage: vantoro-cli "
+                     << command.usage << "\n";
             cliErr().flush();
             return 2;
         } catch (const VantoroError& error) {

@@ -3,8 +3,8 @@
 // expansion of chosen numbers through a wheel, with the lines the windows show.
 #include "cli/cli_commands.h"
 
-#include <QRegularExpression>
 #include "cli/cli_lottery.h"
+#include <QRegularExpression>
 
 #include "app/program_home.h"
 #include "db/vantoro_error.h"
@@ -122,8 +122,9 @@ int wheelExpand(const QStringList& words) {
         static const QRegularExpression number(QStringLiteral("^[0-9]{1,2}$"));
         const bool cardRank = definition.GameType == 10 && definition.regularNumbers() == 5;
         if (!(cardRank ? rank : number).match(text).hasMatch())
-            throw UsageError(cardRank ? QStringLiteral("option --bonus takes a card rank: 2 to 10, J, Q, K or A")
-                                      : QStringLiteral("option --bonus takes a number from 0 to 99"));
+            throw UsageError(cardRank
+                                 ? QStringLiteral("option --bonus takes a card rank: 2 to 10, J, Q, K or A")
+                                 : QStringLiteral("option --bonus takes a number from 0 to 99"));
         bonus = [text](int) { return text; };
     }
     const WheelExpansion expansion = WheelExpansion::expand(path, chosen, definition, bonus);

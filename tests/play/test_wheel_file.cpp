@@ -192,14 +192,22 @@ private Q_SLOTS:
         QTest::addColumn<int>("bonus");
         QTest::addColumn<QString>("bonusText");
         QTest::addColumn<QString>("line");
-        QTest::newRow("powerball") << 8 << 6 << 1 << "7" << "00001. 04 09 17  07";
-        QTest::newRow("tri-state king") << 10 << 6 << 1 << "0K" << "00001. 04 09 17  0K";
-        QTest::newRow("tri-state ten") << 10 << 6 << 1 << "10" << "00001. 04 09 17  10";
-        QTest::newRow("big game") << 0 << 6 << 1 << "7" << "00001. 04 09 17  07";
-        QTest::newRow("keystone") << 4 << 6 << 1 << "7" << "00001. 04 09 17  07";
-        QTest::newRow("tri-state 5") << 10 << 6 << 1 << "7" << "00001. 04 09 17  07";
-        QTest::newRow("tri-state 6") << 10 << 7 << 1 << "7" << "00001. 04 09 17 ";
-        QTest::newRow("lotto with bonus") << 7 << 7 << 1 << "7" << "00001. 04 09 17 ";
+        QTest::newRow("powerball") << 8 << 6 << 1 << "7"
+                                   << "00001. 04 09 17  07";
+        QTest::newRow("tri-state king") << 10 << 6 << 1 << "0K"
+                                        << "00001. 04 09 17  0K";
+        QTest::newRow("tri-state ten") << 10 << 6 << 1 << "10"
+                                       << "00001. 04 09 17  10";
+        QTest::newRow("big game") << 0 << 6 << 1 << "7"
+                                  << "00001. 04 09 17  07";
+        QTest::newRow("keystone") << 4 << 6 << 1 << "7"
+                                  << "00001. 04 09 17  07";
+        QTest::newRow("tri-state 5") << 10 << 6 << 1 << "7"
+                                     << "00001. 04 09 17  07";
+        QTest::newRow("tri-state 6") << 10 << 7 << 1 << "7"
+                                     << "00001. 04 09 17 ";
+        QTest::newRow("lotto with bonus") << 7 << 7 << 1 << "7"
+                                          << "00001. 04 09 17 ";
     }
     void bonusColumnByGame() {
         QFETCH(int, gameType);
