@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what building, running and testing Vantoro needs on Debian 12 (uses sudo when not root).
+# Further Debian packages named as arguments are installed with them.
 set -euo pipefail
 
 packages=(
@@ -8,6 +9,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev qt6-charts-dev libqt6svg6 qt6-qpa-plugins libgl-dev
     libbenchmark-dev fonts-liberation
     python3 python3-dbf python3-dbfread
+    "$@"
 )
 
 missing=()
