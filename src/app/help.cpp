@@ -17,6 +17,9 @@
 
 namespace {
 
+// The property that carries a control's help context number.
+const char* const ContextProperty = "helpContext";
+
 QPointer<HelpWindow> theWindow;
 
 // Brings the window up where the reader is: beside the window that asked, and usable even when
@@ -100,10 +103,6 @@ bool openInBrowser(QWidget* parent, const QString& url) {
     Prompts::instance().error(parent, QStringLiteral("Could not find Web Browser."));
     return false;
 }
-
-namespace {
-const char* const ContextProperty = "helpContext";
-} // namespace
 
 void setContext(QWidget* control, int contextId) {
     control->setProperty(ContextProperty, contextId);
