@@ -56,14 +56,16 @@ int TCutoffForm::upperBoundFor(Kind kind, int value, int totalDrawings) {
     return totalDrawings > 0 ? totalDrawings : unbounded;
 }
 
-TCutoffForm::TCutoffForm(Kind kind, int value, int totalDrawings, QWidget* parent) : QDialog(parent), m_kind(kind) {
+TCutoffForm::TCutoffForm(Kind kind, int value, int totalDrawings, QWidget* parent)
+    : QDialog(parent), m_kind(kind) {
     const bool drawing = kind == Kind::DrawingCutoff;
     setObjectName(drawing ? QStringLiteral("TDrawingCutoffForm") : QStringLiteral("THotCutoffForm"));
     setWindowTitle(drawing ? QStringLiteral("Drawing Cutoff") : QStringLiteral("Hot Number Cutoff"));
 
     m_box = new QGroupBox(this);
     m_box->setObjectName(QStringLiteral("GroupBox1"));
-    m_label = new QLabel(drawing ? QStringLiteral("Drawing Cutoff:") : QStringLiteral("Hot Number Cutoff:"), m_box);
+    m_label =
+        new QLabel(drawing ? QStringLiteral("Drawing Cutoff:") : QStringLiteral("Hot Number Cutoff:"), m_box);
     m_label->setObjectName(QStringLiteral("Label1"));
     m_spin = new CutoffSpinBox(m_box);
     m_spin->setObjectName(QStringLiteral("SpinEdit1"));
@@ -97,6 +99,13 @@ TCutoffForm::TCutoffForm(Kind kind, int value, int totalDrawings, QWidget* paren
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
+    // F1 on the box, OK or Cancel opens the help of that control; elsewhere the dialog's topic.
+    const int firstContext = drawing ? 343 : 346;
+    Help::setContext(m_spin, firstContext);
+    Help::setContext(m_okBtn, firstContext + 1);
+    Help::setContext(m_cancelBtn, firstContext + 2);
+    Help::installContextHelp(this, [this] { return helpTopic(); });
+
     connect(m_okBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_helpBtn, &QPushButton::clicked, this, &TCutoffForm::HelpBtnClick);
@@ -121,17 +130,22 @@ void TCutoffForm::showEvent(QShowEvent* event) {
     m_spin->selectAll();
 }
 
+int TCutoffForm::helpTopic() const {
+    return m_label->text() == QLatin1String("Drawing Cutoff:") ? 143 : 144;
+}
+
 void TCutoffForm::HelpBtnClick() {
-    Help::showTopic(m_label->text() == QLatin1String("Drawing Cutoff:") ? 143 : 144, this);
+    Help::showTopic(helpTopic(), this);
 }
 
 void TCutoffForm::runDrawingCutoff(CurrentLottery& lottery, QWidget* parent) {
     if (lottery.DrawingCutoffCount() > RecommendedCutoff)
         Prompts::instance().information(
-            parent, QStringLiteral("If you have more than 50 drawings in your database, we recommend that you set the "
-                                   "Drawing Cutoff to 50. The  program will then only include the last 50 drawings "
-                                   "when it does a statistical analysis and will be able to easily pick up short "
-                                   "term trends."));
+            parent, QStringLiteral(
+                        "If you have more than 50 drawings in your database, we recommend that you set the "
+                        "Drawing Cutoff to 50. The  program will then only include the last 50 drawings "
+                        "when it does a statistical analysis and will be able to easily pick up short "
+                        "term trends."));
     TCutoffForm form(Kind::DrawingCutoff, lottery.DrawingCutoffCount(), lottery.TotalDrawings(), parent);
     if (form.exec() == QDialog::Accepted)
         lottery.setDrawingCutoffCount(form.value());

@@ -37,6 +37,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // 143 for the drawing cutoff, 144 for the hot-number cutoff, told apart by the label.
+    int helpTopic() const;
     void HelpBtnClick();
 
     Kind m_kind;

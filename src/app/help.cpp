@@ -7,11 +7,18 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDialog>
+#include <QKeySequence>
 #include <QPointer>
 #include <QScreen>
+#include <QShortcut>
 #include <QUrl>
+#include <QVariant>
 
 namespace {
+
+// The property that carries a control's help context number.
+const char* const ContextProperty = "helpContext";
 
 QPointer<HelpWindow> theWindow;
 
@@ -95,6 +102,28 @@ bool openInBrowser(QWidget* parent, const QString& url) {
         return true;
     Prompts::instance().error(parent, QStringLiteral("Could not find Web Browser."));
     return false;
+}
+
+void setContext(QWidget* control, int contextId) {
+    control->setProperty(ContextProperty, contextId);
+}
+
+int context(const QWidget* control) {
+    return control ? control->property(ContextProperty).toInt() : 0;
+}
+
+void installContextHelp(QDialog* dialog, std::function<int()> fallbackTopic) {
+    auto* shortcut = new QShortcut(QKeySequence(Qt::Key_F1), dialog);
+    QObject::connect(shortcut, &QShortcut::activated, dialog,
+                     [dialog, fallbackTopic = std::move(fallbackTopic)] {
+                         for (QWidget* w = dialog->focusWidget(); w && w != dialog; w = w->parentWidget()) {
+                             if (const int id = context(w)) {
+                                 showTopic(id, dialog);
+                                 return;
+                             }
+                         }
+                         showTopic(fallbackTopic(), dialog);
+                     });
 }
 
 } // namespace Help

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
+class QDialog;
 class QWidget;
 class HelpWindow;
 
@@ -27,4 +29,11 @@ QString homePageUrl();
 bool openInBrowser(QWidget* parent = nullptr, const QString& url = QString());
 // The help window of the run, created on first use; it lives until the application quits.
 HelpWindow* window();
+
+// Per-control help: F1 opens the topic of the control that has the focus.
+void setContext(QWidget* control, int contextId);
+int context(const QWidget* control); // 0 when it has none
+// F1 in `dialog` opens the help context of the focused control (or of its nearest parent that has
+// one), else `fallbackTopic` as read when F1 is pressed.
+void installContextHelp(QDialog* dialog, std::function<int()> fallbackTopic);
 } // namespace Help

@@ -18,7 +18,8 @@ constexpr std::array commands{
     CliCommand{
         "new",
         "new [--code CODE] [--country NAME] [--state XX] --type N --drawn N --bonus K --lowest L --highest H "
-        "[--highest-bonus HB] [--description TEXT] [--days SMTWTFS] [--allow-duplicates] [--overwrite]",
+        "[--highest-bonus HB] [--description TEXT] [--days SMTWTFS] [--allow-duplicates] [--overwrite]\n"
+        "      (--drawn counts the bonus numbers too: 6 numbers plus 1 bonus number is --drawn 7 --bonus 1)",
         cliNew},
     CliCommand{"catalogue", "catalogue [--country NAME | --state NAME]", cliCatalogue},
     CliCommand{

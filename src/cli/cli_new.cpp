@@ -64,14 +64,19 @@ int cliNew(const QStringList& words) {
     definition.Country = countryOption(args);
     definition.State = stateOption(args);
     definition.GameType = requiredRanged(args, QStringLiteral("type"), 0, GameTypes::Count - 1);
+    // "6 plus a bonus number" is easily given as --drawn 6 --bonus 1; the count includes the bonus.
+    args.required(QStringLiteral("drawn"));
+    args.required(QStringLiteral("bonus"));
+    if (args.integer(QStringLiteral("drawn"), 0) <= args.integer(QStringLiteral("bonus"), 0))
+        throw UsageError(
+            QStringLiteral("--drawn counts the bonus numbers as well, so it must be above --bonus "
+                           "(6 numbers plus 1 bonus number is --drawn 7 --bonus 1)"));
     definition.NumbersDrawn = requiredRanged(args, QStringLiteral("drawn"), 3, 22);
     definition.BonusNumbers = requiredRanged(args, QStringLiteral("bonus"), 0, 2);
     definition.LowestNumber = requiredRanged(args, QStringLiteral("lowest"), 0, 1);
     definition.HighestNumber = requiredRanged(args, QStringLiteral("highest"), 0, 99);
     definition.HighestBonus = ranged(args, QStringLiteral("highest-bonus"), 0, 99,
                                      definition.BonusNumbers > 0 ? definition.HighestNumber : 0);
-    if (definition.BonusNumbers >= definition.NumbersDrawn)
-        throw UsageError(QStringLiteral("--bonus must be less than --drawn"));
     if (definition.HighestNumber < definition.LowestNumber)
         throw UsageError(QStringLiteral("--highest must not be below --lowest"));
     // A bonus from a separate drum may equal a regular number of the same drawing.

@@ -78,6 +78,8 @@ int cliStats(const QStringList& words) {
     printSection(out, "Hot", stats.HotList);
     printSection(out, "Cold", stats.ColdList);
     out << stats.AverageLabel << '\n';
+    if (!stats.UncountedNote.isEmpty())
+        out << stats.UncountedNote << '\n';
     out << "[Graph]\n";
     int status = 0;
     if (graphTable) {

@@ -3,42 +3,24 @@
 
 #include "app/help.h"
 
-#include <QApplication>
 #include <QDialog>
-#include <QKeySequence>
-#include <QShortcut>
-#include <QVariant>
 
 namespace DrawingDialogs {
-
-namespace {
-const char* const HelpContextProperty = "helpContext";
-} // namespace
 
 int runModal(const ModalRunner& runner, QDialog& dialog) {
     return runner ? runner(dialog) : dialog.exec();
 }
 
 void setHelpContext(QWidget* control, int contextId) {
-    control->setProperty(HelpContextProperty, contextId);
+    Help::setContext(control, contextId);
 }
 
 int helpContext(const QWidget* control) {
-    return control ? control->property(HelpContextProperty).toInt() : 0;
+    return Help::context(control);
 }
 
 void installContextHelp(QDialog* dialog, std::function<int()> fallbackTopic) {
-    auto* shortcut = new QShortcut(QKeySequence(Qt::Key_F1), dialog);
-    QObject::connect(shortcut, &QShortcut::activated, dialog,
-                     [dialog, fallbackTopic = std::move(fallbackTopic)] {
-                         for (QWidget* w = dialog->focusWidget(); w && w != dialog; w = w->parentWidget()) {
-                             if (const int context = helpContext(w)) {
-                                 Help::showTopic(context, dialog);
-                                 return;
-                             }
-                         }
-                         Help::showTopic(fallbackTopic(), dialog);
-                     });
+    Help::installContextHelp(dialog, std::move(fallbackTopic));
 }
 
 QValidator::State UpperCaseValidator::validate(QString& input, int&) const {

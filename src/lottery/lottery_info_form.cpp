@@ -100,6 +100,8 @@ TLotteryInfoForm::TLotteryInfoForm(CurrentLottery& lottery, QWidget* parent)
     layout->addWidget(PageControl1);
     layout->addLayout(buttons);
 
+    setHelpContexts();
+
     connect(OKBtn, &QPushButton::clicked, this, &TLotteryInfoForm::OKBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     connect(HelpBtn, &QPushButton::clicked, this, &TLotteryInfoForm::HelpBtnClick);
@@ -342,6 +344,23 @@ void TLotteryInfoForm::StateChange(int index) {
     LotteryDefinition d = definitionFromControls();
     CommissionPresets::apply(CommissionPresets::forState(States::abbreviation(index)), d);
     showCommission(d);
+}
+
+void TLotteryInfoForm::setHelpContexts() {
+    const std::pair<QWidget*, int> contexts[] = {
+        {GameType, 152},        {Description, 153},     {Country, 154},           {State, 155},
+        {NumbersDrawn, 156},    {BonusNumbers, 157},    {HighestNumber, 158},     {LowestNumber, 159},
+        {AllowDuplicates, 162}, {HighestBonus, 163},    {CommissionName, 164},    {CommissionAddress, 165},
+        {CommissionCity, 166},  {CommissionState, 167}, {CommissionZipCode, 168}, {CommissionPhone, 169},
+        {CommissionFax, 170},   {CommissionEmail, 171}, {CommissionWWW, 172},     {OKBtn, 173},
+        {CancelBtn, 174}};
+    for (const auto& [control, context] : contexts)
+        Help::setContext(control, context);
+    for (QCheckBox* day : days())
+        Help::setContext(day, 160);
+    for (QCheckBox* match : BonusMatches)
+        Help::setContext(match, 161);
+    Help::installContextHelp(this, [this] { return m_newFileMode ? NewFileHelp : EditHelp; });
 }
 
 void TLotteryInfoForm::HelpBtnClick() {

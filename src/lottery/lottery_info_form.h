@@ -85,6 +85,7 @@ private:
     QWidget* buildMoreGameInfoPage();
     QWidget* buildBonusInfoPage();
     QWidget* buildCommissionPage();
+    void setHelpContexts(); // F1 on a control opens its own help
     void showDefinition(const LotteryDefinition& definition);
     void showCommission(const LotteryDefinition& definition);
     void lockToPreset(const GamePreset& preset);

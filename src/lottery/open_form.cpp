@@ -81,6 +81,13 @@ TOpenForm::TOpenForm(CurrentLottery& lottery, QWidget* parent) : QDialog(parent)
     layout->addLayout(top);
     layout->addWidget(Autoload);
 
+    const std::pair<QWidget*, int> contexts[] = {{StateList, 184}, {LotteryList, 185},  {UnitedStates, 186},
+                                                 {Autoload, 187},  {BrowseButton, 188}, {OK, 189},
+                                                 {Cancel, 190}};
+    for (const auto& [control, context] : contexts)
+        Help::setContext(control, context);
+    Help::installContextHelp(this, [] { return OpenHelp; });
+
     connect(UnitedStates, &QCheckBox::clicked, this, &TOpenForm::UnitedStatesClick);
     connect(StateList, &QListWidget::currentRowChanged, this, &TOpenForm::StateListClick);
     connect(OK, &QPushButton::clicked, this, &TOpenForm::OKClick);

@@ -6,7 +6,7 @@
 #include "app/help.h"
 #include "app/prompts.h"
 #include "db/vantoro_error.h"
-#include "lottery/drawing_table.h"
+#include "play/drawing_averages.h"
 #include "play/ticket_printout.h"
 
 #include <QEvent>
@@ -87,6 +87,9 @@ void TEditTicForm::buildWindow() {
     m_averageSum->setObjectName(QStringLiteral("AverageSumLabel"));
     m_averageOdd = new QLabel(QStringLiteral("Drawing Average Odd:"), this);
     m_averageOdd->setObjectName(QStringLiteral("AverageOddLabel"));
+    m_averageNote = new QLabel(this);
+    m_averageNote->setObjectName(QStringLiteral("AverageNoteLabel"));
+    m_averageNote->setWordWrap(true);
 
     m_ticketGroup = new QGroupBox(this);
     m_ticketGroup->setObjectName(QStringLiteral("TicketGroup"));
@@ -172,6 +175,7 @@ void TEditTicForm::buildWindow() {
     side->addWidget(TypeLabel);
     side->addWidget(m_averageSum);
     side->addWidget(m_averageOdd);
+    side->addWidget(m_averageNote);
     side->addWidget(m_sum.group);
     side->addWidget(m_odd.group);
     side->addStretch();
@@ -245,25 +249,14 @@ void TEditTicForm::showAverages() {
         m_lottery.isOpen() && !m_kind.isCardGame() && m_lotteryName == definition.Description && drawings > 0;
     m_averageSum->setVisible(shown);
     m_averageOdd->setVisible(shown);
+    m_averageNote->setVisible(false);
     if (!shown)
         return;
-    const int regular = definition.regularNumbers();
-    qint64 sum = 0;
-    qint64 odd = 0;
-    const std::vector<Drawing> recent =
-        readRecentDrawings(m_lottery.table(), definition.NumbersDrawn, drawings);
-    for (const Drawing& drawing : recent) {
-        const std::vector<int> numbers = drawingNumbers(drawing);
-        for (int i = 0; i < regular && i < static_cast<int>(numbers.size()); ++i) {
-            sum += numbers[static_cast<size_t>(i)];
-            odd += numbers[static_cast<size_t>(i)] % 2 != 0 ? 1 : 0;
-        }
-    }
-    const double n = static_cast<double>(recent.empty() ? 1 : recent.size());
-    m_averageSum->setText(QStringLiteral("Drawing Average Sum: ") +
-                          QStringLiteral("%1").arg(static_cast<double>(sum) / n, 4, 'f', 1));
-    m_averageOdd->setText(QStringLiteral("Drawing Average Odd: ") +
-                          QStringLiteral("%1").arg(static_cast<double>(odd) / n, 4, 'f', 1));
+    const DrawingAverages averages = computeDrawingAverages(m_lottery.table(), definition, drawings);
+    m_averageSum->setText(averages.sumText());
+    m_averageOdd->setText(averages.oddText());
+    m_averageNote->setText(averages.note());
+    m_averageNote->setVisible(!averages.note().isEmpty());
 }
 
 void TEditTicForm::showEvent(QShowEvent* event) {

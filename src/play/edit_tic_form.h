@@ -95,6 +95,7 @@ private:
     QLabel* BonusLabel = nullptr;
     QLabel* m_averageSum = nullptr;
     QLabel* m_averageOdd = nullptr;
+    QLabel* m_averageNote = nullptr; // why drawings were left out of the averages
     QGroupBox* m_ticketGroup = nullptr;
     QList<QLineEdit*> m_edits; // Edit1 .. Edit11 (the bonus box follows the last regular one)
     QLabel* m_sumLabel = nullptr;

@@ -160,7 +160,47 @@ WheelFile WheelFile::parse(const QByteArray& bytes, const QString& path) {
     return wheel;
 }
 
+QString WheelFile::cellProblem(int* row, int* column) const {
+    bool ok = false;
+    int numbers = asNumber(Numbers, &ok);
+    if (!ok || numbers < 1 || numbers > 99)
+        numbers = 99;
+    for (qsizetype r = 0; r < rows.size(); ++r) {
+        const QStringList& cells = rows.at(r);
+        for (qsizetype c = 0; c < cells.size(); ++c) {
+            const QString cell = cells.at(c).trimmed();
+            QString problem;
+            // An empty cell would be written as "00" and a longer one would shift every position
+            // after it: the file could no longer be read as the wheel that was typed.
+            if (cell.isEmpty()) {
+                problem = QStringLiteral("Line %1, number %2 is empty.").arg(r + 1).arg(c + 1);
+            } else {
+                bool digits = cell.size() <= 2;
+                for (const QChar ch : cell)
+                    digits = digits && ch >= QLatin1Char('0') && ch <= QLatin1Char('9');
+                const int position = digits ? cell.toInt() : 0;
+                if (position < 1 || position > numbers)
+                    problem = QStringLiteral("Line %1, number %2: \"%3\" is not a position from 1 to %4.")
+                                  .arg(r + 1)
+                                  .arg(c + 1)
+                                  .arg(cell.left(20))
+                                  .arg(numbers);
+            }
+            if (!problem.isEmpty()) {
+                if (row)
+                    *row = int(r) + 1;
+                if (column)
+                    *column = int(c) + 1;
+                return problem;
+            }
+        }
+    }
+    return QString();
+}
+
 void WheelFile::write(const QString& path) const {
+    if (const QString problem = cellProblem(); !problem.isEmpty())
+        throw VantoroError(problem);
     QByteArray text;
     for (const QString* value : {&NumbersPerTicket, &Numbers, &Tickets, &Match, &Correct})
         text += value->toLatin1() + "\r\n";

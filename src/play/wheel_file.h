@@ -34,8 +34,14 @@ struct WheelFile {
     // The same from the bytes of a file; `path` names it in the messages.
     static WheelFile parse(const QByteArray& bytes, const QString& path);
     // The header as it is, then one line per row with one-character cells zero-padded, CR LF.
-    // Written through a temporary file, so a failed save leaves the old file whole.
+    // Written through a temporary file, so a failed save leaves the old file whole. A row that
+    // cellProblem() refuses throws VantoroError with its message, and nothing is written.
     void write(const QString& path) const;
+    // The first cell that cannot be written as a 2-digit position from 1 to K (K = Numbers, or 99
+    // when that is not a number from 1 to 99): "Line 3, number 2 is empty." or "Line 3, number 2:
+    // "123" is not a position from 1 to 10."; `row` and `column` (1-based) say where. Empty when
+    // every cell is sound.
+    QString cellProblem(int* row = nullptr, int* column = nullptr) const;
 
     // The 2-character fields of one ticket line, from the first character to the end.
     static QStringList fields(const QString& line);

@@ -276,6 +276,16 @@ bool TWheelForm::validate() {
 void TWheelForm::SaveBtnClick() {
     if (!validate())
         return;
+    // A cell that cannot be written is refused before a file name is asked for.
+    const WheelFile file = wheel();
+    int row = 0;
+    int column = 0;
+    if (const QString problem = file.cellProblem(&row, &column); !problem.isEmpty()) {
+        GamesGrid->setCurrentCell(row - 1, column);
+        GamesGrid->setFocus();
+        Prompts::instance().information(this, problem);
+        return;
+    }
     QString target = m_path;
     if (m_newMode) {
         const QString extension = saveExtension(NumbersPerTicket->text(), Match->text(), Correct->text());
@@ -295,7 +305,7 @@ void TWheelForm::SaveBtnClick() {
             return;
     }
     try {
-        wheel().write(target);
+        file.write(target);
     } catch (const VantoroError& error) {
         Prompts::instance().error(this, error.message());
     }

@@ -41,8 +41,9 @@ GraphConfig numberGraph(const QString& className, const QString& name, const QSt
 } // namespace
 
 int graphNumberCount(const LotteryDefinition& definition, int bonusOption) {
+    // A range from 0 has one row more than its highest number (a bonus of 0 to 9 has ten).
     if (bonusOption == BonusOnly)
-        return definition.HighestBonus;
+        return definition.LowestNumber == 1 ? definition.HighestBonus : definition.HighestBonus + 1;
     if (definition.GameType == DailyMillions)
         return DailyMillionsNumbers;
     return definition.LowestNumber == 1 ? definition.HighestNumber : definition.HighestNumber + 1;

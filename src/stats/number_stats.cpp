@@ -65,11 +65,49 @@ int tableSize(NumberVariant variant) {
     return MaxStandardNumber + 1;
 }
 
-// The working-table id of the value at a position.
+// The working-table id of the value at a position; -1 when the value lies outside the range, so
+// that it is counted nowhere (a number above the range must not raise hotMax or freqMax either).
 int idAt(const NumberStatsInput& input, int position, int value) {
+    if (input.variant == NumberVariant::Cards)
+        return value;
+    if (value < input.low || value > input.high)
+        return -1;
     if (input.variant == NumberVariant::ThreeSet)
         return ((position - 1) / 2) * SetStride + value;
     return value;
+}
+
+// The note on the stored numbers that fell outside the range: how many, and where the first few
+// stand, so the user can find them in the drawing editor.
+QString uncountedNote(const NumberWindow& drawings, const NumberStatsInput& input) {
+    constexpr int Named = 5;
+    int count = 0;
+    QStringList places;
+    for (int d = 0; d < drawings.count(); ++d)
+        for (int p = input.firstPosition; p <= input.lastPosition; ++p) {
+            const int value = drawings.at(d, p);
+            if (idAt(input, p, value) >= 0)
+                continue;
+            if (++count <= Named) {
+                const QString date = drawings.dates.at(d).trimmed();
+                places << QStringLiteral("%1 in P%2 on %3")
+                              .arg(value)
+                              .arg(p)
+                              .arg(date.isEmpty() ? QStringLiteral("a drawing without a date") : date);
+            }
+        }
+    if (count == 0)
+        return QString();
+    QString note = QStringLiteral("%1 %2 outside %3 to %4 %5 not counted: ")
+                       .arg(count)
+                       .arg(count == 1 ? QStringLiteral("number") : QStringLiteral("numbers"))
+                       .arg(input.low)
+                       .arg(input.high)
+                       .arg(count == 1 ? QStringLiteral("was") : QStringLiteral("were"));
+    note += places.join(QStringLiteral(", "));
+    if (count > Named)
+        note += QStringLiteral(" and %1 more").arg(count - Named);
+    return note + QLatin1Char('.');
 }
 
 NumberStat makeStat(const NumberStatsInput& input, int id) {
@@ -209,7 +247,8 @@ NumberStatsInput NumberStatsInput::forLottery(const LotteryDefinition& definitio
         input.high = definition.HighestNumber;
         break;
     }
-    input.low = firstFieldWidth == 1 ? 0 : 1;
+    // A lottery whose numbers start at 0 (a "Superzahl" of 0 to 9) counts 0 as well.
+    input.low = firstFieldWidth == 1 || definition.LowestNumber <= 0 ? 0 : 1;
     input.high = qMin(int(input.high), MaxStandardNumber);
     const bool pickGame = definition.GameType == int(GameTypeCode::PickDaily) ||
                           definition.GameType == int(GameTypeCode::PickMidday);
@@ -349,6 +388,7 @@ NumberStats classifyNumbers(const NumberWindow& drawings, const NumberStatsInput
     NumberStats stats;
     stats.variant = input.variant;
     stats.UseBonusLabel = input.UseBonusLabel;
+    stats.UncountedNote = uncountedNote(drawings, input);
     const int size = tableSize(input.variant);
     const int total = input.TotalDrawings;
     const int cutoff = input.DrawingCutoffCount;
@@ -370,13 +410,15 @@ NumberStats classifyNumbers(const NumberWindow& drawings, const NumberStatsInput
         qMax(0, qMin(qMin(input.HotNumberCutoff, total), qMin(cutoff - 1, drawings.count())));
     for (int d = 0; d < hotWindow; ++d)
         for (int p = input.firstPosition; p <= input.lastPosition; ++p)
-            ++at(hotCount, idAt(input, p, drawings.at(d, p)));
+            if (const int id = idAt(input, p, drawings.at(d, p)); id >= 0)
+                ++at(hotCount, id);
     for (int id = 0; id < size; ++id)
         stats.hotMax = qMax(stats.hotMax, at(hotCount, id));
 
     if (drawings.count() > 0)
         for (int p = input.firstPosition; p <= input.lastPosition; ++p)
-            inLastDrawing[static_cast<size_t>(idAt(input, p, drawings.at(0, p)))] = 1;
+            if (const int id = idAt(input, p, drawings.at(0, p)); id >= 0)
+                inLastDrawing[static_cast<size_t>(id)] = 1;
 
     // Hot list: by hot count, the latest drawing's numbers marked as prior.
     std::vector<int> drawnHot;
@@ -405,7 +447,7 @@ NumberStats classifyNumbers(const NumberWindow& drawings, const NumberStatsInput
     for (int d = qMax(0, input.HotNumberCutoff); d < skipEnd && unresolved > 0; ++d) {
         for (int p = input.firstPosition; p <= input.lastPosition; ++p) {
             const int id = idAt(input, p, drawings.at(d, p));
-            if (searched[static_cast<size_t>(id)] == 1) {
+            if (id >= 0 && searched[static_cast<size_t>(id)] == 1) {
                 searched[static_cast<size_t>(id)] = 2;
                 at(skipLength, id) = d;
                 --unresolved;
@@ -419,6 +461,8 @@ NumberStats classifyNumbers(const NumberWindow& drawings, const NumberStatsInput
     for (int d = 0; d < available; ++d)
         for (int p = input.firstPosition; p <= input.lastPosition; ++p) {
             const int id = idAt(input, p, drawings.at(d, p));
+            if (id < 0)
+                continue;
             ++at(frequency, id);
             if (at(lastHit, id) < 0)
                 at(lastHit, id) = d;

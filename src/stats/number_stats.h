@@ -30,7 +30,7 @@ struct NumberStatsInput {
     NumberVariant variant = NumberVariant::Standard;
     int firstPosition = 1; // the position range, 1-based field numbers P<first>..P<last>
     int lastPosition = 1;
-    int low = 1; // the number range (standard variant)
+    int low = 1; // the number range (standard and three-set variants)
     int high = 1;
     int numberCount = 1;    // N of the hit index and the average
     int hitIndexFactor = 1; // D = hitIndexFactor x DrawingCutoffCount
@@ -104,6 +104,9 @@ struct NumberStats {
     QStringList FrequencyList, HitIndexList, HotList, ColdList;
     QString AverageLabel;  // "Average # Draws: 6.1"
     QString UseBonusLabel; // "Use Bonus: No", ...
+    // Says which stored numbers fell outside the range and were left out of every count; empty
+    // when all were counted.
+    QString UncountedNote;
     std::vector<NumberGraphRow> graphRows;
 
     // The number of this id; nullptr when the id is not in the range.

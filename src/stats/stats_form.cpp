@@ -91,6 +91,10 @@ TStatsForm::TStatsForm(CurrentLottery& lottery, BonusForm& bonusForm, QWidget* p
         makeLabel("BonusLabel",
                   QStringLiteral("Click on the Bonus # Button to include or exclude Bonus numbers"), this);
     m_bonusLabel->setWordWrap(true);
+    // Numbers the lists could not place are named here, never dropped without a word.
+    m_uncountedLabel = makeLabel("UncountedLabel", QString(), this);
+    m_uncountedLabel->setWordWrap(true);
+    m_uncountedLabel->setVisible(false);
 
     auto* marks = new QVBoxLayout;
     marks->setSpacing(0);
@@ -125,6 +129,7 @@ TStatsForm::TStatsForm(CurrentLottery& lottery, BonusForm& bonusForm, QWidget* p
     layout->addLayout(lists, 1);
     layout->addLayout(notes);
     layout->addLayout(bonusNotes);
+    layout->addWidget(m_uncountedLabel);
     layout->addLayout(buttons);
 
     // Bonus numbers can be chosen only where a game has them; the Tri-State 5/31 bonus is a card
@@ -193,6 +198,8 @@ void TStatsForm::showStats() {
                                                            : m_stats.AverageLabel);
     if (!m_stats.UseBonusLabel.isEmpty())
         m_useBonusLabel->setText(m_stats.UseBonusLabel);
+    m_uncountedLabel->setText(m_stats.UncountedNote);
+    m_uncountedLabel->setVisible(!m_stats.UncountedNote.isEmpty());
 }
 
 void TStatsForm::BonusBtnClick() {

@@ -51,6 +51,7 @@ private:
     QLabel* m_averageLabel = nullptr;
     QLabel* m_useBonusLabel = nullptr;
     QLabel* m_bonusLabel = nullptr;
+    QLabel* m_uncountedLabel = nullptr;
     QPushButton* m_bonusBtn = nullptr;
     QPushButton* m_graphBtn = nullptr;
     QPushButton* m_printBtn = nullptr;

@@ -113,6 +113,10 @@ private Q_SLOTS:
             << QStringList{"new",     "--code", "X",        "--type", "7",         "--drawn", "30",
                            "--bonus", "0",      "--lowest", "1",      "--highest", "49"}
             << "--drawn";
+        QTest::newRow("drawn not above bonus")
+            << QStringList{"new",     "--code", "X",        "--type", "7",         "--drawn", "2",
+                           "--bonus", "2",      "--lowest", "1",      "--highest", "49"}
+            << "--drawn counts the bonus numbers as well, so it must be above --bonus";
         QTest::newRow("code with a path")
             << QStringList{"new",     "--code", "../X",     "--type", "7",         "--drawn", "6",
                            "--bonus", "0",      "--lowest", "1",      "--highest", "49"}

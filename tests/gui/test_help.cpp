@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/about_form.h"
+#include "app/current_lottery.h"
+#include "app/cutoff_form.h"
 #include "app/help.h"
 #include "app/help_catalogue.h"
 #include "app/help_window.h"
 #include "app/splash_window.h"
+#include "lottery/lottery_info_form.h"
+#include "lottery/open_form.h"
+#include "support/temp_home.h"
 
 #include <QAction>
 #include <QDirIterator>
@@ -15,6 +20,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSet>
+#include <QTabWidget>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -55,6 +61,8 @@ private slots:
     void everyMappedContextOpensItsPage();
     void contextsOfTheShellHaveTopics_data();
     void contextsOfTheShellHaveTopics();
+    void controlsOpenTheirOwnTopic_data();
+    void controlsOpenTheirOwnTopic();
     void unknownContextOpensTheContents();
     void everyInternalLinkResolves();
     void linkIntoAnotherBookSwitchesTheContents();
@@ -139,6 +147,100 @@ void TestHelp::contextsOfTheShellHaveTopics() {
     Help::showTopic(context);
     QCOMPARE(Help::window()->currentPage(), page);
     QVERIFY(browserOf(Help::window())->toPlainText().startsWith(heading));
+}
+
+void TestHelp::controlsOpenTheirOwnTopic_data() {
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("context");
+    QTest::addColumn<QString>("page");
+    const QString drawing = QStringLiteral(":/help/vantoro/drawing_cutoff.html");
+    const QString hot = QStringLiteral(":/help/vantoro/hot_cutoff.html");
+    const QString definition = QStringLiteral(":/help/vantoro/new_drawing_file.html");
+    const QString open = QStringLiteral(":/help/vantoro/open_drawing_file.html");
+    auto row = [](const QString& dialog, const QString& control, int context, const QString& page) {
+        QTest::addRow("%s %s", qPrintable(dialog), qPrintable(control))
+            << dialog << control << context << page;
+    };
+    row(QStringLiteral("drawing"), QStringLiteral("SpinEdit1"), 343, drawing);
+    row(QStringLiteral("drawing"), QStringLiteral("OKBtn"), 344, drawing);
+    row(QStringLiteral("drawing"), QStringLiteral("CancelBtn"), 345, drawing);
+    row(QStringLiteral("drawing"), QStringLiteral("HelpBtn"), 143, drawing);
+    row(QStringLiteral("hot"), QStringLiteral("SpinEdit1"), 346, hot);
+    row(QStringLiteral("hot"), QStringLiteral("OKBtn"), 347, hot);
+    row(QStringLiteral("hot"), QStringLiteral("CancelBtn"), 348, hot);
+    row(QStringLiteral("hot"), QStringLiteral("HelpBtn"), 144, hot);
+    const char* const definitionControls[] = {"GameType",        "Description",       "Country",
+                                              "State",           "NumbersDrawn",      "BonusNumbers",
+                                              "HighestNumber",   "LowestNumber",      "Sunday",
+                                              "BonusMatches0",   "AllowDuplicates",   "HighestBonus",
+                                              "CommissionName",  "CommissionAddress", "CommissionCity",
+                                              "CommissionState", "CommissionZipCode", "CommissionPhone",
+                                              "CommissionFax",   "CommissionEmail",   "CommissionWWW",
+                                              "OKBtn",           "CancelBtn"};
+    const int definitionContexts[] = {152, 153, 154, 155, 156, 157, 158, 159, 160, 161, 162, 163,
+                                      164, 165, 166, 167, 168, 169, 170, 171, 172, 173, 174};
+    for (size_t i = 0; i < std::size(definitionControls); ++i)
+        row(QStringLiteral("new file"), QLatin1String(definitionControls[i]), definitionContexts[i],
+            definition);
+    row(QStringLiteral("new file"), QStringLiteral("Saturday"), 160, definition);
+    row(QStringLiteral("new file"), QStringLiteral("BonusMatches6"), 161, definition);
+    row(QStringLiteral("new file"), QStringLiteral("HelpBtn"), 118, definition);
+    // Edit mode locks the structural fields, so the pages are reached through the unlocked ones.
+    row(QStringLiteral("edit"), QStringLiteral("Description"), 153, definition);
+    row(QStringLiteral("edit"), QStringLiteral("CommissionWWW"), 172, definition);
+    row(QStringLiteral("edit"), QStringLiteral("HelpBtn"), 128,
+        QStringLiteral(":/help/vantoro/edit_lottery_info.html"));
+    const char* const openControls[] = {"StateList",    "LotteryList", "UnitedStates", "Autoload",
+                                        "BrowseButton", "OK",          "Cancel"};
+    for (int i = 0; i < int(std::size(openControls)); ++i)
+        row(QStringLiteral("open"), QLatin1String(openControls[i]), 184 + i, open);
+    row(QStringLiteral("open"), QStringLiteral("Help"), 121, open);
+}
+
+// F1 on a control opens the topic of its own help context (the dialog's topic for the Help button),
+// and every one of those contexts has its page.
+void TestHelp::controlsOpenTheirOwnTopic() {
+    QFETCH(QString, dialog);
+    QFETCH(QString, control);
+    QFETCH(int, context);
+    QFETCH(QString, page);
+    TempHome home;
+    CurrentLottery lottery;
+    lottery.setHomeDir(home.dir());
+    lottery.NewFileMode = dialog == QLatin1String("new file");
+    std::unique_ptr<QDialog> form;
+    if (dialog == QLatin1String("drawing"))
+        form = std::make_unique<TCutoffForm>(TCutoffForm::Kind::DrawingCutoff, 10, 100);
+    else if (dialog == QLatin1String("hot"))
+        form = std::make_unique<TCutoffForm>(TCutoffForm::Kind::HotNumberCutoff, 10, 100);
+    else if (dialog == QLatin1String("open"))
+        form = std::make_unique<TOpenForm>(lottery);
+    else
+        form = std::make_unique<TLotteryInfoForm>(lottery);
+    form->show();
+    QWidget* target = form->findChild<QWidget*>(control);
+    QVERIFY2(target, qPrintable(control));
+    if (auto* tabs = form->findChild<QTabWidget*>(QStringLiteral("PageControl1"))) {
+        for (int i = 0; i < tabs->count(); ++i)
+            if (tabs->widget(i)->isAncestorOf(target))
+                tabs->setCurrentIndex(i);
+    }
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    target->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), target);
+    Help::showContents();
+    QVERIFY(Help::window()->currentPage() != page);
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    QTest::keyClick(target, Qt::Key_F1);
+    QCOMPARE(Help::window()->currentPage(), page);
+    const HelpTopic* topic = HelpCatalogue::book(Help::Book::Main).topicForContext(context);
+    QVERIFY(topic);
+    QCOMPARE(topic->page, page);
+    if (!control.startsWith(QLatin1String("Help")))
+        QCOMPARE(Help::context(target), context);
 }
 
 void TestHelp::unknownContextOpensTheContents() {

@@ -82,6 +82,7 @@ private slots:
     void loadsAndShowsATicket();
     void drawingAverages();
     void otherLotteryHasNoAverages();
+    void averagesReadOnlyTheRegularNumbers();
     void addsAndStoresATicket();
     void refusesAnEntryThatIsNotANumber();
     void deletesAndRenumbersOnLoad();
@@ -164,6 +165,30 @@ void TestEditTicForm::otherLotteryHasNoAverages() {
     form.show();
     QVERIFY(!child<QLabel>(form, QStringLiteral("AverageSumLabel"))->isVisible());
     QVERIFY(!child<QLabel>(form, QStringLiteral("AverageOddLabel"))->isVisible());
+    QCOMPARE(lines(form).size(), 5);
+}
+
+// The bonus is never read, so a blank or odd bonus costs nothing; a drawing with an unreadable
+// regular number is left out and the note says so, and the editor opens all the same.
+void TestEditTicForm::averagesReadOnlyTheRegularNumbers() {
+    Fixture f;
+    f.lottery.LoadLottery(
+        LotteryBuilder(f.home.dataDir(), QStringLiteral("TS649"))
+            .numbers(7, 49, 1)
+            .description(QStringLiteral("Test Lotto"))
+            .drawing(QStringLiteral("01/01/2020"), {"01", "02", "03", "04", "05", "06", ""})
+            .drawing(QStringLiteral("01/02/2020"), {"10", "20", "30", "40", "41", "43", "X"})
+            .drawing(QStringLiteral("01/03/2020"), {"02", "", "06", "08", "11", "13", "05"})
+            .drawing(QStringLiteral("01/04/2020"), {"02", "04", "06", "08", "11", "13", "07"})
+            .build());
+    f.lottery.setHotNumberCutoff(0);
+    TEditTicForm form(f.lottery, f.ticketFile(kLotto));
+    form.show();
+    QCOMPARE(text(form, "AverageSumLabel"), QStringLiteral("Drawing Average Sum: 83.0")); // 249 / 3
+    QCOMPARE(text(form, "AverageOddLabel"), QStringLiteral("Drawing Average Odd:  2.3")); // 7 / 3
+    QVERIFY(child<QLabel>(form, QStringLiteral("AverageNoteLabel"))->isVisible());
+    QCOMPARE(text(form, "AverageNoteLabel"),
+             QStringLiteral("(1 drawing skipped: not all numbers could be read)"));
     QCOMPARE(lines(form).size(), 5);
 }
 

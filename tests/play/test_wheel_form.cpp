@@ -216,9 +216,55 @@ private Q_SLOTS:
         TWheelForm form(lottery, home.path(QStringLiteral("wheels")));
         fillHeader(form, QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("1"), QStringLiteral("3"),
                    QStringLiteral("3"));
+        for (int column = 1; column <= 3; ++column)
+            setCell(form, 0, column, QString::number(column));
         prompts.fileNames.push_back(QString());
         click(form, "SaveBtn");
+        QCOMPARE(prompts.fileDialogs.size(), 1);
         QVERIFY(QDir(home.path(QStringLiteral("wheels"))).isEmpty());
+    }
+
+    // A cell that is empty, too long, not a number or not a position of the wheel would be
+    // written as "00" or shift the fixed layout: Save refuses it by line and number and writes
+    // nothing, in edit mode the old file stays as it was, in new mode no file name is asked for.
+    void saveRefusesACellItCannotWrite_data() {
+        QTest::addColumn<bool>("newMode");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("empty") << false << ""
+                               << "Line 2, number 3 is empty.";
+        QTest::newRow("blank, new wheel") << true << " "
+                                          << "Line 2, number 3 is empty.";
+        QTest::newRow("three characters") << false << "123"
+                                          << "Line 2, number 3: \"123\" is not a position from 1 to 5.";
+        QTest::newRow("zero") << false << "0"
+                              << "Line 2, number 3: \"0\" is not a position from 1 to 5.";
+        QTest::newRow("above K") << true << "6"
+                                 << "Line 2, number 3: \"6\" is not a position from 1 to 5.";
+        QTest::newRow("not a number") << false << "4x"
+                                      << "Line 2, number 3: \"4x\" is not a position from 1 to 5.";
+    }
+    void saveRefusesACellItCannotWrite() {
+        QFETCH(bool, newMode);
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+        TempHome home;
+        ScriptedPrompts prompts;
+        const QByteArray old = "3\r\n05\r\n2\r\n2\r\n3\r\n010203\r\n030405\r\n";
+        home.writeFile(QStringLiteral("wheels/W.A03"), old);
+        CurrentLottery lottery;
+        lottery.NewWheelMode = newMode;
+        TWheelForm form(lottery, home.path(QStringLiteral("wheels")));
+        form.LoadWheel(home.path(QStringLiteral("wheels/W.A03")));
+        setCell(form, 1, 3, text);
+        prompts.fileNames.push_back(home.path(QStringLiteral("wheels/NEW.A03")));
+        click(form, "SaveBtn");
+        QCOMPARE(prompts.shown, QStringList{message});
+        QVERIFY(prompts.fileDialogs.isEmpty());
+        QCOMPARE(home.readFile(QStringLiteral("wheels/W.A03")), old);
+        QCOMPARE(QDir(home.path(QStringLiteral("wheels"))).entryList(QDir::Files), QStringList{"W.A03"});
+        QCOMPARE(grid(form)->currentRow(), 1);
+        QCOMPARE(grid(form)->currentColumn(), 3);
     }
 
     void editModeLoadsAndRewritesInPlace() {

@@ -391,6 +391,7 @@ void TestGraphView::countOfNumbers_data() {
     QTest::newRow("1 to 49, regular and bonus") << 7 << 1 << 49 << 0 << 1 << 49;
     QTest::newRow("0 to 9 daily game") << 5 << 0 << 9 << 0 << 0 << 10;
     QTest::newRow("bonus numbers only, highest bonus 42") << 8 << 1 << 59 << 42 << 2 << 42;
+    QTest::newRow("bonus numbers only, 0 to 9") << 7 << 0 << 49 << 9 << 2 << 10;
     QTest::newRow("bonus only wins over Daily Millions") << 1 << 1 << 21 << 15 << 2 << 15;
     QTest::newRow("Daily Millions") << 1 << 1 << 21 << 0 << 0 << 63;
     QTest::newRow("Daily Millions with bonus") << 1 << 1 << 21 << 0 << 1 << 63;

@@ -271,6 +271,60 @@ private Q_SLOTS:
         QCOMPARE(stats.UseBonusLabel, QStringLiteral("Use Bonus: Yes (No regular numbers)"));
     }
 
+    // Every stored number within the range is counted, a bonus 0 of a lottery from 0 included; a
+    // number outside the range is counted nowhere and named in the note, so the counts of the
+    // numbers listed and the note together account for every position read.
+    void everyStoredNumberIsCounted_data() {
+        QTest::addColumn<int>("lowest");
+        QTest::addColumn<int>("option");
+        QTest::addColumn<int>("listed"); // numbers in the lists
+        QTest::addColumn<int>("counted");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("bonus 0 to 9, bonus only") << 0 << 2 << 10 << 3 << "";
+        QTest::newRow("from 0, regular and bonus")
+            << 0 << 1 << 50 << 20 << "1 number outside 0 to 49 was not counted: 55 in P6 on 01/03/2020.";
+        QTest::newRow("bonus 0 stored in a lottery from 1")
+            << 1 << 2 << 9 << 1
+            << "2 numbers outside 1 to 9 were not counted: 0 in P7 on 01/03/2020, 0 in P7 on 01/01/2020.";
+        QTest::newRow("regular only, one above the range")
+            << 1 << 0 << 49 << 17 << "1 number outside 1 to 49 was not counted: 55 in P6 on 01/03/2020.";
+    }
+    void everyStoredNumberIsCounted() {
+        QFETCH(int, lowest);
+        QFETCH(int, option);
+        QFETCH(int, listed);
+        QFETCH(int, counted);
+        QFETCH(QString, note);
+        TempHome home;
+        LotteryDefinition d;
+        d.NumbersDrawn = 7;
+        d.BonusNumbers = 1;
+        d.LowestNumber = static_cast<qint16>(lowest);
+        d.HighestNumber = 49;
+        d.HighestBonus = 9;
+        const QString file =
+            LotteryBuilder(home.dataDir(), QStringLiteral("GE649"))
+                .definition(d)
+                .drawing(QStringLiteral("01/01/2020"), {"01", "02", "03", "04", "05", "06", "00"})
+                .drawing(QStringLiteral("01/02/2020"), {"07", "08", "09", "10", "11", "12", "05"})
+                .drawing(QStringLiteral("01/03/2020"), {"13", "14", "15", "16", "17", "55", "00"})
+                .build();
+        DbfTable table;
+        table.open(home.dataDir(), file);
+        table.SetOrder(1);
+        const NumberStats stats = computeNumberStats(table, d, option, 1, 3, 3);
+        int sum = 0;
+        for (const NumberStat& number : stats.numbers)
+            sum += number.Frequency;
+        QCOMPARE(int(stats.numbers.size()), listed);
+        QCOMPARE(stats.FrequencyList.size(), listed);
+        QCOMPARE(int(stats.graphRows.size()), listed);
+        QCOMPARE(sum, counted);
+        QCOMPARE(stats.UncountedNote, note);
+        if (lowest == 0 && option == 2)
+            QCOMPARE(stats.FrequencyList.first(), QStringLiteral("*00 (02) 01/03/2020"));
+    }
+
     // Daily Millions: each set counted apart, prior only within its own set, R W B within a count.
     void threeSet() {
         LotteryDefinition d;
