@@ -4,6 +4,7 @@
 #include "db/atomic_file.h"
 #include "db/dbf_table.h"
 #include "db/vantoro_error.h"
+#include "drawings/json_rows.h"
 #include "lottery/drawing_table.h"
 #include "lottery/game_type.h"
 
@@ -193,6 +194,27 @@ QString ImportPreview::summary() const {
     return text + QLatin1Char('.');
 }
 
+QString ImportPreview::offDayWarning() const {
+    if (offDay.empty())
+        return {};
+    constexpr size_t named = 5;
+    QStringList lines;
+    for (size_t i = 0; i < std::min(named, offDay.size()); ++i)
+        lines << QString::number(offDay[i]);
+    QString list;
+    if (offDay.size() > named)
+        list = lines.join(QStringLiteral(", ")) + QStringLiteral(" and %1 more").arg(offDay.size() - named);
+    else if (lines.size() > 1)
+        list = lines.mid(0, lines.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") +
+               lines.last();
+    else
+        list = lines.first();
+    return DrawingImport::counted(qsizetype(offDay.size()), "drawing falls", "drawings fall") +
+           QStringLiteral(" on a day the lottery does not draw: ") +
+           (offDay.size() == 1 ? QStringLiteral("line ") : QStringLiteral("lines ")) + list +
+           QLatin1Char('.');
+}
+
 namespace DrawingImport {
 
 QString counted(qsizetype n, const char* one, const char* many) {
@@ -227,9 +249,8 @@ ImportPreview preview(const std::vector<CsvRow>& rows, const ImportLayout& layou
         if (progress && r % ProgressStep == 0 && !progress(r, total))
             return {};
         const CsvRow& row = rows[size_t(r)];
-        // A row of only blanks or separators holds nothing to refuse: spreadsheets pad files with them.
-        if (std::all_of(row.cells.begin(), row.cells.end(),
-                        [](const QString& cell) { return cell.trimmed().isEmpty(); })) {
+        // A row of only blanks or separators holds nothing to refuse.
+        if (Csv::isBlank(row)) {
             ++result.blankRows;
             continue;
         }
@@ -273,14 +294,32 @@ ImportPreview preview(const std::vector<CsvRow>& rows, const ImportLayout& layou
         known.insert(key);
         result.accepted.push_back({row.line, *date, reader.fields(numbers)});
     }
+    for (const ImportedDrawing& drawing : result.accepted) {
+        if (offDrawDay(target.definition, drawing.date))
+            result.offDay.push_back(drawing.line);
+    }
     if (progress)
         progress(total, total);
     return result;
 }
 
+FileRows fileRows(QStringView text, const ImportLayout& layout, bool digitGame) {
+    if (JsonRows::isJson(text))
+        return {JsonRows::rows(JsonRows::read(text), layout, digitGame), JsonRows::rowLayout(layout), true};
+    return {Csv::parse(text, layout.separator), layout, false};
+}
+
 ImportPreview preview(QStringView text, const ImportLayout& layout, const Target& target, DbfTable* table,
                       const ImportProgress& progress) {
-    return preview(Csv::parse(text, layout.separator), layout, target, table, progress);
+    const FileRows file = fileRows(text, layout, target.digitGame());
+    return preview(file.rows, file.layout, target, table, progress);
+}
+
+bool offDrawDay(const LotteryDefinition& definition, const QDate& date) {
+    bool anyDay = false;
+    for (int day = 1; day <= 7; ++day)
+        anyDay = anyDay || definition.drawnOn(day);
+    return anyDay && !definition.drawnOn(date.dayOfWeek());
 }
 
 bool append(DbfTable& table, const std::vector<ImportedDrawing>& drawings, const ImportProgress& progress) {
