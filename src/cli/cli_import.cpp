@@ -129,10 +129,6 @@ int cliImport(const QStringList& words) {
         guessDateFormat(layout, text, lottery.definition());
     const DrawingImport::FileRows file = DrawingImport::fileRows(text, layout, target.digitGame());
     const ImportPreview preview = DrawingImport::preview(file.rows, file.layout, target, &lottery.table());
-    // Only a guessed date form was chosen by the draw days, and only then is that worth saying.
-    const QString dateNote = args.has(QStringLiteral("date-format"))
-                                 ? QString()
-                                 : ImportLayout::drawDayNote(file.rows, file.layout, lottery.definition());
     const QString fileName = QFileInfo(path).fileName();
     QTextStream& out = cliOut();
     if (preview.noDrawing())
@@ -159,8 +155,9 @@ int cliImport(const QStringList& words) {
     if (preview.blankRows > 0)
         out << "; " << counted(preview.blankRows, "blank row", "blank rows") << " skipped";
     out << ".\n";
-    if (!dateNote.isEmpty())
-        out << dateNote << "\n";
+    // Only a guessed date form was chosen by the draw days, and only then is that worth saying.
+    if (!preview.dateNote.isEmpty() && !args.has(QStringLiteral("date-format")))
+        out << preview.dateNote << "\n";
     if (!preview.offDayWarning().isEmpty())
         out << preview.offDayWarning() << "\n";
     for (const RefusedRow& row : preview.refused)

@@ -133,6 +133,32 @@ struct RowReader {
     }
 };
 
+// What the other of MM/DD and DD/MM would have made of the dates, when it reads them all too.
+QString drawDayNote(const std::vector<ImportedDrawing>& drawings, const QString& format,
+                    const LotteryDefinition& definition) {
+    QString other;
+    if (format == QLatin1String("MM/DD/YYYY") || format == QLatin1String("M/D/YYYY"))
+        other = QStringLiteral("DD/MM/YYYY");
+    else if (format == QLatin1String("DD/MM/YYYY"))
+        other = QStringLiteral("MM/DD/YYYY");
+    else
+        return {};
+    int used = 0;
+    int swapped = 0;
+    for (const ImportedDrawing& drawing : drawings) {
+        const QDate otherDate(drawing.date.year(), drawing.date.day(), drawing.date.month());
+        if (!otherDate.isValid())
+            return {}; // a day above 12: the form was never in doubt
+        used += DrawingImport::offDrawDay(definition, drawing.date) ? 1 : 0;
+        swapped += DrawingImport::offDrawDay(definition, otherDate) ? 1 : 0;
+    }
+    if (swapped <= used)
+        return {};
+    return QStringLiteral("The dates were read as %1: read as %2, %3 of them would not fall on a draw day.")
+        .arg(format, other)
+        .arg(swapped);
+}
+
 // The numbers of a drawing as the refusal of a second drawing on its day shows them.
 QString numbersText(const std::vector<int>& numbers) {
     QStringList texts;
@@ -298,6 +324,7 @@ ImportPreview preview(const std::vector<CsvRow>& rows, const ImportLayout& layou
         if (offDrawDay(target.definition, drawing.date))
             result.offDay.push_back(drawing.line);
     }
+    result.dateNote = drawDayNote(result.accepted, layout.dateFormat, target.definition);
     if (progress)
         progress(total, total);
     return result;

@@ -39,6 +39,10 @@ struct ImportPreview {
     // The lines of accepted drawings dated on a weekday the lottery does not draw (when its
     // definition names draw days): taken, but worth a look.
     std::vector<int> offDay;
+    // "The dates were read as DD/MM/YYYY: read as MM/DD/YYYY, 40 of them would not fall on a draw
+    // day." when every date of the drawings reads both ways and the draw days favour the form
+    // used; empty otherwise.
+    QString dateNote;
     // "12 drawings will be added; 3 are already in the table; 2 rows are refused; 1 header row is
     // skipped." (the blank rows follow when there are any)
     QString summary() const;

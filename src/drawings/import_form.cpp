@@ -371,9 +371,7 @@ void TImportForm::refreshPreview() {
     if (m_preview.noDrawing()) {
         m_summary->setText(DrawingImport::noDrawingMessage(QFileInfo(m_path).fileName()));
     } else {
-        QStringList texts{m_preview.summary(),
-                          ImportLayout::drawDayNote(m_rows, current, m_target.definition),
-                          m_preview.offDayWarning()};
+        QStringList texts{m_preview.summary(), m_preview.dateNote, m_preview.offDayWarning()};
         texts.removeAll(QString());
         m_summary->setText(texts.join(QLatin1Char('\n')));
     }

@@ -87,10 +87,10 @@ struct Reading {
     int offDay = 0;
 };
 
-Reading readingOf(const std::vector<CsvRow>& rows, size_t from, const QList<int>& columns,
-                  const QString& format, const LotteryDefinition& definition) {
+Reading readingOf(const std::vector<CsvRow>& rows, const QList<int>& columns, const QString& format,
+                  const LotteryDefinition& definition) {
     Reading reading;
-    for (size_t r = from; r < rows.size(); ++r) {
+    for (size_t r = 0; r < rows.size(); ++r) {
         const QStringList parts = dateParts(rows[r], columns);
         if (parts.join(QString()).isEmpty())
             continue; // a row without a date says nothing about the form
@@ -208,7 +208,7 @@ QString ImportLayout::guessDateFormat(const std::vector<CsvRow>& rows, const QLi
     for (const QString& format : candidates) {
         if (format == QLatin1String("M/D/YYYY"))
             continue; // reads exactly what MM/DD/YYYY reads
-        const Reading reading = readingOf(rows, 0, dateColumns, format, definition);
+        const Reading reading = readingOf(rows, dateColumns, format, definition);
         seen = reading.seen;
         if (reading.read > bestReading.read ||
             (reading.read > 0 && reading.read == bestReading.read && reading.offDay < bestReading.offDay)) {
@@ -217,27 +217,6 @@ QString ImportLayout::guessDateFormat(const std::vector<CsvRow>& rows, const QLi
         }
     }
     return bestReading.read * 2 > seen ? best : QString();
-}
-
-QString ImportLayout::drawDayNote(const std::vector<CsvRow>& rows, const ImportLayout& layout,
-                                  const LotteryDefinition& definition) {
-    const QString monthFirst = QStringLiteral("MM/DD/YYYY");
-    const QString dayFirst = QStringLiteral("DD/MM/YYYY");
-    QString other;
-    if (layout.dateFormat == monthFirst || layout.dateFormat == QLatin1String("M/D/YYYY"))
-        other = dayFirst;
-    else if (layout.dateFormat == dayFirst)
-        other = monthFirst;
-    else
-        return {};
-    const size_t from = std::min(size_t(std::max(layout.headerRows, 0)), rows.size());
-    const Reading chosen = readingOf(rows, from, layout.dateColumns, layout.dateFormat, definition);
-    const Reading alternative = readingOf(rows, from, layout.dateColumns, other, definition);
-    if (alternative.read < chosen.read || alternative.offDay <= chosen.offDay)
-        return {};
-    return QStringLiteral("The dates were read as %1: read as %2, %3 of them would not fall on a draw day.")
-        .arg(layout.dateFormat, other)
-        .arg(alternative.offDay);
 }
 
 ImportLayout ImportLayout::propose(QStringView text, const LotteryDefinition& definition, bool digitGame) {

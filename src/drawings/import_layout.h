@@ -54,10 +54,6 @@ struct ImportLayout {
     // draw days (or on a tie) MM/DD does.
     static QString guessDateFormat(const std::vector<CsvRow>& rows, const QList<int>& dateColumns,
                                    const LotteryDefinition& definition = {});
-    // "The dates were read as DD/MM/YYYY: read as MM/DD/YYYY, 40 of them would not fall on a draw
-    // day." when the draw days told the two forms apart for the rows of `layout`; empty otherwise.
-    static QString drawDayNote(const std::vector<CsvRow>& rows, const ImportLayout& layout,
-                               const LotteryDefinition& definition);
 
     QJsonObject toJson() const;
     static std::optional<ImportLayout> fromJson(const QJsonObject& object);

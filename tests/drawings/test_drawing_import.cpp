@@ -424,9 +424,8 @@ private Q_SLOTS:
         const DrawingImport::Target target{QStringLiteral("XX649"), withDays(lotteryOf(6, 0, 49, 0), days)};
         const ImportLayout layout = ImportLayout::propose(text, target.definition, false);
         QCOMPARE(layout.dateFormat, format);
-        QCOMPARE(ImportLayout::drawDayNote(Csv::parse(text, QLatin1Char(',')), layout, target.definition),
-                 note);
         const ImportPreview preview = DrawingImport::preview(text, layout, target);
+        QCOMPARE(preview.dateNote, note);
         QCOMPARE(int(preview.accepted.size()), int(dates.count(QLatin1Char(' '))) + 1);
         QCOMPARE(preview.offDayWarning(), warning);
     }
