@@ -90,8 +90,8 @@ struct Reading {
 Reading readingOf(const std::vector<CsvRow>& rows, const QList<int>& columns, const QString& format,
                   const LotteryDefinition& definition) {
     Reading reading;
-    for (size_t r = 0; r < rows.size(); ++r) {
-        const QStringList parts = dateParts(rows[r], columns);
+    for (const CsvRow& row : rows) {
+        const QStringList parts = dateParts(row, columns);
         if (parts.join(QString()).isEmpty())
             continue; // a row without a date says nothing about the form
         ++reading.seen;

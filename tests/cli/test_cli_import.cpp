@@ -232,10 +232,6 @@ private Q_SLOTS:
             "Imported 7 drawings from mega_millions.json into MM570.DBF; 0 already in the table; 0 bad rows "
             "skipped; 0 header rows skipped.\n");
         QTest::newRow("keys proposed") << "0010010" << QStringList() << 0 << imported + "Total Drawings: 7";
-        QTest::newRow("keys named") << "0010010"
-                                    << QStringList{"--json-date",     "draw_date",    "--json-numbers",
-                                                   "winning_numbers", "--json-bonus", "mega_ball"}
-                                    << 0 << imported + "Total Drawings: 7";
         QTest::newRow("drawings off the draw days")
             << "0010000" << QStringList() << 0
             << imported + "3 drawings fall on a day the lottery does not draw: lines 2, 4 and 6.";
