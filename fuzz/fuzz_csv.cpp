@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Any bytes as a published history: the CSV reader, the proposed mapping and the row checks
+// Any bytes as a published history: the CSV and JSON readers, the proposed mapping and the row checks
 // never fail, row lines only grow, and every accepted drawing fits the lottery.
 #include "db/vantoro_error.h"
 #include "drawings/csv_reader.h"

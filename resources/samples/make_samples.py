@@ -93,8 +93,10 @@ def main():
             "--highest", "9", "--days", "1111111", "--description", "New York Numbers (evening)")
         patch(os.path.join(data, "NY3.INF"), STATE, struct.pack("<h", NEW_YORK))
         patch(os.path.join(data, "NY3.INF"), COMMISSION_NAME, short_string("New York Lottery", 40))
+        # The file holds two different evening drawings on 01/27/1982 and on 02/14/1985; the sample
+        # keeps both, as published, so the import must take a second drawing on a day.
         run(cli, home, "import", "--lottery", "NY3.DBF", os.path.join(histories, "ny_numbers_win4.csv"),
-            "--date-column", "1", "--date-format", "MM/DD/YYYY", "--number-columns", "4")
+            "--date-column", "1", "--date-format", "MM/DD/YYYY", "--number-columns", "4", "--two-draws-a-day")
 
         # The keno codes are a place and "KENO"; HU names Hungary as the catalogue's codes name theirs.
         run(cli, home, "new", "--code", "HUKENO", "--type", "3", "--drawn", "20", "--bonus", "0", "--lowest", "1",

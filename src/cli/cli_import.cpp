@@ -8,6 +8,7 @@
 #include "db/vantoro_error.h"
 #include "drawings/drawing_export.h"
 #include "drawings/drawing_import.h"
+#include "drawings/json_rows.h"
 #include "lottery/lottery_files.h"
 
 #include <QFileInfo>
@@ -56,41 +57,79 @@ ImportLayout layoutFrom(const CliArgs& args, ImportLayout layout) {
 }
 
 // Without --date-format the file's own dates tell their form.
-void guessDateFormat(ImportLayout& layout, QStringView text) {
+void guessDateFormat(ImportLayout& layout, QStringView text, const LotteryDefinition& definition) {
     std::vector<CsvRow> sample = Csv::parse(text.left(16 * 1024), layout.separator);
     if (sample.size() > size_t(layout.headerRows))
         sample.erase(sample.begin(), sample.begin() + layout.headerRows);
-    const QString guessed = ImportLayout::guessDateFormat(sample, layout.dateColumns);
+    const QString guessed = ImportLayout::guessDateFormat(sample, layout.dateColumns, definition);
     if (!guessed.isEmpty())
         layout.dateFormat = guessed;
+}
+
+const QStringList csvOptions{QStringLiteral("separator"), QStringLiteral("header-rows"),
+                             QStringLiteral("date-column"), QStringLiteral("number-columns")};
+const QStringList jsonOptions{QStringLiteral("json-date"), QStringLiteral("json-numbers"),
+                              QStringLiteral("json-bonus")};
+
+// The keys given replace the proposed ones; the dates under another key may have another form.
+void jsonKeysFrom(const CliArgs& args, ImportLayout& layout, QStringView text,
+                  const LotteryDefinition& definition, bool digitGame) {
+    for (const QString& name : {QStringLiteral("json-date"), QStringLiteral("json-numbers")}) {
+        if (args.has(name) && args.value(name).isEmpty())
+            throw UsageError(QStringLiteral("--%1 takes the key of a field of the records").arg(name));
+    }
+    layout.jsonDate = args.value(QStringLiteral("json-date"), layout.jsonDate);
+    layout.jsonNumbers = args.value(QStringLiteral("json-numbers"), layout.jsonNumbers);
+    layout.jsonBonus = args.value(QStringLiteral("json-bonus"), layout.jsonBonus);
+    if (args.has(QStringLiteral("json-date")) && !args.has(QStringLiteral("date-format"))) {
+        JsonRows::Records records = JsonRows::read(text);
+        records.values.resize(std::min<size_t>(records.values.size(), 40));
+        records.lines.resize(records.values.size());
+        const QString guessed =
+            ImportLayout::guessDateFormat(JsonRows::rows(records, layout, digitGame), {1}, definition);
+        if (!guessed.isEmpty())
+            layout.dateFormat = guessed;
+    }
 }
 
 } // namespace
 
 int cliImport(const QStringList& words) {
     const CliArgs args(words, {QStringLiteral("skip-bad"), QStringLiteral("two-draws-a-day")});
-    args.allowOnly({QStringLiteral("lottery"), QStringLiteral("separator"), QStringLiteral("header-rows"),
-                    QStringLiteral("date-column"), QStringLiteral("date-format"),
-                    QStringLiteral("number-columns"), QStringLiteral("skip-bad"),
-                    QStringLiteral("two-draws-a-day")});
+    args.allowOnly(QStringList{QStringLiteral("lottery"), QStringLiteral("date-format"),
+                               QStringLiteral("skip-bad"), QStringLiteral("two-draws-a-day")} +
+                   csvOptions + jsonOptions);
     if (args.positional().size() != 1)
-        throw UsageError(QStringLiteral("name one CSV file to import"));
-    const QString csvPath = args.positional().first();
+        throw UsageError(QStringLiteral("name one CSV or JSON file to import"));
+    const QString path = args.positional().first();
     // Taken before the table is read, so that what this import adds to is what another has written.
     const TableLock lock(cliTablePath(args));
     CurrentLottery lottery;
     openCliLottery(args, lottery);
     layoutFrom(args, ImportLayout::plain(lottery.definition()));
-    const QString text = DrawingImport::readFile(csvPath);
+    const QString text = DrawingImport::readFile(path);
     const DrawingImport::Target target{LotteryFiles::baseName(lottery.LotteryFile()).toUpper(),
                                        lottery.definition(), args.has(QStringLiteral("two-draws-a-day"))};
+    const bool json = JsonRows::isJson(text);
+    // Options for the other kind of file would be ignored in silence: say so instead.
+    for (const QString& name : json ? csvOptions : jsonOptions) {
+        if (args.has(name))
+            throw UsageError(
+                json ? QStringLiteral("--%1 is for CSV files; name the fields of a JSON file with "
+                                      "--json-date, --json-numbers and --json-bonus")
+                           .arg(name)
+                     : QStringLiteral("--%1 is for JSON files").arg(name));
+    }
     ImportLayout layout =
         layoutFrom(args, ImportLayout::propose(text, lottery.definition(), target.digitGame()));
+    if (json)
+        jsonKeysFrom(args, layout, text, lottery.definition(), target.digitGame());
     // A date column chosen by hand may be written in another form than the proposed one.
     if (args.has(QStringLiteral("date-column")) && !args.has(QStringLiteral("date-format")))
-        guessDateFormat(layout, text);
-    const ImportPreview preview = DrawingImport::preview(text, layout, target, &lottery.table());
-    const QString fileName = QFileInfo(csvPath).fileName();
+        guessDateFormat(layout, text, lottery.definition());
+    const DrawingImport::FileRows file = DrawingImport::fileRows(text, layout, target.digitGame());
+    const ImportPreview preview = DrawingImport::preview(file.rows, file.layout, target, &lottery.table());
+    const QString fileName = QFileInfo(path).fileName();
     QTextStream& out = cliOut();
     if (preview.noDrawing())
         throw VantoroError(DrawingImport::noDrawingMessage(fileName));
@@ -116,6 +155,11 @@ int cliImport(const QStringList& words) {
     if (preview.blankRows > 0)
         out << "; " << counted(preview.blankRows, "blank row", "blank rows") << " skipped";
     out << ".\n";
+    // Only a guessed date form was chosen by the draw days, and only then is that worth saying.
+    if (!preview.dateNote.isEmpty() && !args.has(QStringLiteral("date-format")))
+        out << preview.dateNote << "\n";
+    if (!preview.offDayWarning().isEmpty())
+        out << preview.offDayWarning() << "\n";
     for (const RefusedRow& row : preview.refused)
         out << "Skipped " << row.text() << "\n";
     out << lottery.statusTexts().first() << "\n";

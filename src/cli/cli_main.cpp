@@ -24,11 +24,16 @@ constexpr std::array commands{
     CliCommand{"catalogue", "catalogue [--country NAME | --state NAME]", cliCatalogue},
     CliCommand{
         "import",
-        "import --lottery FILE.DBF CSV [--separator ';'] [--header-rows N] [--date-column C|D,M,Y] "
+        "import --lottery FILE.DBF FILE.csv|FILE.json [--separator ';'] [--header-rows N] "
+        "[--date-column C|D,M,Y] "
         "[--date-format MM/DD/YYYY|M/D/YYYY|YYYY-MM-DD|YYYY.MM.DD.|DD.MM.YYYY|DD/MM/YYYY|DAY,MONTH,YEAR] "
-        "[--number-columns 5-24] [--skip-bad] [--two-draws-a-day]\n"
-        "      (a second drawing on a date already held is refused unless --two-draws-a-day says the "
-        "lottery draws twice a day)",
+        "[--number-columns 5-24] [--json-date KEY] [--json-numbers KEY] [--json-bonus KEY] [--skip-bad] "
+        "[--two-draws-a-day]\n"
+        "      (a JSON file is an array of records; the keys not given are proposed from their names, and "
+        "--json-bonus '' takes none;\n"
+        "      a second drawing on a date already held is refused unless --two-draws-a-day says the "
+        "lottery draws twice a day;\n"
+        "      drawings dated on a day the lottery does not draw are imported and named)",
         cliImport},
     CliCommand{"export", "export --lottery FILE.DBF [CSV]", cliExport},
     CliCommand{"print-demo", "print-demo --pdf FILE --lines N --columns C", cliPrintDemo, true},

@@ -4,6 +4,7 @@
 #include "db/windows1252.h"
 
 #include <QStringDecoder>
+#include <algorithm>
 
 namespace Csv {
 
@@ -114,6 +115,11 @@ QString joinLine(const QStringList& cells, QChar separator) {
         }
     }
     return out.join(separator);
+}
+
+bool isBlank(const CsvRow& row) {
+    return std::all_of(row.cells.begin(), row.cells.end(),
+                       [](const QString& cell) { return cell.trimmed().isEmpty(); });
 }
 
 } // namespace Csv

@@ -25,4 +25,6 @@ QString decode(const QByteArray& bytes);
 QChar guessSeparator(QStringView text);
 // One line of fields joined by the separator, quoting the fields that need it.
 QString joinLine(const QStringList& cells, QChar separator);
+// A row of only blanks or separators: spreadsheets pad files with them, and they hold no data.
+bool isBlank(const CsvRow& row);
 } // namespace Csv

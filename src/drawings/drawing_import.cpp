@@ -4,6 +4,7 @@
 #include "db/atomic_file.h"
 #include "db/dbf_table.h"
 #include "db/vantoro_error.h"
+#include "drawings/json_rows.h"
 #include "lottery/drawing_table.h"
 #include "lottery/game_type.h"
 
@@ -132,6 +133,32 @@ struct RowReader {
     }
 };
 
+// What the other of MM/DD and DD/MM would have made of the dates, when it reads them all too.
+QString drawDayNote(const std::vector<ImportedDrawing>& drawings, const QString& format,
+                    const LotteryDefinition& definition) {
+    QString other;
+    if (format == QLatin1String("MM/DD/YYYY") || format == QLatin1String("M/D/YYYY"))
+        other = QStringLiteral("DD/MM/YYYY");
+    else if (format == QLatin1String("DD/MM/YYYY"))
+        other = QStringLiteral("MM/DD/YYYY");
+    else
+        return {};
+    int used = 0;
+    int swapped = 0;
+    for (const ImportedDrawing& drawing : drawings) {
+        const QDate otherDate(drawing.date.year(), drawing.date.day(), drawing.date.month());
+        if (!otherDate.isValid())
+            return {}; // a day above 12: the form was never in doubt
+        used += DrawingImport::offDrawDay(definition, drawing.date) ? 1 : 0;
+        swapped += DrawingImport::offDrawDay(definition, otherDate) ? 1 : 0;
+    }
+    if (swapped <= used)
+        return {};
+    return QStringLiteral("The dates were read as %1: read as %2, %3 of them would not fall on a draw day.")
+        .arg(format, other)
+        .arg(swapped);
+}
+
 // The numbers of a drawing as the refusal of a second drawing on its day shows them.
 QString numbersText(const std::vector<int>& numbers) {
     QStringList texts;
@@ -193,6 +220,27 @@ QString ImportPreview::summary() const {
     return text + QLatin1Char('.');
 }
 
+QString ImportPreview::offDayWarning() const {
+    if (offDay.empty())
+        return {};
+    constexpr size_t named = 5;
+    QStringList lines;
+    for (size_t i = 0; i < std::min(named, offDay.size()); ++i)
+        lines << QString::number(offDay[i]);
+    QString list;
+    if (offDay.size() > named)
+        list = lines.join(QStringLiteral(", ")) + QStringLiteral(" and %1 more").arg(offDay.size() - named);
+    else if (lines.size() > 1)
+        list = lines.mid(0, lines.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") +
+               lines.last();
+    else
+        list = lines.first();
+    return DrawingImport::counted(qsizetype(offDay.size()), "drawing falls", "drawings fall") +
+           QStringLiteral(" on a day the lottery does not draw: ") +
+           (offDay.size() == 1 ? QStringLiteral("line ") : QStringLiteral("lines ")) + list +
+           QLatin1Char('.');
+}
+
 namespace DrawingImport {
 
 QString counted(qsizetype n, const char* one, const char* many) {
@@ -227,9 +275,8 @@ ImportPreview preview(const std::vector<CsvRow>& rows, const ImportLayout& layou
         if (progress && r % ProgressStep == 0 && !progress(r, total))
             return {};
         const CsvRow& row = rows[size_t(r)];
-        // A row of only blanks or separators holds nothing to refuse: spreadsheets pad files with them.
-        if (std::all_of(row.cells.begin(), row.cells.end(),
-                        [](const QString& cell) { return cell.trimmed().isEmpty(); })) {
+        // A row of only blanks or separators holds nothing to refuse.
+        if (Csv::isBlank(row)) {
             ++result.blankRows;
             continue;
         }
@@ -273,14 +320,33 @@ ImportPreview preview(const std::vector<CsvRow>& rows, const ImportLayout& layou
         known.insert(key);
         result.accepted.push_back({row.line, *date, reader.fields(numbers)});
     }
+    for (const ImportedDrawing& drawing : result.accepted) {
+        if (offDrawDay(target.definition, drawing.date))
+            result.offDay.push_back(drawing.line);
+    }
+    result.dateNote = drawDayNote(result.accepted, layout.dateFormat, target.definition);
     if (progress)
         progress(total, total);
     return result;
 }
 
+FileRows fileRows(QStringView text, const ImportLayout& layout, bool digitGame) {
+    if (JsonRows::isJson(text))
+        return {JsonRows::rows(JsonRows::read(text), layout, digitGame), JsonRows::rowLayout(layout), true};
+    return {Csv::parse(text, layout.separator), layout, false};
+}
+
 ImportPreview preview(QStringView text, const ImportLayout& layout, const Target& target, DbfTable* table,
                       const ImportProgress& progress) {
-    return preview(Csv::parse(text, layout.separator), layout, target, table, progress);
+    const FileRows file = fileRows(text, layout, target.digitGame());
+    return preview(file.rows, file.layout, target, table, progress);
+}
+
+bool offDrawDay(const LotteryDefinition& definition, const QDate& date) {
+    bool anyDay = false;
+    for (int day = 1; day <= 7; ++day)
+        anyDay = anyDay || definition.drawnOn(day);
+    return anyDay && !definition.drawnOn(date.dayOfWeek());
 }
 
 bool append(DbfTable& table, const std::vector<ImportedDrawing>& drawings, const ImportProgress& progress) {

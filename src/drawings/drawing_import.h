@@ -36,9 +36,19 @@ struct ImportPreview {
     int rows = 0;       // data rows read, header rows not counted
     int headerRows = 0; // rows skipped as a header at the top
     int blankRows = 0;  // rows of only blanks or separators, skipped
+    // The lines of accepted drawings dated on a weekday the lottery does not draw (when its
+    // definition names draw days): taken, but worth a look.
+    std::vector<int> offDay;
+    // "The dates were read as DD/MM/YYYY: read as MM/DD/YYYY, 40 of them would not fall on a draw
+    // day." when every date of the drawings reads both ways and the draw days favour the form
+    // used; empty otherwise.
+    QString dateNote;
     // "12 drawings will be added; 3 are already in the table; 2 rows are refused; 1 header row is
     // skipped." (the blank rows follow when there are any)
     QString summary() const;
+    // "2 drawings fall on a day the lottery does not draw: lines 4 and 9." naming the first few
+    // lines, then how many more; empty when there are none.
+    QString offDayWarning() const;
     // True when no row of the file was read as a drawing, not even one already in the table.
     bool noDrawing() const { return accepted.empty() && duplicates == 0; }
 };
@@ -65,8 +75,21 @@ struct Target {
 // Card games cannot be imported (their fields hold playing cards): VantoroError.
 ImportPreview preview(const std::vector<CsvRow>& rows, const ImportLayout& layout, const Target& target,
                       DbfTable* table = nullptr, const ImportProgress& progress = {});
+// The rows of a file and the layout that reads them: a CSV file's records as they stand, or a
+// JSON file's records turned into rows by the layout's keys (JsonRows).
+struct FileRows {
+    std::vector<CsvRow> rows;
+    ImportLayout layout;
+    bool json = false;
+};
+FileRows fileRows(QStringView text, const ImportLayout& layout, bool digitGame);
+
+// The text of a CSV file, or of a JSON file whose records are read by the layout's keys.
 ImportPreview preview(QStringView text, const ImportLayout& layout, const Target& target,
                       DbfTable* table = nullptr, const ImportProgress& progress = {});
+
+// True when the definition names draw days and the date is on none of them.
+bool offDrawDay(const LotteryDefinition& definition, const QDate& date);
 
 // Appends the drawings to the open table, all or nothing: they are written to a copy of the
 // table beside it, the copy is checked, then renamed over the table, which is opened again
@@ -81,7 +104,7 @@ QString counted(qsizetype n, const char* one, const char* many);
 // The refusal of a file in which no line reads as a drawing.
 QString noDrawingMessage(const QString& fileName);
 
-// Reads a whole CSV file as text; a file that cannot be read throws VantoroError naming it.
+// Reads a whole CSV or JSON file as text; a file that cannot be read throws VantoroError naming it.
 QString readFile(const QString& path);
 
 // The mapping last used for this lottery, kept in the home (imports/CODE.json).

@@ -7,6 +7,7 @@
 #include "app/prompts.h"
 #include "db/vantoro_error.h"
 #include "drawings/drawing_export.h"
+#include "drawings/json_rows.h"
 #include "lottery/lottery_files.h"
 
 #include <QCheckBox>
@@ -69,6 +70,7 @@ TImportForm::TImportForm(CurrentLottery& lottery, QWidget* parent) : QDialog(par
 
     auto* mapping = new QGroupBox(QStringLiteral("Columns (counted from 1)"), this);
     mapping->setObjectName(QStringLiteral("MappingBox"));
+    m_mapping = mapping;
     m_separator = new QComboBox(mapping);
     m_separator->setObjectName(QStringLiteral("SeparatorCombo"));
     for (const SeparatorChoice& choice : separators)
@@ -92,16 +94,30 @@ TImportForm::TImportForm(CurrentLottery& lottery, QWidget* parent) : QDialog(par
     m_numberColumns->setToolTip(
         QStringLiteral("In table order, regular numbers first, such as 5-11 or 2,3. A cell may hold "
                        "numbers joined by |, a bonus in parentheses, or a pick game's digits."));
+    m_dateKey = new QComboBox(mapping);
+    m_dateKey->setObjectName(QStringLiteral("DateKeyCombo"));
+    m_numbersKey = new QComboBox(mapping);
+    m_numbersKey->setObjectName(QStringLiteral("NumbersKeyCombo"));
+    m_numbersKey->setToolTip(QStringLiteral("The field that holds the numbers: a list, or a text such as "
+                                            "\"05 11 22 23 69\""));
+    m_bonusKey = new QComboBox(mapping);
+    m_bonusKey->setObjectName(QStringLiteral("BonusKeyCombo"));
+    m_bonusKey->setToolTip(
+        QStringLiteral("The field of the bonus numbers, when the numbers do not hold them"));
     m_twoDraws = new QCheckBox(QStringLiteral("&Two draws a day"), mapping);
     m_twoDraws->setObjectName(QStringLiteral("TwoDrawsCheck"));
     m_twoDraws->setToolTip(QStringLiteral("Tick it only when the lottery draws twice on one day; otherwise a "
                                           "second drawing on a date already held is refused."));
     auto* form = new QFormLayout(mapping);
+    m_mappingForm = form;
     form->addRow(QStringLiteral("&Separator:"), m_separator);
     form->addRow(QStringLiteral("&Header rows:"), m_headerRows);
+    form->addRow(QStringLiteral("Date &key:"), m_dateKey);
     form->addRow(QStringLiteral("Date &form:"), m_dateFormat);
     form->addRow(QStringLiteral("&Date column:"), m_dateColumns);
     form->addRow(QStringLiteral("&Number columns:"), m_numberColumns);
+    form->addRow(QStringLiteral("N&umbers key:"), m_numbersKey);
+    form->addRow(QStringLiteral("B&onus key:"), m_bonusKey);
     form->addRow(QString(), m_twoDraws);
 
     m_fileGrid = new QTableWidget(this);
@@ -167,10 +183,13 @@ TImportForm::TImportForm(CurrentLottery& lottery, QWidget* parent) : QDialog(par
     connect(m_dateFormat, &QComboBox::currentIndexChanged, this, &TImportForm::LayoutChange);
     connect(m_dateColumns, &QLineEdit::editingFinished, this, &TImportForm::LayoutChange);
     connect(m_numberColumns, &QLineEdit::editingFinished, this, &TImportForm::LayoutChange);
+    for (QComboBox* key : {m_dateKey, m_numbersKey, m_bonusKey})
+        connect(key, &QComboBox::currentIndexChanged, this, &TImportForm::LayoutChange);
     connect(m_twoDraws, &QCheckBox::toggled, this, [this](bool twice) {
         m_target.twoDrawsADay = twice;
         refreshPreview();
     });
+    showMappingFor(false, {});
     setImportLayout(ImportLayout::plain(m_target.definition));
     // The file name is only shown: the first thing to do is to browse for the file.
     m_browseBtn->setFocus();
@@ -185,7 +204,35 @@ ImportLayout TImportForm::importLayout() const {
     layout.dateFormat = m_dateFormat->currentData().toString();
     layout.dateColumns = ImportLayout::parseColumns(m_dateColumns->text()).value_or(QList<int>());
     layout.numberColumns = ImportLayout::parseColumns(m_numberColumns->text()).value_or(QList<int>());
+    layout.jsonDate = m_dateKey->currentData().toString();
+    layout.jsonNumbers = m_numbersKey->currentData().toString();
+    layout.jsonBonus = m_bonusKey->currentData().toString();
     return layout;
+}
+
+ImportLayout TImportForm::rowLayout() const {
+    return m_json ? JsonRows::rowLayout(importLayout()) : importLayout();
+}
+
+void TImportForm::showMappingFor(bool json, const QStringList& keys) {
+    m_filling = true;
+    m_json = json;
+    m_mapping->setTitle(json ? QStringLiteral("Fields of the records")
+                             : QStringLiteral("Columns (counted from 1)"));
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{m_separator, m_headerRows, m_dateColumns, m_numberColumns})
+        m_mappingForm->setRowVisible(control, !json);
+    for (QComboBox* key : {m_dateKey, m_numbersKey, m_bonusKey}) {
+        m_mappingForm->setRowVisible(key, json);
+        key->clear();
+    }
+    m_bonusKey->addItem(QStringLiteral("(none)"), QString());
+    for (const QString& key : keys) {
+        m_dateKey->addItem(key, key);
+        m_numbersKey->addItem(key, key);
+        m_bonusKey->addItem(key, key);
+    }
+    m_filling = false;
 }
 
 void TImportForm::setImportLayout(const ImportLayout& layout) {
@@ -195,6 +242,9 @@ void TImportForm::setImportLayout(const ImportLayout& layout) {
     m_dateFormat->setCurrentIndex(qMax(0, m_dateFormat->findData(layout.dateFormat)));
     m_dateColumns->setText(ImportLayout::columnsText(layout.dateColumns));
     m_numberColumns->setText(ImportLayout::columnsText(layout.numberColumns));
+    m_dateKey->setCurrentIndex(m_dateKey->findData(layout.jsonDate));
+    m_numbersKey->setCurrentIndex(m_numbersKey->findData(layout.jsonNumbers));
+    m_bonusKey->setCurrentIndex(qMax(0, m_bonusKey->findData(layout.jsonBonus)));
     m_filling = false;
     LayoutChange();
 }
@@ -208,6 +258,8 @@ bool TImportForm::openFile(const QString& path) {
     }
     m_path = path;
     m_fileText->setText(QDir::toNativeSeparators(path));
+    const bool json = JsonRows::isJson(m_text);
+    showMappingFor(json, json ? JsonRows::read(m_text).keys() : QStringList());
     // The mapping this lottery's imports used last time, when it still reads this file's rows;
     // otherwise what the file itself suggests.
     const ImportLayout proposed = ImportLayout::propose(m_text, m_target.definition, m_target.digitGame());
@@ -215,13 +267,18 @@ bool TImportForm::openFile(const QString& path) {
         DrawingImport::rememberedLayout(m_lottery.homeDir(), m_target.code);
     ImportLayout chosen = proposed;
     if (remembered) {
-        const QStringView head = QStringView(m_text).left(16 * 1024);
-        std::vector<CsvRow> sample = Csv::parse(head, remembered->separator);
-        if (sample.size() > 40)
-            sample.resize(40);
-        if (!sample.empty())
-            sample.pop_back(); // the cut may end inside a row
-        const ImportPreview trial = DrawingImport::preview(sample, *remembered, m_target);
+        DrawingImport::FileRows sample;
+        if (json) {
+            sample = DrawingImport::fileRows(m_text, *remembered, m_target.digitGame());
+        } else {
+            sample.rows = Csv::parse(QStringView(m_text).left(16 * 1024), remembered->separator);
+            sample.layout = *remembered;
+            if (!sample.rows.empty())
+                sample.rows.pop_back(); // the cut may end inside a row
+        }
+        if (sample.rows.size() > 40)
+            sample.rows.resize(40);
+        const ImportPreview trial = DrawingImport::preview(sample.rows, sample.layout, m_target);
         if (!trial.accepted.empty() && trial.refused.size() <= trial.accepted.size())
             chosen = *remembered;
     }
@@ -232,7 +289,9 @@ bool TImportForm::openFile(const QString& path) {
 void TImportForm::BrowseBtnClick() {
     FileDialogSpec request;
     request.title = QStringLiteral("Import Drawings");
-    request.filter = QStringLiteral("CSV Files (*.csv *.CSV *.txt);;All Files (*)");
+    request.filter =
+        QStringLiteral("Drawing Histories (*.csv *.CSV *.txt *.json *.JSON);;CSV Files (*.csv *.CSV "
+                       "*.txt);;JSON Files (*.json *.JSON);;All Files (*)");
     request.directory = m_path.isEmpty() ? m_lottery.homeDir() : QFileInfo(m_path).path();
     request.helpContext = HelpContext;
     const QString path = Prompts::instance().openFileName(this, request);
@@ -245,7 +304,7 @@ void TImportForm::LayoutChange() {
         return;
     m_rows.clear();
     if (!m_path.isEmpty())
-        m_rows = Csv::parse(m_text, importLayout().separator);
+        m_rows = DrawingImport::fileRows(m_text, importLayout(), m_target.digitGame()).rows;
     showFileRows();
     refreshPreview();
 }
@@ -265,6 +324,11 @@ void TImportForm::showFileRows() {
             m_fileGrid->setItem(r, c, new QTableWidgetItem(m_rows[size_t(r)].cells.at(c)));
     }
     m_fileGrid->setVerticalHeaderLabels(lines);
+    if (m_json) {
+        // The rows made of the records: name their cells by the keys they come from.
+        const ImportLayout layout = importLayout();
+        m_fileGrid->setHorizontalHeaderLabels({layout.jsonDate, layout.jsonNumbers, layout.jsonBonus});
+    }
     m_fileGrid->resizeColumnsToContents();
 }
 
@@ -281,7 +345,7 @@ void TImportForm::refreshPreview() {
     m_importBtn->setEnabled(false);
     if (m_path.isEmpty())
         return;
-    const ImportLayout current = importLayout();
+    const ImportLayout current = rowLayout();
     QString problem = current.problem();
     if (problem.isEmpty()) {
         try {
@@ -304,8 +368,13 @@ void TImportForm::refreshPreview() {
     for (size_t i = 0; i < qMin<size_t>(m_preview.refused.size(), ListedRows); ++i)
         refused << m_preview.refused[i].text();
     m_refused->addItems(refused);
-    m_summary->setText(m_preview.noDrawing() ? DrawingImport::noDrawingMessage(QFileInfo(m_path).fileName())
-                                             : m_preview.summary());
+    if (m_preview.noDrawing()) {
+        m_summary->setText(DrawingImport::noDrawingMessage(QFileInfo(m_path).fileName()));
+    } else {
+        QStringList texts{m_preview.summary(), m_preview.dateNote, m_preview.offDayWarning()};
+        texts.removeAll(QString());
+        m_summary->setText(texts.join(QLatin1Char('\n')));
+    }
     m_importBtn->setEnabled(!m_preview.accepted.empty());
 }
 

@@ -9,6 +9,8 @@
 class CurrentLottery;
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -44,6 +46,9 @@ private:
     void LayoutChange();
     void refreshPreview();
     void showFileRows();
+    // A JSON file is mapped by the keys of its records, a CSV file by its columns.
+    void showMappingFor(bool json, const QStringList& keys);
+    ImportLayout rowLayout() const;
     bool step(int done, int total);
 
     CurrentLottery& m_lottery;
@@ -51,16 +56,22 @@ private:
     QString m_path;
     QString m_text;
     std::vector<CsvRow> m_rows;
+    bool m_json = false;
     ImportPreview m_preview;
     bool m_filling = false;
 
     QLineEdit* m_fileText = nullptr;
     QPushButton* m_browseBtn = nullptr;
+    QGroupBox* m_mapping = nullptr;
+    QFormLayout* m_mappingForm = nullptr;
     QComboBox* m_separator = nullptr;
     QSpinBox* m_headerRows = nullptr;
     QComboBox* m_dateFormat = nullptr;
     QLineEdit* m_dateColumns = nullptr;
     QLineEdit* m_numberColumns = nullptr;
+    QComboBox* m_dateKey = nullptr;
+    QComboBox* m_numbersKey = nullptr;
+    QComboBox* m_bonusKey = nullptr;
     QCheckBox* m_twoDraws = nullptr;
     QTableWidget* m_fileGrid = nullptr;
     QLabel* m_summary = nullptr;

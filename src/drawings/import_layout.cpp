@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawings/import_layout.h"
 
+#include "drawings/drawing_import.h"
+#include "drawings/json_rows.h"
+
 #include <QJsonArray>
 #include <QRegularExpression>
 
@@ -74,6 +77,31 @@ bool rowHasDate(const CsvRow& row) {
             return true;
     }
     return false;
+}
+
+// How one date form reads the dates of some rows: rows with a date at all, dates read, and of
+// those the ones on a day the lottery does not draw.
+struct Reading {
+    int seen = 0;
+    int read = 0;
+    int offDay = 0;
+};
+
+Reading readingOf(const std::vector<CsvRow>& rows, const QList<int>& columns, const QString& format,
+                  const LotteryDefinition& definition) {
+    Reading reading;
+    for (const CsvRow& row : rows) {
+        const QStringList parts = dateParts(row, columns);
+        if (parts.join(QString()).isEmpty())
+            continue; // a row without a date says nothing about the form
+        ++reading.seen;
+        if (const std::optional<QDate> date = ImportLayout::parseDate(format, parts)) {
+            ++reading.read;
+            if (DrawingImport::offDrawDay(definition, *date))
+                ++reading.offDay;
+        }
+    }
+    return reading;
 }
 
 } // namespace
@@ -166,49 +194,66 @@ ImportLayout ImportLayout::plain(const LotteryDefinition& definition) {
     return layout;
 }
 
-QString ImportLayout::guessDateFormat(const std::vector<CsvRow>& rows, const QList<int>& dateColumns) {
+QString ImportLayout::guessDateFormat(const std::vector<CsvRow>& rows, const QList<int>& dateColumns,
+                                      const LotteryDefinition& definition) {
     QStringList candidates = dateFormats();
     if (dateColumns.size() == 3)
         candidates = {QLatin1String(splitName)};
-    // The form that reads the most dates wins, so that one bad date does not hide the column;
-    // on a tie the earlier form (MM/DD before DD/MM) does.
+    // The form that reads the most dates wins, so that one bad date does not hide the column.
+    // Only MM/DD and DD/MM can read the same dates; between them the draw days decide, and
+    // without them (or on a tie) the earlier form, MM/DD, does.
     QString best;
-    int bestRead = 0;
+    Reading bestReading;
     int seen = 0;
     for (const QString& format : candidates) {
         if (format == QLatin1String("M/D/YYYY"))
             continue; // reads exactly what MM/DD/YYYY reads
-        int read = 0;
-        seen = 0;
-        for (const CsvRow& row : rows) {
-            const QStringList parts = dateParts(row, dateColumns);
-            if (parts.join(QString()).isEmpty())
-                continue; // a row without a date says nothing about the form
-            ++seen;
-            if (parseDate(format, parts))
-                ++read;
-        }
-        if (read > bestRead) {
+        const Reading reading = readingOf(rows, dateColumns, format, definition);
+        seen = reading.seen;
+        if (reading.read > bestReading.read ||
+            (reading.read > 0 && reading.read == bestReading.read && reading.offDay < bestReading.offDay)) {
             best = format;
-            bestRead = read;
+            bestReading = reading;
         }
     }
-    return bestRead * 2 > seen ? best : QString();
+    return bestReading.read * 2 > seen ? best : QString();
 }
 
 ImportLayout ImportLayout::propose(QStringView text, const LotteryDefinition& definition, bool digitGame) {
     ImportLayout layout = plain(definition);
+    if (JsonRows::isJson(text)) {
+        JsonRows::Records records = JsonRows::read(text);
+        JsonRows::proposeKeys(records, definition, layout);
+        records.values.resize(std::min<size_t>(records.values.size(), 40));
+        records.lines.resize(records.values.size());
+        const QString format = guessDateFormat(JsonRows::rows(records, layout, digitGame), {1}, definition);
+        if (!format.isEmpty())
+            layout.dateFormat = format;
+        return layout;
+    }
     layout.separator = Csv::guessSeparator(text);
     std::vector<CsvRow> rows = Csv::parse(text.left(64 * 1024), layout.separator);
     if (rows.size() > 40)
         rows.resize(40);
-    if (rows.empty())
-        return layout;
-    // The first row is a header when it holds no date but the rows after it do.
-    layout.headerRows = (!rowHasDate(rows.front()) && rows.size() > 1 && rowHasDate(rows.at(1))) ? 1 : 0;
-    std::vector<CsvRow> data(rows.begin() + layout.headerRows, rows.end());
+    // Rows of only separators or blanks say nothing about the layout, and a header row followed
+    // by one is still the header: the rows that hold something are compared.
+    std::vector<CsvRow> data;
+    std::vector<int> rowIndex; // where each of them stands among all the rows
+    for (size_t r = 0; r < rows.size(); ++r) {
+        if (!Csv::isBlank(rows[r])) {
+            data.push_back(rows[r]);
+            rowIndex.push_back(int(r));
+        }
+    }
     if (data.empty())
         return layout;
+    // The first row is a header when it holds no date but the rows after it do.
+    if (!rowHasDate(data.front()) && data.size() > 1 && rowHasDate(data.at(1))) {
+        layout.headerRows = rowIndex.front() + 1;
+        data.erase(data.begin());
+    } else {
+        layout.headerRows = 0;
+    }
 
     // The date: the first column (or day, month, year triple) that every sample row reads as one.
     const CsvRow& first = data.front();
@@ -217,7 +262,7 @@ ImportLayout ImportLayout::propose(QStringView text, const LotteryDefinition& de
         for (const QList<int>& columns : {QList<int>{c}, QList<int>{c, c + 1, c + 2}}) {
             if (columns.size() == 3 && c + 2 > first.cells.size())
                 continue;
-            const QString format = guessDateFormat(data, columns);
+            const QString format = guessDateFormat(data, columns, definition);
             if (!format.isEmpty() && parseDate(format, dateParts(first, columns))) {
                 layout.dateColumns = columns;
                 layout.dateFormat = format;
@@ -269,11 +314,11 @@ QJsonObject ImportLayout::toJson() const {
     QJsonArray numbers;
     for (int c : numberColumns)
         numbers.append(c);
-    return QJsonObject{{QStringLiteral("separator"), QString(separator)},
-                       {QStringLiteral("headerRows"), headerRows},
-                       {QStringLiteral("dateFormat"), dateFormat},
-                       {QStringLiteral("dateColumns"), dates},
-                       {QStringLiteral("numberColumns"), numbers}};
+    return QJsonObject{
+        {QStringLiteral("separator"), QString(separator)}, {QStringLiteral("headerRows"), headerRows},
+        {QStringLiteral("dateFormat"), dateFormat},        {QStringLiteral("dateColumns"), dates},
+        {QStringLiteral("numberColumns"), numbers},        {QStringLiteral("jsonDate"), jsonDate},
+        {QStringLiteral("jsonNumbers"), jsonNumbers},      {QStringLiteral("jsonBonus"), jsonBonus}};
 }
 
 std::optional<ImportLayout> ImportLayout::fromJson(const QJsonObject& object) {
@@ -289,6 +334,10 @@ std::optional<ImportLayout> ImportLayout::fromJson(const QJsonObject& object) {
         layout.dateColumns << v.toInt();
     for (const QJsonValue& v : object.value(QStringLiteral("numberColumns")).toArray())
         layout.numberColumns << v.toInt();
+    // Choices saved before JSON files were read have no keys: the proposal supplies them.
+    layout.jsonDate = object.value(QStringLiteral("jsonDate")).toString();
+    layout.jsonNumbers = object.value(QStringLiteral("jsonNumbers")).toString();
+    layout.jsonBonus = object.value(QStringLiteral("jsonBonus")).toString();
     if (!layout.problem().isEmpty() || layout.headerRows < 0)
         return std::nullopt;
     return layout;

@@ -25,6 +25,11 @@ struct ImportLayout {
     // In table order, regular numbers first. A cell may hold several numbers joined by "|",
     // a bonus in parentheses "(51)", or a pick game's digits ("433", or "7" for 007).
     QList<int> numberColumns;
+    // A JSON file names the fields of its records instead (JsonRows): the keys of the date, of
+    // the numbers and of the bonus numbers (empty when the numbers hold them or there are none).
+    QString jsonDate;
+    QString jsonNumbers;
+    QString jsonBonus;
 
     // The names the date forms go by in the window and on the command line.
     static QStringList dateFormats();
@@ -41,10 +46,14 @@ struct ImportLayout {
     // The layout export writes: a header row, the date as YYYY-MM-DD, the number columns in table order.
     static ImportLayout plain(const LotteryDefinition& definition);
     // A layout read from the first rows of a file: the separator, whether the first row is a
-    // header, the date column and its form, and the number columns that follow the date.
+    // header, the date column and its form, and the number columns that follow the date; for a
+    // JSON file the keys of its records and the form of their dates.
     static ImportLayout propose(QStringView text, const LotteryDefinition& definition, bool digitGame);
-    // The date form that reads every date of the sample (MM/DD before DD/MM when both would).
-    static QString guessDateFormat(const std::vector<CsvRow>& rows, const QList<int>& dateColumns);
+    // The date form that reads every date of the sample. When the dates read both as MM/DD and as
+    // DD/MM, the form that puts fewer of them on a day the lottery does not draw wins; without
+    // draw days (or on a tie) MM/DD does.
+    static QString guessDateFormat(const std::vector<CsvRow>& rows, const QList<int>& dateColumns,
+                                   const LotteryDefinition& definition = {});
 
     QJsonObject toJson() const;
     static std::optional<ImportLayout> fromJson(const QJsonObject& object);

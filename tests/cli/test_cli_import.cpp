@@ -195,8 +195,8 @@ private Q_SLOTS:
             << sameDay << QStringList{"--two-draws-a-day"} << 0
             << "Imported 2 drawings from in.csv into CN649.DBF; 0 already in the table; 0 bad rows skipped; "
                "1 header row skipped.";
-        QTest::newRow("a JSON file holds no drawing")
-            << QByteArray("[{\"date\": \"1982-06-12\", \"numbers\": [3, 11, 12, 14, 41, 43, 13]}]\n")
+        QTest::newRow("a JSON record alone is not an array of records")
+            << QByteArray("{\"date\": \"1982-06-12\", \"numbers\": [3, 11, 12, 14, 41, 43, 13]}\n")
             << QStringList{"--skip-bad"} << 1
             << "No line of the file in.csv could be read as a drawing; nothing was imported.";
         QTest::newRow("an unclosed quote swallows the file")
@@ -222,11 +222,92 @@ private Q_SLOTS:
             QCOMPARE(home.readFile(QStringLiteral("data/CN649.DBF")), before);
     }
 
+    // A portal's JSON export, its keys proposed or named; drawings off the draw days are named.
+    void jsonFiles_data() {
+        QTest::addColumn<QString>("days");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message"); // the first lines of the output, or of the error
+        const QString imported = QStringLiteral(
+            "Imported 7 drawings from mega_millions.json into MM570.DBF; 0 already in the table; 0 bad rows "
+            "skipped; 0 header rows skipped.\n");
+        QTest::newRow("keys proposed") << "0010010" << QStringList() << 0 << imported + "Total Drawings: 7";
+        QTest::newRow("drawings off the draw days")
+            << "0010000" << QStringList() << 0
+            << imported + "3 drawings fall on a day the lottery does not draw: lines 2, 4 and 6.";
+        QTest::newRow("another bonus key, missing from one record")
+            << "0010010" << QStringList{"--json-bonus", "multiplier"} << 1
+            << "The file mega_millions.json has 1 bad row; nothing was imported (give --skip-bad to import "
+               "the "
+               "other rows).\nLine 5: 5 numbers, but the lottery draws 6.";
+        QTest::newRow("a numbers key no record has")
+            << "0010010" << QStringList{"--json-numbers", "numbers"} << 1
+            << "No line of the file mega_millions.json could be read as a drawing; nothing was imported.";
+        QTest::newRow("a column option for a JSON file")
+            << "0010010" << QStringList{"--number-columns", "2-7"} << 2
+            << "vantoro-cli import: --number-columns is for CSV files; name the fields of a JSON file with "
+               "--json-date, --json-numbers and --json-bonus";
+    }
+    void jsonFiles() {
+        QFETCH(QString, days);
+        QFETCH(QStringList, options);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        TempHome home;
+        QCOMPARE(
+            cli(home, {"new", "--code", "MM570", "--type", "7", "--drawn", "6", "--bonus", "1", "--lowest",
+                       "1", "--highest", "70", "--highest-bonus", "25", "--allow-duplicates", "--days", days})
+                .status,
+            0);
+        const QByteArray before = home.readFile(QStringLiteral("data/MM570.DBF"));
+        const Run run = cli(home, QStringList{"import", "--lottery", "MM570.DBF",
+                                              TestData::path(QStringLiteral("json/mega_millions.json"))} +
+                                      options);
+        QCOMPARE(run.status, status);
+        const QString output = status == 0 ? run.out : run.err;
+        QVERIFY2(output.startsWith(message + QLatin1Char('\n')), qPrintable(output));
+        if (status != 0)
+            QCOMPARE(home.readFile(QStringLiteral("data/MM570.DBF")), before);
+    }
+
+    // A guessed date form that the draw days chose says so; a form given by hand does not.
+    void guessedDateFormByDrawDays_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("lines");
+        QTest::newRow("guessed")
+            << QStringList()
+            << "Imported 3 drawings from in.csv into CN649.DBF; 0 already in the table; 0 bad "
+               "rows skipped; 1 header row skipped.\nThe dates were read as DD/MM/YYYY: read as "
+               "MM/DD/YYYY, 3 of them would not fall on a draw day.\nTotal Drawings: 3\n";
+        QTest::newRow("given")
+            << QStringList{"--date-format", "MM/DD/YYYY"}
+            << "Imported 3 drawings from in.csv into CN649.DBF; 0 already in the table; 0 bad "
+               "rows skipped; 1 header row skipped.\n3 drawings fall on a day the lottery does "
+               "not draw: lines 2, 3 and 4.\nTotal Drawings: 3\n";
+    }
+    void guessedDateFormByDrawDays() {
+        QFETCH(QStringList, options);
+        QFETCH(QString, lines);
+        TempHome home;
+        QCOMPARE(cli(home, {"new", "--code", "CN649", "--type", "7", "--drawn", "7", "--bonus", "1",
+                            "--lowest", "1", "--highest", "49", "--days", "0001001"})
+                     .status,
+                 0);
+        // Wednesdays and a Saturday, day first.
+        home.writeFile(QStringLiteral("in.csv"), "DATE,A,B,C,D,E,F,G\n03/01/2024,1,2,3,4,5,6,7\n"
+                                                 "10/01/2024,1,2,3,4,5,6,7\n09/03/2024,1,2,3,4,5,6,7\n");
+        const Run run =
+            cli(home, QStringList{"import", "--lottery", "CN649.DBF", home.path(QStringLiteral("in.csv"))} +
+                          options);
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.out, lines);
+    }
+
     void badCommandLines_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("message");
         QTest::newRow("no file") << QStringList{"import", "--lottery", "CN649.DBF"}
-                                 << "name one CSV file to import";
+                                 << "name one CSV or JSON file to import";
         QTest::newRow("bad columns") << QStringList{"import", "--lottery",        "CN649.DBF",
                                                     "x.csv",  "--number-columns", "0-3"}
                                      << "--number-columns takes columns";
@@ -235,6 +316,9 @@ private Q_SLOTS:
             << "--date-format must be one of";
         QTest::newRow("unknown option") << QStringList{"export", "--lottery", "CN649.DBF", "--skip-bad", "1"}
                                         << "unknown option --skip-bad";
+        QTest::newRow("a JSON option for a CSV file")
+            << QStringList{"import", "--lottery", "CN649.DBF", csv("ca_lotto649.csv"), "--json-date", "date"}
+            << "--json-date is for JSON files";
     }
     void badCommandLines() {
         QFETCH(QStringList, arguments);

@@ -45,6 +45,13 @@ QString fixtureText(const QString& name) {
     return DrawingImport::readFile(TestData::path(QStringLiteral("csv/") + name));
 }
 
+// "0001001" (Sunday first) as the definition's draw days.
+LotteryDefinition withDays(LotteryDefinition definition, const QString& days) {
+    for (int i = 0; i < 7; ++i)
+        definition.setDrawnOn(i == 0 ? 7 : i, days.at(i) == QLatin1Char('1'));
+    return definition;
+}
+
 QString drawingText(const ImportedDrawing& drawing) {
     return QStringLiteral("%1: %2 %3")
         .arg(drawing.line)
@@ -240,6 +247,187 @@ private Q_SLOTS:
         QCOMPARE(proposed.dateFormat, layout.dateFormat);
         QCOMPARE(proposed.dateColumns, layout.dateColumns);
         QCOMPARE(ImportLayout::columnsText(proposed.numberColumns), proposedNumbers);
+    }
+
+    // Rows of only separators or blanks next to the header do not hide it from the proposal.
+    void headerBesideBlankRows_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("headerRows");
+        const QString header = QStringLiteral("DATE,A,B,C,D,E,F,G\n");
+        const QString rows =
+            QStringLiteral("1982-06-12,3,11,12,14,41,43,13\n1982-06-19,8,33,36,37,39,41,9\n");
+        QTest::newRow("separators after the header") << header + ",,,,,,,\n" + rows << 1;
+        QTest::newRow("blanks after the header") << header + "   \n" + rows << 1;
+        QTest::newRow("a blank row above the header") << ",,,,,,,\n" + header + rows << 2;
+    }
+    void headerBesideBlankRows() {
+        QFETCH(QString, text);
+        QFETCH(int, headerRows);
+        const DrawingImport::Target target{QStringLiteral("CN649"), lotteryOf(7, 1, 49, 49)};
+        const ImportLayout layout = ImportLayout::propose(text, target.definition, false);
+        QCOMPARE(layout.headerRows, headerRows);
+        QCOMPARE(layout.dateFormat, QStringLiteral("YYYY-MM-DD"));
+        QCOMPARE(layout.dateColumns, QList<int>{1});
+        QCOMPARE(ImportLayout::columnsText(layout.numberColumns), QStringLiteral("2-8"));
+        const ImportPreview preview = DrawingImport::preview(text, layout, target);
+        QCOMPARE(preview.accepted.size(), size_t(2));
+        QVERIFY(preview.refused.empty());
+    }
+
+    // JSON records become the rows the CSV import reads: the same checks, and each refusal names
+    // the line its record begins on.
+    void jsonRecords_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<LotteryDefinition>("definition");
+        QTest::addColumn<QString>("keys"); // proposed: date|numbers|bonus
+        QTest::addColumn<QStringList>("drawings");
+        QTest::addColumn<QStringList>("refused");
+        QTest::newRow("portal export: timestamps, numbers in one text, the bonus beside them")
+            << DrawingImport::readFile(TestData::path(QStringLiteral("json/mega_millions.json"))) << "MM570"
+            << lotteryOf(6, 1, 70, 25, 7, 1, true) << "draw_date|winning_numbers|mega_ball"
+            << QStringList{"1: 2024-01-02 08 14 29 45 62 19", "2: 2024-01-05 05 11 22 23 69 07",
+                           "3: 2024-01-09 03 17 38 51 66 12", "4: 2024-01-12 10 21 33 47 58 24",
+                           "5: 2024-01-16 01 26 40 55 70 03", "6: 2024-01-19 09 16 27 42 64 15",
+                           "7: 2024-01-23 12 19 31 36 60 08"}
+            << QStringList();
+        QTest::newRow("records under a key beside metadata, numbers in a list, one bonus number")
+            << "{\n"
+               "  \"meta\": {\"draws\": [1, 2], \"columns\": [\"date\", \"numbers\"]},\n"
+               "  \"notes\": [\"from the lottery\"],\n"
+               "  \"draws\": [\n"
+               "    {\"date\": \"1982-06-12\", \"numbers\": [3, 11, 12, 14, 41, 43], \"bonus\": 13},\n"
+               "    {\n"
+               "      \"date\": \"1982-06-19\",\n"
+               "      \"numbers\": [8, 33, 36, 37, 39, 41], \"bonus\": 9\n"
+               "    }\n"
+               "  ]\n"
+               "}\n"
+            << "CN649" << lotteryOf(7, 1, 49, 49) << "date|numbers|bonus"
+            << QStringList{"5: 1982-06-12 03 11 12 14 41 43 13", "6: 1982-06-19 08 33 36 37 39 41 09"}
+            << QStringList();
+        QTest::newRow("numbers as texts in a list or between commas, the bonus among them")
+            << "[{\"drawDate\": \"06/12/1982\", \"winningNumbers\": [\"3\", \"11\", \"12\", \"14\", \"41\", "
+               "\"43\", \"13\"], \"bonus\": \"13\"},\n"
+               " {\"drawDate\": \"06/19/1982\", \"winningNumbers\": \"8, 33, 36, 37, 39, 41, 9\"}]"
+            << "CN649" << lotteryOf(7, 1, 49, 49) << "drawDate|winningNumbers|"
+            << QStringList{"1: 1982-06-12 03 11 12 14 41 43 13", "2: 1982-06-19 08 33 36 37 39 41 09"}
+            << QStringList();
+        QTest::newRow("the checks of every row")
+            << "[{\"date\": \"2024-01-03\", \"numbers\": [3, 11, 12, 14, 41, 50], \"bonus\": 13},\n"
+               "{\"date\": \"2024-01-06\", \"numbers\": [8, 33, 36, 37, 39], \"bonus\": 9},\n"
+               "{\"date\": \"2024-02-30\", \"numbers\": [1, 2, 3, 4, 5, 6], \"bonus\": 7},\n"
+               "{\"date\": \"2024-01-10\", \"numbers\": [1, 2, 3, 4, 5, 6.5], \"bonus\": 7},\n"
+               "{\"numbers\": [1, 2, 3, 4, 5, 6], \"bonus\": 7},\n"
+               "42,\n"
+               "{\"date\": \"2024-01-17\", \"numbers\": [1, 2, 3, 4, 5, 6], \"bonus\": 6},\n"
+               "{\"date\": \"2024-01-20\", \"numbers\": [1, 2, 3, 4, 5, 6], \"bonus\": 7}]"
+            << "CN649" << lotteryOf(7, 1, 49, 49) << "date|numbers|bonus"
+            << QStringList{"8: 2024-01-20 01 02 03 04 05 06 07"}
+            << QStringList{"Line 1: 50 is out of range (1 to 49).",
+                           "Line 2: 6 numbers, but the lottery draws 7.",
+                           "Line 3: \"2024-02-30\" is not a date of the form YYYY-MM-DD.",
+                           "Line 4: \"1 2 3 4 5 6.5\" in column 2 is not a number.",
+                           "Line 5: The date is missing.",
+                           "Line 6: \"42\" is not a date of the form YYYY-MM-DD.",
+                           "Line 7: The bonus number 6 repeats a regular number."};
+        QTest::newRow("pick 3: digits in a list, a number that lost its zeros, a text")
+            << "[{\"date\": \"2024-01-03\", \"numbers\": [\"0\", \"0\", \"7\"]}, {\"date\": \"2024-01-04\", "
+               "\"numbers\": 7}, {\"date\": \"2024-01-05\", \"numbers\": \"4 3 3\"}]"
+            << "NY3" << lotteryOf(3, 0, 9, 0, 5, 0) << "date|numbers|"
+            << QStringList{"1: 2024-01-03 0 0 7", "1: 2024-01-04 0 0 7", "1: 2024-01-05 4 3 3"}
+            << QStringList();
+        QTest::newRow("one record, not an array of them")
+            << "{\"date\": \"1982-06-12\", \"numbers\": [3, 11, 12, 14, 41, 43, 13]}"
+            << "CN649" << lotteryOf(7, 1, 49, 49) << "||" << QStringList() << QStringList();
+        QTest::newRow("an array of arrays")
+            << "[[\"1982-06-12\", 3, 11, 12, 14, 41, 43, 13]]"
+            << "CN649" << lotteryOf(7, 1, 49, 49) << "||" << QStringList() << QStringList();
+        QTest::newRow("cut short") << "[{\"date\": \"1982-06-12\", \"numbers\": [3, 11,"
+                                   << "CN649" << lotteryOf(7, 1, 49, 49) << "||" << QStringList()
+                                   << QStringList();
+    }
+    void jsonRecords() {
+        QFETCH(QString, text);
+        QFETCH(QString, code);
+        QFETCH(LotteryDefinition, definition);
+        QFETCH(QString, keys);
+        QFETCH(QStringList, drawings);
+        QFETCH(QStringList, refused);
+        const DrawingImport::Target target{code, definition};
+        const ImportLayout layout = ImportLayout::propose(text, definition, target.digitGame());
+        QCOMPARE((QStringList{layout.jsonDate, layout.jsonNumbers, layout.jsonBonus}.join(QLatin1Char('|'))),
+                 keys);
+        const ImportPreview preview = DrawingImport::preview(text, layout, target);
+        QStringList accepted;
+        for (const ImportedDrawing& drawing : preview.accepted)
+            accepted << drawingText(drawing);
+        QCOMPARE(accepted, drawings);
+        QCOMPARE(refusals(preview), refused);
+        QCOMPARE(preview.noDrawing(), drawings.isEmpty());
+    }
+
+    // Dates that read both as MM/DD and as DD/MM are read the way that puts them on the draw
+    // days, and drawings dated on other days are named.
+    void drawDays_data() {
+        QTest::addColumn<QString>("dates");
+        QTest::addColumn<QString>("days"); // Sunday first
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("note");
+        QTest::addColumn<QString>("warning");
+        // Wednesdays and a Saturday written day first; read month first they fall on other days.
+        const QString dayFirst = QStringLiteral("03/01/2024 10/01/2024 07/02/2024 06/03/2024 09/03/2024");
+        QTest::newRow("day first fits the draw days") << dayFirst << "0001001"
+                                                      << "DD/MM/YYYY"
+                                                      << "The dates were read as DD/MM/YYYY: read as "
+                                                         "MM/DD/YYYY, 5 of them would not fall on a draw day."
+                                                      << "";
+        QTest::newRow("without draw days month first, as ever") << dayFirst << "0000000"
+                                                                << "MM/DD/YYYY"
+                                                                << ""
+                                                                << "";
+        QTest::newRow("month first fits the draw days")
+            << "01/03/2024 01/10/2024 02/07/2024 03/06/2024 03/09/2024"
+            << "0001001"
+            << "MM/DD/YYYY"
+            << "The dates were read as MM/DD/YYYY: read as DD/MM/YYYY, 5 of them would not fall on a draw "
+               "day."
+            << "";
+        QTest::newRow("a day above 12 settles the form; other days are named")
+            << "03/01/2024 13/01/2024 14/01/2024 17/01/2024 19/01/2024"
+            << "0001001"
+            << "DD/MM/YYYY"
+            << ""
+            << "2 drawings fall on a day the lottery does not draw: lines 4 and 6.";
+        QTest::newRow("one drawing off the days")
+            << "2024-01-08 2024-01-09"
+            << "0100000"
+            << "YYYY-MM-DD"
+            << ""
+            << "1 drawing falls on a day the lottery does not draw: line 3.";
+        QTest::newRow("the first few named")
+            << "2024-01-02 2024-01-03 2024-01-04 2024-01-05 2024-01-06 2024-01-07 2024-01-08"
+            << "0100000"
+            << "YYYY-MM-DD"
+            << ""
+            << "6 drawings fall on a day the lottery does not draw: lines 2, 3, 4, 5, 6 and 1 more.";
+    }
+    void drawDays() {
+        QFETCH(QString, dates);
+        QFETCH(QString, days);
+        QFETCH(QString, format);
+        QFETCH(QString, note);
+        QFETCH(QString, warning);
+        QString text = QStringLiteral("DATE,A,B,C,D,E,F\n");
+        for (const QString& date : dates.split(QLatin1Char(' ')))
+            text += date + QStringLiteral(",1,2,3,4,5,6\n");
+        const DrawingImport::Target target{QStringLiteral("XX649"), withDays(lotteryOf(6, 0, 49, 0), days)};
+        const ImportLayout layout = ImportLayout::propose(text, target.definition, false);
+        QCOMPARE(layout.dateFormat, format);
+        const ImportPreview preview = DrawingImport::preview(text, layout, target);
+        QCOMPARE(preview.dateNote, note);
+        QCOMPARE(int(preview.accepted.size()), int(dates.count(QLatin1Char(' '))) + 1);
+        QCOMPARE(preview.offDayWarning(), warning);
     }
 
     void undatedRowsAreNamed() {
@@ -523,6 +711,12 @@ private Q_SLOTS:
         const ImportLayout keno = layoutOf(';', 0, "YYYY.MM.DD.", "4", "5-24");
         DrawingImport::rememberLayout(home.dir(), QStringLiteral("HUKENO"), keno);
         QCOMPARE(DrawingImport::rememberedLayout(home.dir(), QStringLiteral("hukeno")), keno);
+        ImportLayout json = ImportLayout::plain(lotteryOf(6, 1, 70, 25));
+        json.jsonDate = QStringLiteral("draw_date");
+        json.jsonNumbers = QStringLiteral("winning_numbers");
+        json.jsonBonus = QStringLiteral("mega_ball");
+        DrawingImport::rememberLayout(home.dir(), QStringLiteral("MM570"), json);
+        QCOMPARE(DrawingImport::rememberedLayout(home.dir(), QStringLiteral("MM570")), json);
         QVERIFY(!DrawingImport::rememberedLayout(home.dir(), QStringLiteral("CN649")));
         home.writeFile(QStringLiteral("imports/CN649.json"), "{\"separator\": \"xx\"}");
         QVERIFY(!DrawingImport::rememberedLayout(home.dir(), QStringLiteral("CN649")));

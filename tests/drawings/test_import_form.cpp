@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -162,6 +163,69 @@ private Q_SLOTS:
                      "0 drawings will be added; 5 are already in the table; 0 rows are refused; 1 header "
                      "row is skipped."));
         QVERIFY(!child<QPushButton>(again, "ImportBtn")->isEnabled());
+    }
+
+    // A JSON file is mapped by the keys of its records: proposed, changed, remembered. Drawings
+    // dated off the draw days are named under the summary.
+    void jsonFileIsMappedByKeys() {
+        TempHome home;
+        LotteryDefinition mega;
+        mega.NumbersDrawn = 6;
+        mega.BonusNumbers = 1;
+        mega.HighestNumber = 70;
+        mega.HighestBonus = 25;
+        mega.AllowDuplicates = true;
+        mega.Tuesday = true; // not Friday: every other drawing of the file is off the days
+        LotteryBuilder(home.dataDir(), QStringLiteral("MM570")).definition(mega).build();
+        CurrentLottery lottery;
+        lottery.setHomeDir(home.dir());
+        lottery.LoadLottery(QStringLiteral("MM570.DBF"));
+        const QString file = TestData::path(QStringLiteral("json/mega_millions.json"));
+        ScriptedPrompts prompts;
+        {
+            TImportForm form(lottery);
+            QVERIFY(form.openFile(file));
+            QCOMPARE(child<QGroupBox>(form, "MappingBox")->title(), QStringLiteral("Fields of the records"));
+            QVERIFY(!child<QLineEdit>(form, "NumberColumnsText")->isVisibleTo(&form));
+            QComboBox* bonus = child<QComboBox>(form, "BonusKeyCombo");
+            QVERIFY(bonus->isVisibleTo(&form));
+            QCOMPARE(child<QComboBox>(form, "DateKeyCombo")->currentText(), QStringLiteral("draw_date"));
+            QCOMPARE(child<QComboBox>(form, "NumbersKeyCombo")->currentText(),
+                     QStringLiteral("winning_numbers"));
+            QCOMPARE(bonus->currentText(), QStringLiteral("mega_ball"));
+            QCOMPARE(child<QComboBox>(form, "DateFormatCombo")->currentText(), QStringLiteral("YYYY-MM-DD"));
+            const QTableWidget* grid = child<QTableWidget>(form, "FileGrid");
+            QCOMPARE(grid->horizontalHeaderItem(1)->text(), QStringLiteral("winning_numbers"));
+            QCOMPARE(grid->item(0, 1)->text(), QStringLiteral("08 14 29 45 62"));
+            QCOMPARE(lines(child<QListWidget>(form, "AcceptedList")).value(0),
+                     QStringLiteral("Line 1: 01/02/2024  08 14 29 45 62 19"));
+            QCOMPARE(
+                child<QLabel>(form, "SummaryLabel")->text(),
+                QStringLiteral("7 drawings will be added; 0 are already in the table; 0 rows are refused; 0 "
+                               "header rows are skipped.\n3 drawings fall on a day the lottery does not "
+                               "draw: lines 2, 4 and 6."));
+
+            bonus->setCurrentIndex(bonus->findText(QStringLiteral("multiplier")));
+            QCOMPARE(lines(child<QListWidget>(form, "RefusedList")),
+                     QStringList{"Line 5: 5 numbers, but the lottery draws 6."});
+            bonus->setCurrentIndex(bonus->findText(QStringLiteral("mega_ball")));
+            QTest::mouseClick(child<QPushButton>(form, "ImportBtn"), Qt::LeftButton);
+            QCOMPARE(lottery.TotalDrawings(), 7);
+        }
+        const auto remembered = DrawingImport::rememberedLayout(home.dir(), QStringLiteral("MM570"));
+        QVERIFY(remembered);
+        QCOMPARE(remembered->jsonBonus, QStringLiteral("mega_ball"));
+        TImportForm again(lottery);
+        QVERIFY(again.openFile(file));
+        QCOMPARE(again.importLayout(), *remembered);
+        QVERIFY(child<QLabel>(again, "SummaryLabel")
+                    ->text()
+                    .startsWith(QStringLiteral("0 drawings will be added; 7 are already in the table")));
+        // The next file is a CSV one again: its columns are asked for.
+        QVERIFY(again.openFile(TestData::path(QStringLiteral("csv/powerball.csv"))));
+        QCOMPARE(child<QGroupBox>(again, "MappingBox")->title(), QStringLiteral("Columns (counted from 1)"));
+        QVERIFY(child<QLineEdit>(again, "NumberColumnsText")->isVisibleTo(&again));
+        QVERIFY(!child<QComboBox>(again, "BonusKeyCombo")->isVisibleTo(&again));
     }
 
     void aBrokenMappingSaysWhy() {
