@@ -8,9 +8,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QtEndian>
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -131,6 +135,35 @@ struct DbfTable::Impl {
                 QStringLiteral("The table %1 cannot be changed: the file is read-only.").arg(fileName));
     }
 
+    // Whether another process changed the file since this table read it: renamed a new table over
+    // it (an import, a pack) or appended to it. Writing then would go to a file nobody sees any
+    // more, or put back a record count that hides the other writer's records.
+    bool changedOnDisk() {
+#ifdef Q_OS_UNIX
+        struct stat byPath {};
+        struct stat byHandle {};
+        if (::stat(QFile::encodeName(path).constData(), &byPath) != 0 ||
+            ::fstat(file.handle(), &byHandle) != 0 || byPath.st_dev != byHandle.st_dev ||
+            byPath.st_ino != byHandle.st_ino)
+            return true;
+#else
+        if (!QFileInfo::exists(path))
+            return true;
+#endif
+        char count[4];
+        if (!file.seek(4) || file.read(count, 4) != 4)
+            return true;
+        return qFromLittleEndian<quint32>(count) != quint32(recordCount);
+    }
+
+    void requireUnchanged() {
+        if (changedOnDisk())
+            throw VantoroError(
+                QStringLiteral("The table %1 was changed by another program after it was read; "
+                               "nothing was written.")
+                    .arg(fileName));
+    }
+
     // --- the index order ---
 
     // Three-way comparison of two records by the key of the current tag.
@@ -239,6 +272,7 @@ struct DbfTable::Impl {
         if (!editing())
             return;
         requireWritable();
+        requireUnchanged();
         if (state == State::Append) {
             const int r = recordCount;
             QByteArray bytes = buffer;
@@ -424,6 +458,7 @@ struct DbfTable::Impl {
     void pack() {
         leaveRecord();
         requireWritable();
+        requireUnchanged();
         std::vector<int> renumbered(size_t(recordCount), -1);
         QByteArray kept;
         kept.reserve(qsizetype(liveCount) * recordLength);
@@ -496,6 +531,22 @@ void DbfTable::open(const QString& path, bool exclusive) {
 
 void DbfTable::close() {
     d->reset();
+}
+
+bool DbfTable::changedOnDisk() const {
+    return d->state != State::Closed && d->changedOnDisk();
+}
+
+void DbfTable::reopen() {
+    d->requireOpen();
+    const QString path = d->path;
+    const int order = d->order;
+    const int record = recordNumber();
+    open(path);
+    if (order <= tagCount())
+        SetOrder(order);
+    if (record >= 1 && record <= d->recordCount && d->record(record - 1)[0] != DbfFormat::DeletedFlag)
+        GoToRecord(record);
 }
 
 bool DbfTable::isOpen() const {
@@ -792,6 +843,7 @@ void DbfTable::DeleteRecord() {
         throw VantoroError(
             QStringLiteral("The table %1 has no record to delete: it is empty.").arg(d->fileName));
     d->requireWritable();
+    d->requireUnchanged();
     const int r = d->ordered[size_t(d->pos)];
     const char flag = DbfFormat::DeletedFlag;
     d->writeAt(d->fileOffset(r), &flag, 1);
