@@ -15,7 +15,8 @@ public:
     static constexpr int WaitMs = 2500;
 
     // Throws VantoroError "<file> is being changed by another Vantoro (process N); try again when
-    // it has finished." when another process holds the lock past the wait.
+    // it has finished." when another process holds the lock past the wait, and "Cannot create the
+    // lock file <path>: <the system's reason>." when the lock file cannot be made at all.
     explicit TableLock(const QString& tablePath);
     ~TableLock();
     TableLock(const TableLock&) = delete;
