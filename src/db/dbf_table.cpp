@@ -561,6 +561,10 @@ QString DbfTable::fileName() const {
     return d->fileName;
 }
 
+QString DbfTable::indexPath() const {
+    return d->indexPath;
+}
+
 DbfTable::State DbfTable::state() const {
     return d->state;
 }

@@ -50,6 +50,7 @@ public:
     void reopen();
     QString path() const;
     QString fileName() const;
+    QString indexPath() const; // the production index file, whether or not it exists yet
     State state() const;
 
     // Structure.
