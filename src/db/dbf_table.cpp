@@ -215,13 +215,23 @@ struct DbfTable::Impl {
             return;
         const DbfField& f = fields[size_t(tags[size_t(order - 1)].field)];
         if (f.type == 'D') {
+            // Drawings are mostly entered in date order: then the physical order is the date order
+            // already, and no key array (8 bytes a record) is needed.
+            quint32 previous = 0;
+            const bool inOrder = std::all_of(ordered.begin(), ordered.end(), [&](int r) {
+                const quint32 key = DbfFormat::dateKey(record(r) + f.offset);
+                const bool ascending = key >= previous;
+                previous = key;
+                return ascending;
+            });
+            if (inOrder)
+                return;
             // Date keys take 27 bits; packed above the record number they sort as plain integers.
             std::vector<quint64> packed(ordered.size());
             for (size_t i = 0; i < ordered.size(); ++i)
                 packed[i] =
                     quint64(DbfFormat::dateKey(record(ordered[i]) + f.offset)) << 32 | quint32(ordered[i]);
-            if (!std::is_sorted(packed.begin(), packed.end()))
-                std::sort(packed.begin(), packed.end());
+            std::sort(packed.begin(), packed.end());
             for (size_t i = 0; i < ordered.size(); ++i)
                 ordered[i] = int(packed[i] & 0xFFFFFFFFu);
         } else if (f.type == 'N') {
