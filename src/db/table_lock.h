@@ -10,6 +10,9 @@ class QLockFile;
 // every writer (drawing editor, import, ledger, command line) takes before it reads what it is
 // about to change, and gives up when it has written. Readers never take it. A second writer
 // waits WaitMs, then is refused by name; the lock of a process that died is taken over.
+// A writer whose table stayed open while it did not hold the lock (a window) checks
+// DbfTable::changedOnDisk() once it has the lock and reads the table again when it changed.
+// The winnings ledger is still to come: its windows must do the same for the winnings table.
 class TableLock {
 public:
     static constexpr int WaitMs = 2500;
