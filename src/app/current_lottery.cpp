@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/current_lottery.h"
 
+#include "db/table_lock.h"
 #include "db/vantoro_error.h"
 #include "lottery/drawing_table.h"
 #include "lottery/lottery_files.h"
+
+#include <QFileInfo>
 
 namespace {
 
@@ -43,12 +46,8 @@ int CurrentLottery::summaryDrawings() const {
 QString CurrentLottery::missingFile(const QString& dataDir, const QString& fileName) {
     if (fileName.isEmpty() || !LotteryFiles::exists(dataDir, fileName))
         return fileName;
-    const QString base = LotteryFiles::baseName(fileName);
-    for (const QString& extension : {QStringLiteral(".NSX"), QStringLiteral(".INF")}) {
-        if (!LotteryFiles::exists(dataDir, base + extension))
-            return base + extension;
-    }
-    return {};
+    const QString definition = LotteryFiles::baseName(fileName) + QStringLiteral(".INF");
+    return LotteryFiles::exists(dataDir, definition) ? QString() : definition;
 }
 
 void CurrentLottery::LoadLottery(const QString& fileName) {
@@ -59,6 +58,15 @@ void CurrentLottery::LoadLottery(const QString& fileName) {
             throw VantoroError(QStringLiteral("Could not find the file ") + missing + QStringLiteral("."));
         const QString base = LotteryFiles::baseName(fileName);
         m_table.open(LotteryFiles::find(m_dataDir, fileName));
+        m_loadNotice.clear();
+        if (m_table.tagCount() == 0 && !LotteryFiles::exists(m_dataDir, base + QStringLiteral(".NSX"))) {
+            // The index holds only the name of the date order, so it is made again from the table;
+            // writing it is a change to the lottery's files like any other.
+            const TableLock lock(m_table.path());
+            m_table.CreateIndexTag(DrawingTable::DateTag, DrawingTable::DateField);
+            m_loadNotice = QStringLiteral("The index %1 was missing and has been rebuilt.")
+                               .arg(QFileInfo(m_table.indexPath()).fileName());
+        }
         m_table.SetOrder(1);
         ReadDefinition(LotteryFiles::find(m_dataDir, base + QStringLiteral(".INF")), m_definition);
         m_lotteryFile = fileName;

@@ -40,13 +40,18 @@ public:
     // min(DrawingCutoffCount, TotalDrawings - HotNumberCutoff): the drawing summary's drawings.
     int summaryDrawings() const;
 
-    // The first of the lottery's three files (table, index, definition) that is missing from
-    // dataDir, as "NJ646.NSX"; empty when all three are there. Nothing is opened.
+    // The first of the lottery's files that a load cannot do without (table, definition) that is
+    // missing from dataDir, as "NJ646.INF"; empty when both are there. Nothing is opened. A
+    // missing index is no refusal: the load makes it again.
     static QString missingFile(const QString& dataDir, const QString& fileName);
-    // Opens dataDir/fileName with its .NSX and .INF. The three "Could not find the file ..."
-    // refusals and any file-layer error throw VantoroError; the lottery is then closed
-    // (the no-lottery state) and LotteryFile is empty.
+    // Opens dataDir/fileName with its .NSX and .INF. The "Could not find the file ..." refusals
+    // and any file-layer error throw VantoroError; the lottery is then closed (the no-lottery
+    // state) and LotteryFile is empty. A missing .NSX is written again (under the table's lock),
+    // and loadNotice() says so.
     void LoadLottery(const QString& fileName);
+    // What the last LoadLottery has to tell the user ("The index NJ646.NSX was missing and has
+    // been rebuilt."); empty when there is nothing.
+    QString loadNotice() const { return m_loadNotice; }
     // The definition editor's new table becomes the current lottery ("Last Drawing: " panel).
     void openNewLottery(const QString& fileName, const LotteryDefinition& definition);
     // Back to the no-lottery state.
@@ -86,6 +91,7 @@ private:
     int m_drawingCutoffCount = 0;
     int m_hotNumberCutoff = 10;
     QString m_lastDrawingDate;
+    QString m_loadNotice;
     bool m_longLastLabel = false;
     bool m_hotShown = false; // the hot-cutoff panel shows its value once the settings are read
 };

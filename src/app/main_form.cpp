@@ -355,6 +355,8 @@ void TMainForm::loadLottery(const QString& fileName) {
         return;
     }
     showLotteryState();
+    if (!m_lottery.loadNotice().isEmpty())
+        Prompts::instance().information(this, m_lottery.loadNotice());
 }
 
 void TMainForm::bringToFront() {

@@ -21,4 +21,8 @@ void openCliLottery(const CliArgs& args, CurrentLottery& lottery) {
     lottery.setHomeDir(home.dir());
     lottery.setHotNumberCutoff(SettingsFile(home.settingsPath()).read().HotNumberCutoff);
     lottery.LoadLottery(name);
+    if (!lottery.loadNotice().isEmpty()) {
+        cliErr() << lottery.loadNotice() << "\n";
+        cliErr().flush();
+    }
 }

@@ -8,9 +8,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QtEndian>
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -131,6 +135,35 @@ struct DbfTable::Impl {
                 QStringLiteral("The table %1 cannot be changed: the file is read-only.").arg(fileName));
     }
 
+    // Whether another process changed the file since this table read it: renamed a new table over
+    // it (an import, a pack) or appended to it. Writing then would go to a file nobody sees any
+    // more, or put back a record count that hides the other writer's records.
+    bool changedOnDisk() {
+#ifdef Q_OS_UNIX
+        struct stat byPath {};
+        struct stat byHandle {};
+        if (::stat(QFile::encodeName(path).constData(), &byPath) != 0 ||
+            ::fstat(file.handle(), &byHandle) != 0 || byPath.st_dev != byHandle.st_dev ||
+            byPath.st_ino != byHandle.st_ino)
+            return true;
+#else
+        if (!QFileInfo::exists(path))
+            return true;
+#endif
+        char count[4];
+        if (!file.seek(4) || file.read(count, 4) != 4)
+            return true;
+        return qFromLittleEndian<quint32>(count) != quint32(recordCount);
+    }
+
+    void requireUnchanged() {
+        if (changedOnDisk())
+            throw VantoroError(
+                QStringLiteral("The table %1 was changed by another program after it was read; "
+                               "nothing was written.")
+                    .arg(fileName));
+    }
+
     // --- the index order ---
 
     // Three-way comparison of two records by the key of the current tag.
@@ -182,13 +215,23 @@ struct DbfTable::Impl {
             return;
         const DbfField& f = fields[size_t(tags[size_t(order - 1)].field)];
         if (f.type == 'D') {
+            // Drawings are mostly entered in date order: then the physical order is the date order
+            // already, and no key array (8 bytes a record) is needed.
+            quint32 previous = 0;
+            const bool inOrder = std::all_of(ordered.begin(), ordered.end(), [&](int r) {
+                const quint32 key = DbfFormat::dateKey(record(r) + f.offset);
+                const bool ascending = key >= previous;
+                previous = key;
+                return ascending;
+            });
+            if (inOrder)
+                return;
             // Date keys take 27 bits; packed above the record number they sort as plain integers.
             std::vector<quint64> packed(ordered.size());
             for (size_t i = 0; i < ordered.size(); ++i)
                 packed[i] =
                     quint64(DbfFormat::dateKey(record(ordered[i]) + f.offset)) << 32 | quint32(ordered[i]);
-            if (!std::is_sorted(packed.begin(), packed.end()))
-                std::sort(packed.begin(), packed.end());
+            std::sort(packed.begin(), packed.end());
             for (size_t i = 0; i < ordered.size(); ++i)
                 ordered[i] = int(packed[i] & 0xFFFFFFFFu);
         } else if (f.type == 'N') {
@@ -239,6 +282,7 @@ struct DbfTable::Impl {
         if (!editing())
             return;
         requireWritable();
+        requireUnchanged();
         if (state == State::Append) {
             const int r = recordCount;
             QByteArray bytes = buffer;
@@ -424,6 +468,7 @@ struct DbfTable::Impl {
     void pack() {
         leaveRecord();
         requireWritable();
+        requireUnchanged();
         std::vector<int> renumbered(size_t(recordCount), -1);
         QByteArray kept;
         kept.reserve(qsizetype(liveCount) * recordLength);
@@ -498,6 +543,22 @@ void DbfTable::close() {
     d->reset();
 }
 
+bool DbfTable::changedOnDisk() const {
+    return d->state != State::Closed && d->changedOnDisk();
+}
+
+void DbfTable::reopen() {
+    d->requireOpen();
+    const QString path = d->path;
+    const int order = d->order;
+    const int record = recordNumber();
+    open(path);
+    if (order <= tagCount())
+        SetOrder(order);
+    if (record >= 1 && record <= d->recordCount && d->record(record - 1)[0] != DbfFormat::DeletedFlag)
+        GoToRecord(record);
+}
+
 bool DbfTable::isOpen() const {
     return d->state != State::Closed;
 }
@@ -508,6 +569,10 @@ QString DbfTable::path() const {
 
 QString DbfTable::fileName() const {
     return d->fileName;
+}
+
+QString DbfTable::indexPath() const {
+    return d->indexPath;
 }
 
 DbfTable::State DbfTable::state() const {
@@ -792,6 +857,7 @@ void DbfTable::DeleteRecord() {
         throw VantoroError(
             QStringLiteral("The table %1 has no record to delete: it is empty.").arg(d->fileName));
     d->requireWritable();
+    d->requireUnchanged();
     const int r = d->ordered[size_t(d->pos)];
     const char flag = DbfFormat::DeletedFlag;
     d->writeAt(d->fileOffset(r), &flag, 1);

@@ -34,7 +34,7 @@ public:
     // (any case) opens with it when present. A .NSX that is not ours is taken to hold one tag,
     // DATETAG, on the table's first date field. Refuses a file that is not a valid table, is
     // truncated or whose header disagrees with its size; bytes after the last record are ignored.
-    // Vantoro runs as a single instance, so `exclusive` takes no lock; a read-only file opens for
+    // `exclusive` takes no lock: writers take the table's TableLock; a read-only file opens for
     // reading and refuses changes. After open: order 0, first record, browse state.
     void open(const QString& dir, const QString& fileName, bool exclusive = false);
     // Without it, open(dir, "CODE.DBF") would pick open(path, bool) through the pointer's truth value.
@@ -42,8 +42,15 @@ public:
     void open(const QString& path, bool exclusive = false);
     void close();
     bool isOpen() const;
+    // True when another process has changed the file since it was read (replaced it or appended
+    // to it). Every write checks this first and refuses, naming the table, rather than write over
+    // the other process's work from a stale copy.
+    bool changedOnDisk() const;
+    // Reads the file again, keeping the order and, while it still exists, the current record.
+    void reopen();
     QString path() const;
     QString fileName() const;
+    QString indexPath() const; // the production index file, whether or not it exists yet
     State state() const;
 
     // Structure.

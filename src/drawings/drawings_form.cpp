@@ -5,6 +5,7 @@
 #include "app/current_lottery.h"
 #include "app/help.h"
 #include "app/prompts.h"
+#include "db/table_lock.h"
 #include "db/vantoro_error.h"
 #include "drawings/calendar_form.h"
 #include "drawings/drawing_list.h"
@@ -197,8 +198,8 @@ TDrawingsForm::TDrawingsForm(CurrentLottery& lottery, TPrintOptions& printOption
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::close);
     connect(HelpBtn, &QPushButton::clicked, this, [this] { Help::showTopic(EditorTopic, this); });
     connect(DateEdit, &QLineEdit::textEdited, this, [this] {
-        startEditing();
-        m_dirty = true;
+        if (startEditing())
+            m_dirty = true;
     });
     connect(DateEdit, &QLineEdit::editingFinished, this, &TDrawingsForm::dateEditingFinished);
     connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -275,14 +276,52 @@ QLineEdit* TDrawingsForm::entryEdit(int entry) const {
     return nullptr;
 }
 
-void TDrawingsForm::startEditing() {
+bool TDrawingsForm::takeLock() {
+    if (m_lock)
+        return true;
     DbfTable& table = m_lottery.table();
-    if (table.state() == DbfTable::State::Browse)
-        table.edit();
+    try {
+        BusyCursor busy;
+        m_lock = std::make_unique<TableLock>(table.path());
+    } catch (const VantoroError& error) {
+        // What was typed goes, so that the fields show what the table holds.
+        showCurrent();
+        Prompts::instance().error(this, error.message());
+        return false;
+    }
+    if (!table.changedOnDisk())
+        return true;
+    // Another Vantoro (an import) wrote the table after this window read it. Writing now would
+    // work on a stale copy, so the drawings are read again first and the user repeats the change
+    // on what is really there.
+    m_adding = false;
+    m_dirty = false;
+    try {
+        table.reopen();
+        table.GoBottom();
+    } catch (const VantoroError& error) {
+        m_lock.reset();
+        Prompts::instance().error(this, error.message());
+        return false;
+    }
+    afterTableChange();
+    Prompts::instance().information(this, DrawingEntry::changedElsewhereMessage(m_lottery.LotteryFile()));
+    return false;
+}
+
+bool TDrawingsForm::startEditing() {
+    DbfTable& table = m_lottery.table();
+    if (table.state() != DbfTable::State::Browse)
+        return true;
+    if (!takeLock())
+        return false;
+    table.edit();
+    return true;
 }
 
 void TDrawingsForm::numberTextEdited(const Binding& binding) {
-    startEditing();
+    if (!startEditing())
+        return;
     m_dirty = true;
     if (!m_adding || binding.edit->text().size() != binding.moveWidth)
         return;
@@ -303,9 +342,8 @@ void TDrawingsForm::numberEditingFinished(const Binding& binding) {
     const bool editing = table.state() != DbfTable::State::Browse;
     const QString stored =
         editing || table.RecordCount() > 0 ? table.FieldText(binding.field).trimmed() : QString();
-    if (text == stored)
+    if (text == stored || !startEditing())
         return;
-    startEditing();
     writeField(binding.field, text);
 }
 
@@ -319,7 +357,8 @@ bool TDrawingsForm::dateEditingFinished() {
     const QString text = typed.isValid() ? typed.toString(DateFormat) : DateEdit->text().trimmed();
     if (text == stored)
         return true;
-    startEditing();
+    if (!startEditing())
+        return false;
     if (!writeField(DrawingTable::DateField, text))
         return false;
     if (typed.isValid())
@@ -467,7 +506,7 @@ void TDrawingsForm::showEvent(QShowEvent* event) {
 }
 
 void TDrawingsForm::AddButtonClick() {
-    if (!settleEntry())
+    if (!settleEntry() || !takeLock())
         return;
     DbfTable& table = m_lottery.table();
     try {
@@ -520,7 +559,7 @@ void TDrawingsForm::AbortButtonClick() {
 
 void TDrawingsForm::DeleteButtonClick() {
     m_adding = false;
-    if (!Prompts::instance().confirm(this, DrawingEntry::deleteQuestion(DateEdit->text())))
+    if (!Prompts::instance().confirm(this, DrawingEntry::deleteQuestion(DateEdit->text())) || !takeLock())
         return;
     DbfTable& table = m_lottery.table();
     try {
@@ -584,9 +623,8 @@ void TDrawingsForm::SpeedButton1Click() {
     const QDate shown = parseDate(DateEdit->text());
     if (shown.isValid())
         calendar.setDate(shown);
-    if (DrawingDialogs::runModal(m_runner, calendar) != QDialog::Accepted)
+    if (DrawingDialogs::runModal(m_runner, calendar) != QDialog::Accepted || !startEditing())
         return;
-    startEditing();
     const QString text = QDate(calendar.year(), calendar.month(), calendar.day()).toString(DateFormat);
     DateEdit->setText(text);
     DateEdit->setModified(false);

@@ -16,10 +16,12 @@ class QPushButton;
 class QTableView;
 class QToolButton;
 class TPrintOptions;
+class TableLock;
 
 // The drawing editor: the entry fields are bound to the current record of the open drawing
-// table, the grid shows the whole table in date order. Add, Save, Abort, Delete, Previous, Next
-// and Print work on that one table; every save and delete refreshes the lottery's totals.
+// table, the grid shows the whole table in date order. The first change takes the table's lock. Add, Save,
+// Abort, Delete, Previous, Next and Print work on that one table; every save and delete refreshes the
+// lottery's totals.
 class TDrawingsForm final : public QDialog {
     Q_OBJECT
 public:
@@ -83,7 +85,8 @@ private:
     void numberEditingFinished(const Binding& binding);
     bool dateEditingFinished();
     bool writeField(const QString& field, const QString& text);
-    void startEditing();
+    bool takeLock();
+    bool startEditing();
     bool flushFields();
     bool dateIsBlank() const;
     bool saveEntry();
@@ -98,6 +101,9 @@ private:
     DrawingDialogs::ModalRunner m_runner;
     std::unique_ptr<DrawingListModel> m_model;
     std::vector<Binding> m_bindings;
+    // Taken at the first change and kept until the window closes: no other Vantoro writes the
+    // table while this one may hold an entry in progress. Browsing takes nothing.
+    std::unique_ptr<TableLock> m_lock;
     bool m_adding = false;
     bool m_dirty = false;   // the user changed the entry since it was last saved, aborted or shown
     bool m_syncing = false; // the grid's selection is being moved to the current drawing

@@ -37,6 +37,12 @@ QString deleteQuestion(const QString& dateText) {
     return QStringLiteral("Are you sure you want to delete the drawing on ") + dateText + QLatin1Char('?');
 }
 
+QString changedElsewhereMessage(const QString& tableFile) {
+    return QStringLiteral("%1 was changed by another Vantoro after this window read it. Its drawings have "
+                          "been read again; please make your change once more.")
+        .arg(tableFile);
+}
+
 int nextEntryField(int field, int regular, int bonus) {
     if (field >= 1 && field < regular)
         return field + 1;

@@ -35,6 +35,9 @@ QString drawLabel(int number);
 // "Delete" asks this before a drawing goes.
 QString deleteQuestion(const QString& dateText);
 
+// Shown when the first change finds that another Vantoro wrote the table since it was read.
+QString changedElsewhereMessage(const QString& tableFile);
+
 // The entry fields in tab order: 1..22 are P1Text..P22Text, 23 is B1Text, 24 is B2Text.
 inline constexpr int B1Field = 23;
 inline constexpr int B2Field = 24;

@@ -5,6 +5,7 @@
 #include "app/current_lottery.h"
 #include "app/help.h"
 #include "app/prompts.h"
+#include "db/table_lock.h"
 #include "db/vantoro_error.h"
 #include "drawings/drawing_export.h"
 #include "drawings/json_rows.h"
@@ -391,6 +392,33 @@ void TImportForm::ImportBtnClick() {
                                             "accepted drawings"));
         if (!Prompts::instance().confirm(this, question))
             return;
+    }
+    // Held until the drawings are written: what they are checked against is what they join.
+    std::unique_ptr<TableLock> lock;
+    try {
+        BusyCursor busy;
+        lock = std::make_unique<TableLock>(m_lottery.table().path());
+    } catch (const VantoroError& error) {
+        Prompts::instance().error(this, error.message());
+        return;
+    }
+    if (m_lottery.table().changedOnDisk()) {
+        // Another Vantoro wrote the table after the preview was made; drawings it added would
+        // be added twice. The preview is made again on what the table now holds.
+        try {
+            m_lottery.table().reopen();
+        } catch (const VantoroError& error) {
+            Prompts::instance().error(this, error.message());
+            return;
+        }
+        m_lottery.refreshTotals();
+        refreshPreview();
+        Prompts::instance().information(
+            this,
+            QStringLiteral("%1 was changed by another Vantoro after this file was read. The drawings "
+                           "have been checked against it again; look at the lists and import once more.")
+                .arg(m_lottery.LotteryFile()));
+        return;
     }
     const int added = int(m_preview.accepted.size());
     bool done = false;

@@ -164,6 +164,8 @@ bool TOpenForm::openLottery(const QString& fileName, bool settingsFirst) {
         Prompts::instance().error(this, failure.message());
         return false;
     }
+    if (!m_lottery.loadNotice().isEmpty())
+        Prompts::instance().information(this, m_lottery.loadNotice());
     return true;
 }
 

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/current_lottery.h"
 #include "db/vantoro_error.h"
+#include "lottery/drawing_table.h"
 #include "support/lottery_builder.h"
 #include "support/temp_home.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -30,8 +32,8 @@ private Q_SLOTS:
         CurrentLottery lottery;
         QVERIFY(!lottery.isOpen());
         QCOMPARE(lottery.caption(), QStringLiteral("Vantoro"));
-        QCOMPARE(lottery.statusTexts(), (QStringList{"Total Drawings:", "Last Drawing:", "Hot Number Cutoff:",
-                                                     "Drawing Cutoff:"}));
+        QCOMPARE(lottery.statusTexts(),
+                 (QStringList{"Total Drawings:", "Last Drawing:", "Hot Number Cutoff:", "Drawing Cutoff:"}));
         lottery.setHotNumberCutoff(12);
         QCOMPARE(lottery.statusTexts().at(2), QStringLiteral("Hot Number Cutoff: 12"));
     }
@@ -66,17 +68,19 @@ private Q_SLOTS:
         QCOMPARE(lottery.TotalDrawings(), drawings);
         QCOMPARE(lottery.DrawingCutoffCount(), cutoff);
         QCOMPARE(lottery.statusTexts(),
-                 (QStringList{QStringLiteral("Total Drawings: %1").arg(drawings), QStringLiteral("Last Draw: ") + last,
-                              QStringLiteral("Hot Number Cutoff: 10"), QStringLiteral("Drawing Cutoff: %1").arg(cutoff)}));
+                 (QStringList{QStringLiteral("Total Drawings: %1").arg(drawings),
+                              QStringLiteral("Last Draw: ") + last, QStringLiteral("Hot Number Cutoff: 10"),
+                              QStringLiteral("Drawing Cutoff: %1").arg(cutoff)}));
         QCOMPARE(lottery.definition().HighestNumber, qint16(46));
     }
 
     void missingFilesAreNamed_data() {
         QTest::addColumn<QString>("missing");
         QTest::addColumn<QString>("message");
-        QTest::newRow("table") << "NJ646.DBF" << "Could not find the file NJ646.DBF.";
-        QTest::newRow("index") << "NJ646.NSX" << "Could not find the file NJ646.NSX.";
-        QTest::newRow("definition") << "NJ646.INF" << "Could not find the file NJ646.INF.";
+        QTest::newRow("table") << "NJ646.DBF"
+                               << "Could not find the file NJ646.DBF.";
+        QTest::newRow("definition") << "NJ646.INF"
+                                    << "Could not find the file NJ646.INF.";
     }
 
     void missingFilesAreNamed() {
@@ -93,13 +97,37 @@ private Q_SLOTS:
         QVERIFY(!lottery.table().isOpen());
     }
 
+    void aMissingIndexIsRebuilt() {
+        TempHome home;
+        LotteryBuilder(home.dataDir(), QStringLiteral("NJ646"))
+            .numbers(6, 46)
+            .drawing(QStringLiteral("01/05/2020"), {"01", "02", "03", "04", "05", "06"})
+            .drawing(QStringLiteral("01/09/2020"), {"11", "12", "13", "14", "15", "16"})
+            .drawing(QStringLiteral("01/02/2020"), {"21", "22", "23", "24", "25", "26"})
+            .build();
+        QVERIFY(QFile::remove(home.dataDir() + QStringLiteral("NJ646.NSX")));
+        CurrentLottery lottery;
+        lottery.setHomeDir(home.dir());
+        lottery.LoadLottery(QStringLiteral("NJ646.DBF"));
+        QCOMPARE(lottery.loadNotice(),
+                 QStringLiteral("The index NJ646.NSX was missing and has been rebuilt."));
+        QCOMPARE(lottery.lastDrawingDate(), QStringLiteral("01/09/2020")); // in date order
+        QVERIFY(QFileInfo::exists(home.dataDir() + QStringLiteral("NJ646.NSX")));
+        // The lock it was written under is given up.
+        QVERIFY(!QFileInfo::exists(home.dataDir() + QStringLiteral(".NJ646.DBF.lock")));
+        lottery.LoadLottery(QStringLiteral("NJ646.DBF"));
+        QCOMPARE(lottery.loadNotice(), QString());
+        QCOMPARE(lottery.table().tagName(1), DrawingTable::DateTag);
+    }
+
     void aFailedLoadClosesThePreviousLottery() {
         TempHome home;
         LotteryBuilder(home.dataDir(), QStringLiteral("NJ646")).numbers(6, 46).drawings(3).build();
         CurrentLottery lottery;
         lottery.setHomeDir(home.dir());
         lottery.LoadLottery(QStringLiteral("NJ646.DBF"));
-        QCOMPARE(loadFailure(lottery, QStringLiteral("NONE.DBF")), QStringLiteral("Could not find the file NONE.DBF."));
+        QCOMPARE(loadFailure(lottery, QStringLiteral("NONE.DBF")),
+                 QStringLiteral("Could not find the file NONE.DBF."));
         QVERIFY(!lottery.isOpen());
         QCOMPARE(lottery.caption(), QStringLiteral("Vantoro"));
         QCOMPARE(lottery.statusTexts().first(), QStringLiteral("Total Drawings:"));
@@ -145,7 +173,8 @@ private Q_SLOTS:
         QFETCH(int, analysis);
         QFETCH(int, summary);
         TempHome home;
-        const QString file = LotteryBuilder(home.dataDir(), QStringLiteral("NJ646")).numbers(6, 46).drawings(30).build();
+        const QString file =
+            LotteryBuilder(home.dataDir(), QStringLiteral("NJ646")).numbers(6, 46).drawings(30).build();
         CurrentLottery lottery;
         lottery.setHomeDir(home.dir());
         lottery.LoadLottery(file);

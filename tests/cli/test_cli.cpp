@@ -88,16 +88,28 @@ private Q_SLOTS:
                               "Drawing Cutoff: 50"}));
     }
 
+    void dumpListsDrawingsInDateOrder_data() {
+        QTest::addColumn<bool>("indexMissing");
+        QTest::newRow("with its index") << false;
+        QTest::newRow("index missing") << true;
+    }
     void dumpListsDrawingsInDateOrder() {
+        QFETCH(bool, indexMissing);
         TempHome home;
         LotteryBuilder(home.dataDir(), QStringLiteral("NY3"))
             .numbers(3, 9, 0, 5)
             .drawing(QStringLiteral("09/25/2020"), {"0", "4", "0"})
             .drawing(QStringLiteral("09/24/2020"), {"4", "3", "3"})
             .build();
+        if (indexMissing)
+            QVERIFY(QFile::remove(home.dataDir() + QStringLiteral("NY3.NSX")));
         Run dump = cli(home, {"dump", "--lottery", "NY3.DBF"});
         QCOMPARE(dump.status, 0);
         QCOMPARE(dump.out, (QStringList{"00001)  09/24/2020  4 3 3 ", "00002)  09/25/2020  0 4 0 "}));
+        QCOMPARE(dump.err, indexMissing
+                               ? QStringLiteral("The index NY3.NSX was missing and has been rebuilt.\n")
+                               : QString());
+        QCOMPARE(cli(home, {"dump", "--lottery", "NY3.DBF"}).err, QString());
     }
 
     void badArgumentsExitTwo_data() {

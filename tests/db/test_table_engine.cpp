@@ -4,6 +4,8 @@
 #include "db/vantoro_error.h"
 #include "support/temp_home.h"
 
+#include "db/atomic_file.h"
+
 #include <QDate>
 #include <QFile>
 #include <QTest>
@@ -99,6 +101,8 @@ private slots:
     void commitCreateDropsStaleIndex();
     void bookmarksAndGoToRecord();
     void unknownFieldNamesThrow();
+    void staleWritesAreRefused_data();
+    void staleWritesAreRefused();
 };
 
 void TestTableEngine::readsTableWrittenByPythonDbf() {
@@ -824,3 +828,66 @@ void TestTableEngine::unknownFieldNamesThrow() {
 
 QTEST_GUILESS_MAIN(TestTableEngine)
 #include "test_table_engine.moc"
+
+// Another process appended to the file, or renamed a new table over it, after this one read it.
+void TestTableEngine::staleWritesAreRefused_data() {
+    QTest::addColumn<bool>("replaced");
+    QTest::addColumn<QString>("write");
+    for (const char* write : {"append", "edit", "delete", "pack"}) {
+        QTest::addRow("appended, %s", write) << false << QString::fromLatin1(write);
+        QTest::addRow("replaced, %s", write) << true << QString::fromLatin1(write);
+    }
+}
+
+void TestTableEngine::staleWritesAreRefused() {
+    QFETCH(bool, replaced);
+    QFETCH(QString, write);
+    TempHome home;
+    const QString path = createSample(home);
+    {
+        DbfTable first;
+        first.open(path);
+        appendDrawing(first, "01/01/2001", "01");
+        appendDrawing(first, "01/02/2001", "02");
+    }
+    DbfTable mine;
+    mine.open(path);
+    QVERIFY(!mine.changedOnDisk());
+    // A replaced file may hold the same records: what counts is that it is another file.
+    if (replaced) {
+        QCOMPARE(AtomicFile::writeFile(path, home.readFile("SAMPLE.DBF")), QString());
+    } else {
+        DbfTable other;
+        other.open(path);
+        appendDrawing(other, "01/03/2001", "03");
+    }
+    const QByteArray theirs = home.readFile("SAMPLE.DBF");
+    QVERIFY(mine.changedOnDisk());
+    mine.GoTop();
+    try {
+        if (write == "append") {
+            appendDrawing(mine, "01/04/2001", "04");
+        } else if (write == "edit") {
+            mine.edit();
+            mine.SetField("P1", "99");
+            mine.post();
+        } else if (write == "delete") {
+            mine.DeleteRecord();
+        } else {
+            mine.Pack();
+        }
+        QFAIL("the stale table was written");
+    } catch (const VantoroError& e) {
+        QCOMPARE(e.message(),
+                 QStringLiteral("The table SAMPLE.DBF was changed by another program after it was "
+                                "read; nothing was written."));
+    }
+    QCOMPARE(home.readFile("SAMPLE.DBF"), theirs);
+    // Read again, it holds what the other writer left and takes writes once more.
+    mine.cancel();
+    mine.reopen();
+    QVERIFY(!mine.changedOnDisk());
+    appendDrawing(mine, "01/04/2001", "04");
+    QCOMPARE(walk(mine, "P1"),
+             replaced ? QStringList({"01", "02", "04"}) : QStringList({"01", "02", "03", "04"}));
+}

@@ -3,7 +3,10 @@
 #include "app/help.h"
 #include "app/main_form.h"
 #include "db/dbf_table.h"
+#include "db/table_lock.h"
+#include "db/vantoro_error.h"
 #include "drawings/calendar_form.h"
+#include "drawings/drawing_import.h"
 #include "drawings/drawing_list.h"
 #include "drawings/drawing_list_printout.h"
 #include "drawings/drawing_search_printout.h"
@@ -24,6 +27,7 @@
 #include <QAction>
 #include <QCalendarWidget>
 #include <QCheckBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -463,6 +467,89 @@ private Q_SLOTS:
         form.OKBtn->click();
         QVERIFY(f.prompts.shown.isEmpty());
         QCOMPARE(f.table().RecordCount(), 2);
+    }
+
+    // --- Other writers: another Vantoro holding the lock, or having written the table ----------
+
+    void theFirstChangeWaitsForAnotherWritersLock_data() {
+        QTest::addColumn<QString>("change");
+        QTest::newRow("add") << "add";
+        QTest::newRow("typing into a drawing") << "type";
+        QTest::newRow("delete") << "delete";
+    }
+
+    void theFirstChangeWaitsForAnotherWritersLock() {
+        QFETCH(QString, change);
+        Fixture f(dailyDrawings(3), 6, 0, 7, 49, [](LotteryDefinition& d) { d.Saturday = true; });
+        const QByteArray before = f.home.readFile(QStringLiteral("data/TS649.DBF"));
+        TDrawingsForm form(f.lottery, f.printOptions);
+        form.show();
+        const QString shown = form.PText[0]->text();
+        {
+            const TableLock other(f.table().path());
+            if (change == QLatin1String("add")) {
+                form.AddButtonClick();
+            } else if (change == QLatin1String("type")) {
+                form.PText[0]->selectAll();
+                typeInto(form.PText[0], QStringLiteral("4"));
+            } else {
+                f.prompts.confirmations.push_back(true);
+                form.DeleteButtonClick();
+            }
+        }
+        QCOMPARE(f.prompts.errors,
+                 QStringList{QStringLiteral("TS649.DBF is being changed by another Vantoro (process %1); try "
+                                            "again when it has finished.")
+                                 .arg(QCoreApplication::applicationPid())});
+        QCOMPARE(f.table().state(), DbfTable::State::Browse);
+        QVERIFY(!form.addingMode());
+        QCOMPARE(form.PText[0]->text(), shown);
+        QCOMPARE(f.home.readFile(QStringLiteral("data/TS649.DBF")), before);
+    }
+
+    void aTableAnotherVantoroWroteIsReadAgainBeforeTheFirstChange() {
+        Fixture f(dailyDrawings(3));
+        TDrawingsForm form(f.lottery, f.printOptions);
+        form.show();
+        {
+            // An import by another Vantoro while this window only shows the drawings.
+            DbfTable other;
+            other.open(f.home.dataDir(), QStringLiteral("TS649.DBF"));
+            other.SetOrder(1);
+            QVERIFY(DrawingImport::append(other,
+                                          {{1, QDate(2020, 1, 10), {"11", "12", "13", "14", "15", "16"}},
+                                           {2, QDate(2020, 1, 11), {"21", "22", "23", "24", "25", "26"}}}));
+        }
+        // What a killed import leaves; only a writer holding the lock clears it away.
+        f.home.writeFile(QStringLiteral("data/.TS649-import-4711.tmp"), "half a table");
+        f.home.writeFile(QStringLiteral("data/.TS649.DBF-a1B2c3"), "half a table");
+        const auto hiddenFiles = [&f] {
+            return QDir(f.home.dataDir()).entryList({QStringLiteral(".TS649*")}, QDir::Files | QDir::Hidden);
+        };
+        form.PreviousButtonClick();
+        QCOMPARE(hiddenFiles().size(), 2);
+        form.CalculateDate->setChecked(false);
+        form.AddButtonClick();
+        QCOMPARE(hiddenFiles(), QStringList{QStringLiteral(".TS649.DBF.lock")});
+        QCOMPARE(f.prompts.shown,
+                 QStringList{DrawingEntry::changedElsewhereMessage(QStringLiteral("TS649.DBF"))});
+        QVERIFY(!form.addingMode());
+        QCOMPARE(f.lottery.TotalDrawings(), 5);
+        QCOMPARE(form.DBGrid1->model()->rowCount(), 5);
+        QCOMPARE(form.DateEdit->text(), QStringLiteral("01/11/2020"));
+
+        // Made again, the change goes on top of the other's drawings.
+        form.AddButtonClick();
+        typeInto(form.DateEdit, QStringLiteral("01/12/2020"));
+        for (int i = 0; i < 6; ++i)
+            typeInto(form.PText[size_t(i)], QStringLiteral("%1").arg(i + 31));
+        form.SaveButtonClick();
+        QCOMPARE(f.prompts.shown.size(), 1);
+        QCOMPARE(f.drawingAt(4), (QStringList{"01/10/2020", "11", "12", "13", "14", "15", "16"}));
+        QCOMPARE(f.drawingAt(6), (QStringList{"01/12/2020", "31", "32", "33", "34", "35", "36"}));
+        // The window keeps the lock until it closes.
+        QVERIFY_THROWS_EXCEPTION(VantoroError, TableLock(f.table().path()));
+        form.close();
     }
 
     void previousNextAndTheGridFollowTheCurrentDrawing() {

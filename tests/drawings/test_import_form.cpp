@@ -2,6 +2,7 @@
 #include "app/current_lottery.h"
 #include "app/help.h"
 #include "app/main_form.h"
+#include "db/table_lock.h"
 #include "drawings/drawing_export.h"
 #include "drawings/import_form.h"
 #include "support/lottery_builder.h"
@@ -10,6 +11,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -36,6 +38,15 @@ struct Fixture {
         lottery.LoadLottery(QStringLiteral("CN649.DBF"));
     }
     QString csv(const QString& name) const { return TestData::path(QStringLiteral("csv/") + name); }
+    // What a killed import leaves behind: an old-style working file and a half-written copy.
+    void leaveWorkingFiles() const {
+        home.writeFile(QStringLiteral("data/.CN649-import-4711.tmp"), "half a table");
+        home.writeFile(QStringLiteral("data/.CN649.DBF-a1B2c3"), "half a table");
+    }
+    QStringList hiddenFiles() const {
+        return QDir(home.dataDir())
+            .entryList({QStringLiteral(".CN649*")}, QDir::Files | QDir::Hidden, QDir::Name);
+    }
 };
 
 QStringList lines(const QListWidget* list) {
@@ -269,6 +280,60 @@ private Q_SLOTS:
         prompts.fileNames.push_back(QString());
         exportItem->trigger();
         QCOMPARE(prompts.shown.size(), 1);
+    }
+
+    // --- Other writers ------------------------------------------------------------------------
+
+    void anotherWritersLockRefusesTheImport() {
+        Fixture f;
+        ScriptedPrompts prompts;
+        const QByteArray before = f.home.readFile(QStringLiteral("data/CN649.DBF"));
+        TImportForm form(f.lottery);
+        QVERIFY(form.openFile(f.csv(QStringLiteral("ca_lotto649.csv"))));
+        QStringList working;
+        {
+            const TableLock other(f.lottery.table().path());
+            f.leaveWorkingFiles();
+            QTest::mouseClick(child<QPushButton>(form, "ImportBtn"), Qt::LeftButton);
+            working = f.hiddenFiles();
+        }
+        QCOMPARE(prompts.errors, QStringList{QStringLiteral("CN649.DBF is being changed by another Vantoro "
+                                                            "(process %1); try again when it has finished.")
+                                                 .arg(QCoreApplication::applicationPid())});
+        QCOMPARE(f.home.readFile(QStringLiteral("data/CN649.DBF")), before);
+        QCOMPARE(f.lottery.TotalDrawings(), 0);
+        QVERIFY(form.result() != QDialog::Accepted);
+        // They are the lock holder's working files.
+        QCOMPARE(working, (QStringList{".CN649-import-4711.tmp", ".CN649.DBF-a1B2c3", ".CN649.DBF.lock"}));
+    }
+
+    void drawingsAnotherVantoroAddedMeanwhileAreNotAddedTwice() {
+        Fixture f;
+        ScriptedPrompts prompts;
+        f.leaveWorkingFiles();
+        TImportForm form(f.lottery);
+        QVERIFY(form.openFile(f.csv(QStringLiteral("ca_lotto649.csv"))));
+        QCOMPARE(form.preview().accepted.size(), size_t(5));
+        {
+            DbfTable other;
+            other.open(f.home.dataDir(), QStringLiteral("CN649.DBF"));
+            other.SetOrder(1);
+            QVERIFY(DrawingImport::append(other, {form.preview().accepted.front()}));
+        }
+        QTest::mouseClick(child<QPushButton>(form, "ImportBtn"), Qt::LeftButton);
+        QCOMPARE(prompts.shown, QStringList{QStringLiteral(
+                                    "CN649.DBF was changed by another Vantoro after this file was read. The "
+                                    "drawings have been checked against it again; look at the lists and "
+                                    "import once more.")});
+        QCOMPARE(form.preview().accepted.size(), size_t(4));
+        QCOMPARE(form.preview().duplicates, 1);
+        QCOMPARE(f.lottery.TotalDrawings(), 1);
+        QCOMPARE(f.hiddenFiles(), QStringList());
+
+        QTest::mouseClick(child<QPushButton>(form, "ImportBtn"), Qt::LeftButton);
+        QCOMPARE(prompts.shown.last(), QStringLiteral("4 drawings were added to CN649.DBF."));
+        QCOMPARE(form.result(), int(QDialog::Accepted));
+        QCOMPARE(f.lottery.TotalDrawings(), 5);
     }
 };
 

@@ -13,6 +13,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -98,6 +99,7 @@ private Q_SLOTS:
     void barsStayVisibleWhateverTheSettings();
     void missingFiles_data();
     void missingFiles();
+    void aMissingIndexIsRebuiltWithANotice();
     void settingsLotteryWinsOverArgument();
     void argumentUsedWithoutSettingsLottery();
     void drawingCutoffPanel_data();
@@ -278,7 +280,6 @@ void TestMainForm::missingFiles_data() {
     QTest::addColumn<QStringList>("present");
     QTest::addColumn<QString>("message");
     QTest::newRow("table") << QStringList() << "Could not find the file NOPE.DBF.";
-    QTest::newRow("index") << QStringList{"NOPE.DBF"} << "Could not find the file NOPE.NSX.";
     QTest::newRow("definition") << QStringList{"NOPE.DBF", "NOPE.NSX"} << "Could not find the file NOPE.INF.";
 }
 
@@ -313,6 +314,20 @@ void TestMainForm::settingsLotteryWinsOverArgument() {
     QCOMPARE(prompts.shown, QStringList());
     QCOMPARE(form.lottery().LotteryFile(), QStringLiteral("ALPHA.DBF"));
     QCOMPARE(form.windowTitle(), QStringLiteral("Vantoro - Alpha Lotto"));
+}
+
+void TestMainForm::aMissingIndexIsRebuiltWithANotice() {
+    TempHome home;
+    buildLottery(home, QStringLiteral("BETA"), 3, 7, QStringLiteral("Beta Lotto"));
+    QVERIFY(QFile::remove(home.dataDir() + QStringLiteral("BETA.NSX")));
+    ScriptedPrompts prompts;
+    TMainForm form(home.dir(), {QStringLiteral("BETA.DBF")});
+    form.FormActivate();
+    QCOMPARE(prompts.shown,
+             QStringList{QStringLiteral("The index BETA.NSX was missing and has been rebuilt.")});
+    QCOMPARE(prompts.errors, QStringList());
+    QCOMPARE(form.windowTitle(), QStringLiteral("Vantoro - Beta Lotto"));
+    QVERIFY(QFileInfo::exists(home.dataDir() + QStringLiteral("BETA.NSX")));
 }
 
 void TestMainForm::argumentUsedWithoutSettingsLottery() {

@@ -121,7 +121,6 @@ private Q_SLOTS:
         QTest::newRow("nothing selected") << "Arizona" << -1 << QStringList{} << "";
         QTest::newRow("a state without lotteries") << "Utah" << -1 << QStringList{} << "";
         QTest::newRow("no table") << "Arizona" << 1 << QStringList{} << "AZ642.DBF";
-        QTest::newRow("no index") << "Arizona" << 1 << QStringList{"AZ642.DBF"} << "AZ642.NSX";
         QTest::newRow("no definition")
             << "Arizona" << 1 << QStringList{"AZ642.DBF", "AZ642.NSX"} << "AZ642.INF";
         QTest::newRow("a definition alone") << "Arizona" << 1 << QStringList{"AZ642.INF"} << "AZ642.DBF";
