@@ -153,6 +153,11 @@ Header parseHeader(QByteArrayView bytes, qint64 fileSize, const QString& fileNam
                         .arg(header.recordCount)
                         .arg(needed)
                         .arg(fileSize));
+    if (qint64(header.recordCount) * header.recordLength > MaxRecordBytes)
+        throw fault(QStringLiteral("its %L1 records take %L2 MB, more than the %L3 MB a table may hold")
+                        .arg(header.recordCount)
+                        .arg(qint64(header.recordCount) * header.recordLength / (1024 * 1024))
+                        .arg(MaxRecordBytes / (1024 * 1024)));
     return header;
 }
 

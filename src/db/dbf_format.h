@@ -22,6 +22,10 @@ constexpr char EndOfData = 0x1A;
 constexpr char LiveFlag = ' ';
 constexpr char DeletedFlag = '*';
 constexpr int MaxNameLength = 10;
+// The records of a table are read into memory whole. A gigabyte is some forty million drawings, far
+// beyond any lottery's history, so a larger table is refused before it is read rather than left to
+// exhaust the memory (a sparse file can claim any size).
+constexpr qint64 MaxRecordBytes = qint64(1) << 30;
 
 struct Header {
     quint8 version = 0x03;

@@ -740,6 +740,11 @@ void DbfTable::append() {
     d->requireOpen();
     d->leaveRecord();
     d->requireWritable();
+    // A table past the size the reader takes could never be opened again.
+    if (qint64(d->recordCount + 1) * d->recordLength > DbfFormat::MaxRecordBytes)
+        throw VantoroError(QStringLiteral("The table %1 is full: it may hold at most %L2 records.")
+                               .arg(d->fileName)
+                               .arg(DbfFormat::MaxRecordBytes / d->recordLength));
     d->posBeforeAppend = d->pos;
     d->buffer = QByteArray(d->recordLength, ' ');
     d->state = State::Append;

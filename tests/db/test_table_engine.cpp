@@ -80,6 +80,7 @@ private slots:
     void decodesAndEncodesWindows1252();
     void refusesBrokenFiles_data();
     void refusesBrokenFiles();
+    void refusesTablesLargerThanItReads();
     void acceptsFilesOfOtherToolsAndCrashes_data();
     void acceptsFilesOfOtherToolsAndCrashes();
     void createRefusesBadDefinitions_data();
@@ -261,6 +262,34 @@ void TestTableEngine::refusesBrokenFiles() {
         QVERIFY2(e.message().startsWith("The file PB545.DBF is not a valid table: "),
                  qPrintable(e.message()));
         QVERIFY2(e.message().contains(fault), qPrintable(e.message()));
+    }
+    QVERIFY(!table.isOpen());
+}
+
+// A sparse file may claim any number of records; past a gigabyte the table is refused before its
+// records are read, instead of costing that much memory.
+void TestTableEngine::refusesTablesLargerThanItReads() {
+    TempHome home;
+    const QString path = createSample(home);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    const QByteArray head = file.read(12);
+    const int headerLength = quint8(head[8]) | quint8(head[9]) << 8;
+    const int recordLength = quint8(head[10]) | quint8(head[11]) << 8;
+    const quint32 count = quint32((qint64(1) << 30) / recordLength + 1);
+    QVERIFY(file.seek(4));
+    const char countBytes[4] = {char(count & 0xFF), char(count >> 8 & 0xFF), char(count >> 16 & 0xFF),
+                                char(count >> 24)};
+    QCOMPARE(file.write(countBytes, 4), qint64(4));
+    QVERIFY(file.resize(headerLength + qint64(count) * recordLength + 1));
+    file.close();
+
+    DbfTable table;
+    try {
+        table.open(path);
+        QFAIL("the table was read");
+    } catch (const VantoroError& e) {
+        QVERIFY2(e.message().contains("more than the 1,024 MB a table may hold"), qPrintable(e.message()));
     }
     QVERIFY(!table.isOpen());
 }
