@@ -6,22 +6,66 @@
 
 namespace {
 
-// The date forms of published files. Each names where year, month and day stand in its pattern;
-// two-digit fields also take one digit, as exports drop leading zeros freely.
+// The date forms of published files: three numbers between two separators, the year of four
+// digits first or last, and the others of one or two digits (exports drop leading zeros freely).
+// Each names where year, month and day stand. They are matched by hand, not by regular
+// expressions: the import reads a date on every row, and the proposal tries every form on every cell.
 struct DateForm {
     const char* name;
-    const char* pattern;
-    int year, month, day; // capture groups
+    char separator;
+    bool yearFirst;
+    bool finalDot;        // a "." may end the date
+    int year, month, day; // positions, 1 to 3
 };
 
 const DateForm dateForms[] = {
-    {"MM/DD/YYYY", R"(^(\d{1,2})/(\d{1,2})/(\d{4})$)", 3, 1, 2},
-    {"M/D/YYYY", R"(^(\d{1,2})/(\d{1,2})/(\d{4})$)", 3, 1, 2},
-    {"YYYY-MM-DD", R"(^(\d{4})-(\d{1,2})-(\d{1,2})$)", 1, 2, 3},
-    {"YYYY.MM.DD.", R"(^(\d{4})\.(\d{1,2})\.(\d{1,2})\.?$)", 1, 2, 3},
-    {"DD.MM.YYYY", R"(^(\d{1,2})\.(\d{1,2})\.(\d{4})\.?$)", 3, 2, 1},
-    {"DD/MM/YYYY", R"(^(\d{1,2})/(\d{1,2})/(\d{4})$)", 3, 2, 1},
+    {"MM/DD/YYYY", '/', false, false, 3, 1, 2}, {"M/D/YYYY", '/', false, false, 3, 1, 2},
+    {"YYYY-MM-DD", '-', true, false, 1, 2, 3},  {"YYYY.MM.DD.", '.', true, true, 1, 2, 3},
+    {"DD.MM.YYYY", '.', false, true, 3, 2, 1},  {"DD/MM/YYYY", '/', false, false, 3, 2, 1},
 };
+
+// A run of `least` to `most` ASCII digits at `*at`, read as a number; the position moves past it.
+bool readDigits(QStringView text, qsizetype* at, int least, int most, int* value) {
+    int count = 0;
+    int number = 0;
+    while (*at < text.size() && count < most && text[*at] >= QLatin1Char('0') &&
+           text[*at] <= QLatin1Char('9')) {
+        number = number * 10 + (text[*at].unicode() - '0');
+        ++*at;
+        ++count;
+    }
+    *value = number;
+    return count >= least &&
+           (*at == text.size() || text[*at] < QLatin1Char('0') || text[*at] > QLatin1Char('9'));
+}
+
+// The end of a date may be followed by one line feed, as a "$" anchor allowed.
+bool atEnd(QStringView text, qsizetype at) {
+    return at == text.size() || (at + 1 == text.size() && text[at] == QLatin1Char('\n'));
+}
+
+bool readForm(const DateForm& form, QStringView text, int* year, int* month, int* day) {
+    int parts[3] = {};
+    qsizetype at = 0;
+    for (int i = 0; i < 3; ++i) {
+        const bool isYear = i == (form.yearFirst ? 0 : 2);
+        if (i > 0) {
+            if (at >= text.size() || text[at] != QLatin1Char(form.separator))
+                return false;
+            ++at;
+        }
+        if (!readDigits(text, &at, isYear ? 4 : 1, isYear ? 4 : 2, &parts[i]))
+            return false;
+    }
+    if (form.finalDot && at < text.size() && text[at] == QLatin1Char('.'))
+        ++at;
+    if (!atEnd(text, at))
+        return false;
+    *year = parts[form.year - 1];
+    *month = parts[form.month - 1];
+    *day = parts[form.day - 1];
+    return true;
+}
 
 const char* const splitName = "DAY,MONTH,YEAR";
 
@@ -33,14 +77,14 @@ const DateForm* formNamed(const QString& name) {
     return nullptr;
 }
 
-int monthOf(const QString& text) {
+int monthOf(QStringView text) {
     bool isNumber = false;
     const int number = text.toInt(&isNumber);
     if (isNumber)
         return number;
     static const QStringList names{"jan", "feb", "mar", "apr", "may", "jun",
                                    "jul", "aug", "sep", "oct", "nov", "dec"};
-    const QString key = text.trimmed().left(3).toLower();
+    const QString key = text.trimmed().left(3).toString().toLower();
     return text.trimmed().size() >= 3 ? int(names.indexOf(key)) + 1 : 0;
 }
 
@@ -95,30 +139,32 @@ bool ImportLayout::isDateFormat(const QString& name) {
 }
 
 std::optional<QDate> ImportLayout::parseDate(const QString& format, const QStringList& parts) {
+    if (parts.size() > 3)
+        return std::nullopt;
+    QStringView views[3];
+    for (qsizetype i = 0; i < parts.size(); ++i)
+        views[i] = parts.at(i);
+    return parseDate(format, std::span<const QStringView>(views, size_t(parts.size())));
+}
+
+std::optional<QDate> ImportLayout::parseDate(const QString& format, std::span<const QStringView> parts) {
     int year = 0;
     int month = 0;
     int day = 0;
     if (format == QLatin1String(splitName)) {
         if (parts.size() != 3)
             return std::nullopt;
-        static const QRegularExpression digits(QStringLiteral(R"(^\d{1,4}$)"));
-        if (!digits.match(parts.at(0)).hasMatch() || !digits.match(parts.at(2)).hasMatch() ||
-            parts.at(2).size() != 4)
+        qsizetype at = 0;
+        if (!readDigits(parts[0], &at, 1, 4, &day) || !atEnd(parts[0], at))
             return std::nullopt;
-        day = parts.at(0).toInt();
-        month = monthOf(parts.at(1));
-        year = parts.at(2).toInt();
+        at = 0;
+        if (parts[2].size() != 4 || !readDigits(parts[2], &at, 4, 4, &year) || !atEnd(parts[2], at))
+            return std::nullopt;
+        month = monthOf(parts[1]);
     } else {
         const DateForm* form = formNamed(format);
-        if (!form || parts.size() != 1)
+        if (!form || parts.size() != 1 || !readForm(*form, parts[0], &year, &month, &day))
             return std::nullopt;
-        const QRegularExpression pattern(QLatin1String(form->pattern));
-        const QRegularExpressionMatch match = pattern.match(parts.first());
-        if (!match.hasMatch())
-            return std::nullopt;
-        year = match.captured(form->year).toInt();
-        month = match.captured(form->month).toInt();
-        day = match.captured(form->day).toInt();
     }
     const QDate date(year, month, day);
     if (!date.isValid() || year < 1000)
@@ -245,9 +291,8 @@ ImportLayout ImportLayout::propose(QStringView text, const LotteryDefinition& de
     int count = 0;
     for (int c = dateEnd + 1; c <= first.cells.size() && count < definition.NumbersDrawn; ++c) {
         const QString cell = first.cells.at(c - 1);
-        const bool numeric =
-            digitGame ? QRegularExpression(QStringLiteral(R"(^\d{1,4}$)")).match(cell.trimmed()).hasMatch()
-                      : isNumberCell(cell);
+        static const QRegularExpression digits(QStringLiteral(R"(^\d{1,4}$)"));
+        const bool numeric = digitGame ? digits.match(cell.trimmed()).hasMatch() : isNumberCell(cell);
         if (!numeric) {
             if (!numbers.isEmpty())
                 break;
