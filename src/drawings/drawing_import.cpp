@@ -5,6 +5,7 @@
 #include "db/dbf_format.h"
 #include "db/dbf_table.h"
 #include "db/vantoro_error.h"
+#include "drawings/known_drawings.h"
 #include "lottery/drawing_table.h"
 #include "lottery/game_type.h"
 
@@ -12,7 +13,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
-#include <QVarLengthArray>
 #include <algorithm>
 #include <cstring>
 #include <limits>
@@ -24,14 +24,6 @@ namespace {
 constexpr int ProgressStep = 250;
 // Records written to the table with one write when appending.
 constexpr int BatchRecords = 4096;
-
-// The numbers of a drawing as the refusal of a second drawing on its day shows them.
-QString numbersText(const std::vector<int>& numbers) {
-    QStringList texts;
-    for (int n : numbers)
-        texts << QString::number(n);
-    return texts.join(QLatin1Char(' '));
-}
 
 QStringView columnCell(const CsvRow& row, int column) {
     return column >= 1 && column <= row.cells.size() ? QStringView(row.cells.at(column - 1)).trimmed()
@@ -49,101 +41,6 @@ bool isNumberSeparator(QChar c) {
     return c == QLatin1Char('|') || c == QLatin1Char(' ') ||
            (c >= QLatin1Char('\t') && c <= QLatin1Char('\r'));
 }
-
-// The drawings a row is checked against (the table's, and those accepted from the file so far),
-// found by their day. Every row asks whether its day holds its drawing already, or another one;
-// a key string per drawing made that the largest cost of an import. The numbers are kept one
-// drawing after another in one array; a day leads to its latest drawing, and each drawing to the
-// one before it on its day.
-class KnownDrawings {
-public:
-    KnownDrawings(int drawn, int regular, bool digitGame)
-        : m_drawn(drawn), m_regular(digitGame ? 0 : std::clamp(regular, 0, drawn)) {}
-
-    void reserve(qsizetype drawings) {
-        m_numbers.reserve(size_t(drawings) * size_t(m_drawn));
-        m_previous.reserve(size_t(drawings));
-        grow(drawings);
-    }
-
-    // `numbers` holds the lottery's count of numbers.
-    void add(int day, const int* numbers) {
-        const int drawing = int(m_previous.size());
-        for (int i = 0; i < m_drawn; ++i)
-            m_numbers.push_back(numbers[i]);
-        grow(qsizetype(m_previous.size()) + 1);
-        Slot& slot = m_slots[slotOf(day)];
-        m_previous.push_back(slot.drawing);
-        slot = {day, drawing};
-    }
-
-    // The latest drawing on the day, or -1.
-    int latestOn(int day) const { return m_slots.empty() ? -1 : m_slots[slotOf(day)].drawing; }
-
-    // Whether the day holds these numbers: the regular ones in any order, a pick game's digits in
-    // theirs, which is the drawing itself.
-    bool contains(int day, const int* numbers) const {
-        int drawing = latestOn(day);
-        if (drawing < 0)
-            return false;
-        const Numbers wanted = canonical(numbers);
-        for (; drawing >= 0; drawing = m_previous[size_t(drawing)]) {
-            if (canonical(&m_numbers[size_t(drawing) * size_t(m_drawn)]) == wanted)
-                return true;
-        }
-        return false;
-    }
-
-    // The numbers of a drawing as the refusal of a second drawing on its day shows them.
-    QString numbersText(int drawing) const {
-        const auto first = m_numbers.begin() + qsizetype(drawing) * m_drawn;
-        return ::numbersText(std::vector<int>(first, first + m_drawn));
-    }
-
-private:
-    struct Slot {
-        int day = 0;
-        int drawing = -1; // -1: the slot is free
-    };
-    using Numbers = QVarLengthArray<int, 32>;
-
-    Numbers canonical(const int* numbers) const {
-        Numbers sorted(numbers, numbers + m_drawn);
-        std::sort(sorted.begin(), sorted.begin() + m_regular);
-        return sorted;
-    }
-
-    // The slot of the day, or the free one where it would go. Days are their own hash: the days of
-    // a history follow one another, and so do their slots.
-    size_t slotOf(int day) const {
-        const size_t mask = m_slots.size() - 1;
-        size_t i = quint32(day) & mask;
-        while (m_slots[i].drawing >= 0 && m_slots[i].day != day)
-            i = (i + 1) & mask;
-        return i;
-    }
-
-    // Room for a day per drawing with the slots at most half full, so that a search ends within a
-    // step or two.
-    void grow(qsizetype drawings) {
-        if (qsizetype(m_slots.size()) >= 2 * drawings)
-            return;
-        size_t size = 16;
-        while (qsizetype(size) < 2 * drawings)
-            size *= 2;
-        const std::vector<Slot> old = std::exchange(m_slots, std::vector<Slot>(size));
-        for (const Slot& slot : old) {
-            if (slot.drawing >= 0)
-                m_slots[slotOf(slot.day)] = slot;
-        }
-    }
-
-    int m_drawn;
-    int m_regular;
-    std::vector<int> m_numbers;
-    std::vector<int> m_previous; // the drawing before on the same day, or -1
-    std::vector<Slot> m_slots;
-};
 
 struct RowReader {
     const ImportLayout& layout;
@@ -260,6 +157,14 @@ struct RowReader {
         return texts;
     }
 };
+
+// The numbers of a drawing as the refusal of a second drawing on its day shows them.
+QString numbersText(const std::vector<int>& numbers) {
+    QStringList texts;
+    for (int n : numbers)
+        texts << QString::number(n);
+    return texts.join(QLatin1Char(' '));
+}
 
 // A number field as the import compares it: its text as a number, 0 when it is none. The bytes
 // are read in place when they are plain digits, as they are in every table of ours.
@@ -388,7 +293,7 @@ public:
                 m_result.refused.push_back(
                     {row.line, QStringLiteral("the date %1 already has the drawing %2; this row has %3.")
                                    .arg(date->toString(QStringLiteral("MM/dd/yyyy")),
-                                        m_known.numbersText(other), numbersText(m_numbers))});
+                                        numbersText(m_known.numbers(other)), numbersText(m_numbers))});
                 return;
             }
         }
@@ -424,95 +329,6 @@ QString layoutPath(const QString& homeDir, const QString& code) {
 }
 
 } // namespace
-
-DrawingFields::DrawingFields(const QStringList& texts) {
-    for (const QString& text : texts)
-        append(QUtf8StringView(text.toUtf8()));
-}
-
-QByteArrayView DrawingFields::bytes() const {
-    if (const Short* inside = std::get_if<Short>(&m_bytes))
-        return QByteArrayView(inside->bytes.data(), inside->size);
-    return std::get<QByteArray>(m_bytes);
-}
-
-void DrawingFields::setBytes(QByteArrayView bytes) {
-    if (bytes.size() <= qsizetype(std::tuple_size_v<decltype(Short::bytes)>)) {
-        Short inside{};
-        inside.size = quint8(bytes.size());
-        std::copy(bytes.begin(), bytes.end(), inside.bytes.begin());
-        m_bytes = inside;
-    } else {
-        m_bytes = bytes.toByteArray();
-    }
-}
-
-qsizetype DrawingFields::size() const {
-    const QByteArrayView all = bytes();
-    return std::count(all.begin(), all.end(), End);
-}
-
-QUtf8StringView DrawingFields::view(qsizetype i) const {
-    const QByteArrayView all = bytes();
-    qsizetype start = 0;
-    for (qsizetype at = 0; at < all.size(); ++at) {
-        if (all[at] != End)
-            continue;
-        if (i-- == 0)
-            return QUtf8StringView(all.data() + start, at - start);
-        start = at + 1;
-    }
-    return {};
-}
-
-QString DrawingFields::at(qsizetype i) const {
-    Q_ASSERT(i >= 0 && i < size());
-    return view(i).toString();
-}
-
-QStringList DrawingFields::toList() const {
-    QStringList texts;
-    const QByteArrayView all = bytes();
-    for (qsizetype start = 0; start < all.size();) {
-        const qsizetype end = all.indexOf(End, start);
-        texts << QUtf8StringView(all.data() + start, end - start).toString();
-        start = end + 1;
-    }
-    return texts;
-}
-
-QString DrawingFields::join(QChar separator) const {
-    return toList().join(separator);
-}
-
-void DrawingFields::append(QUtf8StringView text) {
-    if (Short* inside = std::get_if<Short>(&m_bytes);
-        inside && inside->size + text.size() + 1 <= qsizetype(inside->bytes.size())) {
-        std::copy(text.data(), text.data() + text.size(), inside->bytes.begin() + inside->size);
-        inside->size = quint8(inside->size + text.size());
-        inside->bytes[inside->size++] = End;
-        return;
-    }
-    QByteArray all = bytes().toByteArray();
-    all.append(text.data(), text.size());
-    all.append(End);
-    setBytes(all);
-}
-
-void DrawingFields::replace(qsizetype i, const QString& text) {
-    QStringList texts = toList();
-    texts[i] = text;
-    *this = DrawingFields(texts);
-}
-
-DrawingFields::Field& DrawingFields::Field::operator=(const QString& text) {
-    m_fields.replace(m_index, text);
-    return *this;
-}
-
-DrawingFields::Field::operator QString() const {
-    return m_fields.at(m_index);
-}
 
 QString RefusedRow::text() const {
     return QStringLiteral("Line %1: %2").arg(line).arg(cause.left(1).toUpper() + cause.mid(1));
