@@ -3,6 +3,8 @@
 
 #include <QJsonArray>
 #include <QRegularExpression>
+#include <algorithm>
+#include <array>
 
 namespace {
 
@@ -100,22 +102,79 @@ int numbersInCell(const QString& cell, bool digitGame) {
     return int(trimmed.count(QLatin1Char('|'))) + 1;
 }
 
-QStringList dateParts(const CsvRow& row, const QList<int>& columns) {
-    QStringList parts;
-    for (int column : columns)
-        parts << (column >= 1 && column <= row.cells.size() ? row.cells.at(column - 1).trimmed() : QString());
-    return parts;
+// The date the cells give in the form, or in the split form for none.
+std::optional<QDate> dateOf(const DateForm* form, std::span<const QStringView> parts) {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    if (!form) {
+        if (parts.size() != 3)
+            return std::nullopt;
+        qsizetype at = 0;
+        if (!readDigits(parts[0], &at, 1, 4, &day) || !atEnd(parts[0], at))
+            return std::nullopt;
+        at = 0;
+        if (parts[2].size() != 4 || !readDigits(parts[2], &at, 4, 4, &year) || !atEnd(parts[2], at))
+            return std::nullopt;
+        month = monthOf(parts[1]);
+    } else if (parts.size() != 1 || !readForm(*form, parts[0], &year, &month, &day)) {
+        return std::nullopt;
+    }
+    const QDate date(year, month, day);
+    if (!date.isValid() || year < 1000)
+        return std::nullopt;
+    return date;
+}
+
+// The trimmed cells of a row's date columns, read in place (the proposal looks at every cell of
+// its sample rows in every form); an empty one for a column the row lacks.
+struct DateCells {
+    std::array<QStringView, 3> parts;
+    qsizetype count = 0;
+
+    std::span<const QStringView> span() const { return {parts.data(), size_t(count)}; }
+    bool isEmpty() const {
+        return std::all_of(parts.begin(), parts.begin() + count, [](QStringView p) { return p.isEmpty(); });
+    }
+};
+
+QStringView dateCell(const CsvRow& row, int column) {
+    return column >= 1 && column <= row.cells.size() ? QStringView(row.cells.at(column - 1)).trimmed()
+                                                     : QStringView();
+}
+
+DateCells dateCells(const CsvRow& row, const QList<int>& columns) {
+    DateCells cells;
+    cells.count = std::min<qsizetype>(columns.size(), 3);
+    for (qsizetype i = 0; i < cells.count; ++i)
+        cells.parts[size_t(i)] = dateCell(row, columns.at(i));
+    return cells;
+}
+
+// Whether the cells read as a date of any form: one cell in one of the forms, three as the split one.
+bool readsAsDate(const DateCells& cells) {
+    if (cells.count == 3)
+        return bool(dateOf(nullptr, cells.span()));
+    if (cells.count != 1)
+        return false;
+    return std::any_of(std::begin(dateForms), std::end(dateForms),
+                       [&](const DateForm& form) { return bool(dateOf(&form, cells.span())); });
 }
 
 bool rowHasDate(const CsvRow& row) {
     for (int c = 1; c <= row.cells.size(); ++c) {
-        for (const DateForm& form : dateForms) {
-            if (ImportLayout::parseDate(QLatin1String(form.name), dateParts(row, {c})))
+        DateCells cells;
+        cells.count = 1;
+        cells.parts[0] = dateCell(row, c);
+        if (readsAsDate(cells))
+            return true;
+        if (c + 2 <= row.cells.size()) {
+            cells.count = 3;
+            cells.parts[1] = dateCell(row, c + 1);
+            cells.parts[2] = dateCell(row, c + 2);
+            if (readsAsDate(cells))
                 return true;
         }
-        if (c + 2 <= row.cells.size() &&
-            ImportLayout::parseDate(QLatin1String(splitName), dateParts(row, {c, c + 1, c + 2})))
-            return true;
     }
     return false;
 }
@@ -148,28 +207,10 @@ std::optional<QDate> ImportLayout::parseDate(const QString& format, const QStrin
 }
 
 std::optional<QDate> ImportLayout::parseDate(const QString& format, std::span<const QStringView> parts) {
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    if (format == QLatin1String(splitName)) {
-        if (parts.size() != 3)
-            return std::nullopt;
-        qsizetype at = 0;
-        if (!readDigits(parts[0], &at, 1, 4, &day) || !atEnd(parts[0], at))
-            return std::nullopt;
-        at = 0;
-        if (parts[2].size() != 4 || !readDigits(parts[2], &at, 4, 4, &year) || !atEnd(parts[2], at))
-            return std::nullopt;
-        month = monthOf(parts[1]);
-    } else {
-        const DateForm* form = formNamed(format);
-        if (!form || parts.size() != 1 || !readForm(*form, parts[0], &year, &month, &day))
-            return std::nullopt;
-    }
-    const QDate date(year, month, day);
-    if (!date.isValid() || year < 1000)
-        return std::nullopt;
-    return date;
+    if (format == QLatin1String(splitName))
+        return dateOf(nullptr, parts);
+    const DateForm* form = formNamed(format);
+    return form ? dateOf(form, parts) : std::nullopt;
 }
 
 std::optional<QList<int>> ImportLayout::parseColumns(const QString& text) {
@@ -213,25 +254,31 @@ ImportLayout ImportLayout::plain(const LotteryDefinition& definition) {
 }
 
 QString ImportLayout::guessDateFormat(const std::vector<CsvRow>& rows, const QList<int>& dateColumns) {
+    if (dateColumns.size() > 3)
+        return {}; // no form reads more than three cells
     QStringList candidates = dateFormats();
     if (dateColumns.size() == 3)
         candidates = {QLatin1String(splitName)};
+    // A row without a date says nothing about the form.
+    std::vector<DateCells> dated;
+    dated.reserve(rows.size());
+    for (const CsvRow& row : rows) {
+        const DateCells cells = dateCells(row, dateColumns);
+        if (!cells.isEmpty())
+            dated.push_back(cells);
+    }
+    const int seen = int(dated.size());
     // The form that reads the most dates wins, so that one bad date does not hide the column;
     // on a tie the earlier form (MM/DD before DD/MM) does.
     QString best;
     int bestRead = 0;
-    int seen = 0;
     for (const QString& format : candidates) {
         if (format == QLatin1String("M/D/YYYY"))
-            continue; // reads exactly what MM/DD/YYYY reads
+            continue;                             // reads exactly what MM/DD/YYYY reads
+        const DateForm* form = formNamed(format); // none for the split form
         int read = 0;
-        seen = 0;
-        for (const CsvRow& row : rows) {
-            const QStringList parts = dateParts(row, dateColumns);
-            if (parts.join(QString()).isEmpty())
-                continue; // a row without a date says nothing about the form
-            ++seen;
-            if (parseDate(format, parts))
+        for (const DateCells& cells : dated) {
+            if (dateOf(form, cells.span()))
                 ++read;
         }
         if (read > bestRead) {
@@ -263,8 +310,12 @@ ImportLayout ImportLayout::propose(QStringView text, const LotteryDefinition& de
         for (const QList<int>& columns : {QList<int>{c}, QList<int>{c, c + 1, c + 2}}) {
             if (columns.size() == 3 && c + 2 > first.cells.size())
                 continue;
+            // The first row's cells must read as a date before the whole sample is tried.
+            const DateCells firstCells = dateCells(first, columns);
+            if (!readsAsDate(firstCells))
+                continue;
             const QString format = guessDateFormat(data, columns);
-            if (!format.isEmpty() && parseDate(format, dateParts(first, columns))) {
+            if (!format.isEmpty() && parseDate(format, firstCells.span())) {
                 layout.dateColumns = columns;
                 layout.dateFormat = format;
                 dateEnd = columns.last();
