@@ -264,35 +264,44 @@ std::optional<QString> dateText(const char* bytes) {
     return QString(reinterpret_cast<const QChar*>(text), 10);
 }
 
-std::optional<QByteArray> storedDate(const QString& text) {
-    const QString trimmed = text.trimmed();
+std::optional<QByteArray> storedDate(QStringView text) {
+    // Read in place: every date posted or imported comes through here.
+    const QStringView trimmed = text.trimmed();
     if (trimmed.isEmpty())
         return QByteArray(8, ' ');
-    const QStringList parts = trimmed.split(QLatin1Char('/'));
-    if (parts.size() != 3)
-        return std::nullopt;
-    for (const QString& part : parts) {
-        if (part.isEmpty() || part.size() > 4)
-            return std::nullopt;
-        for (QChar c : part) {
-            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+    int values[3] = {};
+    qsizetype sizes[3] = {};
+    qsizetype at = 0;
+    for (int part = 0; part < 3; ++part) {
+        if (part > 0) {
+            if (at == trimmed.size() || trimmed[at] != QLatin1Char('/'))
                 return std::nullopt;
+            ++at;
         }
+        const qsizetype start = at;
+        for (; at < trimmed.size() && trimmed[at] != QLatin1Char('/'); ++at) {
+            const QChar c = trimmed[at];
+            if (c < QLatin1Char('0') || c > QLatin1Char('9') || at - start == 4)
+                return std::nullopt;
+            values[part] = values[part] * 10 + (c.unicode() - '0');
+        }
+        sizes[part] = at - start;
+        if (sizes[part] == 0)
+            return std::nullopt;
     }
-    if (parts[0].size() > 2 || parts[1].size() > 2 || (parts[2].size() != 2 && parts[2].size() != 4))
+    if (at != trimmed.size() || sizes[0] > 2 || sizes[1] > 2 || (sizes[2] != 2 && sizes[2] != 4))
         return std::nullopt;
-    const int month = parts[0].toInt();
-    const int day = parts[1].toInt();
-    int year = parts[2].toInt();
-    if (parts[2].size() == 2)
+    const int month = values[0];
+    const int day = values[1];
+    int year = values[2];
+    if (sizes[2] == 2)
         year += year >= 60 ? 1900 : 2000; // the date environment's epoch is 1960
     if (!QDate::isValid(year, month, day))
         return std::nullopt;
-    return QStringLiteral("%1%2%3")
-        .arg(year, 4, 10, QLatin1Char('0'))
-        .arg(month, 2, 10, QLatin1Char('0'))
-        .arg(day, 2, 10, QLatin1Char('0'))
-        .toLatin1();
+    const char bytes[8] = {char('0' + year / 1000), char('0' + year / 100 % 10), char('0' + year / 10 % 10),
+                           char('0' + year % 10),   char('0' + month / 10),      char('0' + month % 10),
+                           char('0' + day / 10),    char('0' + day % 10)};
+    return QByteArray(bytes, 8);
 }
 
 std::optional<double> parseNumber(QByteArrayView text) {

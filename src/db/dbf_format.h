@@ -61,7 +61,7 @@ quint32 dateKey(const char* bytes);
 std::optional<QString> dateText(const char* bytes);
 // "MM/DD/YYYY" (or "M/D/YY": years 60..99 are 19xx, 00..59 are 20xx) as the 8 stored bytes;
 // blank text gives a blank date; nullopt when it is not a valid date.
-std::optional<QByteArray> storedDate(const QString& text);
+std::optional<QByteArray> storedDate(QStringView text);
 
 // A numeric field's text as a number; blanks are 0; nullopt when it is not a number.
 std::optional<double> parseNumber(QByteArrayView text);

@@ -40,6 +40,13 @@ QString indexFileName(const QString& tableFileName) {
     return base + (lower ? QStringLiteral(".nsx") : QStringLiteral(".NSX"));
 }
 
+uint codeUnit(QChar c) {
+    return c.unicode();
+}
+uint codeUnit(char c) {
+    return uchar(c);
+}
+
 // Order-preserving unsigned image of a double, so numeric keys sort as integers.
 quint64 orderedBits(double value) {
     if (value == 0.0)
@@ -127,6 +134,14 @@ struct DbfTable::Impl {
             throw VantoroError(QStringLiteral("The field %1 of %2 cannot be changed: the table is not being "
                                               "edited.")
                                    .arg(field.name, fileName));
+    }
+
+    // A table past the size the reader takes could never be opened again.
+    void requireRoomFor(qint64 added) const {
+        if ((qint64(recordCount) + added) * recordLength > DbfFormat::MaxRecordBytes)
+            throw VantoroError(QStringLiteral("The table %1 is full: it may hold at most %L2 records.")
+                                   .arg(fileName)
+                                   .arg(DbfFormat::MaxRecordBytes / recordLength));
     }
 
     void requireWritable() const {
@@ -332,6 +347,63 @@ struct DbfTable::Impl {
             QStringLiteral("The value %1 does not fit the field %2 of %3 (%4 characters wide).")
                 .arg(value, field.name, fileName)
                 .arg(field.width));
+    }
+
+    // The stored form of `text` in the field, written at `dest` (the field's width of bytes), as
+    // SetField stores it. Plain ASCII goes into character fields as it is, without conversion.
+    void encode(const DbfField& field, QAnyStringView text, char* dest) const {
+        if (field.type == 'C' && text.size() <= field.width) {
+            const bool ascii = text.visit([&](auto view) {
+                const auto* units = view.data();
+                for (qsizetype i = 0; i < view.size(); ++i) {
+                    const uint unit = codeUnit(units[i]);
+                    if (unit >= 0x80)
+                        return false;
+                    dest[field.offset + i] = char(unit);
+                }
+                return true;
+            });
+            if (ascii) {
+                std::memset(dest + field.offset + text.size(), ' ', size_t(field.width - text.size()));
+                return;
+            }
+        }
+        // Text in UTF-16, as a QString gives it, is read where it stands.
+        const QByteArray bytes = text.visit([&](auto view) {
+            if constexpr (std::is_same_v<decltype(view), QStringView>)
+                return fieldValue(field, view);
+            else
+                return fieldValue(field, view.toString());
+        });
+        std::memcpy(dest + field.offset, bytes.constData(), size_t(field.width));
+    }
+
+    // The stored bytes of `text` in the field, or VantoroError naming the field.
+    QByteArray fieldValue(const DbfField& f, QStringView text) const {
+        switch (f.type) {
+        case 'D': {
+            const auto bytes = DbfFormat::storedDate(text);
+            if (!bytes)
+                throw VantoroError(QStringLiteral("\"%1\" is not a date for the field %2 of %3.")
+                                       .arg(text, f.name, fileName));
+            return *bytes;
+        }
+        case 'N': {
+            const QStringView trimmed = text.trimmed();
+            if (trimmed.isEmpty())
+                return QByteArray(f.width, ' ');
+            const auto value = DbfFormat::parseNumber(trimmed.toLatin1());
+            if (!value)
+                throw VantoroError(QStringLiteral("\"%1\" is not a number for the field %2 of %3.")
+                                       .arg(text, f.name, fileName));
+            const auto bytes = DbfFormat::formatNumber(*value, f.width, f.decimals);
+            if (!bytes)
+                tooWide(f, trimmed.toString());
+            return *bytes;
+        }
+        default:
+            return textBytes(f, text.toString());
+        }
     }
 
     QByteArray textBytes(const DbfField& field, const QString& text) const {
@@ -740,11 +812,7 @@ void DbfTable::append() {
     d->requireOpen();
     d->leaveRecord();
     d->requireWritable();
-    // A table past the size the reader takes could never be opened again.
-    if (qint64(d->recordCount + 1) * d->recordLength > DbfFormat::MaxRecordBytes)
-        throw VantoroError(QStringLiteral("The table %1 is full: it may hold at most %L2 records.")
-                               .arg(d->fileName)
-                               .arg(DbfFormat::MaxRecordBytes / d->recordLength));
+    d->requireRoomFor(1);
     d->posBeforeAppend = d->pos;
     d->buffer = QByteArray(d->recordLength, ' ');
     d->state = State::Append;
@@ -778,34 +846,7 @@ void DbfTable::cancel() {
 void DbfTable::SetField(const QString& name, const QString& text) {
     const DbfField& f = d->fields[size_t(d->requireField(name))];
     d->requireEditing(f);
-    switch (f.type) {
-    case 'D': {
-        const auto bytes = DbfFormat::storedDate(text);
-        if (!bytes)
-            throw VantoroError(QStringLiteral("\"%1\" is not a date for the field %2 of %3.")
-                                   .arg(text, f.name, d->fileName));
-        d->putField(f, *bytes);
-        break;
-    }
-    case 'N': {
-        const QString trimmed = text.trimmed();
-        if (trimmed.isEmpty()) {
-            d->putField(f, QByteArray(f.width, ' '));
-            break;
-        }
-        const auto value = DbfFormat::parseNumber(trimmed.toLatin1());
-        if (!value)
-            throw VantoroError(QStringLiteral("\"%1\" is not a number for the field %2 of %3.")
-                                   .arg(text, f.name, d->fileName));
-        const auto bytes = DbfFormat::formatNumber(*value, f.width, f.decimals);
-        if (!bytes)
-            d->tooWide(f, trimmed);
-        d->putField(f, *bytes);
-        break;
-    }
-    default:
-        d->putField(f, d->textBytes(f, text));
-    }
+    d->putField(f, d->fieldValue(f, text));
 }
 
 void DbfTable::setFieldInteger(const QString& name, qint64 value) {
@@ -877,6 +918,73 @@ void DbfTable::DeleteRecord() {
 void DbfTable::Pack() {
     d->requireOpen();
     d->pack();
+}
+
+QByteArray DbfTable::blankRecord() const {
+    d->requireOpen();
+    return QByteArray(d->recordLength, ' ');
+}
+
+void DbfTable::encodeField(int field, QAnyStringView text, char* record) const {
+    d->requireFieldIndex(field);
+    d->encode(d->fields[size_t(field)], text, record);
+}
+
+void DbfTable::encodeField(int field, const QDate& date, char* record) const {
+    d->requireFieldIndex(field);
+    const DbfField& f = d->fields[size_t(field)];
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    date.getDate(&year, &month, &day);
+    if (f.type != 'D' || !date.isValid() || year < 1000 || year > 9999) {
+        // What a date gives as text: blank for no date, and a refusal naming the field.
+        encodeField(field, date.toString(QStringLiteral("MM/dd/yyyy")), record);
+        return;
+    }
+    char* out = record + f.offset;
+    for (int i = 3; i >= 0; --i, year /= 10)
+        out[i] = char('0' + year % 10);
+    out[4] = char('0' + month / 10);
+    out[5] = char('0' + month % 10);
+    out[6] = char('0' + day / 10);
+    out[7] = char('0' + day % 10);
+}
+
+void DbfTable::appendRecords(QByteArrayView records) {
+    d->requireOpen();
+    d->leaveRecord();
+    d->requireWritable();
+    if (records.isEmpty())
+        return;
+    if (records.size() % d->recordLength != 0)
+        throw VantoroError(QStringLiteral("The records for %1 are not whole records.").arg(d->fileName));
+    d->requireUnchanged();
+    const qint64 added = records.size() / d->recordLength;
+    d->requireRoomFor(added);
+    const int first = d->recordCount;
+    // The records go first and the header after, as a post writes them.
+    QByteArray bytes;
+    bytes.reserve(records.size() + 1);
+    bytes.append(records.data(), records.size());
+    bytes.append(DbfFormat::EndOfData);
+    d->writeAt(d->fileOffset(first), bytes.constData(), bytes.size());
+    d->writeHeader(quint32(first + added));
+    d->records.append(records.data(), records.size());
+    d->recordCount = int(first + added);
+    for (int r = first; r < d->recordCount; ++r) {
+        if (d->record(r)[0] != DbfFormat::DeletedFlag)
+            ++d->liveCount;
+    }
+    if (d->order == 0) {
+        for (int r = first; r < d->recordCount; ++r) {
+            if (d->record(r)[0] != DbfFormat::DeletedFlag)
+                d->ordered.push_back(r);
+        }
+    } else {
+        d->buildOrder();
+    }
+    d->setPosition(d->positionOf(d->recordCount - 1));
 }
 
 DbfTable::Bookmark DbfTable::bookmark() const {

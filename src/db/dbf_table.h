@@ -3,8 +3,10 @@
 
 #include "db/dbf_field.h"
 
+#include <QAnyStringView>
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QDate>
 #include <QFile>
 #include <QString>
 #include <memory>
@@ -107,6 +109,16 @@ public:
                       const QString& dateText); // "MM/DD/YYYY", 2-digit years by epoch 1960
     void DeleteRecord();
     void Pack();
+
+    // Appending many records at once, for imports. A record is built from blankRecord() by
+    // encodeField, which stores a value as SetField stores it in the edit buffer and refuses what
+    // SetField refuses; appendRecords writes any number of such records back to back with one
+    // write and then one header update, where posting them would write the header after each.
+    // The cursor ends on the last record appended.
+    QByteArray blankRecord() const;
+    void encodeField(int field, QAnyStringView text, char* record) const;
+    void encodeField(int field, const QDate& date, char* record) const; // as setFieldDate would
+    void appendRecords(QByteArrayView records);
 
     Bookmark bookmark() const;        // 0 on an empty table
     void goToBookmark(Bookmark mark); // throws when that record was deleted or packed away

@@ -10,68 +10,101 @@ namespace Csv {
 
 std::vector<CsvRow> parse(QStringView text, QChar separator) {
     std::vector<CsvRow> rows;
+    Reader reader(text, separator);
     CsvRow row;
-    QString cell;
-    int line = 1;
-    bool quoted = false;    // inside a quoted field
-    bool wasQuoted = false; // the current cell began with a quote: it counts even when empty
-    bool rowStarted = false;
-    row.line = 1;
-
-    const auto endCell = [&] {
-        row.cells << cell;
-        cell.clear();
-        wasQuoted = false;
-    };
-    const auto endRow = [&] {
-        if (rowStarted || !cell.isEmpty() || wasQuoted) {
-            endCell();
-            rows.push_back(std::move(row));
-        }
+    while (reader.next(row)) {
+        rows.push_back(std::move(row));
         row = CsvRow();
-        cell.clear();
+    }
+    return rows;
+}
+
+Reader::Reader(QStringView text, QChar separator) : m_text(text), m_separator(separator) {}
+
+bool Reader::next(CsvRow& row) {
+    const qsizetype size = m_text.size();
+    qsizetype cells = 0;     // cells of this row so far, the one being read included
+    QString* cell = nullptr; // the cell being read, a reused string of row.cells
+    bool quoted = false;     // inside a quoted field
+    bool wasQuoted = false;  // the current cell began with a quote: it counts even when empty
+    bool rowStarted = false;
+    row.line = m_line;
+
+    const auto startCell = [&] {
+        if (cells < row.cells.size()) {
+            cell = &row.cells[cells];
+            cell->resize(0); // keeps its capacity for this row's text
+        } else {
+            row.cells.append(QString());
+            cell = &row.cells.last();
+        }
+        ++cells;
+    };
+    const auto currentCell = [&]() -> QString& {
+        if (!cell)
+            startCell();
+        return *cell;
+    };
+    const auto endCell = [&] {
+        currentCell();
+        cell = nullptr;
         wasQuoted = false;
-        rowStarted = false;
+    };
+    // True when the row held anything; blank lines give nothing.
+    const auto endRow = [&] {
+        if (!rowStarted && !wasQuoted)
+            return false;
+        endCell();
+        row.cells.resize(cells);
+        return true;
     };
 
-    const qsizetype size = text.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        const QChar c = text[i];
+    for (; m_pos < size; ++m_pos) {
+        const QChar c = m_text[m_pos];
         if (quoted) {
             if (c == QLatin1Char('"')) {
-                if (i + 1 < size && text[i + 1] == QLatin1Char('"')) {
-                    cell += c;
-                    ++i;
+                if (m_pos + 1 < size && m_text[m_pos + 1] == QLatin1Char('"')) {
+                    currentCell() += c;
+                    ++m_pos;
                 } else {
                     quoted = false;
                 }
             } else {
                 if (c == QLatin1Char('\n'))
-                    ++line;
-                cell += c;
+                    ++m_line;
+                currentCell() += c;
             }
             continue;
         }
-        if (c == QLatin1Char('"') && cell.isEmpty() && !wasQuoted) {
+        if (c == QLatin1Char('"') && (!cell || cell->isEmpty()) && !wasQuoted) {
+            currentCell();
             quoted = wasQuoted = rowStarted = true;
-        } else if (c == separator) {
+        } else if (c == m_separator) {
             rowStarted = true;
             endCell();
-        } else if (c == QLatin1Char('\r') && i + 1 < size && text[i + 1] == QLatin1Char('\n')) {
+        } else if (c == QLatin1Char('\r') && m_pos + 1 < size && m_text[m_pos + 1] == QLatin1Char('\n')) {
             continue; // the LF ends the row
         } else if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
-            endRow();
-            ++line;
-            row.line = line;
+            const bool any = endRow();
+            ++m_line;
+            if (any) {
+                ++m_pos;
+                return true;
+            }
+            row.line = m_line; // a blank line: the row starts on the next one
         } else {
-            if (!rowStarted)
-                row.line = line;
+            // Everything up to the next separator or line end is this cell's text: a quote that
+            // does not open the cell is an ordinary character.
+            qsizetype end = m_pos + 1;
+            while (end < size && m_text[end] != m_separator && m_text[end] != QLatin1Char('\n') &&
+                   m_text[end] != QLatin1Char('\r'))
+                ++end;
             rowStarted = true;
-            cell += c;
+            currentCell().append(m_text.sliced(m_pos, end - m_pos));
+            m_pos = end - 1;
         }
     }
-    endRow();
-    return rows;
+    return endRow();
 }
 
 QString decode(const QByteArray& bytes) {

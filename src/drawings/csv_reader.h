@@ -18,6 +18,24 @@ struct CsvRow {
 // in LF or CRLF. Blank lines are left out; their numbers are still counted.
 namespace Csv {
 std::vector<CsvRow> parse(QStringView text, QChar separator);
+
+// The rows of a text one at a time, for files too large to hold as rows. The row handed back
+// keeps its strings for the next one, so a file of a million rows allocates next to nothing.
+class Reader {
+public:
+    Reader(QStringView text, QChar separator);
+    // The next row (blank lines left out); false at the end of the text.
+    bool next(CsvRow& row);
+    // How much of the text has been read, in characters.
+    qsizetype position() const { return m_pos; }
+
+private:
+    QStringView m_text;
+    QChar m_separator;
+    qsizetype m_pos = 0;
+    int m_line = 1;
+};
+
 // The text of a file's bytes: UTF-8 (a byte-order mark is dropped), or Windows-1252 when the
 // bytes are not valid UTF-8, as older exports often are.
 QString decode(const QByteArray& bytes);

@@ -2,39 +2,45 @@
 #include "drawings/drawing_import.h"
 
 #include "db/atomic_file.h"
+#include "db/dbf_format.h"
 #include "db/dbf_table.h"
 #include "db/vantoro_error.h"
 #include "drawings/json_rows.h"
+#include "drawings/known_drawings.h"
 #include "lottery/drawing_table.h"
 #include "lottery/game_type.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
 #include <QJsonDocument>
-#include <QRegularExpression>
-#include <QSet>
 #include <algorithm>
+#include <cstring>
+#include <limits>
+#include <span>
 
 namespace {
 
 // How often the long loops report: often enough for a smooth bar, rarely enough to cost nothing.
 constexpr int ProgressStep = 250;
+// Records written to the table with one write when appending.
+constexpr int BatchRecords = 4096;
 
-QString columnCell(const CsvRow& row, int column) {
-    return column >= 1 && column <= row.cells.size() ? row.cells.at(column - 1).trimmed() : QString();
+QStringView columnCell(const CsvRow& row, int column) {
+    return column >= 1 && column <= row.cells.size() ? QStringView(row.cells.at(column - 1)).trimmed()
+                                                     : QStringView();
 }
 
-// The key that finds a drawing again whatever order its regular numbers were written in;
-// a pick game's digits keep their order, which is the drawing itself.
-QString drawingKey(const QDate& date, std::vector<int> numbers, int regular, bool digitGame) {
-    if (!digitGame)
-        std::sort(numbers.begin(), numbers.begin() + std::min<int>(regular, int(numbers.size())));
-    QString key = date.toString(QStringLiteral("yyyyMMdd"));
-    for (int n : numbers)
-        key += QLatin1Char(':') + QString::number(n);
-    return key;
+bool isDigits(QStringView text) {
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
+        return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    });
+}
+
+// What separates the numbers of one cell: "|" and ASCII white space.
+bool isNumberSeparator(QChar c) {
+    return c == QLatin1Char('|') || c == QLatin1Char(' ') ||
+           (c >= QLatin1Char('\t') && c <= QLatin1Char('\r'));
 }
 
 struct RowReader {
@@ -42,27 +48,35 @@ struct RowReader {
     const DrawingImport::Target& target;
     bool digitGame;
 
-    // The numbers of the row's cells, or the cause of a refusal.
+    // The numbers of the row's cells, or the cause of a refusal. Read in place, without a string
+    // or a list per cell: this runs on every row of files of a million rows.
     bool numbers(const CsvRow& row, std::vector<int>* out, QString* cause) const {
-        static const QRegularExpression splitter(QStringLiteral(R"([|\s]+)"));
-        static const QRegularExpression digits(QStringLiteral(R"(^\d+$)"));
         const int drawn = target.definition.NumbersDrawn;
         for (int column : layout.numberColumns) {
             // A short row simply has fewer numbers: the count check names it.
-            const QString cell = columnCell(row, column);
-            for (QString token : cell.split(splitter, Qt::SkipEmptyParts)) {
+            const QStringView cell = columnCell(row, column);
+            for (qsizetype at = 0; at < cell.size();) {
+                if (isNumberSeparator(cell[at])) {
+                    ++at;
+                    continue;
+                }
+                qsizetype end = at + 1;
+                while (end < cell.size() && !isNumberSeparator(cell[end]))
+                    ++end;
+                QStringView token = cell.sliced(at, end - at);
+                at = end;
                 if (token.startsWith(QLatin1Char('(')) && token.endsWith(QLatin1Char(')')))
-                    token = token.mid(1, token.size() - 2).trimmed();
-                if (!digits.match(token).hasMatch()) {
+                    token = token.sliced(1, token.size() - 2).trimmed();
+                if (!isDigits(token)) {
                     *cause = QStringLiteral("\"%1\" in column %2 is not a number.").arg(cell).arg(column);
                     return false;
                 }
                 if (digitGame) {
                     // Exports that treat "007" as a number write "7": the zeros are the drawing's own.
                     if (layout.numberColumns.size() == 1 && token.size() < drawn)
-                        token = token.rightJustified(drawn, QLatin1Char('0'));
+                        out->insert(out->end(), size_t(drawn - token.size()), 0);
                     for (const QChar digit : token)
-                        out->push_back(digit.digitValue());
+                        out->push_back(digit.unicode() - '0');
                 } else {
                     if (token.size() > 3) {
                         *cause = QStringLiteral("\"%1\" in column %2 is not a number from 0 to 99.")
@@ -70,7 +84,10 @@ struct RowReader {
                                      .arg(column);
                         return false;
                     }
-                    out->push_back(token.toInt());
+                    int value = 0;
+                    for (const QChar digit : token)
+                        value = value * 10 + (digit.unicode() - '0');
+                    out->push_back(value);
                 }
             }
         }
@@ -123,11 +140,20 @@ struct RowReader {
         return {};
     }
 
-    QStringList fields(const std::vector<int>& numbers) const {
-        QStringList texts;
-        for (int i = 0; i < int(numbers.size()); ++i) {
-            const int width = DrawingTable::numberFieldWidth(target.code, target.definition, i + 1);
-            texts << QStringLiteral("%1").arg(numbers[size_t(i)], width, 10, QLatin1Char('0'));
+    // Each number zero-padded to the width of its field; `widths` holds them from P1 on.
+    DrawingFields fields(const std::vector<int>& numbers, const std::vector<int>& widths) const {
+        DrawingFields texts;
+        for (size_t i = 0; i < numbers.size(); ++i) {
+            // Numbers read from a file are never negative; they have at most three digits.
+            char text[16];
+            int length = 0;
+            const int value = numbers[i];
+            const int digits = value >= 100 ? 3 : value >= 10 ? 2 : 1;
+            for (int pad = std::min(widths[i], 12) - digits; pad > 0; --pad)
+                text[length++] = '0';
+            for (int d = digits - 1, v = value; d >= 0; --d, v /= 10)
+                text[length + d] = char('0' + v % 10);
+            texts.append(QUtf8StringView(text, length + digits));
         }
         return texts;
     }
@@ -167,10 +193,41 @@ QString numbersText(const std::vector<int>& numbers) {
     return texts.join(QLatin1Char(' '));
 }
 
-QSet<QString> tableKeys(DbfTable& table, const DrawingImport::Target& target, QHash<qint64, QString>* days) {
-    QSet<QString> keys;
+// A number field as the import compares it: its text as a number, 0 when it is none. The bytes
+// are read in place when they are plain digits, as they are in every table of ours.
+int storedNumber(const DbfTable& table, int field) {
+    const QByteArrayView bytes = table.fieldBytes(field);
+    if (table.fields()[size_t(field)].type != 'D') {
+        qsizetype at = 0;
+        while (at < bytes.size() && bytes[at] == ' ')
+            ++at;
+        int value = 0;
+        qsizetype digits = 0;
+        for (; at < bytes.size() && bytes[at] >= '0' && bytes[at] <= '9' && digits < 9; ++at, ++digits)
+            value = value * 10 + (bytes[at] - '0');
+        while (at < bytes.size() && bytes[at] == ' ')
+            ++at;
+        if (at == bytes.size())
+            return value;
+    }
+    return table.FieldText(field).trimmed().toInt();
+}
+
+// The day of a record's drawing; an invalid date for a blank one. A date field that holds no
+// date is refused, naming the record.
+QDate storedDate(const DbfTable& table, int field) {
+    if (table.fields()[size_t(field)].type == 'D') {
+        const quint32 key = DbfFormat::dateKey(table.fieldBytes(field).data());
+        const QDate date(int(key / 10000), int(key / 100 % 100), int(key % 100));
+        if (key != 0 && date.isValid())
+            return date;
+    }
+    return QDate::fromString(table.DateText(field), QStringLiteral("MM/dd/yyyy"));
+}
+
+void addTableDrawings(DbfTable& table, const DrawingImport::Target& target, KnownDrawings* known) {
     if (!table.isOpen() || table.RecordCount() == 0)
-        return keys;
+        return;
     const int dateField = table.fieldIndex(DrawingTable::DateField);
     std::vector<int> numberFields;
     for (int i = 1; i <= target.definition.NumbersDrawn; ++i)
@@ -178,21 +235,121 @@ QSet<QString> tableKeys(DbfTable& table, const DrawingImport::Target& target, QH
     if (dateField < 0 || std::find(numberFields.begin(), numberFields.end(), -1) != numberFields.end())
         throw VantoroError(
             QStringLiteral("The table %1 is not a drawing table of this lottery.").arg(table.fileName()));
-    keys.reserve(table.RecordCount());
+    known->reserve(table.RecordCount());
     const DbfTable::Bookmark mark = table.bookmark();
+    std::vector<int> numbers(numberFields.size());
     table.GoTop();
     do {
-        const QDate date = QDate::fromString(table.DateText(dateField), QStringLiteral("MM/dd/yyyy"));
-        std::vector<int> numbers;
-        for (int field : numberFields)
-            numbers.push_back(table.FieldText(field).trimmed().toInt());
-        days->insert(date.toJulianDay(), numbersText(numbers));
-        keys.insert(
-            drawingKey(date, std::move(numbers), target.definition.regularNumbers(), target.digitGame()));
+        const QDate date = storedDate(table, dateField);
+        for (size_t i = 0; i < numberFields.size(); ++i)
+            numbers[i] = storedNumber(table, numberFields[i]);
+        // A drawing without a date cannot be the same as a row of the file, which always has one.
+        if (date.isValid())
+            known->add(int(date.toJulianDay()), numbers.data());
     } while (table.Skip(1) == 1);
     table.goToBookmark(mark);
-    return keys;
 }
+
+// The checks of a preview, a data row at a time, whether the rows were read ahead or are read
+// as they come.
+class PreviewRows {
+public:
+    PreviewRows(const ImportLayout& layout, const DrawingImport::Target& target, DbfTable* table,
+                qsizetype expectedRows)
+        : m_layout(layout), m_target(target), m_reader{layout, target, target.digitGame()},
+          m_known(target.definition.NumbersDrawn, target.definition.regularNumbers(), target.digitGame()) {
+        const QString problem = layout.problem();
+        if (!problem.isEmpty())
+            throw VantoroError(problem);
+        if (GameTypes::isCardGame(target.definition.GameType) ||
+            DrawingTable::numberFieldWidth(target.code, target.definition, 1) > 2)
+            throw VantoroError(QStringLiteral("The drawings of card games cannot be imported; enter them in "
+                                              "the drawing editor."));
+        for (int i = 1; i <= target.definition.NumbersDrawn; ++i)
+            m_widths.push_back(DrawingTable::numberFieldWidth(target.code, target.definition, i));
+        if (table)
+            addTableDrawings(*table, target, &m_known);
+        m_known.reserve((table && table->isOpen() ? table->RecordCount() : 0) + expectedRows);
+        m_result.accepted.reserve(size_t(expectedRows));
+    }
+
+    void take(const CsvRow& row) {
+        // A row of only blanks or separators holds nothing to refuse: spreadsheets pad files with them.
+        if (Csv::isBlank(row)) {
+            ++m_result.blankRows;
+            return;
+        }
+        ++m_result.rows;
+        QStringView dateParts[3];
+        const qsizetype dateColumns = std::min<qsizetype>(m_layout.dateColumns.size(), 3);
+        bool noDate = true;
+        for (qsizetype i = 0; i < dateColumns; ++i) {
+            dateParts[i] = columnCell(row, m_layout.dateColumns.at(i));
+            noDate = noDate && dateParts[i].isEmpty();
+        }
+        if (noDate) {
+            m_result.refused.push_back({row.line, QStringLiteral("the date is missing.")});
+            return;
+        }
+        const std::optional<QDate> date = ImportLayout::parseDate(
+            m_layout.dateFormat, std::span<const QStringView>(dateParts, size_t(dateColumns)));
+        if (!date) {
+            QStringList parts;
+            for (qsizetype i = 0; i < dateColumns; ++i)
+                parts << dateParts[i].toString();
+            m_result.refused.push_back(
+                {row.line, QStringLiteral("\"%1\" is not a date of the form %2.")
+                               .arg(parts.join(QLatin1Char(' ')), m_layout.dateFormat)});
+            return;
+        }
+        m_numbers.clear();
+        QString cause;
+        if (!m_reader.numbers(row, &m_numbers, &cause) || !(cause = m_reader.check(m_numbers)).isEmpty()) {
+            m_result.refused.push_back({row.line, cause});
+            return;
+        }
+        const int day = int(date->toJulianDay());
+        if (m_known.contains(day, m_numbers.data())) {
+            ++m_result.duplicates;
+            return;
+        }
+        if (!m_target.twoDrawsADay) {
+            const int other = m_known.latestOn(day);
+            if (other >= 0) {
+                m_result.refused.push_back(
+                    {row.line, QStringLiteral("the date %1 already has the drawing %2; this row has %3.")
+                                   .arg(date->toString(QStringLiteral("MM/dd/yyyy")),
+                                        numbersText(m_known.numbers(other)), numbersText(m_numbers))});
+                return;
+            }
+        }
+        m_known.add(day, m_numbers.data());
+        m_result.accepted.push_back({row.line, *date, m_reader.fields(m_numbers, m_widths)});
+    }
+
+    // What the rows gave; `rows` counts them all, header rows included.
+    ImportPreview result(int rows) {
+        m_result.headerRows = std::min(m_layout.headerRows, rows);
+        for (const ImportedDrawing& drawing : m_result.accepted) {
+            if (DrawingImport::offDrawDay(m_target.definition, drawing.date))
+                m_result.offDay.push_back(drawing.line);
+        }
+        m_result.dateNote = drawDayNote(m_result.accepted, m_layout.dateFormat, m_target.definition);
+        std::vector<ImportedDrawing>& accepted = m_result.accepted;
+        if (accepted.capacity() > 2 * accepted.size() + 1024)
+            accepted.shrink_to_fit(); // room was made for every row of the file
+        return std::move(m_result);
+    }
+
+private:
+    const ImportLayout& m_layout;
+    const DrawingImport::Target& m_target;
+    RowReader m_reader;
+    KnownDrawings m_known;
+    std::vector<int> m_widths;  // of the number fields, from P1 on
+    std::vector<int> m_numbers; // of the row being read
+    ImportPreview m_result;
+};
 
 QString nativePath(const QString& path) {
     return QDir::toNativeSeparators(path);
@@ -258,76 +415,16 @@ bool Target::digitGame() const {
 
 ImportPreview preview(const std::vector<CsvRow>& rows, const ImportLayout& layout, const Target& target,
                       DbfTable* table, const ImportProgress& progress) {
-    const QString problem = layout.problem();
-    if (!problem.isEmpty())
-        throw VantoroError(problem);
-    if (GameTypes::isCardGame(target.definition.GameType) ||
-        DrawingTable::numberFieldWidth(target.code, target.definition, 1) > 2)
-        throw VantoroError(QStringLiteral("The drawings of card games cannot be imported; enter them in the "
-                                          "drawing editor."));
-    ImportPreview result;
-    QHash<qint64, QString> days; // the numbers already on each date, of the table and the file
-    QSet<QString> known = table ? tableKeys(*table, target, &days) : QSet<QString>();
-    const RowReader reader{layout, target, target.digitGame()};
+    PreviewRows preview(layout, target, table, qsizetype(rows.size()));
     const int total = int(rows.size());
-    result.headerRows = std::min(layout.headerRows, total);
     for (int r = layout.headerRows; r < total; ++r) {
         if (progress && r % ProgressStep == 0 && !progress(r, total))
             return {};
-        const CsvRow& row = rows[size_t(r)];
-        // A row of only blanks or separators holds nothing to refuse.
-        if (Csv::isBlank(row)) {
-            ++result.blankRows;
-            continue;
-        }
-        ++result.rows;
-        QStringList dateParts;
-        for (int column : layout.dateColumns)
-            dateParts << columnCell(row, column);
-        if (dateParts.join(QString()).isEmpty()) {
-            result.refused.push_back({row.line, QStringLiteral("the date is missing.")});
-            continue;
-        }
-        const std::optional<QDate> date = ImportLayout::parseDate(layout.dateFormat, dateParts);
-        if (!date) {
-            result.refused.push_back(
-                {row.line, QStringLiteral("\"%1\" is not a date of the form %2.")
-                               .arg(dateParts.join(QLatin1Char(' ')), layout.dateFormat)});
-            continue;
-        }
-        std::vector<int> numbers;
-        QString cause;
-        if (!reader.numbers(row, &numbers, &cause) || !(cause = reader.check(numbers)).isEmpty()) {
-            result.refused.push_back({row.line, cause});
-            continue;
-        }
-        const QString key = drawingKey(*date, numbers, target.definition.regularNumbers(), reader.digitGame);
-        if (known.contains(key)) {
-            ++result.duplicates;
-            continue;
-        }
-        if (!target.twoDrawsADay) {
-            const auto day = days.constFind(date->toJulianDay());
-            if (day != days.constEnd()) {
-                result.refused.push_back(
-                    {row.line,
-                     QStringLiteral("the date %1 already has the drawing %2; this row has %3.")
-                         .arg(date->toString(QStringLiteral("MM/dd/yyyy")), *day, numbersText(numbers))});
-                continue;
-            }
-            days.insert(date->toJulianDay(), numbersText(numbers));
-        }
-        known.insert(key);
-        result.accepted.push_back({row.line, *date, reader.fields(numbers)});
+        preview.take(rows[size_t(r)]);
     }
-    for (const ImportedDrawing& drawing : result.accepted) {
-        if (offDrawDay(target.definition, drawing.date))
-            result.offDay.push_back(drawing.line);
-    }
-    result.dateNote = drawDayNote(result.accepted, layout.dateFormat, target.definition);
     if (progress)
         progress(total, total);
-    return result;
+    return preview.result(total);
 }
 
 FileRows fileRows(QStringView text, const ImportLayout& layout, bool digitGame) {
@@ -338,8 +435,28 @@ FileRows fileRows(QStringView text, const ImportLayout& layout, bool digitGame) 
 
 ImportPreview preview(QStringView text, const ImportLayout& layout, const Target& target, DbfTable* table,
                       const ImportProgress& progress) {
-    const FileRows file = fileRows(text, layout, target.digitGame());
-    return preview(file.rows, file.layout, target, table, progress);
+    if (JsonRows::isJson(text)) {
+        const FileRows file = fileRows(text, layout, target.digitGame());
+        return preview(file.rows, file.layout, target, table, progress);
+    }
+    // The rows are read one at a time, never held: a file of a million rows would take more memory
+    // as rows than all of its drawings. The progress counts characters, as the rows are not known.
+    PreviewRows preview(layout, target, table, text.count(QLatin1Char('\n')) + 1);
+    Csv::Reader reader(text, layout.separator);
+    CsvRow row;
+    const qsizetype scale = text.size() / std::numeric_limits<int>::max() + 1;
+    const int total = int(text.size() / scale);
+    int r = 0;
+    for (; reader.next(row); ++r) {
+        if (r < layout.headerRows)
+            continue;
+        if (progress && r % ProgressStep == 0 && !progress(int(reader.position() / scale), total))
+            return {};
+        preview.take(row);
+    }
+    if (progress)
+        progress(total, total);
+    return preview.result(r);
 }
 
 bool offDrawDay(const LotteryDefinition& definition, const QDate& date) {
@@ -379,6 +496,24 @@ bool append(DbfTable& table, const std::vector<ImportedDrawing>& drawings, const
         {
             DbfTable work;
             work.open(copy.temporaryPath(), true);
+            // The records are built here and written a batch at a time: a post per drawing wrote
+            // the header after every record.
+            const int dateField = work.fieldIndex(DrawingTable::DateField);
+            if (dateField < 0)
+                throw VantoroError(
+                    QStringLiteral("The table %1 has no field named %2.").arg(name, DrawingTable::DateField));
+            if (work.fields()[size_t(dateField)].type != 'D')
+                throw VantoroError(QStringLiteral("The field %1 of %2 is not a date field.")
+                                       .arg(DrawingTable::DateField, name));
+            std::vector<int> numberFields;
+            const QByteArray blank = work.blankRecord();
+            const qsizetype recordLength = blank.size();
+            QByteArray batch;
+            batch.reserve(qsizetype(BatchRecords) * recordLength);
+            const auto writeBatch = [&] {
+                work.appendRecords(batch);
+                batch.resize(0);
+            };
             for (int i = 0; i < total; ++i) {
                 if (progress && i % ProgressStep == 0 && !progress(i, total)) {
                     work.close();
@@ -386,13 +521,25 @@ bool append(DbfTable& table, const std::vector<ImportedDrawing>& drawings, const
                     return false;
                 }
                 const ImportedDrawing& drawing = drawings[size_t(i)];
-                work.append();
-                work.setFieldDate(DrawingTable::DateField,
-                                  drawing.date.toString(QStringLiteral("MM/dd/yyyy")));
-                for (int f = 0; f < drawing.fields.size(); ++f)
-                    work.SetField(DrawingTable::numberField(f + 1), drawing.fields.at(f));
-                work.post();
+                const qsizetype at = batch.size();
+                batch.resize(at + recordLength);
+                char* record = batch.data() + at;
+                std::memcpy(record, blank.constData(), size_t(recordLength));
+                work.encodeField(dateField, drawing.date, record);
+                for (qsizetype f = 0; f < drawing.fields.size(); ++f) {
+                    if (f == qsizetype(numberFields.size())) {
+                        const QString field = DrawingTable::numberField(int(f) + 1);
+                        numberFields.push_back(work.fieldIndex(field));
+                        if (numberFields.back() < 0)
+                            throw VantoroError(
+                                QStringLiteral("The table %1 has no field named %2.").arg(name, field));
+                    }
+                    work.encodeField(numberFields[size_t(f)], drawing.fields.view(f), record);
+                }
+                if (batch.size() >= qsizetype(BatchRecords) * recordLength)
+                    writeBatch();
             }
+            writeBatch();
             work.close();
             // Read the copy back as a new open would before it replaces the table.
             work.open(copy.temporaryPath());

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "drawings/csv_reader.h"
+#include "drawings/drawing_fields.h"
 #include "drawings/import_layout.h"
 #include "lottery/lottery_definition.h"
 
@@ -18,7 +19,7 @@ class DbfTable;
 struct ImportedDrawing {
     int line = 0;
     QDate date;
-    QStringList fields; // P1..Pn, regular numbers first, zero-padded to their field width
+    DrawingFields fields; // P1..Pn, regular numbers first, zero-padded to their field width
 };
 
 // A row the import will not take, and why (the cause reads after "Line N: ").

@@ -301,11 +301,20 @@ void TImportForm::BrowseBtnClick() {
 }
 
 void TImportForm::LayoutChange() {
-    if (m_filling)
+    if (m_filling || m_working)
         return;
     m_rows.clear();
-    if (!m_path.isEmpty())
+    if (m_json) {
         m_rows = DrawingImport::fileRows(m_text, importLayout(), m_target.digitGame()).rows;
+    } else if (!m_path.isEmpty()) {
+        // Only the rows the grid shows: the preview reads the whole file as it goes.
+        Csv::Reader reader(m_text, importLayout().separator);
+        CsvRow row;
+        while (m_rows.size() < size_t(ShownRows) && reader.next(row)) {
+            m_rows.push_back(std::move(row));
+            row = CsvRow();
+        }
+    }
     showFileRows();
     refreshPreview();
 }
@@ -335,11 +344,34 @@ void TImportForm::showFileRows() {
 
 bool TImportForm::step(int done, int total) {
     m_progress->setValue(total > 0 ? int(qint64(done) * 100 / total) : 100);
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    return true;
+    // The window answers while it works; only Cancel is enabled, so nothing else can change.
+    QCoreApplication::processEvents();
+    return !m_stopped;
+}
+
+void TImportForm::setWorking(bool working) {
+    m_working = working;
+    m_stopped = false;
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{m_browseBtn, m_separator, m_headerRows, m_dateFormat, m_dateColumns,
+                                         m_numberColumns, m_twoDraws, m_helpBtn})
+        control->setEnabled(!working);
+    m_importBtn->setEnabled(false); // the caller enables it when there is something to import
+    if (working)
+        m_progress->reset();
+}
+
+void TImportForm::reject() {
+    if (m_working) {
+        m_stopped = true;
+        return;
+    }
+    QDialog::reject();
 }
 
 void TImportForm::refreshPreview() {
+    if (m_working)
+        return;
     m_preview = ImportPreview();
     m_accepted->clear();
     m_refused->clear();
@@ -348,15 +380,24 @@ void TImportForm::refreshPreview() {
         return;
     const ImportLayout current = rowLayout();
     QString problem = current.problem();
+    bool stopped = false;
     if (problem.isEmpty()) {
+        m_progress->setFormat(QStringLiteral("Reading %p%"));
+        setWorking(true);
         try {
-            m_progress->setFormat(QStringLiteral("Reading %p%"));
-            m_preview = DrawingImport::preview(m_rows, current, m_target, &m_lottery.table(),
-                                               [this](int done, int total) { return step(done, total); });
+            const auto progress = [this](int done, int total) { return step(done, total); };
+            // A JSON file's records are all held already; a CSV file is read as the preview goes.
+            m_preview = m_json
+                            ? DrawingImport::preview(m_rows, current, m_target, &m_lottery.table(), progress)
+                            : DrawingImport::preview(m_text, current, m_target, &m_lottery.table(), progress);
         } catch (const VantoroError& error) {
             problem = error.message();
         }
+        stopped = m_stopped;
+        setWorking(false);
     }
+    if (stopped)
+        problem = QStringLiteral("Reading the file was stopped; nothing will be imported.");
     if (!problem.isEmpty()) {
         m_summary->setText(problem);
         return;
@@ -422,7 +463,7 @@ void TImportForm::ImportBtnClick() {
     }
     const int added = int(m_preview.accepted.size());
     bool done = false;
-    setEnabled(false);
+    setWorking(true);
     BusyCursor busy;
     m_progress->setFormat(QStringLiteral("Writing %p%"));
     try {
@@ -430,13 +471,15 @@ void TImportForm::ImportBtnClick() {
                                      [this](int d, int total) { return step(d, total); });
     } catch (const VantoroError& error) {
         busy.restore();
-        setEnabled(true);
+        setWorking(false);
+        m_importBtn->setEnabled(true);
         m_lottery.refreshTotals();
         Prompts::instance().error(this, error.message());
         return;
     }
     busy.restore();
-    setEnabled(true);
+    setWorking(false);
+    m_importBtn->setEnabled(true);
     m_lottery.refreshTotals();
     if (!done)
         return;

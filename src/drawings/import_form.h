@@ -42,6 +42,10 @@ public:
     void ImportBtnClick();
     void HelpBtnClick();
 
+    // While the file is read or the drawings are written, Cancel (or closing the window) stops
+    // that work, which then leaves the table as it was; otherwise it closes the window.
+    void reject() override;
+
 private:
     void LayoutChange();
     void refreshPreview();
@@ -50,15 +54,18 @@ private:
     void showMappingFor(bool json, const QStringList& keys);
     ImportLayout rowLayout() const;
     bool step(int done, int total);
+    void setWorking(bool working);
 
     CurrentLottery& m_lottery;
     DrawingImport::Target m_target;
     QString m_path;
     QString m_text;
-    std::vector<CsvRow> m_rows;
+    std::vector<CsvRow> m_rows; // the first rows as the grid shows them; every record of a JSON file
     bool m_json = false;
     ImportPreview m_preview;
     bool m_filling = false;
+    bool m_working = false; // reading the file or writing the drawings
+    bool m_stopped = false; // Cancel was pressed while working
 
     QLineEdit* m_fileText = nullptr;
     QPushButton* m_browseBtn = nullptr;

@@ -6,25 +6,71 @@
 
 #include <QJsonArray>
 #include <QRegularExpression>
+#include <algorithm>
+#include <array>
 
 namespace {
 
-// The date forms of published files. Each names where year, month and day stand in its pattern;
-// two-digit fields also take one digit, as exports drop leading zeros freely.
+// The date forms of published files: three numbers between two separators, the year of four
+// digits first or last, and the others of one or two digits (exports drop leading zeros freely).
+// Each names where year, month and day stand. They are matched by hand, not by regular
+// expressions: the import reads a date on every row, and the proposal tries every form on every cell.
 struct DateForm {
     const char* name;
-    const char* pattern;
-    int year, month, day; // capture groups
+    char separator;
+    bool yearFirst;
+    bool finalDot;        // a "." may end the date
+    int year, month, day; // positions, 1 to 3
 };
 
 const DateForm dateForms[] = {
-    {"MM/DD/YYYY", R"(^(\d{1,2})/(\d{1,2})/(\d{4})$)", 3, 1, 2},
-    {"M/D/YYYY", R"(^(\d{1,2})/(\d{1,2})/(\d{4})$)", 3, 1, 2},
-    {"YYYY-MM-DD", R"(^(\d{4})-(\d{1,2})-(\d{1,2})$)", 1, 2, 3},
-    {"YYYY.MM.DD.", R"(^(\d{4})\.(\d{1,2})\.(\d{1,2})\.?$)", 1, 2, 3},
-    {"DD.MM.YYYY", R"(^(\d{1,2})\.(\d{1,2})\.(\d{4})\.?$)", 3, 2, 1},
-    {"DD/MM/YYYY", R"(^(\d{1,2})/(\d{1,2})/(\d{4})$)", 3, 2, 1},
+    {"MM/DD/YYYY", '/', false, false, 3, 1, 2}, {"M/D/YYYY", '/', false, false, 3, 1, 2},
+    {"YYYY-MM-DD", '-', true, false, 1, 2, 3},  {"YYYY.MM.DD.", '.', true, true, 1, 2, 3},
+    {"DD.MM.YYYY", '.', false, true, 3, 2, 1},  {"DD/MM/YYYY", '/', false, false, 3, 2, 1},
 };
+
+// A run of `least` to `most` ASCII digits at `*at`, read as a number; the position moves past it.
+bool readDigits(QStringView text, qsizetype* at, int least, int most, int* value) {
+    int count = 0;
+    int number = 0;
+    while (*at < text.size() && count < most && text[*at] >= QLatin1Char('0') &&
+           text[*at] <= QLatin1Char('9')) {
+        number = number * 10 + (text[*at].unicode() - '0');
+        ++*at;
+        ++count;
+    }
+    *value = number;
+    return count >= least &&
+           (*at == text.size() || text[*at] < QLatin1Char('0') || text[*at] > QLatin1Char('9'));
+}
+
+// The end of a date may be followed by one line feed, as a "$" anchor allowed.
+bool atEnd(QStringView text, qsizetype at) {
+    return at == text.size() || (at + 1 == text.size() && text[at] == QLatin1Char('\n'));
+}
+
+bool readForm(const DateForm& form, QStringView text, int* year, int* month, int* day) {
+    int parts[3] = {};
+    qsizetype at = 0;
+    for (int i = 0; i < 3; ++i) {
+        const bool isYear = i == (form.yearFirst ? 0 : 2);
+        if (i > 0) {
+            if (at >= text.size() || text[at] != QLatin1Char(form.separator))
+                return false;
+            ++at;
+        }
+        if (!readDigits(text, &at, isYear ? 4 : 1, isYear ? 4 : 2, &parts[i]))
+            return false;
+    }
+    if (form.finalDot && at < text.size() && text[at] == QLatin1Char('.'))
+        ++at;
+    if (!atEnd(text, at))
+        return false;
+    *year = parts[form.year - 1];
+    *month = parts[form.month - 1];
+    *day = parts[form.day - 1];
+    return true;
+}
 
 const char* const splitName = "DAY,MONTH,YEAR";
 
@@ -36,14 +82,14 @@ const DateForm* formNamed(const QString& name) {
     return nullptr;
 }
 
-int monthOf(const QString& text) {
+int monthOf(QStringView text) {
     bool isNumber = false;
     const int number = text.toInt(&isNumber);
     if (isNumber)
         return number;
     static const QStringList names{"jan", "feb", "mar", "apr", "may", "jun",
                                    "jul", "aug", "sep", "oct", "nov", "dec"};
-    const QString key = text.trimmed().left(3).toLower();
+    const QString key = text.trimmed().left(3).toString().toLower();
     return text.trimmed().size() >= 3 ? int(names.indexOf(key)) + 1 : 0;
 }
 
@@ -59,51 +105,85 @@ int numbersInCell(const QString& cell, bool digitGame) {
     return int(trimmed.count(QLatin1Char('|'))) + 1;
 }
 
-QStringList dateParts(const CsvRow& row, const QList<int>& columns) {
-    QStringList parts;
-    for (int column : columns)
-        parts << (column >= 1 && column <= row.cells.size() ? row.cells.at(column - 1).trimmed() : QString());
-    return parts;
+// The date the cells give in the form, or in the split form for none.
+std::optional<QDate> dateOf(const DateForm* form, std::span<const QStringView> parts) {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    if (!form) {
+        if (parts.size() != 3)
+            return std::nullopt;
+        qsizetype at = 0;
+        if (!readDigits(parts[0], &at, 1, 4, &day) || !atEnd(parts[0], at))
+            return std::nullopt;
+        at = 0;
+        if (parts[2].size() != 4 || !readDigits(parts[2], &at, 4, 4, &year) || !atEnd(parts[2], at))
+            return std::nullopt;
+        month = monthOf(parts[1]);
+    } else if (parts.size() != 1 || !readForm(*form, parts[0], &year, &month, &day)) {
+        return std::nullopt;
+    }
+    const QDate date(year, month, day);
+    if (!date.isValid() || year < 1000)
+        return std::nullopt;
+    return date;
+}
+
+// The trimmed cells of a row's date columns, read in place (the proposal looks at every cell of
+// its sample rows in every form); an empty one for a column the row lacks.
+struct DateCells {
+    std::array<QStringView, 3> parts;
+    qsizetype count = 0;
+
+    std::span<const QStringView> span() const { return {parts.data(), size_t(count)}; }
+    bool isEmpty() const {
+        return std::all_of(parts.begin(), parts.begin() + count, [](QStringView p) { return p.isEmpty(); });
+    }
+};
+
+QStringView dateCell(const CsvRow& row, int column) {
+    return column >= 1 && column <= row.cells.size() ? QStringView(row.cells.at(column - 1)).trimmed()
+                                                     : QStringView();
+}
+
+DateCells dateCells(const CsvRow& row, const QList<int>& columns) {
+    DateCells cells;
+    cells.count = std::min<qsizetype>(columns.size(), 3);
+    for (qsizetype i = 0; i < cells.count; ++i)
+        cells.parts[size_t(i)] = dateCell(row, columns.at(i));
+    return cells;
+}
+
+// Whether the cells read as a date of any form: one cell in one of the forms, three as the split one.
+bool readsAsDate(const DateCells& cells) {
+    if (cells.count == 3)
+        return bool(dateOf(nullptr, cells.span()));
+    if (cells.count != 1)
+        return false;
+    return std::any_of(std::begin(dateForms), std::end(dateForms),
+                       [&](const DateForm& form) { return bool(dateOf(&form, cells.span())); });
 }
 
 bool rowHasDate(const CsvRow& row) {
     for (int c = 1; c <= row.cells.size(); ++c) {
-        for (const DateForm& form : dateForms) {
-            if (ImportLayout::parseDate(QLatin1String(form.name), dateParts(row, {c})))
+        DateCells cells;
+        cells.count = 1;
+        cells.parts[0] = dateCell(row, c);
+        if (readsAsDate(cells))
+            return true;
+        if (c + 2 <= row.cells.size()) {
+            cells.count = 3;
+            cells.parts[1] = dateCell(row, c + 1);
+            cells.parts[2] = dateCell(row, c + 2);
+            if (readsAsDate(cells))
                 return true;
         }
-        if (c + 2 <= row.cells.size() &&
-            ImportLayout::parseDate(QLatin1String(splitName), dateParts(row, {c, c + 1, c + 2})))
-            return true;
     }
     return false;
 }
 
 // How one date form reads the dates of some rows: rows with a date at all, dates read, and of
 // those the ones on a day the lottery does not draw.
-struct Reading {
-    int seen = 0;
-    int read = 0;
-    int offDay = 0;
-};
-
-Reading readingOf(const std::vector<CsvRow>& rows, const QList<int>& columns, const QString& format,
-                  const LotteryDefinition& definition) {
-    Reading reading;
-    for (const CsvRow& row : rows) {
-        const QStringList parts = dateParts(row, columns);
-        if (parts.join(QString()).isEmpty())
-            continue; // a row without a date says nothing about the form
-        ++reading.seen;
-        if (const std::optional<QDate> date = ImportLayout::parseDate(format, parts)) {
-            ++reading.read;
-            if (DrawingImport::offDrawDay(definition, *date))
-                ++reading.offDay;
-        }
-    }
-    return reading;
-}
-
 } // namespace
 
 QStringList ImportLayout::dateFormats() {
@@ -123,35 +203,19 @@ bool ImportLayout::isDateFormat(const QString& name) {
 }
 
 std::optional<QDate> ImportLayout::parseDate(const QString& format, const QStringList& parts) {
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    if (format == QLatin1String(splitName)) {
-        if (parts.size() != 3)
-            return std::nullopt;
-        static const QRegularExpression digits(QStringLiteral(R"(^\d{1,4}$)"));
-        if (!digits.match(parts.at(0)).hasMatch() || !digits.match(parts.at(2)).hasMatch() ||
-            parts.at(2).size() != 4)
-            return std::nullopt;
-        day = parts.at(0).toInt();
-        month = monthOf(parts.at(1));
-        year = parts.at(2).toInt();
-    } else {
-        const DateForm* form = formNamed(format);
-        if (!form || parts.size() != 1)
-            return std::nullopt;
-        const QRegularExpression pattern(QLatin1String(form->pattern));
-        const QRegularExpressionMatch match = pattern.match(parts.first());
-        if (!match.hasMatch())
-            return std::nullopt;
-        year = match.captured(form->year).toInt();
-        month = match.captured(form->month).toInt();
-        day = match.captured(form->day).toInt();
-    }
-    const QDate date(year, month, day);
-    if (!date.isValid() || year < 1000)
+    if (parts.size() > 3)
         return std::nullopt;
-    return date;
+    QStringView views[3];
+    for (qsizetype i = 0; i < parts.size(); ++i)
+        views[i] = parts.at(i);
+    return parseDate(format, std::span<const QStringView>(views, size_t(parts.size())));
+}
+
+std::optional<QDate> ImportLayout::parseDate(const QString& format, std::span<const QStringView> parts) {
+    if (format == QLatin1String(splitName))
+        return dateOf(nullptr, parts);
+    const DateForm* form = formNamed(format);
+    return form ? dateOf(form, parts) : std::nullopt;
 }
 
 std::optional<QList<int>> ImportLayout::parseColumns(const QString& text) {
@@ -196,27 +260,46 @@ ImportLayout ImportLayout::plain(const LotteryDefinition& definition) {
 
 QString ImportLayout::guessDateFormat(const std::vector<CsvRow>& rows, const QList<int>& dateColumns,
                                       const LotteryDefinition& definition) {
+    if (dateColumns.size() > 3)
+        return {}; // no form reads more than three cells
     QStringList candidates = dateFormats();
     if (dateColumns.size() == 3)
         candidates = {QLatin1String(splitName)};
+    // A row without a date says nothing about the form.
+    std::vector<DateCells> dated;
+    dated.reserve(rows.size());
+    for (const CsvRow& row : rows) {
+        const DateCells cells = dateCells(row, dateColumns);
+        if (!cells.isEmpty())
+            dated.push_back(cells);
+    }
+    const int seen = int(dated.size());
     // The form that reads the most dates wins, so that one bad date does not hide the column.
     // Only MM/DD and DD/MM can read the same dates; between them the draw days decide, and
     // without them (or on a tie) the earlier form, MM/DD, does.
     QString best;
-    Reading bestReading;
-    int seen = 0;
+    int bestRead = 0;
+    int bestOffDay = 0;
     for (const QString& format : candidates) {
         if (format == QLatin1String("M/D/YYYY"))
-            continue; // reads exactly what MM/DD/YYYY reads
-        const Reading reading = readingOf(rows, dateColumns, format, definition);
-        seen = reading.seen;
-        if (reading.read > bestReading.read ||
-            (reading.read > 0 && reading.read == bestReading.read && reading.offDay < bestReading.offDay)) {
+            continue;                             // reads exactly what MM/DD/YYYY reads
+        const DateForm* form = formNamed(format); // none for the split form
+        int read = 0;
+        int offDay = 0;
+        for (const DateCells& cells : dated) {
+            if (const std::optional<QDate> date = dateOf(form, cells.span())) {
+                ++read;
+                if (DrawingImport::offDrawDay(definition, *date))
+                    ++offDay;
+            }
+        }
+        if (read > bestRead || (read > 0 && read == bestRead && offDay < bestOffDay)) {
             best = format;
-            bestReading = reading;
+            bestRead = read;
+            bestOffDay = offDay;
         }
     }
-    return bestReading.read * 2 > seen ? best : QString();
+    return bestRead * 2 > seen ? best : QString();
 }
 
 ImportLayout ImportLayout::propose(QStringView text, const LotteryDefinition& definition, bool digitGame) {
@@ -262,8 +345,12 @@ ImportLayout ImportLayout::propose(QStringView text, const LotteryDefinition& de
         for (const QList<int>& columns : {QList<int>{c}, QList<int>{c, c + 1, c + 2}}) {
             if (columns.size() == 3 && c + 2 > first.cells.size())
                 continue;
+            // The first row's cells must read as a date before the whole sample is tried.
+            const DateCells firstCells = dateCells(first, columns);
+            if (!readsAsDate(firstCells))
+                continue;
             const QString format = guessDateFormat(data, columns, definition);
-            if (!format.isEmpty() && parseDate(format, dateParts(first, columns))) {
+            if (!format.isEmpty() && parseDate(format, firstCells.span())) {
                 layout.dateColumns = columns;
                 layout.dateFormat = format;
                 dateEnd = columns.last();
@@ -290,9 +377,8 @@ ImportLayout ImportLayout::propose(QStringView text, const LotteryDefinition& de
     int count = 0;
     for (int c = dateEnd + 1; c <= first.cells.size() && count < definition.NumbersDrawn; ++c) {
         const QString cell = first.cells.at(c - 1);
-        const bool numeric =
-            digitGame ? QRegularExpression(QStringLiteral(R"(^\d{1,4}$)")).match(cell.trimmed()).hasMatch()
-                      : isNumberCell(cell);
+        static const QRegularExpression digits(QStringLiteral(R"(^\d{1,4}$)"));
+        const bool numeric = digitGame ? digits.match(cell.trimmed()).hasMatch() : isNumberCell(cell);
         if (!numeric) {
             if (!numbers.isEmpty())
                 break;

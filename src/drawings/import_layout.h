@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <span>
 #include <vector>
 
 // Where the date and the numbers of a drawing stand in the rows of a published CSV file.
@@ -38,6 +39,8 @@ struct ImportLayout {
     static bool isDateFormat(const QString& name);
     // Reads a date written in the named form; nullopt when the text is not such a date.
     static std::optional<QDate> parseDate(const QString& format, const QStringList& parts);
+    // The same over the cells themselves, for reading a date on every row of a large file.
+    static std::optional<QDate> parseDate(const QString& format, std::span<const QStringView> parts);
 
     // "5-24", "5,6,7", "2-7,9" <-> the column list; nullopt for anything else.
     static std::optional<QList<int>> parseColumns(const QString& text);

@@ -111,6 +111,10 @@ private Q_SLOTS:
                                                      << "," << QStringList{"1:"};
         QTest::newRow("unterminated quote runs to the end") << "\"abc\n1,2"
                                                             << "," << QStringList{"1:abc\n1,2"};
+        // The reader keeps a row's strings for the next one: rows of any width follow each other.
+        QTest::newRow("rows grow and shrink")
+            << "long cell,b,c\n1\n\"\"\n\n,x\"y,,\n4,5,6,7"
+            << "," << QStringList{"1:long cell|b|c", "2:1", "3:", "5:|x\"y||", "6:4|5|6|7"};
     }
     void csvRows() {
         QFETCH(QString, text);
@@ -120,6 +124,13 @@ private Q_SLOTS:
         for (const CsvRow& row : Csv::parse(text, separator.front()))
             got << QString::number(row.line) + QLatin1Char(':') + row.cells.join(QLatin1Char('|'));
         QCOMPARE(got, rows);
+        got.clear();
+        Csv::Reader reader(text, separator.front());
+        CsvRow row;
+        while (reader.next(row))
+            got << QString::number(row.line) + QLatin1Char(':') + row.cells.join(QLatin1Char('|'));
+        QCOMPARE(got, rows);
+        QCOMPARE(reader.position(), text.size());
     }
 
     void csvDecodeAndGuess() {

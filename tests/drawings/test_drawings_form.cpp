@@ -516,9 +516,10 @@ private Q_SLOTS:
             DbfTable other;
             other.open(f.home.dataDir(), QStringLiteral("TS649.DBF"));
             other.SetOrder(1);
-            QVERIFY(DrawingImport::append(other,
-                                          {{1, QDate(2020, 1, 10), {"11", "12", "13", "14", "15", "16"}},
-                                           {2, QDate(2020, 1, 11), {"21", "22", "23", "24", "25", "26"}}}));
+            const std::vector<ImportedDrawing> drawings{
+                {1, QDate(2020, 1, 10), QStringList{"11", "12", "13", "14", "15", "16"}},
+                {2, QDate(2020, 1, 11), QStringList{"21", "22", "23", "24", "25", "26"}}};
+            QVERIFY(DrawingImport::append(other, drawings));
         }
         // What a killed import leaves; only a writer holding the lock clears it away.
         f.home.writeFile(QStringLiteral("data/.TS649-import-4711.tmp"), "half a table");

@@ -16,10 +16,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
+#include <utility>
 
 namespace {
 
@@ -112,6 +115,56 @@ private Q_SLOTS:
         QCOMPARE(f.lottery.TotalDrawings(), 0);
         QVERIFY(!DrawingImport::rememberedLayout(f.home.dir(), QStringLiteral("CN649")));
         QVERIFY(prompts.shown.isEmpty());
+    }
+
+    // Cancel while the file is read, or while the drawings are written, stops that work: the table
+    // stays as it was and the window stays open. Cancel is clicked when the progress bar first
+    // moves, so nothing depends on timing.
+    void cancelStopsReadingAndWriting() {
+        Fixture f;
+        ScriptedPrompts prompts;
+        QByteArray csv = "Date,N1,N2,N3,N4,N5,N6,Bonus\n";
+        const int rows = 1200;
+        for (int r = 0; r < rows; ++r) {
+            csv += QDate(1990, 1, 1).addDays(r).toString(Qt::ISODate).toLatin1();
+            for (int i = 0; i < 7; ++i)
+                csv += ',' + QByteArray::number(r % 42 + 1 + i);
+            csv += '\n';
+        }
+        f.home.writeFile(QStringLiteral("long.csv"), csv);
+        const QByteArray before = f.home.readFile(QStringLiteral("data/CN649.DBF"));
+        TImportForm form(f.lottery);
+        QSignalSpy closed(&form, &QDialog::rejected);
+        auto* cancel = child<QPushButton>(form, "CancelBtn");
+        bool cancelOnMove = true;
+        connect(child<QProgressBar>(form, "ProgressBar1"), &QProgressBar::valueChanged, this, [&] {
+            if (std::exchange(cancelOnMove, false))
+                QTest::mouseClick(cancel, Qt::LeftButton);
+        });
+
+        QVERIFY(form.openFile(f.home.path(QStringLiteral("long.csv"))));
+        QVERIFY(!cancelOnMove);
+        QCOMPARE(child<QLabel>(form, "SummaryLabel")->text(),
+                 QStringLiteral("Reading the file was stopped; nothing will be imported."));
+        QVERIFY(form.preview().accepted.empty());
+        QVERIFY(!child<QPushButton>(form, "ImportBtn")->isEnabled());
+        QCOMPARE(closed.count(), 0);
+
+        QVERIFY(form.openFile(f.home.path(QStringLiteral("long.csv"))));
+        QCOMPARE(form.preview().accepted.size(), size_t(rows));
+        cancelOnMove = true;
+        QTest::mouseClick(child<QPushButton>(form, "ImportBtn"), Qt::LeftButton);
+        QVERIFY(!cancelOnMove);
+        QCOMPARE(f.home.readFile(QStringLiteral("data/CN649.DBF")), before);
+        QCOMPARE(f.lottery.TotalDrawings(), 0);
+        QVERIFY(prompts.shown.isEmpty());
+        QCOMPARE(closed.count(), 0);
+        QVERIFY(child<QPushButton>(form, "ImportBtn")->isEnabled());
+
+        // Nothing was in the way but the Cancel: the same import goes through.
+        QTest::mouseClick(child<QPushButton>(form, "ImportBtn"), Qt::LeftButton);
+        QCOMPARE(f.lottery.TotalDrawings(), rows);
+        QCOMPARE(form.result(), int(QDialog::Accepted));
     }
 
     void refusedRowsNeedConsent() {
