@@ -22,6 +22,7 @@ int cliPrintDemo(const QStringList& words);
 int cliImport(const QStringList& words);
 int cliExport(const QStringList& words);
 int cliStats(const QStringList& words);
+int cliSkipHit(const QStringList& words);
 int cliSearch(const QStringList& words);
 int cliPrint(const QStringList& words);
 int cliWheel(const QStringList& words);

@@ -34,6 +34,7 @@ constexpr std::array commands{
     CliCommand{"print-demo", "print-demo --pdf FILE --lines N --columns C", cliPrintDemo, true},
     CliCommand{"stats", "stats --lottery FILE.DBF [--cutoff N] [--hot N] [--bonus 0|1|2] [--pdf FILE]",
                cliStats},
+    CliCommand{"skiphit", "skiphit --lottery FILE.DBF [--cutoff N] [--bonus 0|1|2] [--pdf FILE]", cliSkipHit},
     CliCommand{"search", "search --lottery FILE.DBF --numbers 05,12,33 [--min M] [--bonus] [--from N --to N]",
                cliSearch},
     CliCommand{

@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "stats/chart_printouts.h"
+
+#include "report/report.h"
+#include "report/standard_header.h"
+#include "stats/skip_hit.h"
+
+namespace {
+
+// 25 left-aligned columns a quarter inch wide (the last half an inch) from `first` inches right of
+// the margin, room for the row label before them.
+QList<TabStop> gridTabs(double first) {
+    QList<TabStop> tabs;
+    for (int i = 0; i < 25; ++i)
+        tabs << TabStop{first + 0.25 * i, Justification::Left, i == 24 ? 0.5 : 0.25, 0.0};
+    return tabs;
+}
+
+StandardHeader chartHeader(const ChartPrintoutFacts& facts, const QString& chartName) {
+    StandardHeader header;
+    header.title = facts.Description + QLatin1Char(' ') + chartName;
+    header.cutoffLine = QStringLiteral("Drawing Cutoff: ") + QString::number(facts.DrawingCutoffCount);
+    header.blankLinesAfterTitle = 2;
+    header.bottomMargin = 0.5;
+    // Two blank lines, a caption and the headings need more than the stated body top.
+    header.bodyBelowHeader = true;
+    header.date = facts.date;
+    return header;
+}
+
+// The rows of a number grid (header row left out): the label and ")" in bold at the margin, the
+// cells in the tab columns. A smaller body font keeps three-digit counts within a quarter inch.
+void printGridRows(Report& r, const QList<QStringList>& rows) {
+    for (qsizetype i = 1; i < rows.size(); ++i) {
+        const QStringList& row = rows.at(i);
+        r.setFont(QStringLiteral("Times New Roman"), 10);
+        r.setBold(true);
+        r.printLeft(row.value(0) + QLatin1Char(')'), r.leftMarginPosition());
+        r.setBold(false);
+        for (qsizetype c = 1; c < row.size(); ++c)
+            r.printTab(row.at(c));
+        r.newLine();
+    }
+}
+
+} // namespace
+
+void setUpSkipHitPrintout(Report& report, const SkipHitChart& chart, const ChartPrintoutFacts& facts) {
+    report.setPrintoutName(QStringLiteral("Skip and Hit Chart"));
+    StandardHeader header = chartHeader(facts, QStringLiteral("Skip and Hit Chart"));
+    header.linesBeforeHeadings = QStringList{QStringLiteral("Number of Skips")};
+    header.tabs = gridTabs(0.75);
+    header.headings = chart.rows.value(0).mid(1);
+    header.underlineHeadings = true;
+    header.bodyTop = 1.75;
+    useStandardHeader(report, header);
+    const QList<QStringList> rows = chart.rows;
+    report.setOnPrint([rows](Report& r) { printGridRows(r, rows); });
+}

@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+class Report;
+struct SkipHitChart;
+
+// What a chart printout shows besides the chart.
+struct ChartPrintoutFacts {
+    QString Description; // the lottery's
+    int DrawingCutoffCount = 0;
+    QDate date; // today when not set
+};
+
+// Makes `report` the "Skip and Hit Chart" printout: the header with the drawing cutoff, the title
+// "<Description> Skip and Hit Chart", "Number of Skips" over the 25 underlined wait headings, then
+// one line per number, its label and ")" in bold and its counts in the wait columns.
+void setUpSkipHitPrintout(Report& report, const SkipHitChart& chart, const ChartPrintoutFacts& facts);

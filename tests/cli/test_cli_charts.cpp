@@ -1,0 +1,135 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli_run.h"
+#include "support/lottery_builder.h"
+#include "support/temp_home.h"
+
+#include <QTest>
+
+namespace {
+
+// 25 cells of "00" with the given ones set, as the skip-and-hit grid row lists them.
+QString skipRow(const QString& label, std::initializer_list<std::pair<int, const char*>> cells) {
+    QStringList row(25, QStringLiteral("00"));
+    for (const auto& [k, text] : cells)
+        row[k] = QLatin1String(text);
+    return label + QLatin1Char(' ') + row.join(QLatin1Char(' '));
+}
+
+// Four drawings of 4 of 1..10 and a bonus number. (Four drawn would make one-digit fields.)
+void buildSmallLottery(const TempHome& home) {
+    LotteryBuilder(home.dataDir(), QStringLiteral("TS410"))
+        .numbers(5, 10, 1)
+        .description(QStringLiteral("Test 4/10"))
+        .drawing(QStringLiteral("01/01/2020"), {"01", "02", "05", "06", "03"})
+        .drawing(QStringLiteral("01/02/2020"), {"01", "03", "07", "08", "04"})
+        .drawing(QStringLiteral("01/03/2020"), {"02", "03", "09", "10", "01"})
+        .drawing(QStringLiteral("01/04/2020"), {"01", "02", "07", "09", "04"})
+        .build();
+}
+
+// A TEMP.DBT line: the label and 25 values, zero but for the given ones.
+QString graphLine(int number, std::initializer_list<std::pair<int, int>> values) {
+    QStringList line(26, QStringLiteral("0"));
+    line[0] = QString::number(number);
+    for (const auto& [k, value] : values)
+        line[k + 1] = QString::number(value);
+    return line.join(QLatin1Char(','));
+}
+
+} // namespace
+
+class TestCliCharts final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    // The grid worked out by hand, then TEMP.DBT as written; a cutoff above the drawings uses all.
+    void skipHitLines() {
+        TempHome home;
+        buildSmallLottery(home);
+        const CliRun run = runCli(home, {"skiphit", "--lottery", "TS410.DBF", "--cutoff", "9"});
+        QCOMPARE(run.status, 0);
+        QStringList header{QString()};
+        for (int k = 0; k < 24; ++k)
+            header << QStringLiteral("%1").arg(k, 2, 10, QLatin1Char('0'));
+        header << QStringLiteral("24+");
+        const QStringList expected{header.join(QLatin1Char(' ')),
+                                   skipRow(QStringLiteral("01"), {{0, "01"}, {1, "01"}}),
+                                   skipRow(QStringLiteral("02"), {{0, "01"}, {1, "01"}}),
+                                   skipRow(QStringLiteral("03"), {{0, "01"}}),
+                                   skipRow(QStringLiteral("04"), {}),
+                                   skipRow(QStringLiteral("05"), {}),
+                                   skipRow(QStringLiteral("06"), {}),
+                                   skipRow(QStringLiteral("07"), {{1, "01"}}),
+                                   skipRow(QStringLiteral("08"), {}),
+                                   skipRow(QStringLiteral("09"), {{0, "01"}}),
+                                   skipRow(QStringLiteral("10"), {}),
+                                   QStringLiteral("[Graph]"),
+                                   graphLine(1, {{0, 1}, {1, 1}}),
+                                   graphLine(2, {{0, 1}, {1, 1}}),
+                                   graphLine(3, {{0, 1}}),
+                                   graphLine(4, {}),
+                                   graphLine(5, {}),
+                                   graphLine(6, {}),
+                                   graphLine(7, {{1, 1}}),
+                                   graphLine(8, {}),
+                                   graphLine(9, {{0, 1}}),
+                                   graphLine(10, {})};
+        QCOMPARE(run.out, expected);
+        // The header's empty first cell keeps its blank.
+        QVERIFY(run.output.startsWith(QLatin1String(" 00 01")));
+
+        const CliRun withBonus = runCli(home, {"skiphit", "--lottery", "TS410.DBF", "--bonus", "1"});
+        QCOMPARE(withBonus.out.mid(1, 4), (QStringList{skipRow(QStringLiteral("01"), {{0, "03"}}),
+                                                       skipRow(QStringLiteral("02"), {{0, "01"}, {1, "01"}}),
+                                                       skipRow(QStringLiteral("03"), {{0, "02"}}),
+                                                       skipRow(QStringLiteral("04"), {{1, "01"}})}));
+    }
+
+    // Bad input ends with a message and the right status, never a crash.
+    void refusals_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("blank field") << QStringList{"skiphit", "--lottery", "BAD.DBF"} << 1
+                                     << "Drawing 00002 (01/02/2020): field P2 is blank.";
+        QTest::newRow("bonus not offered") << QStringList{"skiphit", "--lottery", "BAD.DBF", "--bonus", "1"}
+                                           << 2 << "offers no bonus-number choice";
+        QTest::newRow("bonus out of range")
+            << QStringList{"skiphit", "--lottery", "TS410.DBF", "--bonus", "3"} << 2 << "takes 0, 1 or 2";
+        QTest::newRow("negative cutoff")
+            << QStringList{"skiphit", "--lottery", "TS410.DBF", "--cutoff", "-1"} << 2 << "--cutoff";
+    }
+    void refusals() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        TempHome home;
+        buildSmallLottery(home);
+        LotteryBuilder(home.dataDir(), QStringLiteral("BAD"))
+            .numbers(5, 20)
+            .drawing(QStringLiteral("01/01/2020"), {"01", "02", "03", "04", "05"})
+            .drawing(QStringLiteral("01/02/2020"), {"03", "", "06", "07", "08"})
+            .build();
+        const CliRun run = runCli(home, arguments);
+        QCOMPARE(run.status, status);
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    }
+
+    // --pdf writes the printout beside the listing.
+    void printouts_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("skiphit") << QStringList{"skiphit"};
+    }
+    void printouts() {
+        QFETCH(QStringList, arguments);
+        TempHome home;
+        buildSmallLottery(home);
+        const QString pdf = home.path(QStringLiteral("chart.pdf"));
+        const CliRun run = runCli(home, arguments + QStringList{"--lottery", "TS410.DBF", "--pdf", pdf});
+        QCOMPARE(run.status, 0);
+        QVERIFY(home.readFile(QStringLiteral("chart.pdf")).startsWith("%PDF"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCliCharts)
+#include "test_cli_charts.moc"

@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "report/recording_canvas.h"
+#include "report/report.h"
+#include "stats/chart_printouts.h"
+#include "stats/skip_hit.h"
+
+#include <QTest>
+
+namespace {
+
+ChartPrintoutFacts facts() {
+    ChartPrintoutFacts f;
+    f.Description = QStringLiteral("Canada 6/49");
+    f.DrawingCutoffCount = 50;
+    f.date = QDate(2024, 5, 26);
+    return f;
+}
+
+RecordingCanvas run(Report& report, QSizeF paper = QSizeF(8.5, 11.0)) {
+    RecordingCanvas canvas(paper);
+    report.run(canvas);
+    return canvas;
+}
+
+int hundredths(double inches) {
+    return qRound(inches * 100);
+}
+
+// A grid of `rows` numbers whose cells read their column index, three digits in the last one.
+QList<QStringList> grid(const QStringList& headings, int rows) {
+    QList<QStringList> cells{QStringList{QString()} + headings};
+    for (int n = 1; n <= rows; ++n) {
+        QStringList row{QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'))};
+        for (int c = 1; c <= 25; ++c)
+            row << (c == 25 ? QStringLiteral("100") : QStringLiteral("%1").arg(c, 2, 10, QLatin1Char('0')));
+        cells << row;
+    }
+    return cells;
+}
+
+} // namespace
+
+class TestChartPrintouts final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void skipHit() {
+        QStringList headings;
+        for (int k = 0; k < 24; ++k)
+            headings << QStringLiteral("%1").arg(k, 2, 10, QLatin1Char('0'));
+        headings << QStringLiteral("24+");
+        SkipHitChart chart;
+        chart.rows = grid(headings, 49);
+        Report report;
+        setUpSkipHitPrintout(report, chart, facts());
+        QCOMPARE(report.settings.TitlePreview, QStringLiteral("Skip and Hit Chart Preview"));
+        const RecordingCanvas canvas = run(report);
+        QCOMPARE(canvas.pageCount(), 1);
+        const TextRun* title = canvas.find(QStringLiteral("Canada 6/49 Skip and Hit Chart"));
+        QVERIFY(title && title->font.underline && title->font.bold);
+        QVERIFY(canvas.find(QStringLiteral("Drawing Cutoff: 50")));
+        const TextRun* caption = canvas.find(QStringLiteral("Number of Skips"));
+        QVERIFY(caption && caption->font.bold && !caption->font.underline);
+        const TextRun* last = canvas.find(QStringLiteral("24+"));
+        QVERIFY(last && last->font.underline && last->top > caption->top);
+        QCOMPARE(hundredths(last->x), hundredths(0.5 + 0.75 + 24 * 0.25));
+
+        // A row: its label bold at the margin, its counts normal in the heading's columns, all
+        // below the headings; a three-digit count is printed whole.
+        const TextRun* label = canvas.find(QStringLiteral("49)"));
+        QVERIFY(label && label->font.bold);
+        QCOMPARE(hundredths(label->x), 50);
+        const TextRun* first = canvas.find(QStringLiteral("01)"));
+        QVERIFY(first && first->top > last->top);
+        int cells = 0;
+        for (const TextRun& cell : canvas.runs())
+            if (qAbs(cell.top - label->top) < 0.001 && cell.x > label->x) {
+                QVERIFY(!cell.font.bold);
+                ++cells;
+                if (cell.text == QLatin1String("100"))
+                    QCOMPARE(hundredths(cell.x), hundredths(last->x));
+            }
+        QCOMPARE(cells, 25);
+        QVERIFY(canvas.find(QStringLiteral("100")));
+    }
+};
+
+QTEST_MAIN(TestChartPrintouts)
+#include "test_chart_printouts.moc"

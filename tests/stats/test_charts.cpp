@@ -1,0 +1,176 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "stats/chart_drawings.h"
+#include "stats/skip_hit.h"
+
+#include <QTest>
+
+namespace {
+
+using Numbers = std::vector<int>;
+
+// A hand-made history, given oldest first as it reads on paper; drawing i (from 0) is dated
+// 01/01/2000 + i days.
+NumberWindow history(const std::vector<Numbers>& oldestFirst) {
+    NumberWindow w;
+    w.positions = oldestFirst.empty() ? 0 : int(oldestFirst.front().size());
+    for (size_t i = oldestFirst.size(); i-- > 0;) {
+        std::vector<qint8> values;
+        for (int n : oldestFirst[i])
+            values.push_back(qint8(n));
+        w.append(QDate(2000, 1, 1).addDays(qint64(i)).toString(QStringLiteral("MM/dd/yyyy")), values);
+    }
+    return w;
+}
+
+LotteryDefinition lotto(int drawn, int highest, int bonus = 0, int lowest = 1, int highestBonus = 0) {
+    LotteryDefinition d;
+    d.NumbersDrawn = qint16(drawn);
+    d.HighestNumber = qint16(highest);
+    d.BonusNumbers = qint16(bonus);
+    d.LowestNumber = qint16(lowest);
+    d.HighestBonus = qint16(highestBonus > 0 ? highestBonus : highest);
+    return d;
+}
+
+ChartDrawings chartDrawings(const std::vector<Numbers>& oldestFirst, const LotteryDefinition& definition,
+                            int cutoff, int bonusOption = 0) {
+    ChartDrawings drawings;
+    const int width = definition.LowestNumber == 0 ? 1 : 2;
+    drawings.input =
+        NumberStatsInput::forLottery(definition, width, bonusOption, 0, cutoff, int(oldestFirst.size()));
+    drawings.window = history(oldestFirst);
+    return drawings;
+}
+
+// The grid row of `label`, its label left out.
+QStringList rowOf(const QList<QStringList>& rows, const QString& label) {
+    for (const QStringList& row : rows)
+        if (row.value(0) == label)
+            return row.mid(1);
+    return {};
+}
+
+// 25 two-digit cells, zero but for the given wait classes.
+QStringList waits(std::initializer_list<std::pair<int, int>> counts) {
+    QStringList cells(25, QStringLiteral("00"));
+    for (const auto& [k, count] : counts)
+        cells[k] = QStringLiteral("%1").arg(count, 2, 10, QLatin1Char('0'));
+    return cells;
+}
+
+} // namespace
+
+class TestCharts final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Number 1 is drawn after gaps of the listed lengths; 2 and 3 fill the other drawings.
+    void skipHitWaits_data() {
+        QTest::addColumn<QList<int>>("gaps");
+        QTest::addColumn<QStringList>("row");
+        QTest::newRow("drawn twice in a row") << QList<int>{0} << waits({{0, 1}});
+        QTest::newRow("drawn once: no wait") << QList<int>{} << waits({});
+        QTest::newRow("23 and 24 either side of 24+") << QList<int>{23, 24} << waits({{23, 1}, {24, 1}});
+        QTest::newRow("24, 30 and 100 all in 24+") << QList<int>{24, 30, 100, 2} << waits({{2, 1}, {24, 3}});
+    }
+    void skipHitWaits() {
+        QFETCH(QList<int>, gaps);
+        QFETCH(QStringList, row);
+        std::vector<Numbers> drawings{{1, 2}};
+        for (int gap : gaps) {
+            for (int i = 0; i < gap; ++i)
+                drawings.push_back({2, 3});
+            drawings.push_back({3, 1});
+        }
+        drawings.push_back({2, 3}); // the time since the latest draw is not a wait
+        const int cutoff = int(drawings.size());
+        const SkipHitChart chart = skipHitChart(chartDrawings(drawings, lotto(2, 3), cutoff));
+        QCOMPARE(rowOf(chart.rows, QStringLiteral("01")), row);
+        QCOMPARE(chart.rows.size(), 4);
+        QCOMPARE(chart.rows.first().first(), QString());
+        QCOMPARE(chart.rows.first().at(1), QStringLiteral("00"));
+        QCOMPARE(chart.rows.first().last(), QStringLiteral("24+"));
+        QCOMPARE(chart.graphRecords.front().label, QStringLiteral("1"));
+        QCOMPARE(int(chart.graphRecords.front().values.size()), 25);
+        for (int k = 0; k < 25; ++k)
+            QCOMPARE(chart.graphRecords.front().values[size_t(k)], row.at(k).toInt());
+    }
+
+    // Only the cutoff's latest drawings count; a cutoff of 0 or 1 leaves every count 0.
+    void skipHitCutoff_data() {
+        QTest::addColumn<int>("cutoff");
+        QTest::addColumn<QStringList>("row");
+        QTest::newRow("all four") << 4 << waits({{0, 1}, {1, 1}});
+        QTest::newRow("latest three") << 3 << waits({{0, 1}});
+        QTest::newRow("one drawing") << 1 << waits({});
+        QTest::newRow("none") << 0 << waits({});
+    }
+    void skipHitCutoff() {
+        QFETCH(int, cutoff);
+        QFETCH(QStringList, row);
+        const SkipHitChart chart =
+            skipHitChart(chartDrawings({{5, 6}, {7, 8}, {5, 7}, {6, 5}}, lotto(2, 9), cutoff));
+        QCOMPARE(rowOf(chart.rows, QStringLiteral("05")), row);
+    }
+
+    // A number twice in one drawing (a pick game) counts once for it; the range starts at 00.
+    void skipHitFromZero() {
+        const SkipHitChart chart =
+            skipHitChart(chartDrawings({{0, 0, 4}, {0, 9, 9}, {4, 0, 0}}, lotto(3, 9, 0, 0), 3));
+        QCOMPARE(chart.rows.size(), 11);
+        QCOMPARE(chart.rows.at(1).first(), QStringLiteral("00"));
+        QCOMPARE(chart.graphRecords.front().label, QStringLiteral("0"));
+        QCOMPARE(rowOf(chart.rows, QStringLiteral("00")), waits({{0, 2}}));
+        QCOMPARE(rowOf(chart.rows, QStringLiteral("04")), waits({{1, 1}}));
+        QCOMPARE(rowOf(chart.rows, QStringLiteral("09")), waits({}));
+    }
+
+    // Bonus only: the bonus position alone, rows up to HighestBonus; with the bonus, all positions.
+    void skipHitBonusOptions_data() {
+        QTest::addColumn<int>("option");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QStringList>("row8");
+        QTest::newRow("regular only") << 0 << 20 << "Use Bonus: No" << waits({});
+        QTest::newRow("regular and bonus") << 1 << 20 << "Use Bonus: Yes" << waits({{0, 1}});
+        QTest::newRow("bonus only") << 2 << 9 << "Use Bonus: Yes (No regular numbers)" << waits({{0, 1}});
+    }
+    void skipHitBonusOptions() {
+        QFETCH(int, option);
+        QFETCH(int, rows);
+        QFETCH(QString, label);
+        QFETCH(QStringList, row8);
+        const SkipHitChart chart =
+            skipHitChart(chartDrawings({{1, 2, 8}, {3, 4, 8}}, lotto(3, 20, 1, 1, 9), 2, option));
+        QCOMPARE(chart.rows.size() - 1, rows);
+        QCOMPARE(chart.UseBonusLabel, label);
+        QCOMPARE(rowOf(chart.rows, QStringLiteral("08")), row8);
+    }
+
+    // Cards and the three sets each get their own rows and waits.
+    void skipHitVariants() {
+        LotteryDefinition millions = lotto(6, 21);
+        millions.GameType = 1;
+        const SkipHitChart sets =
+            skipHitChart(chartDrawings({{7, 1, 7, 2, 3, 4}, {7, 5, 6, 8, 9, 10}}, millions, 2));
+        QCOMPARE(sets.rows.size(), 64);
+        QCOMPARE(sets.rows.at(1).first(), QStringLiteral("01R"));
+        QCOMPARE(sets.rows.at(3).first(), QStringLiteral("01B"));
+        QCOMPARE(rowOf(sets.rows, QStringLiteral("07R")), waits({{0, 1}}));
+        QCOMPARE(rowOf(sets.rows, QStringLiteral("07W")), waits({}));
+        QCOMPARE(sets.graphRecords[size_t(3 * 6)].label, QStringLiteral("7R"));
+    }
+
+    // The wait fields grow past three digits only when a count needs it.
+    void skipHitGraphWidth() {
+        SkipHitChart chart;
+        chart.graphRecords.push_back({QStringLiteral("1"), std::vector<int>(25, 999)});
+        QCOMPARE(chart.graphFields().at(25).width, 3);
+        QCOMPARE(chart.graphFields().at(25).name, QStringLiteral("SKIP_24"));
+        chart.graphRecords.back().values[3] = 1000;
+        QCOMPARE(chart.graphFields().at(1).width, 4);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCharts)
+#include "test_charts.moc"
