@@ -12,6 +12,7 @@
 #include "stats/chart_drawings.h"
 #include "stats/chart_printouts.h"
 #include "stats/graph_table.h"
+#include "stats/hit_sequence.h"
 #include "stats/skip_hit.h"
 
 #include <functional>
@@ -105,6 +106,31 @@ int cliSkipHit(const QStringList& words) {
     const bool graph = writeAndListGraph(lottery, chart.graphFields(), chart.graphRecords, "Graph");
     writePdf(args, [&](Report& report) {
         setUpSkipHitPrintout(report, chart, printoutFacts(lottery, options.cutoff));
+    });
+    return graph ? 0 : 1;
+}
+
+int cliSequence(const QStringList& words) {
+    const CliArgs args(words);
+    args.allowOnly({QStringLiteral("lottery"), QStringLiteral("cutoff"), QStringLiteral("bonus"),
+                    QStringLiteral("pdf")});
+    CurrentLottery lottery;
+    openCliLottery(args, lottery);
+    const ChartOptions options = chartOptions(args, lottery, true);
+    const HitSequenceChart chart = computeHitSequence(lottery.table(), lottery.definition(), options.bonus,
+                                                      options.cutoff, options.total);
+
+    QTextStream& out = cliOut();
+    for (const QStringList& row : chart.rows) {
+        QStringList cells;
+        for (const QString& cell : row)
+            cells << cell.leftJustified(2);
+        out << cells.join(QLatin1Char(' ')) << '\n';
+    }
+    printNote(chart.UncountedNote);
+    const bool graph = writeAndListGraph(lottery, chart.graphFields(), chart.graphRecords, "Graph");
+    writePdf(args, [&](Report& report) {
+        setUpHitSequencePrintout(report, chart, printoutFacts(lottery, options.cutoff));
     });
     return graph ? 0 : 1;
 }

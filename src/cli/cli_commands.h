@@ -23,6 +23,7 @@ int cliImport(const QStringList& words);
 int cliExport(const QStringList& words);
 int cliStats(const QStringList& words);
 int cliSkipHit(const QStringList& words);
+int cliSequence(const QStringList& words);
 int cliSearch(const QStringList& words);
 int cliPrint(const QStringList& words);
 int cliWheel(const QStringList& words);

@@ -35,6 +35,8 @@ constexpr std::array commands{
     CliCommand{"stats", "stats --lottery FILE.DBF [--cutoff N] [--hot N] [--bonus 0|1|2] [--pdf FILE]",
                cliStats},
     CliCommand{"skiphit", "skiphit --lottery FILE.DBF [--cutoff N] [--bonus 0|1|2] [--pdf FILE]", cliSkipHit},
+    CliCommand{"sequence", "sequence --lottery FILE.DBF [--cutoff N] [--bonus 0|1|2] [--pdf FILE]",
+               cliSequence},
     CliCommand{"search", "search --lottery FILE.DBF --numbers 05,12,33 [--min M] [--bonus] [--from N --to N]",
                cliSearch},
     CliCommand{

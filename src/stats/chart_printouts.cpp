@@ -3,6 +3,7 @@
 
 #include "report/report.h"
 #include "report/standard_header.h"
+#include "stats/hit_sequence.h"
 #include "stats/skip_hit.h"
 
 namespace {
@@ -50,6 +51,21 @@ void setUpSkipHitPrintout(Report& report, const SkipHitChart& chart, const Chart
     StandardHeader header = chartHeader(facts, QStringLiteral("Skip and Hit Chart"));
     header.linesBeforeHeadings = QStringList{QStringLiteral("Number of Skips")};
     header.tabs = gridTabs(0.75);
+    header.headings = chart.rows.value(0).mid(1);
+    header.underlineHeadings = true;
+    header.bodyTop = 1.75;
+    useStandardHeader(report, header);
+    const QList<QStringList> rows = chart.rows;
+    report.setOnPrint([rows](Report& r) { printGridRows(r, rows); });
+}
+
+void setUpHitSequencePrintout(Report& report, const HitSequenceChart& chart,
+                              const ChartPrintoutFacts& facts) {
+    report.setPrintoutName(QStringLiteral("Hit Sequence Chart"));
+    StandardHeader header = chartHeader(facts, QStringLiteral("Hit Sequence Chart"));
+    header.linesBeforeHeadings =
+        QStringList{QStringLiteral("Hit Performance (## = Regular Hit, BB = Bonus Hit)")};
+    header.tabs = gridTabs(1.0);
     header.headings = chart.rows.value(0).mid(1);
     header.underlineHeadings = true;
     header.bodyTop = 1.75;

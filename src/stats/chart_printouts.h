@@ -6,6 +6,7 @@
 
 class Report;
 struct SkipHitChart;
+struct HitSequenceChart;
 
 // What a chart printout shows besides the chart.
 struct ChartPrintoutFacts {
@@ -18,3 +19,8 @@ struct ChartPrintoutFacts {
 // "<Description> Skip and Hit Chart", "Number of Skips" over the 25 underlined wait headings, then
 // one line per number, its label and ")" in bold and its counts in the wait columns.
 void setUpSkipHitPrintout(Report& report, const SkipHitChart& chart, const ChartPrintoutFacts& facts);
+
+// Makes `report` the "Hit Sequence Chart" printout: the header with the drawing cutoff, the title
+// "<Description> Hit Sequence Chart", the legend over the underlined headings 25 down to 01, then
+// one line per number, its label and ")" in bold and its 25 cells.
+void setUpHitSequencePrintout(Report& report, const HitSequenceChart& chart, const ChartPrintoutFacts& facts);

@@ -85,6 +85,30 @@ private Q_SLOTS:
                                                        skipRow(QStringLiteral("04"), {{1, "01"}})}));
     }
 
+    // Cells of two characters, empty ones blank, as the grid shows four drawings; then TEMP.DBT.
+    void sequenceLines() {
+        TempHome home;
+        buildSmallLottery(home);
+        const CliRun run = runCli(home, {"sequence", "--lottery", "TS410.DBF", "--bonus", "1"});
+        QCOMPARE(run.status, 0);
+        const QString blanks = QStringLiteral("   ").repeated(21); // 21 empty cells and their blanks
+        QStringList header{QStringLiteral("  ")};
+        for (int k = 25; k >= 1; --k)
+            header << QStringLiteral("%1").arg(k, 2, 10, QLatin1Char('0'));
+        QCOMPARE(run.out.first(), header.join(QLatin1Char(' ')));
+        QCOMPARE(run.out.mid(1, 4),
+                 (QStringList{QStringLiteral("01 ") + blanks + QStringLiteral("## ## BB ##"),
+                              QStringLiteral("02 ") + blanks + QStringLiteral("## 01 ## ##"),
+                              QStringLiteral("03 ") + blanks + QStringLiteral("BB ## ## 01"),
+                              QStringLiteral("04 ") + blanks + QStringLiteral("01 BB 01 BB")}));
+        const int graph = run.out.indexOf(QStringLiteral("[Graph]"));
+        QCOMPARE(graph, 11);
+        QCOMPARE(run.out.at(graph + 1),
+                 QStringLiteral("1") + QStringLiteral(",0").repeated(21) + QStringLiteral(",2,1,2,2"));
+        QCOMPARE(run.out.at(graph + 4),
+                 QStringLiteral("4") + QStringLiteral(",0").repeated(21) + QStringLiteral(",1,0,1,0"));
+    }
+
     // Bad input ends with a message and the right status, never a crash.
     void refusals_data() {
         QTest::addColumn<QStringList>("arguments");
@@ -119,6 +143,7 @@ private Q_SLOTS:
     void printouts_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::newRow("skiphit") << QStringList{"skiphit"};
+        QTest::newRow("sequence") << QStringList{"sequence"};
     }
     void printouts() {
         QFETCH(QStringList, arguments);

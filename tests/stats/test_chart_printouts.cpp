@@ -2,6 +2,7 @@
 #include "report/recording_canvas.h"
 #include "report/report.h"
 #include "stats/chart_printouts.h"
+#include "stats/hit_sequence.h"
 #include "stats/skip_hit.h"
 
 #include <QTest>
@@ -82,6 +83,38 @@ private Q_SLOTS:
             }
         QCOMPARE(cells, 25);
         QVERIFY(canvas.find(QStringLiteral("100")));
+    }
+
+    void hitSequence() {
+        QStringList headings;
+        for (int k = 25; k >= 1; --k)
+            headings << QStringLiteral("%1").arg(k, 2, 10, QLatin1Char('0'));
+        HitSequenceChart chart;
+        chart.rows = grid(headings, 80);
+        chart.rows[80] = QStringList{QStringLiteral("80")} + QStringList(24, QString()) + QStringList{"##"};
+        Report report;
+        setUpHitSequencePrintout(report, chart, facts());
+        QCOMPARE(report.settings.TitleStatus, QStringLiteral("Hit Sequence Chart Status"));
+        const RecordingCanvas canvas = run(report);
+        QCOMPARE(canvas.pageCount(), 2);
+        for (int page = 1; page <= 2; ++page) {
+            QVERIFY(canvas.find(QStringLiteral("Canada 6/49 Hit Sequence Chart"), page));
+            QVERIFY(canvas.find(QStringLiteral("Hit Performance (## = Regular Hit, BB = Bonus Hit)"), page));
+            const TextRun* first = canvas.find(QStringLiteral("25"), page);
+            QVERIFY(first && first->font.underline);
+            QCOMPARE(hundredths(first->x), 150); // an inch from the margin
+        }
+        // The last row: its label and its one filled cell in the last column.
+        const TextRun* label = canvas.find(QStringLiteral("80)"), 2);
+        QVERIFY(label);
+        int cells = 0;
+        for (const TextRun& cell : canvas.runsOnPage(2))
+            if (qAbs(cell.top - label->top) < 0.001 && cell.x > label->x) {
+                ++cells;
+                QCOMPARE(cell.text, QStringLiteral("##"));
+                QCOMPARE(hundredths(cell.x), hundredths(0.5 + 1.0 + 24 * 0.25));
+            }
+        QCOMPARE(cells, 1);
     }
 };
 

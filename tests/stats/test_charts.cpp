@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stats/chart_drawings.h"
+#include "stats/hit_sequence.h"
 #include "stats/skip_hit.h"
 
 #include <QTest>
@@ -169,6 +170,68 @@ private Q_SLOTS:
         QCOMPARE(chart.graphFields().at(25).name, QStringLiteral("SKIP_24"));
         chart.graphRecords.back().values[3] = 1000;
         QCOMPARE(chart.graphFields().at(1).width, 4);
+    }
+
+    // Number 1 in the latest drawing and four before it; number 3 never in 50 drawings.
+    void hitSequenceCounts() {
+        std::vector<Numbers> drawings(50, Numbers{2, 4});
+        drawings[45] = {1, 2};
+        drawings[49] = {2, 1};
+        const HitSequenceChart chart = hitSequenceChart(chartDrawings(drawings, lotto(2, 4), 50), 2);
+        QCOMPARE(chart.rows.first().mid(1, 3), (QStringList{"25", "24", "23"}));
+        QCOMPARE(chart.rows.first().last(), QStringLiteral("01"));
+        QCOMPARE(rowOf(chart.rows, QStringLiteral("01")).mid(20),
+                 (QStringList{"##", "01", "02", "03", "##"}));
+        QStringList counts;
+        for (int c = 26; c <= 50; ++c)
+            counts << QString::number(c);
+        QCOMPARE(rowOf(chart.rows, QStringLiteral("03")), counts);
+        QCOMPARE(chart.graphRecords.front().values[0], 2); // HIT_1: the latest drawing
+        QCOMPARE(chart.graphRecords.front().values[1], 0);
+        QCOMPARE(chart.graphRecords.front().values[4], 2);  // HIT_5
+        QCOMPARE(chart.graphRecords.front().values[24], 0); // HIT_25: 25 drawings back
+    }
+
+    // A cutoff of 10 fills the grid's last ten columns, and HIT_25 (oldest) down to HIT_16.
+    void hitSequenceShortCutoff() {
+        std::vector<Numbers> drawings(10, Numbers{2, 3});
+        drawings[0] = {1, 2};
+        drawings[9] = {1, 3};
+        const HitSequenceChart chart = hitSequenceChart(chartDrawings(drawings, lotto(2, 4), 10), 2);
+        const QStringList row = rowOf(chart.rows, QStringLiteral("01"));
+        QCOMPARE(row.mid(0, 15), QStringList(15, QString()));
+        QCOMPARE(row.mid(15), (QStringList{"##", "01", "02", "03", "04", "05", "06", "07", "08", "##"}));
+        std::vector<int> hits(25, 0);
+        hits[24] = 2; // the oldest shown drawing
+        hits[15] = 2; // the latest
+        QCOMPARE(chart.graphRecords.front().values, hits);
+        QCOMPARE(rowOf(chart.rows, QStringLiteral("04")).last(), QStringLiteral("10"));
+    }
+
+    // With the bonus number the bonus position shows BB (hit value 1); bonus only, every hit is BB.
+    void hitSequenceBonus_data() {
+        QTest::addColumn<int>("option");
+        QTest::addColumn<QString>("cell5");
+        QTest::addColumn<QString>("cell1");
+        QTest::addColumn<int>("value5");
+        QTest::newRow("regular only") << 0 << "02"
+                                      << "##" << 0;
+        QTest::newRow("regular and bonus") << 1 << "BB"
+                                           << "##" << 1;
+        QTest::newRow("bonus only") << 2 << "BB"
+                                    << "01" << 1;
+    }
+    void hitSequenceBonus() {
+        QFETCH(int, option);
+        QFETCH(QString, cell5);
+        QFETCH(QString, cell1);
+        QFETCH(int, value5);
+        const LotteryDefinition definition = lotto(3, 9, 1, 1, 9);
+        const HitSequenceChart chart =
+            hitSequenceChart(chartDrawings({{1, 2, 3}, {4, 6, 5}}, definition, 2, option), 2);
+        QCOMPARE(rowOf(chart.rows, QStringLiteral("05")).last(), cell5);
+        QCOMPARE(rowOf(chart.rows, QStringLiteral("01")).at(23), cell1);
+        QCOMPARE(chart.graphRecords[4].values[23], value5); // two drawings: the latest is HIT_24
     }
 };
 
