@@ -13,6 +13,7 @@
 #include "stats/chart_printouts.h"
 #include "stats/graph_table.h"
 #include "stats/hit_sequence.h"
+#include "stats/repeating_sets.h"
 #include "stats/skip_hit.h"
 
 #include <functional>
@@ -133,4 +134,56 @@ int cliSequence(const QStringList& words) {
         setUpHitSequencePrintout(report, chart, printoutFacts(lottery, options.cutoff));
     });
     return graph ? 0 : 1;
+}
+
+namespace {
+
+int repeatingSets(const QStringList& words, bool triples) {
+    const CliArgs args(words, {QStringLiteral("bonus")});
+    args.allowOnly({QStringLiteral("lottery"), QStringLiteral("cutoff"), QStringLiteral("bonus"),
+                    QStringLiteral("count"), QStringLiteral("pdf")});
+    CurrentLottery lottery;
+    openCliLottery(args, lottery);
+    const ChartOptions options = chartOptions(args, lottery, false);
+    const bool includeBonus = args.has(QStringLiteral("bonus"));
+    if (includeBonus && !pairsBonusOffered(lottery.definition()))
+        throw UsageError(QStringLiteral("this lottery offers no \"Include Bonus #\": leave out --bonus"));
+    if (options.fieldWidth == 3)
+        throw VantoroError(
+            QStringLiteral("The lottery draws playing cards: it has no pairs or triples of numbers."));
+    RepeatingSetsCounter counter(triples);
+    const RepeatingSets sets =
+        counter.count(lottery.table(), lottery.definition(), includeBonus, options.cutoff, options.total);
+
+    QTextStream& out = cliOut();
+    out << "[Occurrences]\n";
+    for (const QString& line : sets.OccurencesList)
+        out << line << '\n';
+    for (qsizetype i = 0; i < sets.counts.size(); ++i) {
+        out << "[Count " << QStringLiteral("%1").arg(sets.counts.at(i), 2, 10, QLatin1Char('0')) << "]\n";
+        for (const QString& line : sets.PairLists.at(i))
+            out << line << '\n';
+    }
+
+    // The window prints the count chosen in its drop-down, at first the highest.
+    int entry = 0;
+    if (args.has(QStringLiteral("count"))) {
+        entry = sets.entryOf(args.integer(QStringLiteral("count"), 0));
+        if (entry < 0)
+            throw UsageError(QStringLiteral("option --count takes one of the occurrence counts listed"));
+    }
+    writePdf(args, [&](Report& report) {
+        setUpRepeatingSetsPrintout(report, sets, entry, printoutFacts(lottery, options.cutoff));
+    });
+    return 0;
+}
+
+} // namespace
+
+int cliPairs(const QStringList& words) {
+    return repeatingSets(words, false);
+}
+
+int cliTriples(const QStringList& words) {
+    return repeatingSets(words, true);
 }

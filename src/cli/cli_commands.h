@@ -24,6 +24,8 @@ int cliExport(const QStringList& words);
 int cliStats(const QStringList& words);
 int cliSkipHit(const QStringList& words);
 int cliSequence(const QStringList& words);
+int cliPairs(const QStringList& words);
+int cliTriples(const QStringList& words);
 int cliSearch(const QStringList& words);
 int cliPrint(const QStringList& words);
 int cliWheel(const QStringList& words);

@@ -37,6 +37,9 @@ constexpr std::array commands{
     CliCommand{"skiphit", "skiphit --lottery FILE.DBF [--cutoff N] [--bonus 0|1|2] [--pdf FILE]", cliSkipHit},
     CliCommand{"sequence", "sequence --lottery FILE.DBF [--cutoff N] [--bonus 0|1|2] [--pdf FILE]",
                cliSequence},
+    CliCommand{"pairs", "pairs --lottery FILE.DBF [--cutoff N] [--bonus] [--pdf FILE [--count N]]", cliPairs},
+    CliCommand{"triples", "triples --lottery FILE.DBF [--cutoff N] [--bonus] [--pdf FILE [--count N]]",
+               cliTriples},
     CliCommand{"search", "search --lottery FILE.DBF --numbers 05,12,33 [--min M] [--bonus] [--from N --to N]",
                cliSearch},
     CliCommand{

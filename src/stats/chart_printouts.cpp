@@ -4,6 +4,7 @@
 #include "report/report.h"
 #include "report/standard_header.h"
 #include "stats/hit_sequence.h"
+#include "stats/repeating_sets.h"
 #include "stats/skip_hit.h"
 
 namespace {
@@ -72,4 +73,32 @@ void setUpHitSequencePrintout(Report& report, const HitSequenceChart& chart,
     useStandardHeader(report, header);
     const QList<QStringList> rows = chart.rows;
     report.setOnPrint([rows](Report& r) { printGridRows(r, rows); });
+}
+
+void setUpRepeatingSetsPrintout(Report& report, const RepeatingSets& sets, int entry,
+                                const ChartPrintoutFacts& facts) {
+    const QString name =
+        sets.triples ? QStringLiteral("Repeating Triples") : QStringLiteral("Repeating Pairs");
+    report.setPrintoutName(name);
+    StandardHeader header;
+    const int count = sets.counts.value(entry);
+    header.title = facts.Description + QLatin1Char(' ') + name + QStringLiteral(" (") +
+                   QStringLiteral("%1").arg(count, 2, 10, QLatin1Char('0')) + QStringLiteral(" Occurrences)");
+    header.cutoffLine = QStringLiteral("Drawing Cutoff: ") + QString::number(facts.DrawingCutoffCount);
+    header.cutoffLineLeft = true;
+    header.bodyTop = 1.5;
+    header.bodyBelowHeader = true;
+    header.bottomMargin = 0.5;
+    header.date = facts.date;
+    useStandardHeader(report, header);
+    const QStringList lines = sets.PairLists.value(entry);
+    // Seven columns leave under nine tenths of an inch each: the font is sized so that a line
+    // with its leading blanks fits.
+    const double points = sets.triples ? 8 : 10;
+    report.setOnPrint([lines, points](Report& r) {
+        r.setColumns(7, 0.25);
+        r.setFont(QStringLiteral("Times New Roman"), points);
+        for (const QString& line : lines)
+            r.printLine(line);
+    });
 }

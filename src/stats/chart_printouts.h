@@ -7,6 +7,7 @@
 class Report;
 struct SkipHitChart;
 struct HitSequenceChart;
+struct RepeatingSets;
 
 // What a chart printout shows besides the chart.
 struct ChartPrintoutFacts {
@@ -24,3 +25,10 @@ void setUpSkipHitPrintout(Report& report, const SkipHitChart& chart, const Chart
 // "<Description> Hit Sequence Chart", the legend over the underlined headings 25 down to 01, then
 // one line per number, its label and ")" in bold and its 25 cells.
 void setUpHitSequencePrintout(Report& report, const HitSequenceChart& chart, const ChartPrintoutFacts& facts);
+
+// Makes `report` the "Repeating Pairs" (or "Repeating Triples") printout of the list of entry
+// `entry` of the drop-down: the header with the drawing cutoff at the left, the title
+// "<Description> Repeating Pairs (<count> Occurrences)", then the list lines as shown, leading
+// blanks kept, in seven columns a quarter inch apart.
+void setUpRepeatingSetsPrintout(Report& report, const RepeatingSets& sets, int entry,
+                                const ChartPrintoutFacts& facts);

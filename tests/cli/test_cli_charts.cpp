@@ -109,6 +109,38 @@ private Q_SLOTS:
                  QStringLiteral("4") + QStringLiteral(",0").repeated(21) + QStringLiteral(",1,0,1,0"));
     }
 
+    // The drop-down lines, then each count's list in the same order; --bonus counts the fifth field.
+    void pairsAndTriplesLines_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("pairs") << QStringList{"pairs"}
+                               << QStringList{"[Occurrences]",     "   02              (003)",
+                                              "[Count 02]",        "          01 - 02",
+                                              "          01 - 07", "          02 - 09"};
+        QTest::newRow("pairs with the bonus")
+            << QStringList{"pairs", "--bonus"}
+            << QStringList{"[Occurrences]",     "   03              (002)", "   02              (006)",
+                           "[Count 03]",        "          01 - 02",        "          01 - 03",
+                           "[Count 02]",        "          01 - 04",        "          01 - 07",
+                           "          01 - 09", "          02 - 03",        "          02 - 09",
+                           "          04 - 07"};
+        QTest::newRow("triples, cutoff 3")
+            << QStringList{"triples", "--cutoff", "3"} << QStringList{"[Occurrences]"};
+        QTest::newRow("triples with the bonus")
+            << QStringList{"triples", "--bonus"}
+            << QStringList{"[Occurrences]",        "   02              (003)", "[Count 02]",
+                           "        01 - 02 - 03", "        01 - 02 - 09",     "        01 - 04 - 07"};
+    }
+    void pairsAndTriplesLines() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, expected);
+        TempHome home;
+        buildSmallLottery(home);
+        const CliRun run = runCli(home, arguments + QStringList{"--lottery", "TS410.DBF"});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out, expected);
+    }
+
     // Bad input ends with a message and the right status, never a crash.
     void refusals_data() {
         QTest::addColumn<QStringList>("arguments");
@@ -120,6 +152,13 @@ private Q_SLOTS:
                                            << 2 << "offers no bonus-number choice";
         QTest::newRow("bonus out of range")
             << QStringList{"skiphit", "--lottery", "TS410.DBF", "--bonus", "3"} << 2 << "takes 0, 1 or 2";
+        QTest::newRow("pairs: bonus not offered")
+            << QStringList{"pairs", "--lottery", "BAD.DBF", "--bonus"} << 2 << "Include Bonus #";
+        QTest::newRow("pairs: blank field") << QStringList{"pairs", "--lottery", "BAD.DBF"} << 1
+                                            << "Drawing 00002 (01/02/2020): field P2 is blank.";
+        QTest::newRow("triples: no such count")
+            << QStringList{"triples", "--lottery", "TS410.DBF", "--pdf", "x.pdf", "--count", "7"} << 2
+            << "--count";
         QTest::newRow("negative cutoff")
             << QStringList{"skiphit", "--lottery", "TS410.DBF", "--cutoff", "-1"} << 2 << "--cutoff";
     }
@@ -144,6 +183,8 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("arguments");
         QTest::newRow("skiphit") << QStringList{"skiphit"};
         QTest::newRow("sequence") << QStringList{"sequence"};
+        QTest::newRow("pairs") << QStringList{"pairs"};
+        QTest::newRow("triples, a chosen count") << QStringList{"triples", "--bonus", "--count", "2"};
     }
     void printouts() {
         QFETCH(QStringList, arguments);

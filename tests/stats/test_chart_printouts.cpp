@@ -3,6 +3,7 @@
 #include "report/report.h"
 #include "stats/chart_printouts.h"
 #include "stats/hit_sequence.h"
+#include "stats/repeating_sets.h"
 #include "stats/skip_hit.h"
 
 #include <QTest>
@@ -115,6 +116,39 @@ private Q_SLOTS:
                 QCOMPARE(hundredths(cell.x), hundredths(0.5 + 1.0 + 24 * 0.25));
             }
         QCOMPARE(cells, 1);
+    }
+
+    // The chosen entry's list, leading blanks kept, flowing down seven columns.
+    void repeatingPairs() {
+        RepeatingSets sets;
+        sets.counts = {7, 4};
+        sets.PairLists = {QStringList{QStringLiteral("          01 - 02")}, {}};
+        for (int i = 0; i < 200; ++i)
+            sets.PairLists[1] << QStringLiteral("          %1 - 50").arg(i % 49 + 1, 2, 10, QLatin1Char('0'));
+        Report report;
+        setUpRepeatingSetsPrintout(report, sets, 1, facts());
+        QCOMPARE(report.settings.TitleSetup, QStringLiteral("Repeating Pairs Setup"));
+        const RecordingCanvas canvas = run(report);
+        QCOMPARE(canvas.pageCount(), 1);
+        QVERIFY(canvas.find(QStringLiteral("Canada 6/49 Repeating Pairs (04 Occurrences)")));
+        const TextRun* cutoff = canvas.find(QStringLiteral("Drawing Cutoff: 50"));
+        QVERIFY(cutoff);
+        QCOMPARE(hundredths(cutoff->x), 50);
+        QList<int> columns;
+        int lines = 0;
+        for (const TextRun& run : canvas.runs())
+            if (run.text.endsWith(QLatin1String(" - 50"))) {
+                QVERIFY(run.text.startsWith(QLatin1String("          ")));
+                QVERIFY(run.top >= 1.5);
+                if (!columns.contains(hundredths(run.x)))
+                    columns << hundredths(run.x);
+                ++lines;
+            }
+        QCOMPARE(lines, 200);
+        QVERIFY(columns.size() >= 4 && columns.size() <= 7);
+        QCOMPARE(columns.first(), 50);
+        // Column width (7.5 - 6 x 0.25) / 7 and the quarter-inch gap.
+        QCOMPARE(columns.at(1) - columns.at(0), qRound((7.5 - 1.5) / 7 * 100 + 25));
     }
 };
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stats/chart_drawings.h"
 #include "stats/hit_sequence.h"
+#include "stats/repeating_sets.h"
 #include "stats/skip_hit.h"
 
 #include <QTest>
@@ -232,6 +233,86 @@ private Q_SLOTS:
         QCOMPARE(rowOf(chart.rows, QStringLiteral("05")).last(), cell5);
         QCOMPARE(rowOf(chart.rows, QStringLiteral("01")).at(23), cell1);
         QCOMPARE(chart.graphRecords[4].values[23], value5); // two drawings: the latest is HIT_24
+    }
+
+    // Pairs are formed from the sorted drawing: (05, 17), never (17, 05), and all 15 of them.
+    void pairsSorted() {
+        RepeatingSetsCounter counter(false);
+        const NumberWindow w = history({{3, 17, 5, 22, 41, 9}, {3, 17, 5, 22, 41, 9}});
+        const RepeatingSets sets = counter.count(w, 2, 6, 1, 49);
+        QCOMPARE(sets.OccurencesList, QStringList{QStringLiteral("   02              (015)")});
+        QCOMPARE(sets.PairLists.size(), 1);
+        QCOMPARE(sets.PairLists.first().size(), 15);
+        QCOMPARE(sets.PairLists.first().mid(0, 3),
+                 (QStringList{QStringLiteral("          03 - 05"), QStringLiteral("          03 - 09"),
+                              QStringLiteral("          03 - 17")}));
+        QVERIFY(sets.PairLists.first().contains(QStringLiteral("          05 - 17")));
+        QCOMPARE(sets.Label3, QStringLiteral("Pairs"));
+    }
+
+    // Only the cutoff's drawings count, and a count is never held in a byte: 600 of one pair.
+    // The counter is used again, as a window does for every click, and starts from zero.
+    void pairsCutoff_data() {
+        QTest::addColumn<int>("cutoff");
+        QTest::addColumn<QString>("entry");
+        QTest::newRow("ten newest") << 10 << "   10              (001)";
+        QTest::newRow("six hundred") << 600 << "   600              (001)";
+    }
+    void pairsCutoff() {
+        QFETCH(int, cutoff);
+        QFETCH(QString, entry);
+        std::vector<Numbers> drawings(610, Numbers{1, 2});
+        for (int i = 0; i < 10; ++i)
+            drawings[size_t(i)] = {3, 4}; // the oldest ten
+        RepeatingSetsCounter counter(false);
+        const NumberWindow w = history(drawings);
+        counter.count(w, 610, 2, 1, 9);
+        const RepeatingSets sets = counter.count(w, cutoff, 2, 1, 9);
+        QCOMPARE(sets.OccurencesList, QStringList{entry});
+        QCOMPARE(sets.PairLists.first(), QStringList{QStringLiteral("          01 - 02")});
+    }
+
+    // Counts 5, 3 and 2 but none of 4: pairs list only counts with sets, triples list them all.
+    void occurrencesWithoutSets_data() {
+        QTest::addColumn<bool>("triples");
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<QStringList>("topList");
+        QTest::newRow("pairs") << false
+                               << QStringList{"   05              (001)", "   03              (001)",
+                                              "   02              (001)"}
+                               << QStringList{"          01 - 02"};
+        QTest::newRow("triples") << true
+                                 << QStringList{"   05              (001)", "   04              (000)",
+                                                "   03              (001)", "   02              (001)"}
+                                 << QStringList{"        01 - 02 - 07"};
+    }
+    void occurrencesWithoutSets() {
+        QFETCH(bool, triples);
+        QFETCH(QStringList, entries);
+        QFETCH(QStringList, topList);
+        std::vector<Numbers> drawings;
+        for (int i = 0; i < 5; ++i)
+            drawings.push_back(triples ? Numbers{7, 2, 1} : Numbers{2, 1, 10 + i});
+        for (int i = 0; i < 3; ++i)
+            drawings.push_back(triples ? Numbers{3, 4, 8} : Numbers{3, 4, 20 + i});
+        for (int i = 0; i < 2; ++i)
+            drawings.push_back(triples ? Numbers{5, 6, 9} : Numbers{5, 6, 30 + i});
+        RepeatingSetsCounter counter(triples);
+        const RepeatingSets sets = counter.count(history(drawings), 10, 3, 1, 49);
+        QCOMPARE(sets.OccurencesList, entries);
+        QCOMPARE(sets.PairLists.first(), topList);
+        if (triples) {
+            QVERIFY(sets.PairLists.at(1).isEmpty());
+            QCOMPARE(sets.caption, QStringLiteral("Repeating Triples Chart"));
+        }
+    }
+
+    // Too few numbers per drawing, or no count reaching 2: both lists stay empty.
+    void repeatingSetsEmpty() {
+        RepeatingSetsCounter triples(true);
+        QVERIFY(triples.count(history({{1, 2}, {1, 2}}), 2, 2, 1, 9).OccurencesList.isEmpty());
+        RepeatingSetsCounter pairs(false);
+        QVERIFY(pairs.count(history({{1, 2}, {3, 4}}), 2, 2, 1, 9).OccurencesList.isEmpty());
     }
 };
 
