@@ -11,6 +11,7 @@
 #include "report/report_output.h"
 #include "stats/chart_drawings.h"
 #include "stats/chart_printouts.h"
+#include "stats/drawing_summary.h"
 #include "stats/graph_table.h"
 #include "stats/hit_sequence.h"
 #include "stats/repeating_sets.h"
@@ -186,4 +187,31 @@ int cliPairs(const QStringList& words) {
 
 int cliTriples(const QStringList& words) {
     return repeatingSets(words, true);
+}
+
+int cliSummary(const QStringList& words) {
+    const CliArgs args(words);
+    args.allowOnly({QStringLiteral("lottery"), QStringLiteral("cutoff"), QStringLiteral("hot"),
+                    QStringLiteral("bonus"), QStringLiteral("pdf")});
+    CurrentLottery lottery;
+    openCliLottery(args, lottery);
+    const ChartOptions options = chartOptions(args, lottery, true);
+    const int hot = args.integer(QStringLiteral("hot"), lottery.HotNumberCutoff());
+    if (hot < 0)
+        throw UsageError(QStringLiteral("option --hot takes a count of 0 or more"));
+    if (options.fieldWidth == 3)
+        throw VantoroError(
+            QStringLiteral("The lottery draws playing cards: it has no numbers to summarise."));
+    const DrawingSummary summary = computeDrawingSummary(lottery.table(), lottery.definition(), options.bonus,
+                                                         options.cutoff, hot, options.total);
+
+    const bool graph =
+        writeAndListGraph(lottery, DrawingSummary::graphFields(), summary.graphRecords(), "Rows");
+    QTextStream& out = cliOut();
+    out << "Average: " << summary.averages.join(QLatin1Char(' ')) << '\n';
+    out << "Percent: " << summary.percents.join(QLatin1Char(' ')) << '\n';
+    writePdf(args, [&](Report& report) {
+        setUpDrawingSummaryPrintout(report, summary, printoutFacts(lottery, options.cutoff));
+    });
+    return graph ? 0 : 1;
 }

@@ -26,6 +26,7 @@ int cliSkipHit(const QStringList& words);
 int cliSequence(const QStringList& words);
 int cliPairs(const QStringList& words);
 int cliTriples(const QStringList& words);
+int cliSummary(const QStringList& words);
 int cliSearch(const QStringList& words);
 int cliPrint(const QStringList& words);
 int cliWheel(const QStringList& words);

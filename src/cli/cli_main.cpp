@@ -40,6 +40,8 @@ constexpr std::array commands{
     CliCommand{"pairs", "pairs --lottery FILE.DBF [--cutoff N] [--bonus] [--pdf FILE [--count N]]", cliPairs},
     CliCommand{"triples", "triples --lottery FILE.DBF [--cutoff N] [--bonus] [--pdf FILE [--count N]]",
                cliTriples},
+    CliCommand{"summary", "summary --lottery FILE.DBF [--cutoff N] [--hot N] [--bonus 0|1|2] [--pdf FILE]",
+               cliSummary},
     CliCommand{"search", "search --lottery FILE.DBF --numbers 05,12,33 [--min M] [--bonus] [--from N --to N]",
                cliSearch},
     CliCommand{

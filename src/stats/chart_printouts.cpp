@@ -3,6 +3,7 @@
 
 #include "report/report.h"
 #include "report/standard_header.h"
+#include "stats/drawing_summary.h"
 #include "stats/hit_sequence.h"
 #include "stats/repeating_sets.h"
 #include "stats/skip_hit.h"
@@ -101,4 +102,55 @@ void setUpRepeatingSetsPrintout(Report& report, const RepeatingSets& sets, int e
         for (const QString& line : lines)
             r.printLine(line);
     });
+}
+
+namespace {
+
+void printSummary(Report& r, const DrawingSummary& summary) {
+    r.setFont(QStringLiteral("Times New Roman"), 12);
+    for (const DrawingSummaryRow& row : summary.rows) {
+        r.printTab(row.DRAWDATE);
+        for (int b = 0; b < DrawingSummaryRow::Bands; ++b)
+            if (summary.bandShown(b))
+                r.printTab(QString::number(row.bands[size_t(b)]));
+        for (int value : {row.HOT, row.PRIOR, row.COLD, row.DUE, row.ODD, row.EVEN, row.SUM})
+            r.printTab(QString::number(value));
+        r.newLine();
+    }
+    if (r.linesLeft() < 3)
+        r.newPage();
+    r.newLine();
+    r.setBold(true);
+    for (const auto& [word, cells] : {std::pair{QStringLiteral("Average:"), summary.averages},
+                                      std::pair{QStringLiteral("Percent:"), summary.percents}}) {
+        r.printTab(word);
+        for (const QString& cell : cells)
+            r.printTab(cell.trimmed());
+        r.newLine();
+    }
+    r.setBold(false);
+}
+
+} // namespace
+
+void setUpDrawingSummaryPrintout(Report& report, const DrawingSummary& summary,
+                                 const ChartPrintoutFacts& facts) {
+    report.setPrintoutName(QStringLiteral("Drawing Summary Chart"));
+    report.settings.landscape = summary.landscape();
+    StandardHeader header = chartHeader(facts, QStringLiteral("Drawing Summary Chart"));
+    header.tabs << TabStop{0.5, Justification::Center, 1.0, 0.0};
+    header.headings << QStringLiteral("Date");
+    for (int b = 0; b < DrawingSummaryRow::Bands; ++b)
+        if (summary.bandShown(b))
+            header.headings << (b == 0
+                                    ? QStringLiteral("0-10")
+                                    : QStringLiteral("%1-%2").arg(b * 10 + 1).arg(b == 9 ? 99 : b * 10 + 10));
+    header.headings << QStringLiteral("Hot") << QStringLiteral("Prior") << QStringLiteral("Cold")
+                    << QStringLiteral("Due") << QStringLiteral("Odd") << QStringLiteral("Even")
+                    << QStringLiteral("Sum");
+    while (header.tabs.size() < header.headings.size())
+        header.tabs << TabStop{-1.0, Justification::Center, 0.5, 0.0};
+    header.bodyTop = 1.5;
+    useStandardHeader(report, header);
+    report.setOnPrint([summary](Report& r) { printSummary(r, summary); });
 }

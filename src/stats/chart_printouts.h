@@ -8,6 +8,7 @@ class Report;
 struct SkipHitChart;
 struct HitSequenceChart;
 struct RepeatingSets;
+struct DrawingSummary;
 
 // What a chart printout shows besides the chart.
 struct ChartPrintoutFacts {
@@ -32,3 +33,9 @@ void setUpHitSequencePrintout(Report& report, const HitSequenceChart& chart, con
 // blanks kept, in seven columns a quarter inch apart.
 void setUpRepeatingSetsPrintout(Report& report, const RepeatingSets& sets, int entry,
                                 const ChartPrintoutFacts& facts);
+
+// Makes `report` the "Drawing Summary Chart" printout: the header with the drawing cutoff, the
+// title "<Description> Drawing Summary Chart", the headings of the visible columns, one line per
+// drawing, then the bold "Average:" and "Percent:" lines; landscape when the range goes above 60.
+void setUpDrawingSummaryPrintout(Report& report, const DrawingSummary& summary,
+                                 const ChartPrintoutFacts& facts);

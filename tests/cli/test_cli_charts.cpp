@@ -141,6 +141,21 @@ private Q_SLOTS:
         QCOMPARE(run.out, expected);
     }
 
+    // Rows of TEMP.DBT (every band, dates as MM/DD/YYYY), then the grid's average and percent.
+    void summaryLines() {
+        TempHome home;
+        buildSmallLottery(home);
+        const CliRun run = runCli(home, {"summary", "--lottery", "TS410.DBF", "--hot", "1"});
+        QCOMPARE(run.status, 0);
+        // Rows 2 to 4 (Hc 1), all numbers up to 10. 01/02: 01 prior, 03 and 07 due (F 3 - 1 >= 9 div
+        // 4), 08 cold; 01/03: 03 prior, the rest below 16 div 4; 01/04: 02, 09 prior, 01, 07 due.
+        QCOMPARE(run.out, (QStringList{"[Rows]", "01/02/2020,4,0,0,0,0,0,0,0,0,0,0,1,1,2,3,1,19",
+                                       "01/03/2020,4,0,0,0,0,0,0,0,0,0,0,1,3,0,2,2,24",
+                                       "01/04/2020,4,0,0,0,0,0,0,0,0,0,0,2,0,2,3,1,19",
+                                       "Average:   4.0  0.0  1.3  1.3  1.3  2.7  1.3 20.7",
+                                       "Percent: 100.0  0.0 33.3 33.3 33.3 66.7 33.3 100.0"}));
+    }
+
     // Bad input ends with a message and the right status, never a crash.
     void refusals_data() {
         QTest::addColumn<QStringList>("arguments");
@@ -159,6 +174,11 @@ private Q_SLOTS:
         QTest::newRow("triples: no such count")
             << QStringList{"triples", "--lottery", "TS410.DBF", "--pdf", "x.pdf", "--count", "7"} << 2
             << "--count";
+        QTest::newRow("summary: not enough drawings")
+            << QStringList{"summary", "--lottery", "TS410.DBF", "--hot", "4"} << 1
+            << "There are not enough drawings in your drawing file for the Drawing Summary Chart.";
+        QTest::newRow("summary: negative hot cutoff")
+            << QStringList{"summary", "--lottery", "TS410.DBF", "--hot", "-2"} << 2 << "--hot";
         QTest::newRow("negative cutoff")
             << QStringList{"skiphit", "--lottery", "TS410.DBF", "--cutoff", "-1"} << 2 << "--cutoff";
     }
@@ -184,6 +204,7 @@ private Q_SLOTS:
         QTest::newRow("skiphit") << QStringList{"skiphit"};
         QTest::newRow("sequence") << QStringList{"sequence"};
         QTest::newRow("pairs") << QStringList{"pairs"};
+        QTest::newRow("summary") << QStringList{"summary", "--hot", "1"};
         QTest::newRow("triples, a chosen count") << QStringList{"triples", "--bonus", "--count", "2"};
     }
     void printouts() {

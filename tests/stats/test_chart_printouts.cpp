@@ -2,6 +2,7 @@
 #include "report/recording_canvas.h"
 #include "report/report.h"
 #include "stats/chart_printouts.h"
+#include "stats/drawing_summary.h"
 #include "stats/hit_sequence.h"
 #include "stats/repeating_sets.h"
 #include "stats/skip_hit.h"
@@ -149,6 +150,50 @@ private Q_SLOTS:
         QCOMPARE(columns.first(), 50);
         // Column width (7.5 - 6 x 0.25) / 7 and the quarter-inch gap.
         QCOMPARE(columns.at(1) - columns.at(0), qRound((7.5 - 1.5) / 7 * 100 + 25));
+    }
+
+    // Portrait to 60, landscape above; the visible bands only; the footer in bold under the rows.
+    void drawingSummary_data() {
+        QTest::addColumn<int>("top");
+        QTest::addColumn<bool>("landscape");
+        QTest::addColumn<QString>("lastBand");
+        QTest::newRow("1 to 49") << 49 << false << "41-50";
+        QTest::newRow("1 to 80") << 80 << true << "71-80";
+    }
+    void drawingSummary() {
+        QFETCH(int, top);
+        QFETCH(bool, landscape);
+        QFETCH(QString, lastBand);
+        DrawingSummary summary;
+        summary.top = top;
+        for (int i = 0; i < 30; ++i) {
+            DrawingSummaryRow row;
+            row.DRAWDATE = QDate(2024, 1, 1).addDays(i).toString(QStringLiteral("MM/dd/yyyy"));
+            row.bands[0] = 3;
+            row.SUM = 1234;
+            summary.rows.push_back(row);
+        }
+        summary.averages = QStringList(10, QStringLiteral("  3.0"));
+        summary.percents = QStringList(10, QStringLiteral(" 50.0"));
+        Report report;
+        setUpDrawingSummaryPrintout(report, summary, facts());
+        QCOMPARE(report.settings.landscape, landscape);
+        QCOMPARE(report.settings.TitlePreview, QStringLiteral("Drawing Summary Chart Preview"));
+        const RecordingCanvas canvas = run(report, landscape ? QSizeF(11.0, 8.5) : QSizeF(8.5, 11.0));
+        QVERIFY(canvas.find(QStringLiteral("Canada 6/49 Drawing Summary Chart")));
+        const TextRun* band = canvas.find(lastBand);
+        QVERIFY(band && band->font.bold);
+        const int bands = lastBand.section(QLatin1Char('-'), 1).toInt() / 10;
+        QVERIFY(!canvas.find(QStringLiteral("%1-%2").arg(bands * 10 + 1).arg(bands * 10 + 10)));
+        const TextRun* sum = canvas.find(QStringLiteral("Sum"));
+        QVERIFY(sum && sum->x + 0.3 < canvas.paperSize().width() - 0.5);
+        const TextRun* date = canvas.find(QStringLiteral("01/30/2024"));
+        QVERIFY(date && date->top > band->top && !date->font.bold);
+        const TextRun* average = canvas.find(QStringLiteral("Average:"));
+        // After an empty line, or on a page of its own when the rows leave too little room.
+        QVERIFY(average && average->font.bold);
+        QVERIFY(average->page > date->page || average->top > date->top + 0.3);
+        QVERIFY(canvas.find(QStringLiteral("Percent:")));
     }
 };
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stats/chart_drawings.h"
+#include "stats/drawing_summary.h"
 #include "stats/hit_sequence.h"
 #include "stats/repeating_sets.h"
 #include "stats/skip_hit.h"
@@ -313,6 +314,106 @@ private Q_SLOTS:
         QVERIFY(triples.count(history({{1, 2}, {1, 2}}), 2, 2, 1, 9).OccurencesList.isEmpty());
         RepeatingSetsCounter pairs(false);
         QVERIFY(pairs.count(history({{1, 2}, {3, 4}}), 2, 2, 1, 9).OccurencesList.isEmpty());
+    }
+
+    // R = the cutoff, but at most T - Hc; 0 or less is refused.
+    void summaryRowCount_data() {
+        QTest::addColumn<int>("total");
+        QTest::addColumn<int>("cutoff");
+        QTest::addColumn<int>("hot");
+        QTest::addColumn<int>("rows");
+        QTest::newRow("T 60, C 50, Hc 15") << 60 << 50 << 15 << 45;
+        QTest::newRow("T 100, C 50, Hc 15") << 100 << 50 << 15 << 50;
+        QTest::newRow("T 10, Hc 10: not enough") << 10 << 10 << 10 << 0;
+        QTest::newRow("cutoff above the drawings") << 20 << 80 << 0 << 20;
+    }
+    void summaryRowCount() {
+        QFETCH(int, total);
+        QFETCH(int, cutoff);
+        QFETCH(int, hot);
+        QFETCH(int, rows);
+        QCOMPARE(summaryDrawings(cutoff, hot, total), rows);
+    }
+
+    // Hot, prior, cold and due per row: "HOT PRIOR COLD DUE" of each row, oldest first.
+    void summaryClasses_data() {
+        QTest::addColumn<QList<QList<int>>>("drawings");
+        QTest::addColumn<int>("hot");
+        QTest::addColumn<QStringList>("rows");
+        // B: 01 was in A (prior), 03 due from F 3 - 1 >= 9 / 4; C: 03 prior, 04 cold (3 - 1 < 12 / 4).
+        QTest::newRow("prior, due and cold") << QList<QList<int>>{{1, 2}, {1, 3}, {3, 4}, {4, 5}} << 1
+                                             << QStringList{"0 1 0 1", "0 1 1 0", "0 1 1 0"};
+        // 01 two drawings back is hot; 04 is due from F 2 - 1 >= 6 / 4.
+        QTest::newRow("hot two back")
+            << QList<QList<int>>{{1, 2}, {3, 5}, {1, 4}} << 2 << QStringList{"1 0 0 1"};
+        QTest::newRow("Hc 0: never hot or prior")
+            << QList<QList<int>>{{1, 2}, {1, 2}, {1, 2}} << 0 << QStringList{"0 0 0 2", "0 0 0 2", "0 0 0 2"};
+    }
+    void summaryClasses() {
+        QFETCH(QList<QList<int>>, drawings);
+        QFETCH(int, hot);
+        QFETCH(QStringList, rows);
+        std::vector<Numbers> history;
+        for (const QList<int>& drawing : drawings)
+            history.push_back(Numbers(drawing.begin(), drawing.end()));
+        const int rowCount = summaryDrawings(int(history.size()), hot, int(history.size()));
+        const DrawingSummary summary =
+            drawingSummary(chartDrawings(history, lotto(2, 9), int(history.size())), rowCount, hot, 9);
+        QStringList got;
+        for (const DrawingSummaryRow& row : summary.rows)
+            got << QStringLiteral("%1 %2 %3 %4").arg(row.HOT).arg(row.PRIOR).arg(row.COLD).arg(row.DUE);
+        QCOMPARE(got, rows);
+        QCOMPARE(
+            summary.rows.back().DRAWDATE,
+            QDate(2000, 1, 1).addDays(qint64(history.size()) - 1).toString(QStringLiteral("MM/dd/yyyy")));
+    }
+
+    // 03 14 25 36 47 49: one number in each band to 31-40, two in 41-50, odd 4, even 2, sum 174;
+    // 1 to 49 shows the bands to 41 - 50 only. Alone, each number is due (F 2 - 1 >= 6 / 4).
+    void summaryBands() {
+        const DrawingSummary summary =
+            drawingSummary(chartDrawings({{3, 14, 25, 36, 47, 49}}, lotto(6, 49), 1), 1, 0, 49);
+        const DrawingSummaryRow& row = summary.rows.front();
+        QCOMPARE(std::vector<int>(row.bands.begin(), row.bands.end()),
+                 (std::vector<int>{1, 1, 1, 1, 2, 0, 0, 0, 0, 0}));
+        QCOMPARE(row.ODD, 4);
+        QCOMPARE(row.EVEN, 2);
+        QCOMPARE(row.SUM, 174);
+        QCOMPARE(summary.headings,
+                 (QStringList{"     Date", "0 - 10", "11 - 20", "21 - 30", "31 - 40", "41 - 50", " Hot",
+                              "Prior", "Cold", " Due", " Odd", "Even", "Sum"}));
+        QCOMPARE(summary.averages, (QStringList{"  1.0", "  1.0", "  1.0", "  1.0", "  2.0", " 0.0", " 0.0",
+                                                " 0.0", " 6.0", " 4.0", " 2.0", "174.0"}));
+        QCOMPARE(summary.percents, (QStringList{" 16.7", " 16.7", " 16.7", " 16.7", " 33.3", " 0.0", " 0.0",
+                                                " 0.0", "100.0", "66.7", "33.3", "100.0"}));
+        QVERIFY(!summary.landscape());
+        const std::vector<GraphTableField> fields = DrawingSummary::graphFields();
+        QCOMPARE(fields.size(), size_t(18));
+        QCOMPARE(fields[1].name, QStringLiteral("R0TO10"));
+        QCOMPARE(fields[10].name, QStringLiteral("R91TO99"));
+        QCOMPARE(fields[1].width, 2); // a keno drawing may hold ten numbers in one band
+    }
+
+    // Bonus only, one bonus number: every row classifies exactly one number, percentages over one.
+    void summaryBonusOnly() {
+        const std::vector<Numbers> history{{1, 2, 3, 7}, {4, 5, 6, 7}, {1, 2, 3, 8}, {4, 5, 6, 9}};
+        const DrawingSummary summary =
+            drawingSummary(chartDrawings(history, lotto(4, 80, 1, 1, 9), 4, 2), 3, 1, 9);
+        QCOMPARE(summary.numbersPerDrawing, 1);
+        QCOMPARE(summary.UseBonusLabel, QStringLiteral("Use Bonus: Yes (No regular numbers)"));
+        for (const DrawingSummaryRow& row : summary.rows) {
+            QCOMPARE(row.HOT + row.PRIOR + row.COLD + row.DUE, 1);
+            QCOMPARE(row.ODD + row.EVEN, 1);
+        }
+        QCOMPARE(summary.rows.front().PRIOR, 1);                   // 7 after 7
+        QCOMPARE(summary.percents.at(0), QStringLiteral("100.0")); // every bonus number is in 0-10
+        QCOMPARE(summary.percents.at(5), QStringLiteral("66.7"));  // odd: 7 and 9 of three
+        QCOMPARE(summary.headings.size(), 9);                      // top 9: the first band only
+        const DrawingSummary keno =
+            drawingSummary(chartDrawings(history, lotto(4, 80, 1, 1, 9), 4, 0), 3, 1, 80);
+        QVERIFY(keno.landscape());
+        QCOMPARE(keno.headings.at(8), QStringLiteral("71 - 80"));
+        QCOMPARE(keno.headings.at(9), QStringLiteral(" Hot"));
     }
 };
 
