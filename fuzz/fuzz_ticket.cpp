@@ -3,6 +3,7 @@
 // fixed layout, and packing them back gives a file that reads to the same tickets and ranges.
 #include "db/vantoro_error.h"
 #include "play/ticket_file.h"
+#include "play/ticket_line.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -20,10 +21,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         TicketLine::kLabelWidth + kind.numbersPerTicket * (kind.fieldWidth() + 1) + (kind.hasBonus() ? 3 : 0);
     QByteArray packed = "0\r\n" + QByteArray::number(kind.numbersPerTicket) + "\r\n" +
                         QByteArray::number(kind.gameType) + "\r\nname\r\n";
-    for (const QString& line : file.tickets) {
-        if (line.size() != width)
+    for (const Ticket& ticket : file.tickets) {
+        if (TicketLine::format(kind, ticket).size() != width)
             std::abort();
-        packed += TicketLine::toFileLine(kind, line).toLatin1() + "\r\n";
+        packed += TicketLine::toFileLine(kind, ticket).toLatin1() + "\r\n";
     }
     TicketFile again;
     try {

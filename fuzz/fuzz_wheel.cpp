@@ -27,8 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (expansion.tickets.size() != wheel.rows.size())
             std::abort();
         for (qsizetype t = 0; t < expansion.tickets.size(); ++t) {
-            const QString& line = expansion.tickets.at(t);
-            if (TicketLine::number(line) != t + 1 || !line.endsWith(QLatin1String("  05")))
+            const QString line = TicketLine::format(expansion.kind, expansion.tickets.at(t));
+            if (expansion.tickets.at(t).number != t + 1 || !line.endsWith(QLatin1String("  05")))
                 std::abort();
             const QStringList numbers =
                 line.mid(TicketLine::kLabelWidth).chopped(4).split(QLatin1Char(' '), Qt::SkipEmptyParts);

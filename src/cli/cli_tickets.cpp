@@ -10,6 +10,7 @@
 #include "db/vantoro_error.h"
 #include "play/ticket_file.h"
 #include "play/ticket_filter.h"
+#include "play/ticket_line.h"
 #include "play/ticket_printout.h"
 #include "report/report.h"
 #include "report/report_output.h"
@@ -33,7 +34,7 @@ TicketRange parseRange(const QString& option, const QString& text) {
 }
 
 // The editor's printout of these lines, with the ranges standing in its filter boxes.
-void writePdf(const CliArgs& args, const TicketFile& file, const QStringList& lines, const TicketRange& sum,
+void writePdf(const CliArgs& args, const TicketFile& file, const Tickets& tickets, const TicketRange& sum,
               const TicketRange& odd) {
     if (!args.has(QStringLiteral("pdf")))
         return;
@@ -44,7 +45,7 @@ void writePdf(const CliArgs& args, const TicketFile& file, const QStringList& li
     facts.toSum = QString::number(sum.highest);
     facts.fromOdd = QString::number(odd.lowest);
     facts.toOdd = QString::number(odd.highest);
-    facts.lines = lines;
+    facts.tickets = tickets;
     Report report;
     setUpTicketPrintout(report, facts);
     const QString pdf = args.value(QStringLiteral("pdf"));
@@ -61,8 +62,8 @@ QString ticketPath(const CliArgs& args) {
     return ProgramHome(args.home()).dir() + QLatin1Char('/') + name;
 }
 
-void printLines(const QStringList& lines) {
-    for (const QString& line : lines)
+void printLines(const TicketKind& kind, const Tickets& tickets) {
+    for (const QString& line : TicketLine::format(kind, tickets))
         cliOut() << line << '\n';
 }
 
@@ -70,7 +71,7 @@ int show(const CliArgs& args) {
     if (args.positional().size() != 2)
         throw UsageError(QStringLiteral("usage: tickets show FILE.tic"));
     const TicketFile file = TicketFile::read(ticketPath(args));
-    printLines(file.tickets);
+    printLines(file.kind, file.tickets);
     cliOut() << "Sum Range: " << file.sumRange.lowest << " to " << file.sumRange.highest << '\n';
     cliOut() << "Odd Range: " << file.oddRange.lowest << " to " << file.oddRange.highest << '\n';
     cliOut().flush();
@@ -85,22 +86,22 @@ int filter(const CliArgs& args) {
     if (file.kind.isCardGame())
         throw VantoroError(QStringLiteral("The tickets of a card game have no sum or odd filter."));
     // As in the editor: the first filter chooses from all tickets, the second narrows its list.
-    QStringList lines = file.tickets;
+    Tickets tickets = file.tickets;
     TicketRange sum = file.sumRange;
     TicketRange odd = file.oddRange;
     if (args.has(QStringLiteral("sum"))) {
         sum = parseRange(QStringLiteral("sum"), args.value(QStringLiteral("sum")));
-        lines = TicketFilters::keep(file.kind, lines, TicketFilter::Sum, sum);
+        tickets = TicketFilters::keep(file.kind, tickets, TicketFilter::Sum, sum);
     }
     if (args.has(QStringLiteral("odd"))) {
         odd = parseRange(QStringLiteral("odd"), args.value(QStringLiteral("odd")));
-        TicketFilters::narrow(file.kind, lines, TicketFilter::Odd, odd);
+        TicketFilters::narrow(file.kind, tickets, TicketFilter::Odd, odd);
     }
-    printLines(lines);
+    printLines(file.kind, tickets);
     cliOut().flush();
-    writePdf(args, file, lines, sum, odd);
+    writePdf(args, file, tickets, sum, odd);
     if (args.has(QStringLiteral("out")))
-        TicketFile::write(args.value(QStringLiteral("out")), file.kind, file.lotteryName, lines);
+        TicketFile::write(args.value(QStringLiteral("out")), file.kind, file.lotteryName, tickets);
     return 0;
 }
 

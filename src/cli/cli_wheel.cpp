@@ -8,7 +8,9 @@
 
 #include "app/program_home.h"
 #include "db/vantoro_error.h"
+#include "lottery/game_type.h"
 #include "lottery/lottery_definition.h"
+#include "play/ticket_line.h"
 #include "play/wheel_expansion.h"
 #include "play/wheel_file.h"
 #include "play/wheel_printout.h"
@@ -120,7 +122,7 @@ int wheelExpand(const QStringList& words) {
         const QString text = args.value(QStringLiteral("bonus")).trimmed().toUpper();
         static const QRegularExpression rank(QStringLiteral("^(0?[2-9AJQK]|10)$"));
         static const QRegularExpression number(QStringLiteral("^[0-9]{1,2}$"));
-        const bool cardRank = definition.GameType == 10 && definition.regularNumbers() == 5;
+        const bool cardRank = GameTypes::bonusIsCardRank(definition.GameType, definition.regularNumbers());
         if (!(cardRank ? rank : number).match(text).hasMatch())
             throw UsageError(cardRank
                                  ? QStringLiteral("option --bonus takes a card rank: 2 to 10, J, Q, K or A")
@@ -134,8 +136,8 @@ int wheelExpand(const QStringList& words) {
     for (const QString& entry : chosen)
         played += wheelEntryText(entry, definition) + QLatin1Char(' ');
     out << "Numbers Played: " << played << '\n';
-    for (const QString& ticket : expansion.tickets)
-        out << ticket << '\n';
+    for (const QString& line : TicketLine::format(expansion.kind, expansion.tickets))
+        out << line << '\n';
     return 0;
 }
 

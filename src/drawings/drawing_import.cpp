@@ -117,7 +117,7 @@ struct RowReader {
         if (digitGame)
             return {};
         // Daily Millions draws its red, white and blue pairs from three drums.
-        const int group = d.GameType == int(GameTypeCode::DailyMillions) ? 2 : regular;
+        const int group = GameTypes::isThreeSet(d.GameType) ? 2 : regular;
         for (int i = 0; i < regular; ++i) {
             for (int j = (i / group) * group; j < i; ++j) {
                 if (numbers[size_t(i)] == numbers[size_t(j)])

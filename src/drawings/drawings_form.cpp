@@ -255,7 +255,7 @@ void TDrawingsForm::bindFields() {
                     numberEditingFinished(b);
         });
     }
-    const bool dailyMillions = definition.GameType == int(GameTypeCode::DailyMillions);
+    const bool dailyMillions = GameTypes::isThreeSet(definition.GameType);
     for (QLabel* marker : Markers)
         marker->setVisible(dailyMillions);
 }

@@ -35,14 +35,48 @@ bool supportsNumberAnalysis(int gameType) {
     return !isCardGame(gameType);
 }
 
+bool isThreeSet(int gameType) {
+    return gameType == static_cast<int>(GameTypeCode::DailyMillions);
+}
+
+bool isPickGame(int gameType) {
+    return gameType == static_cast<int>(GameTypeCode::PickDaily) ||
+           gameType == static_cast<int>(GameTypeCode::PickMidday);
+}
+
+int ticketFieldWidth(int gameType) {
+    return isCardGame(gameType) ? 3 : 2;
+}
+
+bool bonusIsCardRank(int gameType, int regularNumbers) {
+    return gameType == static_cast<int>(GameTypeCode::TriState) && regularNumbers == 5;
+}
+
+bool ticketsHaveBonus(int gameType, int regularNumbers) {
+    switch (static_cast<GameTypeCode>(gameType)) {
+    case GameTypeCode::BigGame:
+    case GameTypeCode::Keystone:
+    case GameTypeCode::Powerball:
+    case GameTypeCode::NYLuckyDay:
+        return true;
+    default:
+        return bonusIsCardRank(gameType, regularNumbers);
+    }
+}
+
+bool wheelTicketsHaveBonus(int gameType, int regularNumbers) {
+    return ticketsHaveBonus(gameType, regularNumbers) &&
+           gameType != static_cast<int>(GameTypeCode::NYLuckyDay);
+}
+
 } // namespace GameTypes
 
 namespace Countries {
 
 const QStringList& names() {
     static const QStringList list{
-        QStringLiteral("Australia"),     QStringLiteral("Canada"),        QStringLiteral("Germany"),
-        QStringLiteral("Ireland"),       QStringLiteral("New Zealand"),   QStringLiteral("Spain"),
+        QStringLiteral("Australia"),     QStringLiteral("Canada"),         QStringLiteral("Germany"),
+        QStringLiteral("Ireland"),       QStringLiteral("New Zealand"),    QStringLiteral("Spain"),
         QStringLiteral("United States"), QStringLiteral("United Kingdom"),
     };
     return list;
@@ -59,8 +93,9 @@ namespace States {
 const QStringList& abbreviations() {
     static const QStringList list = [] {
         QStringList states{QString()};
-        states << QStringLiteral("AL,AK,AZ,AR,CA,CO,CT,DE,DC,FL,GA,HI,ID,IL,IN,IA,KS,KY,LA,ME,MD,MA,MI,MN,MS,MO,"
-                                 "MT,NE,NV,NH,NJ,NM,NY,NC,ND,OH,OK,OR,PA,PR,RI,SC,SD,TN,TX,UT,VT,VA,WA,WV,WI,WY")
+        states << QStringLiteral(
+                      "AL,AK,AZ,AR,CA,CO,CT,DE,DC,FL,GA,HI,ID,IL,IN,IA,KS,KY,LA,ME,MD,MA,MI,MN,MS,MO,"
+                      "MT,NE,NV,NH,NJ,NM,NY,NC,ND,OH,OK,OR,PA,PR,RI,SC,SD,TN,TX,UT,VT,VA,WA,WV,WI,WY")
                       .split(QLatin1Char(','));
         return states;
     }();

@@ -30,6 +30,19 @@ const QStringList& names();
 bool isCardGame(int gameType);
 // The commands of the game-dependent group (pairs, triples, summary, smart numbers) apply.
 bool supportsNumberAnalysis(int gameType);
+// Red, white and blue pairs drawn from three drums of 21 (Daily Millions).
+bool isThreeSet(int gameType);
+// Pick 3 or 4 (daily or midday): single digits, 0 counts as a number.
+bool isPickGame(int gameType);
+// Characters of one ticket field: a card code takes three, a number two.
+int ticketFieldWidth(int gameType);
+// Tickets carry a bonus column after their `regularNumbers` regular ones.
+bool ticketsHaveBonus(int gameType, int regularNumbers);
+// The bonus is a card rank ("0J"), not a number: Tri-State with five regular numbers.
+bool bonusIsCardRank(int gameType, int regularNumbers);
+// Wheeled tickets end with a bonus: the ticket bonus games except NY Lucky Day, whose lucky number
+// is not wheeled.
+bool wheelTicketsHaveBonus(int gameType, int regularNumbers);
 } // namespace GameTypes
 
 namespace Countries {

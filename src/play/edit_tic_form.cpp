@@ -7,6 +7,7 @@
 #include "app/prompts.h"
 #include "db/vantoro_error.h"
 #include "play/drawing_averages.h"
+#include "play/ticket_list_model.h"
 #include "play/ticket_printout.h"
 
 #include <QEvent>
@@ -17,7 +18,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -34,8 +35,9 @@ QFont listFont() {
     return font;
 }
 
-QListWidget* makeList(const char* name, QWidget* parent) {
-    auto* list = new QListWidget(parent);
+QListView* makeList(const char* name, TicketListModel* model, QWidget* parent) {
+    auto* list = new QListView(parent);
+    list->setModel(model);
     list->setObjectName(QLatin1String(name));
     list->setFont(listFont());
     list->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -73,8 +75,10 @@ TEditTicForm::TEditTicForm(CurrentLottery& lottery, const QString& path, QWidget
 TEditTicForm::~TEditTicForm() = default;
 
 void TEditTicForm::buildWindow() {
-    TicketList = makeList("TicketList", this);
-    TicketList2 = makeList("TicketList2", this);
+    m_all = new TicketListModel(this);
+    m_filtered = new TicketListModel(this);
+    TicketList = makeList("TicketList", m_all, this);
+    TicketList2 = makeList("TicketList2", m_filtered, this);
     TicketList2->hide();
     TicketsLabel = new QLabel(this);
     TicketsLabel->setObjectName(QStringLiteral("TicketsLabel"));
@@ -193,11 +197,11 @@ void TEditTicForm::buildWindow() {
     layout->addWidget(m_ticketGroup);
     layout->addLayout(buttons);
 
-    for (QListWidget* list : {TicketList, TicketList2}) {
-        connect(list, &QListWidget::itemClicked, this, &TEditTicForm::TicketListClick);
+    for (QListView* list : {TicketList, TicketList2}) {
+        connect(list, &QListView::clicked, this, &TEditTicForm::TicketListClick);
         // Moving through the list with the keys selects as a click does; the handlers' own changes
         // of the current row happen while the focus is elsewhere.
-        connect(list, &QListWidget::currentRowChanged, this, [this, list] {
+        connect(list->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this, list] {
             if (list->hasFocus())
                 TicketListClick();
         });
@@ -215,6 +219,8 @@ void TEditTicForm::loadFile() {
     setWindowTitle(QStringLiteral("Edit Tickets (%1)").arg(m_openedName));
     const TicketFile file = TicketFile::read(m_path);
     m_kind = file.kind;
+    m_all->setKind(m_kind);
+    m_filtered->setKind(m_kind);
     m_lotteryName = file.lotteryName;
     setTicketsLabel(file.count);
 
@@ -232,7 +238,7 @@ void TEditTicForm::loadFile() {
     TypeLabel->setText(m_kind.typeCaption());
     showAverages();
 
-    setLines(TicketList, file.tickets);
+    m_all->setTickets(file.tickets);
     m_sum.initial = m_sum.current = file.sumRange;
     m_odd.initial = m_odd.current = file.oddRange;
     showRange(m_sum);
@@ -284,20 +290,16 @@ bool TEditTicForm::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-QListWidget* TEditTicForm::visibleList() const {
+QListView* TEditTicForm::visibleList() const {
     return TicketList2->isHidden() ? TicketList : TicketList2;
 }
 
-QStringList TEditTicForm::lines(const QListWidget* list) const {
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out.append(list->item(i)->text());
-    return out;
+TicketListModel* TEditTicForm::visibleModel() const {
+    return TicketList2->isHidden() ? m_all : m_filtered;
 }
 
-void TEditTicForm::setLines(QListWidget* list, const QStringList& lines) {
-    list->clear();
-    list->addItems(lines);
+int TEditTicForm::currentRow() const {
+    return visibleList()->currentIndex().row();
 }
 
 void TEditTicForm::setTicketsLabel(int count) {
@@ -316,10 +318,10 @@ void TEditTicForm::showRange(FilterControls& controls) {
 }
 
 void TEditTicForm::selectRow(int row) {
-    QListWidget* list = visibleList();
-    if (row >= 0 && row < list->count())
-        list->setCurrentRow(row);
-    m_editIndex = list->count() > 0 ? list->currentRow() : -1;
+    TicketListModel* model = visibleModel();
+    if (row >= 0 && row < model->rowCount())
+        visibleList()->setCurrentIndex(model->index(row));
+    m_editIndex = model->rowCount() > 0 ? currentRow() : -1;
 }
 
 void TEditTicForm::FormActivate() {
@@ -342,25 +344,25 @@ void TEditTicForm::TicketListClick() {
 }
 
 void TEditTicForm::showSelected(TicketFocus focus) {
-    m_editIndex = visibleList()->currentRow();
+    m_editIndex = currentRow();
     showTicket(focus);
 }
 
 void TEditTicForm::showTicket(TicketFocus focus) {
-    QListWidget* list = visibleList();
-    if (list->count() == 0 || m_editIndex < 0 || m_editIndex >= list->count()) {
+    TicketListModel* model = visibleModel();
+    if (m_editIndex < 0 || m_editIndex >= model->rowCount()) {
         clearTicket(true);
         return;
     }
-    const QString line = list->item(m_editIndex)->text();
-    m_ticketGroup->setTitle(QStringLiteral("Ticket %1").arg(TicketLine::number(line)));
+    const Ticket& ticket = model->ticket(m_editIndex);
+    m_ticketGroup->setTitle(QStringLiteral("Ticket %1").arg(ticket.number));
     for (int i = 0; i < kEditBoxes; ++i) {
         QLineEdit* edit = m_edits.at(i);
         edit->setEnabled(true);
         if (i < m_kind.numbersPerTicket)
-            edit->setText(TicketLine::regularField(m_kind, line, i + 1).trimmed());
+            edit->setText(ticket.field(i).trimmed());
         else if (i + 1 == m_kind.bonusBox())
-            edit->setText(TicketLine::bonusField(m_kind, line).trimmed());
+            edit->setText(ticket.bonus.value_or(QString()).trimmed());
         else
             edit->clear();
     }
@@ -370,7 +372,7 @@ void TEditTicForm::showTicket(TicketFocus focus) {
     m_evenLabel->setVisible(counted);
     if (counted) {
         try {
-            setCountLabels(TicketLine::counts(m_kind, line));
+            setCountLabels(ticket.counts(m_kind));
         } catch (const VantoroError& error) {
             Prompts::instance().error(this, error.message());
         }
@@ -380,32 +382,34 @@ void TEditTicForm::showTicket(TicketFocus focus) {
 }
 
 void TEditTicForm::AddBtnClick() {
-    QListWidget* list = visibleList();
+    TicketListModel* model = visibleModel();
     // Past 99999 the five-digit label would push the fields out of place.
-    if (list->count() >= kMaxTickets)
+    if (model->rowCount() >= kMaxTickets)
         return;
     for (QLineEdit* edit : m_edits) {
         edit->setEnabled(true);
         edit->clear();
     }
-    const int number = list->count() + 1;
+    const int number = model->rowCount() + 1;
     setTicketsLabel(number);
     m_ticketGroup->setTitle(QStringLiteral("Ticket %1").arg(number));
     setCountLabels({});
-    list->addItem(TicketLine::label(number));
-    list->setCurrentRow(list->count() - 1);
-    m_editIndex = list->count() - 1;
+    Ticket added;
+    added.number = number;
+    model->append(added);
+    m_editIndex = model->rowCount() - 1;
+    visibleList()->setCurrentIndex(model->index(m_editIndex));
     m_edits.first()->setFocus();
 }
 
 void TEditTicForm::EditExit() {
-    QListWidget* list = visibleList();
-    if (m_editIndex < 0 || m_editIndex >= list->count())
+    TicketListModel* model = visibleModel();
+    if (m_editIndex < 0 || m_editIndex >= model->rowCount())
         return;
     QStringList entries;
     for (int i = 0; i < m_kind.numbersPerTicket; ++i) {
         QLineEdit* edit = m_edits.at(i);
-        const QString entry = TicketLine::normaliseEntry(m_kind, edit->text().trimmed(), i < 5);
+        const QString entry = TicketEntries::normalise(m_kind, edit->text().trimmed(), i < 5);
         if (entry != edit->text())
             edit->setText(entry);
         entries.append(entry);
@@ -413,14 +417,14 @@ void TEditTicForm::EditExit() {
     QString bonus;
     if (m_kind.hasBonus()) {
         QLineEdit* edit = m_edits.at(m_kind.bonusBox() - 1);
-        bonus = TicketLine::normaliseBonus(m_kind, edit->text().trimmed());
+        bonus = TicketEntries::normaliseBonus(m_kind, edit->text().trimmed());
         if (bonus != edit->text())
             edit->setText(bonus);
     }
-    const QString line = TicketLine::fromEntries(m_kind, list->item(m_editIndex)->text(), entries, bonus);
+    const Ticket ticket = Ticket::fromEntries(m_kind, model->ticket(m_editIndex).number, entries, bonus);
     TicketCounts counts;
     try {
-        counts = TicketLine::counts(m_kind, line);
+        counts = ticket.counts(m_kind);
     } catch (const VantoroError& error) {
         Prompts::instance().error(this, error.message());
         return;
@@ -437,32 +441,32 @@ void TEditTicForm::EditExit() {
         if (!(odd == m_odd.current))
             showRange(m_odd);
     }
-    list->item(m_editIndex)->setText(line);
-    list->setCurrentRow(m_editIndex);
+    model->setTicket(m_editIndex, ticket);
+    visibleList()->setCurrentIndex(model->index(m_editIndex));
 }
 
 void TEditTicForm::DeleteBtnClick() {
-    QListWidget* list = visibleList();
-    if (m_editIndex < 0 || m_editIndex >= list->count())
+    TicketListModel* model = visibleModel();
+    if (m_editIndex < 0 || m_editIndex >= model->rowCount())
         return;
     BusyCursor busy;
-    delete list->takeItem(m_editIndex);
-    setTicketsLabel(list->count());
-    if (list->count() == 0) {
+    model->remove(m_editIndex);
+    setTicketsLabel(model->rowCount());
+    if (model->rowCount() == 0) {
         m_editIndex = -1;
-        clearTicket(list == TicketList);
+        clearTicket(model == m_all);
         setTicketsLabel(0);
         return;
     }
-    selectRow(std::min(m_editIndex, list->count() - 1));
+    selectRow(std::min(m_editIndex, model->rowCount() - 1));
     showTicket();
 }
 
 void TEditTicForm::showFiltered(bool filtered) {
     // Hide before showing: for a moment both lists would count in the layout's minimum, and the
     // dialog would grow to hold them and stay grown.
-    QListWidget* shown = filtered ? TicketList2 : TicketList;
-    QListWidget* hidden = filtered ? TicketList : TicketList2;
+    QListView* shown = filtered ? TicketList2 : TicketList;
+    QListView* hidden = filtered ? TicketList : TicketList2;
     hidden->setVisible(false);
     shown->setVisible(true);
 }
@@ -472,7 +476,7 @@ void TEditTicForm::FilterRangeClick(TicketFilter filter) {
     controls.from->setEnabled(true);
     controls.to->setEnabled(true);
     if (!otherOf(filter).onRange()) {
-        setLines(TicketList2, lines(TicketList));
+        m_filtered->setTickets(m_all->tickets());
         showFiltered(true);
         selectRow(0);
     }
@@ -495,19 +499,19 @@ void TEditTicForm::FromToExit(TicketFilter filter) {
     showRange(controls);
     try {
         if (otherOf(filter).onRange()) {
-            QStringList kept = lines(TicketList2);
+            Tickets kept = m_filtered->tickets();
             TicketFilters::narrow(m_kind, kept, filter, range);
-            setLines(TicketList2, kept);
-        } else if (TicketList->count() > 0) {
-            setLines(TicketList2, TicketFilters::keep(m_kind, lines(TicketList), filter, range));
+            m_filtered->setTickets(kept);
+        } else if (m_all->rowCount() > 0) {
+            m_filtered->setTickets(TicketFilters::keep(m_kind, m_all->tickets(), filter, range));
         }
     } catch (const VantoroError& error) {
         Prompts::instance().error(this, error.message());
         return;
     }
-    setTicketsLabel(TicketList2->count());
+    setTicketsLabel(m_filtered->rowCount());
     selectRow(0);
-    if (TicketList2->count() == 0) {
+    if (m_filtered->rowCount() == 0) {
         clearTicket(false);
         return;
     }
@@ -526,20 +530,20 @@ void TEditTicForm::FilterAllClick(TicketFilter filter) {
         showRange(other);
         showFiltered(false);
         selectRow(0);
-        setTicketsLabel(TicketList->count());
+        setTicketsLabel(m_all->rowCount());
         showSelected(KeepFocus);
     } else {
         // Run once more with the full range, over the filtered list in place: it keeps what the
         // other filter left, and nothing removed comes back.
-        QStringList kept = lines(TicketList2);
+        Tickets kept = m_filtered->tickets();
         try {
             TicketFilters::narrow(m_kind, kept, filter, controls.initial);
         } catch (const VantoroError& error) {
             Prompts::instance().error(this, error.message());
             return;
         }
-        setLines(TicketList2, kept);
-        setTicketsLabel(TicketList2->count());
+        m_filtered->setTickets(kept);
+        setTicketsLabel(m_filtered->rowCount());
         selectRow(0);
         showSelected(KeepFocus);
     }
@@ -560,7 +564,7 @@ void TEditTicForm::SaveBtnClick() {
         return;
     setWindowTitle(QStringLiteral("Edit Tickets (%1)").arg(QFileInfo(path).fileName()));
     try {
-        TicketFile::write(path, m_kind, m_lotteryName, lines(visibleList()));
+        TicketFile::write(path, m_kind, m_lotteryName, visibleModel()->tickets());
     } catch (const VantoroError& error) {
         Prompts::instance().error(this, error.message());
     }
@@ -574,7 +578,7 @@ void TEditTicForm::PrintBtnClick() {
     facts.toSum = m_sum.to->text();
     facts.fromOdd = m_odd.from->text();
     facts.toOdd = m_odd.to->text();
-    facts.lines = lines(visibleList());
+    facts.tickets = visibleModel()->tickets();
     setUpTicketPrintout(ReportSystem1, facts);
     ReportSystem1.execute(this);
 }

@@ -9,10 +9,11 @@
 #include <QList>
 
 class CurrentLottery;
+class TicketListModel;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QPushButton;
 class QRadioButton;
 
@@ -41,7 +42,7 @@ public:
 
     ReportSystem& reportSystem() { return ReportSystem1; }
     // The list that is shown: TicketList, or TicketList2 while a filter is on.
-    QListWidget* visibleList() const;
+    QListView* visibleList() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -75,8 +76,8 @@ private:
     FilterControls& controlsOf(TicketFilter filter) { return filter == TicketFilter::Sum ? m_sum : m_odd; }
     FilterControls& otherOf(TicketFilter filter) { return filter == TicketFilter::Sum ? m_odd : m_sum; }
     void showFiltered(bool filtered);
-    QStringList lines(const QListWidget* list) const;
-    void setLines(QListWidget* list, const QStringList& lines);
+    TicketListModel* visibleModel() const;
+    int currentRow() const;
 
     CurrentLottery& m_lottery;
     QString m_path;
@@ -88,8 +89,10 @@ private:
     bool m_handling = false; // a leave handler is running: its own message boxes do not re-enter it
     ReportSystem ReportSystem1;
 
-    QListWidget* TicketList = nullptr;
-    QListWidget* TicketList2 = nullptr;
+    QListView* TicketList = nullptr;
+    QListView* TicketList2 = nullptr;
+    TicketListModel* m_all = nullptr;      // TicketList's tickets
+    TicketListModel* m_filtered = nullptr; // TicketList2's tickets
     QLabel* TicketsLabel = nullptr;
     QLabel* TypeLabel = nullptr;
     QLabel* BonusLabel = nullptr;

@@ -3,6 +3,7 @@
 
 #include "db/vantoro_error.h"
 #include "db/windows1252.h"
+#include "play/ticket_line.h"
 
 #include "db/atomic_file.h"
 #include <QFile>
@@ -72,10 +73,10 @@ TicketFile TicketFile::parse(const QByteArray& bytes, const QString& name) {
         // Only the fixed fields matter: whatever follows them is never looked at.
         raw = raw.first(std::min<qsizetype>(raw.size(), width));
         const QString where = QStringLiteral("%1, line %2").arg(name).arg(lineNumber);
-        const QString line = TicketLine::fromFileLine(file.kind, Windows1252::decode(raw.data(), raw.size()),
-                                                      static_cast<int>(file.tickets.size()) + 1, where);
-        file.tickets.append(line);
-        const TicketCounts counts = TicketLine::counts(file.kind, line);
+        const Ticket ticket = TicketLine::fromFileLine(file.kind, Windows1252::decode(raw.data(), raw.size()),
+                                                       static_cast<int>(file.tickets.size()) + 1, where);
+        file.tickets.append(ticket);
+        const TicketCounts counts = ticket.counts(file.kind);
         file.sumRange.widen(counts.sum);
         file.oddRange.widen(counts.odd);
     }
@@ -99,14 +100,14 @@ TicketFile TicketFile::read(const QString& path) {
 }
 
 void TicketFile::write(const QString& path, const TicketKind& kind, const QString& lotteryName,
-                       const QStringList& lines) {
+                       const Tickets& tickets) {
     QByteArray bytes;
-    bytes += QByteArray::number(lines.size()) + "\r\n";
+    bytes += QByteArray::number(tickets.size()) + "\r\n";
     bytes += QByteArray::number(kind.numbersPerTicket) + "\r\n";
     bytes += QByteArray::number(kind.gameType) + "\r\n";
     bytes += Windows1252::encodeLossy(lotteryName) + "\r\n";
-    for (const QString& line : lines)
-        bytes += Windows1252::encodeLossy(TicketLine::toFileLine(kind, line)) + "\r\n";
+    for (const Ticket& ticket : tickets)
+        bytes += Windows1252::encodeLossy(TicketLine::toFileLine(kind, ticket)) + "\r\n";
 
     const QString cause = AtomicFile::writeFile(path, bytes);
     if (!cause.isEmpty())

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "play/ticket_line.h"
+#include "play/ticket.h"
 
 #include <QString>
-#include <QStringList>
 
 // Lowest and highest value of the tickets read so far; starts "empty" (lowest above highest) so
 // that the first ticket sets both.
@@ -25,7 +24,7 @@ struct TicketFile {
     int count = 0; // line 1 as read; reading never relies on it
     TicketKind kind;
     QString lotteryName;
-    QStringList tickets; // TicketLines, numbered 1, 2, 3 ... in file order
+    Tickets tickets; // numbered 1, 2, 3 ... in file order
     TicketRange sumRange{10000, 0};
     TicketRange oddRange{100, 0};
 
@@ -36,10 +35,10 @@ struct TicketFile {
     // The same, from the bytes of a file; `name` is the file named in messages.
     static TicketFile parse(const QByteArray& bytes, const QString& name);
 
-    // Writes the header (line 1 = the number of `lines`) and the fields of every TicketLine of
-    // `lines`, through a temporary file renamed over `path`, so a failed save leaves the old file.
+    // Writes the header (line 1 = the number of `tickets`) and the fields of every ticket, through a
+    // temporary file renamed over `path`, so a failed save leaves the old file.
     static void write(const QString& path, const TicketKind& kind, const QString& lotteryName,
-                      const QStringList& lines);
+                      const Tickets& tickets);
 };
 
 // Ticket files above these bounds are refused rather than read, so a hostile file cannot exhaust

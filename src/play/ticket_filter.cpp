@@ -8,25 +8,24 @@
 
 namespace TicketFilters {
 
-int value(const TicketKind& kind, const QString& line, TicketFilter filter) {
-    const TicketCounts counts = TicketLine::counts(kind, line);
+int value(const TicketKind& kind, const Ticket& ticket, TicketFilter filter) {
+    const TicketCounts counts = ticket.counts(kind);
     return filter == TicketFilter::Sum ? counts.sum : counts.odd;
 }
 
-QStringList keep(const TicketKind& kind, const QStringList& all, TicketFilter filter,
-                 const TicketRange& range) {
-    QStringList kept;
-    for (const QString& line : all) {
-        if (range.contains(value(kind, line, filter)))
-            kept.append(line);
+Tickets keep(const TicketKind& kind, const Tickets& all, TicketFilter filter, const TicketRange& range) {
+    Tickets kept;
+    for (const Ticket& ticket : all) {
+        if (range.contains(value(kind, ticket, filter)))
+            kept.append(ticket);
     }
     return kept;
 }
 
-void narrow(const TicketKind& kind, QStringList& lines, TicketFilter filter, const TicketRange& range) {
-    for (qsizetype i = lines.size() - 1; i >= 0; --i) {
-        if (!range.contains(value(kind, lines.at(i), filter)))
-            lines.removeAt(i);
+void narrow(const TicketKind& kind, Tickets& tickets, TicketFilter filter, const TicketRange& range) {
+    for (qsizetype i = tickets.size() - 1; i >= 0; --i) {
+        if (!range.contains(value(kind, tickets.at(i), filter)))
+            tickets.removeAt(i);
     }
 }
 
@@ -34,7 +33,7 @@ int boundFromText(const QString& text) {
     bool ok = false;
     const double number = text.trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(number) || std::fabs(number) > std::numeric_limits<int>::max())
-        throw VantoroError(TicketLine::conversionError(text));
+        throw VantoroError(TicketEntries::conversionError(text));
     return static_cast<int>(std::lround(number));
 }
 

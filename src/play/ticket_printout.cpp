@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "play/ticket_printout.h"
 
+#include "play/ticket_line.h"
 #include "report/report.h"
 #include "report/standard_header.h"
-
 
 namespace {
 
@@ -37,7 +37,7 @@ void setUpTicketPrintout(Report& report, const TicketPrintoutFacts& facts) {
     report.setOnPrint([facts](Report& r) {
         r.setColumns(facts.kind.numbersPerTicket > 8 ? 2 : 3, 0.5);
         r.setFont(QStringLiteral("Courier New"), 12);
-        for (const QString& line : facts.lines) {
+        for (const QString& line : TicketLine::format(facts.kind, facts.tickets)) {
             r.setBold(true);
             r.print(line.left(TicketLine::kLabelWidth) + QLatin1Char(' '));
             r.setBold(false);

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "play/ticket_line.h"
+#include "play/ticket.h"
 
 #include <QDate>
 #include <QString>
-#include <QStringList>
 
 class Report;
 
@@ -14,8 +13,8 @@ struct TicketPrintoutFacts {
     TicketKind kind;
     QString fileName; // of the file opened, without its directory
     QString fromSum, toSum, fromOdd, toOdd;
-    QStringList lines; // TicketLines
-    QDate date;        // today when not set
+    Tickets tickets;
+    QDate date; // today when not set
 };
 
 // The header's line with the two filter ranges and the game type caption (the caption alone for

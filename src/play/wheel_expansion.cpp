@@ -4,7 +4,6 @@
 #include "db/vantoro_error.h"
 #include "lottery/game_type.h"
 #include "lottery/lottery_definition.h"
-#include "play/ticket_line.h"
 #include "play/wheel_file.h"
 
 #include <QDir>
@@ -26,20 +25,11 @@ int headerValue(const QString& path, const QString& text, int line) {
 } // namespace
 
 bool wheelTicketsHaveBonus(const LotteryDefinition& lottery) {
-    switch (static_cast<GameTypeCode>(lottery.GameType)) {
-    case GameTypeCode::BigGame:
-    case GameTypeCode::Keystone:
-    case GameTypeCode::Powerball:
-        return true;
-    case GameTypeCode::TriState:
-        return lottery.regularNumbers() == 5;
-    default:
-        return false;
-    }
+    return GameTypes::wheelTicketsHaveBonus(lottery.GameType, lottery.regularNumbers());
 }
 
 QString wheelEntryText(const QString& entry, const LotteryDefinition& lottery) {
-    const int width = GameTypes::isCardGame(lottery.GameType) ? 3 : 2;
+    const int width = GameTypes::ticketFieldWidth(lottery.GameType);
     return entry.trimmed().toUpper().rightJustified(width, QLatin1Char('0'));
 }
 
@@ -57,6 +47,7 @@ WheelExpansion WheelExpansion::expand(const QString& path, const QStringList& ch
 WheelExpansion WheelExpansion::expand(const WheelFile& file, const QString& path, const QStringList& chosen,
                                       const LotteryDefinition& lottery, const BonusRule& bonusRule) {
     WheelExpansion result;
+    result.kind = {lottery.regularNumbers(), lottery.GameType};
     result.P = headerValue(path, file.NumbersPerTicket, 1);
     result.K = headerValue(path, file.Numbers, 2);
     result.T = headerValue(path, file.Tickets, 3);
@@ -105,14 +96,15 @@ WheelExpansion WheelExpansion::expand(const WheelFile& file, const QString& path
     const bool bonus = wheelTicketsHaveBonus(lottery) && bonusRule;
     result.tickets.reserve(positions.size());
     for (qsizetype t = 0; t < positions.size(); ++t) {
-        QStringList numbers;
-        numbers.reserve(positions.at(t).size());
-        for (int p : positions.at(t))
-            numbers << entries.at(p - 1);
+        Ticket ticket;
         const int index = static_cast<int>(t);
-        const QString bonusText =
-            bonus ? bonusRule(index).trimmed().toUpper().rightJustified(2, QLatin1Char('0')) : QString();
-        result.tickets << TicketLine::compose(index + 1, numbers, bonusText);
+        ticket.number = index + 1;
+        ticket.fields.reserve(positions.at(t).size());
+        for (int p : positions.at(t))
+            ticket.fields << entries.at(p - 1);
+        if (bonus)
+            ticket.bonus = bonusRule(index).trimmed().toUpper().rightJustified(2, QLatin1Char('0'));
+        result.tickets << ticket;
     }
     return result;
 }

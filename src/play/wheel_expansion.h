@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "play/ticket.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -22,9 +24,11 @@ struct WheelExpansion {
     int T = 0;
     int M = 0;
     int C = 0;
-    // The tickets as ticket-list lines (TicketLine): "00001. 04 09 17 ", for a bonus one more
-    // blank and the two-digit bonus; in the order of the file's lines.
-    QStringList tickets;
+    // The lottery's kind of ticket, for showing the tickets (TicketLine).
+    TicketKind kind;
+    // In the order of the file's lines, numbered from 1: the chosen entries at each line's
+    // positions (see wheelEntryText), and for the bonus games the rule's bonus, zero-padded.
+    Tickets tickets;
 
     // "If <C> numbers played are correct, at least 1 ticket will match <M> numbers"
     QString guaranteeText() const;

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stats/graph_config.h"
 
+#include "lottery/game_type.h"
 #include "lottery/lottery_definition.h"
 
 namespace {
 
-constexpr int DailyMillions = 1;
 constexpr int BonusOnly = 2;
 constexpr int DailyMillionsNumbers = 63;
 
@@ -44,7 +44,7 @@ int graphNumberCount(const LotteryDefinition& definition, int bonusOption) {
     // A range from 0 has one row more than its highest number (a bonus of 0 to 9 has ten).
     if (bonusOption == BonusOnly)
         return definition.LowestNumber == 1 ? definition.HighestBonus : definition.HighestBonus + 1;
-    if (definition.GameType == DailyMillions)
+    if (GameTypes::isThreeSet(definition.GameType))
         return DailyMillionsNumbers;
     return definition.LowestNumber == 1 ? definition.HighestNumber : definition.HighestNumber + 1;
 }

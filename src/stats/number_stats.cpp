@@ -230,7 +230,7 @@ NumberStatsInput NumberStatsInput::forLottery(const LotteryDefinition& definitio
         input.hitIndexFactor = definition.NumbersDrawn;
         return input;
     }
-    if (definition.GameType == int(GameTypeCode::DailyMillions)) {
+    if (GameTypes::isThreeSet(definition.GameType)) {
         input.variant = NumberVariant::ThreeSet;
         input.firstPosition = 1;
         input.lastPosition = 6;
@@ -274,9 +274,7 @@ NumberStatsInput NumberStatsInput::standardForLottery(const LotteryDefinition& d
     // A lottery whose numbers start at 0 (a "Superzahl" of 0 to 9) counts 0 as well.
     input.low = firstFieldWidth == 1 || definition.LowestNumber <= 0 ? 0 : 1;
     input.high = qMin(int(input.high), MaxStandardNumber);
-    const bool pickGame = definition.GameType == int(GameTypeCode::PickDaily) ||
-                          definition.GameType == int(GameTypeCode::PickMidday);
-    input.numberCount = pickGame ? input.high + 1 : input.high;
+    input.numberCount = GameTypes::isPickGame(definition.GameType) ? input.high + 1 : input.high;
     input.hitIndexFactor = input.lastPosition;
     return input;
 }

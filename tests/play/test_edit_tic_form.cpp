@@ -16,7 +16,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -45,8 +45,9 @@ QString text(const QWidget& form, const char* name) {
 
 QStringList lines(const TEditTicForm& form) {
     QStringList out;
-    for (int i = 0; i < form.visibleList()->count(); ++i)
-        out << form.visibleList()->item(i)->text();
+    const QAbstractItemModel* model = form.visibleList()->model();
+    for (int i = 0; i < model->rowCount(); ++i)
+        out << model->index(i, 0).data().toString();
     return out;
 }
 
@@ -235,14 +236,14 @@ void TestEditTicForm::deletesAndRenumbersOnLoad() {
     {
         TEditTicForm form(f.lottery, path);
         form.show();
-        form.visibleList()->setCurrentRow(1);
+        form.visibleList()->setCurrentIndex(form.visibleList()->model()->index(1, 0));
         form.TicketListClick();
         form.DeleteBtnClick();
         QCOMPARE(labels(form), (QStringList{"00001", "00003", "00004", "00005"}));
         QCOMPARE(text(form, "TicketsLabel"), QStringLiteral("4 Tickets"));
         // The line now at the deleted position is selected.
         QCOMPARE(child<QGroupBox>(form, QStringLiteral("TicketGroup"))->title(), QStringLiteral("Ticket 3"));
-        form.visibleList()->setCurrentRow(3);
+        form.visibleList()->setCurrentIndex(form.visibleList()->model()->index(3, 0));
         form.TicketListClick();
         form.DeleteBtnClick();
         QCOMPARE(child<QGroupBox>(form, QStringLiteral("TicketGroup"))->title(), QStringLiteral("Ticket 4"));
@@ -266,8 +267,8 @@ void TestEditTicForm::sumRangeIsInclusive() {
     TEditTicForm form(f.lottery, f.ticketFile(kLotto));
     form.show();
     child<QRadioButton>(form, QStringLiteral("SumRange"))->click();
-    QVERIFY(child<QListWidget>(form, QStringLiteral("TicketList2"))->isVisible());
-    QVERIFY(!child<QListWidget>(form, QStringLiteral("TicketList"))->isVisible());
+    QVERIFY(child<QListView>(form, QStringLiteral("TicketList2"))->isVisible());
+    QVERIFY(!child<QListView>(form, QStringLiteral("TicketList"))->isVisible());
     QCOMPARE(lines(form).size(), 5); // nothing removed until a box is left
     setBox(form, "FromSum", QStringLiteral("44"), TicketFilter::Sum);
     setBox(form, "ToSum", QStringLiteral("162"), TicketFilter::Sum);
@@ -277,7 +278,7 @@ void TestEditTicForm::sumRangeIsInclusive() {
     QCOMPARE(lines(form).size(), 5);
     QCOMPARE(text(form, "FromSum"), QStringLiteral("21"));
     QCOMPARE(text(form, "ToSum"), QStringLiteral("184"));
-    QVERIFY(child<QListWidget>(form, QStringLiteral("TicketList"))->isVisible());
+    QVERIFY(child<QListView>(form, QStringLiteral("TicketList"))->isVisible());
 }
 
 void TestEditTicForm::filtersNarrowEachOther() {
@@ -443,7 +444,7 @@ void TestEditTicForm::ticketsCommandOpensTheEditor() {
     bool averages = false;
     const auto seen = whenModal<TEditTicForm>([&](TEditTicForm* form) {
         caption = form->windowTitle();
-        tickets = form->visibleList()->count();
+        tickets = form->visibleList()->model()->rowCount();
         averages = form->findChild<QLabel*>(QStringLiteral("AverageSumLabel"))->isVisible();
         form->reject();
     });

@@ -3,11 +3,21 @@
 #include "play/card_code.h"
 #include "play/ticket_file.h"
 #include "play/ticket_filter.h"
+#include "play/ticket_line.h"
 #include "support/temp_home.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QTest>
+
+namespace {
+QStringList lines(const TicketFile& file) {
+    return TicketLine::format(file.kind, file.tickets);
+}
+Ticket ticket(int number, const QStringList& fields, std::optional<QString> bonus = {}) {
+    return Ticket{number, fields, std::move(bonus)};
+}
+} // namespace
 
 class TestTicketFile final : public QObject {
     Q_OBJECT
@@ -70,7 +80,7 @@ void TestTicketFile::cardEntries() {
     QFETCH(bool, cardColumn);
     QFETCH(QString, stored);
     const TicketKind quinto{5, 9};
-    QCOMPARE(TicketLine::normaliseEntry(quinto, entry, cardColumn), stored);
+    QCOMPARE(TicketEntries::normalise(quinto, entry, cardColumn), stored);
     QCOMPARE(CardCode::fromNumber(CardCode::toNumber(QStringLiteral("0AH"))), QStringLiteral("0AH"));
 }
 
@@ -107,13 +117,12 @@ void TestTicketFile::readsPowerballLines() {
                                               QStringLiteral("p.tic"));
     QCOMPARE(file.count, 2);
     QCOMPARE(file.lotteryName, QStringLiteral("Powerball"));
-    QCOMPARE(file.tickets, (QStringList{QStringLiteral("00001. 05 12 23 34 41  07"),
-                                        QStringLiteral("00002. 01 02 03 04 05  99")}));
+    QCOMPARE(lines(file), (QStringList{QStringLiteral("00001. 05 12 23 34 41  07"),
+                                       QStringLiteral("00002. 01 02 03 04 05  99")}));
     // The bonus never counts: 05+12+23+34+41 = 115, odd 05 23 41.
     QCOMPARE(file.sumRange, (TicketRange{15, 115}));
     QCOMPARE(file.oddRange, (TicketRange{3, 3}));
-    QCOMPARE(TicketLine::bonusField(file.kind, file.tickets.at(0)), QStringLiteral("07"));
-    QCOMPARE(TicketLine::regularField(file.kind, file.tickets.at(0), 5), QStringLiteral("41"));
+    QCOMPARE(file.tickets.at(0), ticket(1, {"05", "12", "23", "34", "41"}, QStringLiteral("07")));
 }
 
 void TestTicketFile::headerOnlyRanges() {
@@ -137,18 +146,23 @@ void TestTicketFile::readsToEndWhateverTheCount() {
     const TicketFile file = TicketFile::parse(bytes, QStringLiteral("t.tic"));
     QCOMPARE(file.tickets.size(), tickets);
     // Numbered in file order from 1.
-    QCOMPARE(TicketLine::number(file.tickets.last()), tickets);
+    QCOMPARE(file.tickets.last().number, tickets);
 }
 
 void TestTicketFile::shortLinesKeepTheLayout() {
     const TicketFile file = TicketFile::parse("1\r\n6\r\n7\r\nLotto\r\n01  05\r\n", QStringLiteral("s.tic"));
-    QCOMPARE(file.tickets, QStringList{QStringLiteral("00001. 01    05          ")});
-    const TicketCounts counts = TicketLine::counts(file.kind, file.tickets.first());
+    QCOMPARE(lines(file), QStringList{QStringLiteral("00001. 01    05          ")});
+    const TicketCounts counts = file.tickets.first().counts(file.kind);
     QCOMPARE(counts.sum, 6);
     QCOMPARE(counts.odd, 2);
     QCOMPARE(counts.even, 0);
     QVERIFY(!counts.complete);
     QCOMPARE(TicketLine::toFileLine(file.kind, file.tickets.first()), QStringLiteral("01  05      "));
+    // Blanks that pad a field are not part of it; leading blanks and blanks between are.
+    const TicketFile spaced =
+        TicketFile::parse("1\r\n3\r\n7\r\nLotto\r\n 1 2 3\r\n", QStringLiteral("p.tic"));
+    QCOMPARE(spaced.tickets.first(), ticket(1, {" 1", " 2", " 3"}));
+    QCOMPARE(TicketLine::toFileLine(spaced.kind, spaced.tickets.first()), QStringLiteral(" 1 2 3"));
 }
 
 void TestTicketFile::refusesBadFiles_data() {
@@ -199,7 +213,7 @@ void TestTicketFile::refusesAHugeFile() {
     }
     const TicketFile full =
         TicketFile::parse("1\n2\n7\nX\n" + QByteArray(kMaxTickets, '\n'), QStringLiteral("b.tic"));
-    QCOMPARE(full.tickets.last(), QStringLiteral("99999.       "));
+    QCOMPARE(TicketLine::format(full.kind, full.tickets.last()), QStringLiteral("99999.       "));
 }
 
 void TestTicketFile::writesCrLfThroughTemporaryFile() {
@@ -207,13 +221,13 @@ void TestTicketFile::writesCrLfThroughTemporaryFile() {
     const TicketKind kind{5, 8};
     const QString path = home.path(QStringLiteral("out.tic"));
     // Labels with gaps (after deletions) are not saved: line 1 is the number of lines.
-    TicketFile::write(
-        path, kind, QStringLiteral("Powerball"),
-        {QStringLiteral("00002. 05 12 23 34 41  07"), QStringLiteral("00007. 01 02 03 04 05  09")});
+    TicketFile::write(path, kind, QStringLiteral("Powerball"),
+                      {ticket(2, {"05", "12", "23", "34", "41"}, QStringLiteral("07")),
+                       ticket(7, {"01", "02", "03", "04", "05"}, QStringLiteral("09"))});
     QCOMPARE(home.readFile(QStringLiteral("out.tic")),
              QByteArray("2\r\n5\r\n8\r\nPowerball\r\n051223344107\r\n010203040509\r\n"));
     const TicketFile again = TicketFile::read(path);
-    QCOMPARE(again.tickets.at(1), QStringLiteral("00002. 01 02 03 04 05  09"));
+    QCOMPARE(lines(again).at(1), QStringLiteral("00002. 01 02 03 04 05  09"));
 }
 
 void TestTicketFile::failedWriteKeepsTheOldFile() {
@@ -230,26 +244,26 @@ void TestTicketFile::failedWriteKeepsTheOldFile() {
 
 void TestTicketFile::filtersAreInclusiveAndSkipTheBonus() {
     const TicketKind kind{5, 8};
-    const QStringList lines{QStringLiteral("00001. 10 20 30 40 20  99"),  // 120
-                            QStringLiteral("00002. 10 20 30 40 50  01"),  // 150
-                            QStringLiteral("00003. 10 20 30 40 51  01"),  // 151
-                            QStringLiteral("00004. 10 20 30 40 19  50")}; // 119
-    QCOMPARE(TicketFilters::keep(kind, lines, TicketFilter::Sum, {120, 150}), lines.mid(0, 2));
+    const Tickets tickets{ticket(1, {"10", "20", "30", "40", "20"}, QStringLiteral("99")),  // 120
+                          ticket(2, {"10", "20", "30", "40", "50"}, QStringLiteral("01")),  // 150
+                          ticket(3, {"10", "20", "30", "40", "51"}, QStringLiteral("01")),  // 151
+                          ticket(4, {"10", "20", "30", "40", "19"}, QStringLiteral("50"))}; // 119
+    QCOMPARE(TicketFilters::keep(kind, tickets, TicketFilter::Sum, {120, 150}), tickets.mid(0, 2));
     // Odd counts 0, 0, 1, 1: the odd bonus 99 and 01 are never counted.
-    QCOMPARE(TicketFilters::keep(kind, lines, TicketFilter::Odd, {1, 1}), lines.mid(2, 2));
+    QCOMPARE(TicketFilters::keep(kind, tickets, TicketFilter::Odd, {1, 1}), tickets.mid(2, 2));
 }
 
 void TestTicketFile::filtersNarrowEachOther() {
     const TicketKind kind{3, 7};
-    const QStringList all{QStringLiteral("00001. 01 02 03 "), QStringLiteral("00002. 02 04 06 "),
-                          QStringLiteral("00003. 01 03 05 "), QStringLiteral("00004. 10 20 30 ")};
-    QStringList shown = TicketFilters::keep(kind, all, TicketFilter::Sum, {6, 12});
+    const Tickets all{ticket(1, {"01", "02", "03"}), ticket(2, {"02", "04", "06"}),
+                      ticket(3, {"01", "03", "05"}), ticket(4, {"10", "20", "30"})};
+    Tickets shown = TicketFilters::keep(kind, all, TicketFilter::Sum, {6, 12});
     QCOMPARE(shown.size(), 3);
     TicketFilters::narrow(kind, shown, TicketFilter::Odd, {2, 3});
-    QCOMPARE(shown, (QStringList{all.at(0), all.at(2)}));
+    QCOMPARE(shown, (Tickets{all.at(0), all.at(2)}));
     // Widening one filter over the narrowed list brings nothing back.
     TicketFilters::narrow(kind, shown, TicketFilter::Sum, {0, 1000});
-    QCOMPARE(shown, (QStringList{all.at(0), all.at(2)}));
+    QCOMPARE(shown, (Tickets{all.at(0), all.at(2)}));
 }
 
 void TestTicketFile::boundsRound_data() {
@@ -269,21 +283,23 @@ void TestTicketFile::boundsRound() {
 
 void TestTicketFile::storesEntries() {
     const TicketKind kind{5, 8};
-    const QString line =
-        TicketLine::fromEntries(kind, QStringLiteral("00004. 01 02 03 04 05  06"),
-                                {TicketLine::normaliseEntry(kind, QStringLiteral("7"), true),
-                                 QStringLiteral("12"), QString(), QStringLiteral("34"), QStringLiteral("41")},
-                                TicketLine::normaliseBonus(kind, QStringLiteral("9")));
-    QCOMPARE(line, QStringLiteral("00004. 07 12    34 41  09"));
-    QCOMPARE(TicketLine::toFileLine(kind, line), QStringLiteral("0712  344109"));
-    QVERIFY(!TicketLine::counts(kind, line).complete);
+    const Ticket stored =
+        Ticket::fromEntries(kind, 4,
+                            {TicketEntries::normalise(kind, QStringLiteral("7"), true), QStringLiteral("12"),
+                             QString(), QStringLiteral("34"), QStringLiteral("41")},
+                            TicketEntries::normaliseBonus(kind, QStringLiteral("9")));
+    QCOMPARE(TicketLine::format(kind, stored), QStringLiteral("00004. 07 12    34 41  09"));
+    QCOMPARE(TicketLine::toFileLine(kind, stored), QStringLiteral("0712  344109"));
+    QVERIFY(!stored.counts(kind).complete);
+    // A ticket just added has no fields yet: its line is the label alone, its file line blanks.
+    QCOMPARE(TicketLine::format(kind, ticket(5, {})), QStringLiteral("00005. "));
+    QCOMPARE(TicketLine::toFileLine(kind, ticket(5, {})), QString(12, QLatin1Char(' ')));
     // The Tri-State bonus is a card rank, never counted.
     const TicketKind triState{5, 10};
-    QCOMPARE(TicketLine::normaliseBonus(triState, QStringLiteral("j")), QStringLiteral("0J"));
-    const QString triLine = TicketLine::fromEntries(triState, TicketLine::label(1),
-                                                    {"01", "02", "03", "04", "05"}, QStringLiteral("0J"));
-    QCOMPARE(triLine, QStringLiteral("00001. 01 02 03 04 05  0J"));
-    QCOMPARE(TicketLine::counts(triState, triLine).sum, 15);
+    QCOMPARE(TicketEntries::normaliseBonus(triState, QStringLiteral("j")), QStringLiteral("0J"));
+    const Ticket tri = Ticket::fromEntries(triState, 1, {"01", "02", "03", "04", "05"}, QStringLiteral("0J"));
+    QCOMPARE(TicketLine::format(triState, tri), QStringLiteral("00001. 01 02 03 04 05  0J"));
+    QCOMPARE(tri.counts(triState).sum, 15);
 }
 
 QTEST_GUILESS_MAIN(TestTicketFile)

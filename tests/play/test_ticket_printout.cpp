@@ -17,12 +17,12 @@ TicketPrintoutFacts facts(const TicketKind& kind, int tickets) {
     f.toOdd = QStringLiteral("5");
     f.date = QDate(2024, 5, 26);
     for (int i = 1; i <= tickets; ++i) {
-        QString line = TicketLine::label(i);
+        Ticket ticket{i, {}, {}};
         for (int c = 1; c <= kind.numbersPerTicket; ++c)
-            line += QStringLiteral("%1 ").arg(c, 2, 10, QLatin1Char('0'));
+            ticket.fields << QStringLiteral("%1").arg(c, 2, 10, QLatin1Char('0'));
         if (kind.hasBonus())
-            line += QStringLiteral(" 07");
-        f.lines << line;
+            ticket.bonus = QStringLiteral("07");
+        f.tickets << ticket;
     }
     return f;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "db/vantoro_error.h"
 #include "lottery/lottery_definition.h"
+#include "play/ticket_line.h"
 #include "play/wheel_expansion.h"
 #include "play/wheel_file.h"
 #include "support/temp_home.h"
@@ -179,7 +180,8 @@ private Q_SLOTS:
         const WheelExpansion expansion = WheelExpansion::expand(home.path(QStringLiteral("wheels/W.A03")),
                                                                 {"4", "9", "17", "23"}, game(7, 6, 0));
         QCOMPARE(expansion.tickets.size(), 2);
-        QCOMPARE(expansion.tickets, (QStringList{"00001. 04 09 17 ", "00002. 09 17 23 "}));
+        QCOMPARE(TicketLine::format(expansion.kind, expansion.tickets),
+                 (QStringList{"00001. 04 09 17 ", "00002. 09 17 23 "}));
         QCOMPARE(expansion.guaranteeText(),
                  QStringLiteral("If 3 numbers played are correct, at least 1 ticket will match 2 numbers"));
         QVERIFY(!expansion.isFull());
@@ -206,6 +208,9 @@ private Q_SLOTS:
                                      << "00001. 04 09 17  07";
         QTest::newRow("tri-state 6") << 10 << 7 << 1 << "7"
                                      << "00001. 04 09 17 ";
+        // The lucky number is a ticket's bonus column, but it is not wheeled.
+        QTest::newRow("lucky day") << 12 << 4 << 1 << "7"
+                                   << "00001. 04 09 17 ";
         QTest::newRow("lotto with bonus") << 7 << 7 << 1 << "7"
                                           << "00001. 04 09 17 ";
     }
@@ -224,7 +229,7 @@ private Q_SLOTS:
                                        ++asked;
                                        return bonusText;
                                    });
-        QCOMPARE(expansion.tickets.value(0), line);
+        QCOMPARE(TicketLine::format(expansion.kind, expansion.tickets), QStringList{line});
         QCOMPARE(asked, line.endsWith(QLatin1Char(' ')) ? 0 : 1);
     }
 
@@ -233,7 +238,7 @@ private Q_SLOTS:
         home.writeFile(QStringLiteral("wheels/W.F02"), "2\r\n3\r\n1\r\n2\r\n2\r\n0301\r\n");
         const WheelExpansion expansion = WheelExpansion::expand(home.path(QStringLiteral("wheels/W.F02")),
                                                                 {"10h", "AS", "2c"}, game(9, 5, 0));
-        QCOMPARE(expansion.tickets, QStringList{"00001. 02C 10H "});
+        QCOMPARE(TicketLine::format(expansion.kind, expansion.tickets), QStringList{"00001. 02C 10H "});
     }
 
     void refusesBadLinesBeforeAnyTicket_data() {
