@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <type_traits>
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #endif
@@ -829,38 +830,33 @@ void DbfTable::SetField(const QString& name, const QString& text) {
     d->putField(f, d->fieldValue(f, text));
 }
 
-void DbfTable::setFieldInteger(const QString& name, qint64 value) {
+// A number goes into a character field as its text and into a numeric one in the field's format.
+template <typename Number> void DbfTable::setNumberField(const QString& name, Number value) {
     const DbfField& f = d->fields[size_t(d->requireField(name))];
     d->requireEditing(f);
     if (f.type == 'D')
         throw VantoroError(QStringLiteral("The date field %1 of %2 cannot hold the number %3.")
-                               .arg(f.name, d->fileName)
-                               .arg(value));
+                               .arg(f.name, d->fileName, QString::number(value)));
     if (f.type == 'C') {
         d->putField(f, d->textBytes(f, QString::number(value)));
         return;
     }
     const auto bytes = DbfFormat::formatNumber(value, f.width, f.decimals);
-    if (!bytes)
-        d->tooWide(f, QString::number(value));
+    if (!bytes) {
+        if constexpr (std::is_floating_point_v<Number>)
+            d->tooWide(f, QString::number(value, 'f', f.decimals));
+        else
+            d->tooWide(f, QString::number(value));
+    }
     d->putField(f, *bytes);
 }
 
+void DbfTable::setFieldInteger(const QString& name, qint64 value) {
+    setNumberField(name, value);
+}
+
 void DbfTable::setFieldDouble(const QString& name, double value) {
-    const DbfField& f = d->fields[size_t(d->requireField(name))];
-    d->requireEditing(f);
-    if (f.type == 'D')
-        throw VantoroError(QStringLiteral("The date field %1 of %2 cannot hold the number %3.")
-                               .arg(f.name, d->fileName)
-                               .arg(value));
-    if (f.type == 'C') {
-        d->putField(f, d->textBytes(f, QString::number(value)));
-        return;
-    }
-    const auto bytes = DbfFormat::formatNumber(value, f.width, f.decimals);
-    if (!bytes)
-        d->tooWide(f, QString::number(value, 'f', f.decimals));
-    d->putField(f, *bytes);
+    setNumberField(name, value);
 }
 
 void DbfTable::setFieldDate(const QString& name, const QString& dateText) {

@@ -134,6 +134,7 @@ public:
     class Creator;
 
 private:
+    template <typename Number> void setNumberField(const QString& name, Number value);
     struct Impl;
     std::unique_ptr<Impl> d;
 };
