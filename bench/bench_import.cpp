@@ -81,9 +81,7 @@ void BM_ImportCsv(benchmark::State& state) {
         state.PauseTiming();
         const QString dataDir = QDir(folder().path()).filePath(QStringLiteral("data%1/").arg(round++));
         QDir().mkpath(dataDir);
-        QString reason;
-        if (!DrawingTable::CreateDrawingTable(dataDir, target.code, target.definition, &reason))
-            qFatal("%s", qPrintable(reason));
+        DrawingTable::CreateDrawingTable(dataDir, target.code, target.definition);
         DbfTable table;
         table.open(dataDir + target.code + QStringLiteral(".DBF"));
         table.SetOrder(1);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/current_lottery.h"
 
+#include "db/file_lookup.h"
 #include "db/table_lock.h"
 #include "db/vantoro_error.h"
 #include "lottery/drawing_table.h"
@@ -44,10 +45,10 @@ int CurrentLottery::summaryDrawings() const {
 }
 
 QString CurrentLottery::missingFile(const QString& dataDir, const QString& fileName) {
-    if (fileName.isEmpty() || !LotteryFiles::exists(dataDir, fileName))
+    if (fileName.isEmpty() || !FileLookup::exists(dataDir, fileName))
         return fileName;
     const QString definition = LotteryFiles::baseName(fileName) + QStringLiteral(".INF");
-    return LotteryFiles::exists(dataDir, definition) ? QString() : definition;
+    return FileLookup::exists(dataDir, definition) ? QString() : definition;
 }
 
 void CurrentLottery::LoadLottery(const QString& fileName) {
@@ -57,9 +58,9 @@ void CurrentLottery::LoadLottery(const QString& fileName) {
         if (!missing.isEmpty() || fileName.isEmpty())
             throw VantoroError(QStringLiteral("Could not find the file ") + missing + QStringLiteral("."));
         const QString base = LotteryFiles::baseName(fileName);
-        m_table.open(LotteryFiles::find(m_dataDir, fileName));
+        m_table.open(FileLookup::find(m_dataDir, fileName));
         m_loadNotice.clear();
-        if (m_table.tagCount() == 0 && !LotteryFiles::exists(m_dataDir, base + QStringLiteral(".NSX"))) {
+        if (m_table.tagCount() == 0 && !FileLookup::exists(m_dataDir, base + QStringLiteral(".NSX"))) {
             // The index holds only the name of the date order, so it is made again from the table;
             // writing it is a change to the lottery's files like any other.
             const TableLock lock(m_table.path());
@@ -68,7 +69,7 @@ void CurrentLottery::LoadLottery(const QString& fileName) {
                                .arg(QFileInfo(m_table.indexPath()).fileName());
         }
         m_table.SetOrder(1);
-        ReadDefinition(LotteryFiles::find(m_dataDir, base + QStringLiteral(".INF")), m_definition);
+        ReadDefinition(FileLookup::find(m_dataDir, base + QStringLiteral(".INF")), m_definition);
         m_lotteryFile = fileName;
         m_longLastLabel = false;
         readTotals();
@@ -84,7 +85,7 @@ void CurrentLottery::openNewLottery(const QString& fileName, const LotteryDefini
     LotteryDefinition kept = definition;
     closeLottery();
     try {
-        m_table.open(LotteryFiles::find(m_dataDir, fileName));
+        m_table.open(FileLookup::find(m_dataDir, fileName));
         m_table.SetOrder(1);
     } catch (const VantoroError&) {
         closeLottery();
@@ -116,7 +117,8 @@ void CurrentLottery::refreshTotals() {
     Q_EMIT changed();
 }
 
-void CurrentLottery::definitionChanged() {
+void CurrentLottery::setDefinition(const LotteryDefinition& definition) {
+    m_definition = definition;
     Q_EMIT changed();
 }
 

@@ -24,7 +24,6 @@ public:
 
     bool isOpen() const { return !m_lotteryFile.isEmpty(); }
     const LotteryDefinition& definition() const { return m_definition; }
-    LotteryDefinition& definition() { return m_definition; }
     QString LotteryFile() const { return m_lotteryFile; }
     DbfTable& table() { return m_table; }
 
@@ -59,8 +58,9 @@ public:
     // After the drawing editor saved or deleted: totals, last date, DrawingCutoffCount = min(total, 50),
     // and the panel's short "Last Draw: " label.
     void refreshTotals();
-    // The definition was edited (caption text may have changed).
-    void definitionChanged();
+    // The definition editor saved the definition of the open lottery (or of the new one whose
+    // table could not be made); the caption follows.
+    void setDefinition(const LotteryDefinition& definition);
     // The status panel reads "Last Drawing: " rather than "Last Draw: " (after the open dialog).
     void setLastDrawingLabelLong(bool longLabel);
 
@@ -71,10 +71,7 @@ public:
 
     // Command flags set before a dialog opens.
     bool NewFileMode = false;
-    bool ShowPairs = false;
-    bool ShowTriples = false;
     bool NewWheelMode = false;
-    int SummaryDrawings = 0;
 
 Q_SIGNALS:
     void changed();

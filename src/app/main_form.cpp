@@ -6,6 +6,7 @@
 #include "app/help.h"
 #include "app/program_home.h"
 #include "app/prompts.h"
+#include "db/file_lookup.h"
 #include "db/vantoro_error.h"
 #include "drawings/drawings_form.h"
 #include "drawings/import_form.h"
@@ -413,14 +414,14 @@ void TMainForm::DeleteDrawingFile1Click() {
 
     // No later command may work on files that are gone: the open lottery is closed first.
     if (m_lottery.isOpen()) {
-        const QString openPath = LotteryFiles::find(m_lottery.DataDir(), m_lottery.LotteryFile());
+        const QString openPath = FileLookup::find(m_lottery.DataDir(), m_lottery.LotteryFile());
         if (QFileInfo(openPath).canonicalFilePath() == QFileInfo(path).canonicalFilePath())
             m_lottery.closeLottery();
     }
 
     const QString base = LotteryFiles::baseName(name);
     auto removeCompanion = [this](const QString& companion) {
-        const QString found = LotteryFiles::find(m_lottery.DataDir(), companion);
+        const QString found = FileLookup::find(m_lottery.DataDir(), companion);
         return !found.isEmpty() && QFile::remove(found);
     };
     const bool deleted = QFile::remove(path) && removeCompanion(base + QStringLiteral(".inf")) &&

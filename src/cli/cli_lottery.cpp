@@ -3,7 +3,7 @@
 
 #include "app/program_home.h"
 #include "app/settings_file.h"
-#include "lottery/lottery_files.h"
+#include "db/file_lookup.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -11,7 +11,7 @@
 QString cliTablePath(const CliArgs& args) {
     const QString name = QFileInfo(args.required(QStringLiteral("lottery"))).fileName();
     const QString dataDir = ProgramHome(args.home()).dataDir();
-    const QString found = LotteryFiles::find(dataDir, name);
+    const QString found = FileLookup::find(dataDir, name);
     return found.isEmpty() ? QDir(dataDir).filePath(name) : found;
 }
 

@@ -3,16 +3,13 @@
 #include "cli/cli_commands.h"
 
 #include "app/program_home.h"
-#include "db/table_lock.h"
+#include "db/file_lookup.h"
 #include "db/vantoro_error.h"
 #include "lottery/commission_presets.h"
-#include "lottery/drawing_table.h"
 #include "lottery/game_type.h"
 #include "lottery/lottery_code.h"
-#include "lottery/lottery_files.h"
 #include "lottery/new_lottery.h"
 
-#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 
@@ -109,23 +106,20 @@ int cliNew(const QStringList& words) {
     ProgramHome home(args.home());
     const QString dataDir = home.dataDir();
     const QString definitionFile = code + QStringLiteral(".INF");
-    if (LotteryFiles::exists(dataDir, definitionFile) && !args.has(QStringLiteral("overwrite"))) {
+    const bool hadDefinition = NewLottery::exists(dataDir, code);
+    if (hadDefinition && !args.has(QStringLiteral("overwrite"))) {
         throw VantoroError(
             QStringLiteral("A file already exists for this lottery (%1). Give --overwrite to erase "
                            "all its data and start again.")
                 .arg(definitionFile));
     }
-    const TableLock lock(QDir(dataDir).filePath(code + QStringLiteral(".DBF")));
-    const bool hadDefinition = LotteryFiles::exists(dataDir, definitionFile);
-    NewLottery::removeTable(dataDir, code);
-    NewLottery::writeDefinition(dataDir, code, definition);
-    QString reason;
-    if (!DrawingTable::CreateDrawingTable(dataDir, code, definition, &reason)) {
-        // Without its table the definition would only stand in the way of the next try.
+    try {
+        NewLottery::create(dataDir, code, definition);
+    } catch (const NewLottery::TableNotCreated&) {
+        // Without its table a new definition would only stand in the way of the next try.
         if (!hadDefinition)
-            QFile::remove(LotteryFiles::find(dataDir, definitionFile));
-        throw VantoroError(QStringLiteral("Could not create the Lotto file.") + QStringLiteral(" (") +
-                           reason + QStringLiteral(")"));
+            QFile::remove(FileLookup::find(dataDir, definitionFile));
+        throw;
     }
     cliOut() << code << "\n";
     return 0;

@@ -9,8 +9,7 @@
 #include "db/vantoro_error.h"
 #include "report/report.h"
 #include "report/report_output.h"
-#include "stats/number_graph_table.h"
-#include "stats/number_stats.h"
+#include "stats/number_stats_run.h"
 #include "stats/stats_printout.h"
 
 namespace {
@@ -57,6 +56,9 @@ int cliStats(const QStringList& words) {
         throw UsageError(QStringLiteral("option --hot takes a count of 0 or more"));
     if (bonus < 0 || bonus > 2)
         throw UsageError(QStringLiteral("option --bonus takes 0, 1 or 2"));
+    if (bonus != 0 && !bonusOptionsOffered(lottery.definition(), lottery.LotteryFile()))
+        throw UsageError(QStringLiteral("option --bonus takes only 0 for this lottery: it has no bonus "
+                                        "numbers the statistics can count"));
     // The window's refusal sends the user to the Options menu; here the option is --cutoff.
     if (total == 0)
         throw VantoroError(QStringLiteral("The lottery has no drawings on file to count."));
@@ -67,10 +69,10 @@ int cliStats(const QStringList& words) {
                 "more than 50 drawings, 50 is recommended).")
                 .arg(total));
 
-    const NumberStats stats =
-        computeNumberStats(lottery.table(), lottery.definition(), bonus, hot, cutoff, total);
     const QString graphPath = ProgramHome(lottery.homeDir()).tempGraphPath();
-    const bool graphTable = NumberGraphTable::create(graphPath, stats.freqMax);
+    const NumberStatsRun run =
+        runNumberStats(lottery.table(), lottery.definition(), bonus, hot, cutoff, total, graphPath);
+    const NumberStats& stats = run.stats;
 
     QTextStream& out = cliOut();
     printSection(out, "Frequency", stats.FrequencyList);
@@ -82,12 +84,11 @@ int cliStats(const QStringList& words) {
         out << stats.UncountedNote << '\n';
     out << "[Graph]\n";
     int status = 0;
-    if (graphTable) {
-        NumberGraphTable::writeRows(graphPath, stats.graphRows);
+    if (run.graphProblem.isEmpty()) {
         printGraphTable(out, graphPath);
     } else {
         out.flush();
-        cliErr() << "Could not create the temporary graph file.\n";
+        cliErr() << run.graphProblem << '\n';
         cliErr().flush();
         status = 1;
     }

@@ -390,6 +390,15 @@ QString asciiField(QByteArrayView bytes) {
 }
 } // namespace
 
+QString indexFileName(const QString& tableFileName) {
+    const int dot = int(tableFileName.lastIndexOf(QLatin1Char('.')));
+    const QString base = dot > 0 ? tableFileName.left(dot) : tableFileName;
+    const QString extension = dot > 0 ? tableFileName.mid(dot + 1) : QString();
+    // A table named in lower case gets its index named alike.
+    const bool lower = !extension.isEmpty() && extension == extension.toLower();
+    return base + (lower ? QStringLiteral(".nsx") : QStringLiteral(".NSX"));
+}
+
 QByteArray indexFileBytes(const std::vector<IndexTag>& tags) {
     QByteArray bytes(IndexSignature, sizeof IndexSignature);
     bytes += static_cast<char>(tags.size());

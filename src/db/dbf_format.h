@@ -75,6 +75,9 @@ struct IndexTag {
     QString expression;
 };
 constexpr int MaxExpressionLength = 64;
+// The production index's file name for a table's: the base name with .NSX (.nsx for a table
+// named in lower case).
+QString indexFileName(const QString& tableFileName);
 QByteArray indexFileBytes(const std::vector<IndexTag>& tags);
 // nullopt when the bytes are not an index file of ours (another program's index file).
 std::optional<std::vector<IndexTag>> parseIndexFile(QByteArrayView bytes);

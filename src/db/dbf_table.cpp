@@ -3,6 +3,7 @@
 
 #include "db/atomic_file.h"
 #include "db/dbf_format.h"
+#include "db/file_lookup.h"
 #include "db/vantoro_error.h"
 
 #include <QDir>
@@ -12,33 +13,12 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <type_traits>
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #endif
 
 namespace {
-
-// The table layer sits below the lottery files, so it keeps its own case-blind lookup.
-QString findInFolder(const QString& dir, const QString& fileName) {
-    const QDir folder(dir);
-    if (QFileInfo::exists(folder.filePath(fileName)))
-        return folder.filePath(fileName);
-    const QStringList all = folder.entryList(QDir::Files | QDir::Hidden);
-    for (const QString& entry : all) {
-        if (entry.compare(fileName, Qt::CaseInsensitive) == 0)
-            return folder.filePath(entry);
-    }
-    return {};
-}
-
-QString indexFileName(const QString& tableFileName) {
-    const int dot = int(tableFileName.lastIndexOf(QLatin1Char('.')));
-    const QString base = dot > 0 ? tableFileName.left(dot) : tableFileName;
-    const QString extension = dot > 0 ? tableFileName.mid(dot + 1) : QString();
-    // A table named in lower case gets its index named alike.
-    const bool lower = !extension.isEmpty() && extension == extension.toLower();
-    return base + (lower ? QStringLiteral(".nsx") : QStringLiteral(".NSX"));
-}
 
 uint codeUnit(QChar c) {
     return c.unicode();
@@ -426,8 +406,9 @@ struct DbfTable::Impl {
 
     void loadIndex() {
         tags.clear();
-        const QString found = findInFolder(QFileInfo(path).path(), indexFileName(fileName));
-        indexPath = found.isEmpty() ? QFileInfo(path).dir().filePath(indexFileName(fileName)) : found;
+        const QString found = FileLookup::find(QFileInfo(path).path(), DbfFormat::indexFileName(fileName));
+        indexPath =
+            found.isEmpty() ? QFileInfo(path).dir().filePath(DbfFormat::indexFileName(fileName)) : found;
         if (found.isEmpty())
             return;
         QFile index(found);
@@ -584,7 +565,7 @@ DbfTable::~DbfTable() = default;
 
 void DbfTable::open(const QString& dir, const QString& fileName, bool exclusive) {
     close();
-    const QString found = findInFolder(dir, fileName);
+    const QString found = FileLookup::find(dir, fileName);
     if (found.isEmpty())
         throw VantoroError(QStringLiteral("The table %1 does not exist in %2.")
                                .arg(fileName, QDir::toNativeSeparators(dir)));
@@ -599,7 +580,7 @@ void DbfTable::open(const QString& path, bool exclusive) {
     (void)exclusive;
     close();
     const QFileInfo info(path);
-    const QString found = findInFolder(info.path(), info.fileName());
+    const QString found = FileLookup::find(info.path(), info.fileName());
     if (found.isEmpty())
         throw VantoroError(
             QStringLiteral("The table %1 does not exist.").arg(QDir::toNativeSeparators(path)));
@@ -849,38 +830,33 @@ void DbfTable::SetField(const QString& name, const QString& text) {
     d->putField(f, d->fieldValue(f, text));
 }
 
-void DbfTable::setFieldInteger(const QString& name, qint64 value) {
+// A number goes into a character field as its text and into a numeric one in the field's format.
+template <typename Number> void DbfTable::setNumberField(const QString& name, Number value) {
     const DbfField& f = d->fields[size_t(d->requireField(name))];
     d->requireEditing(f);
     if (f.type == 'D')
         throw VantoroError(QStringLiteral("The date field %1 of %2 cannot hold the number %3.")
-                               .arg(f.name, d->fileName)
-                               .arg(value));
+                               .arg(f.name, d->fileName, QString::number(value)));
     if (f.type == 'C') {
         d->putField(f, d->textBytes(f, QString::number(value)));
         return;
     }
     const auto bytes = DbfFormat::formatNumber(value, f.width, f.decimals);
-    if (!bytes)
-        d->tooWide(f, QString::number(value));
+    if (!bytes) {
+        if constexpr (std::is_floating_point_v<Number>)
+            d->tooWide(f, QString::number(value, 'f', f.decimals));
+        else
+            d->tooWide(f, QString::number(value));
+    }
     d->putField(f, *bytes);
 }
 
+void DbfTable::setFieldInteger(const QString& name, qint64 value) {
+    setNumberField(name, value);
+}
+
 void DbfTable::setFieldDouble(const QString& name, double value) {
-    const DbfField& f = d->fields[size_t(d->requireField(name))];
-    d->requireEditing(f);
-    if (f.type == 'D')
-        throw VantoroError(QStringLiteral("The date field %1 of %2 cannot hold the number %3.")
-                               .arg(f.name, d->fileName)
-                               .arg(value));
-    if (f.type == 'C') {
-        d->putField(f, d->textBytes(f, QString::number(value)));
-        return;
-    }
-    const auto bytes = DbfFormat::formatNumber(value, f.width, f.decimals);
-    if (!bytes)
-        d->tooWide(f, QString::number(value, 'f', f.decimals));
-    d->putField(f, *bytes);
+    setNumberField(name, value);
 }
 
 void DbfTable::setFieldDate(const QString& name, const QString& dateText) {
@@ -1026,113 +1002,4 @@ void DbfTable::CreateIndexTag(const QString& tagName, const QString& keyExpressi
         d->buildOrder();
         d->setPosition(currentRecord >= 0 ? d->positionOf(currentRecord) : 0);
     }
-}
-
-// --- Creator ---
-
-bool DbfTable::Creator::CreateTable(const QString& path, int fieldCount) {
-    m_path = path;
-    m_fields.clear();
-    m_expectedFields = fieldCount;
-    m_error.clear();
-    const QFileInfo info(path);
-    if (path.isEmpty() || info.fileName().isEmpty()) {
-        m_error = QStringLiteral("No file name was given for the new table.");
-        return false;
-    }
-    if (fieldCount < 1 || fieldCount > 255) {
-        m_error = QStringLiteral("The table %1 cannot have %2 fields.").arg(info.fileName()).arg(fieldCount);
-        return false;
-    }
-    if (!info.dir().exists()) {
-        m_error = QStringLiteral("The folder of %1 does not exist.").arg(QDir::toNativeSeparators(path));
-        return false;
-    }
-    return true;
-}
-
-bool DbfTable::Creator::AddField(const QString& fieldName, char type, int width, int decimals) {
-    const QString file = QFileInfo(m_path).fileName();
-    const auto fail = [&](const QString& why) {
-        m_error = QStringLiteral("The field %1 cannot be added to %2: %3.").arg(fieldName, file, why);
-        return false;
-    };
-    if (m_path.isEmpty() || m_expectedFields == 0)
-        return fail(QStringLiteral("no table is being created"));
-    if (int(m_fields.size()) >= m_expectedFields)
-        return fail(QStringLiteral("the table was declared with %1 fields").arg(m_expectedFields));
-    const QString name = fieldName.trimmed().toUpper().left(DbfFormat::MaxNameLength);
-    if (name.isEmpty() || !(name[0] >= QLatin1Char('A') && name[0] <= QLatin1Char('Z')))
-        return fail(QStringLiteral("a field name starts with a letter"));
-    for (QChar c : name) {
-        if (!((c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
-              (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('_')))
-            return fail(QStringLiteral("a field name holds only letters, digits and _"));
-    }
-    for (const DbfField& f : m_fields) {
-        if (f.name == name)
-            return fail(QStringLiteral("the table already has a field of that name"));
-    }
-    switch (type) {
-    case 'C':
-        if (width < 1 || width > 254 || decimals != 0)
-            return fail(QStringLiteral("a character field is 1 to 254 characters wide, without decimals"));
-        break;
-    case 'D':
-        if (width != 8 || decimals != 0)
-            return fail(QStringLiteral("a date field is 8 characters wide"));
-        break;
-    case 'N':
-        if (width < 1 || width > 20 || decimals < 0 || (decimals > 0 && decimals > width - 2))
-            return fail(
-                QStringLiteral("a numeric field is 1 to 20 characters wide, with room for its decimals"));
-        break;
-    default:
-        return fail(QStringLiteral("the type must be C, D or N"));
-    }
-    int recordLength = 1;
-    for (const DbfField& f : m_fields)
-        recordLength += f.width;
-    if (recordLength + width > 65535)
-        return fail(QStringLiteral("the record would be too long"));
-    DbfField field;
-    field.name = name;
-    field.type = type;
-    field.width = width;
-    field.decimals = decimals;
-    m_fields.push_back(field);
-    return true;
-}
-
-bool DbfTable::Creator::CommitCreate() {
-    const QString file = QFileInfo(m_path).fileName();
-    if (m_path.isEmpty() || int(m_fields.size()) != m_expectedFields) {
-        m_error = QStringLiteral("The table %1 cannot be written: it was declared with %2 fields and has %3.")
-                      .arg(file)
-                      .arg(m_expectedFields)
-                      .arg(m_fields.size());
-        return false;
-    }
-    QByteArray bytes = DbfFormat::tableHeader(m_fields, 0, QDate::currentDate());
-    bytes += DbfFormat::EndOfData;
-    const QString cause = AtomicFile::writeFile(m_path, bytes);
-    if (!cause.isEmpty()) {
-        m_error = QStringLiteral("The table %1 could not be written: %2.").arg(file, cause);
-        return false;
-    }
-    // A new table starts without tags; an index left by an older table of that name would lie.
-    const QFileInfo info(m_path);
-    const QString stale = findInFolder(info.path(), indexFileName(info.fileName()));
-    if (!stale.isEmpty() && !QFile::remove(stale)) {
-        m_error =
-            QStringLiteral("The old index file %1 could not be removed.").arg(QFileInfo(stale).fileName());
-        return false;
-    }
-    m_expectedFields = 0;
-    m_fields.clear();
-    return true;
-}
-
-QString DbfTable::Creator::errorText() const {
-    return m_error;
 }

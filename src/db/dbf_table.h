@@ -129,10 +129,12 @@ public:
 
     // Table creation, in the engine's three steps:
     //   DbfTable::CreateTable(path, n); AddField(...) n times; CommitCreate().
-    // The file is written through a temporary file and renamed into place. Both report by result.
+    // The file is written through a temporary file and renamed into place. Each step throws
+    // VantoroError naming the file when it cannot be taken; the table is then not written.
     class Creator;
 
 private:
+    template <typename Number> void setNumberField(const QString& name, Number value);
     struct Impl;
     std::unique_ptr<Impl> d;
 };
@@ -140,14 +142,12 @@ private:
 // A new table definition; see DbfTable. Field names are cut to 10 characters and stored upper case.
 class DbfTable::Creator {
 public:
-    bool CreateTable(const QString& path, int fieldCount);
-    bool AddField(const QString& name, char type, int width, int decimals);
-    bool CommitCreate();       // writes the empty table (and removes a stale .NSX of the same base name)
-    QString errorText() const; // why the last step failed, naming the file
+    void CreateTable(const QString& path, int fieldCount);
+    void AddField(const QString& name, char type, int width, int decimals);
+    void CommitCreate(); // writes the empty table (and removes a stale .NSX of the same base name)
 
 private:
     QString m_path;
     int m_expectedFields = 0;
     std::vector<DbfField> m_fields;
-    QString m_error;
 };

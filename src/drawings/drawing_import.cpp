@@ -563,12 +563,13 @@ bool append(DbfTable& table, const std::vector<ImportedDrawing>& drawings, const
         if (!copy.commit())
             throw VantoroError(
                 QStringLiteral("The drawings cannot be added to %1: %2.").arg(name, copy.errorText()));
-    } catch (...) {
-        // The table is as it was; give it back to its owner open, even if the reason stays a mystery.
+    } catch (const VantoroError& failure) {
+        // The table is as it was; give it back to its owner open, or say why it cannot be.
         if (!table.isOpen()) {
             try {
                 reopen();
-            } catch (const VantoroError&) {
+            } catch (const VantoroError& reopenFailure) {
+                throw VantoroError(failure.message() + QLatin1Char(' ') + reopenFailure.message());
             }
         }
         throw;

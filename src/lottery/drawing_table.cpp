@@ -26,32 +26,17 @@ struct FieldSpec {
     int width;
 };
 
-bool createTable(const QString& path, const std::vector<FieldSpec>& numberFields, QString* error) {
+void createTable(const QString& path, const std::vector<FieldSpec>& numberFields) {
     DbfTable::Creator creator;
-    bool ok = creator.CreateTable(path, static_cast<int>(numberFields.size()) + 1) &&
-              creator.AddField(DrawingTable::DateField, 'D', 8, 0);
-    for (const FieldSpec& field : numberFields) {
-        if (!ok)
-            break;
-        ok = creator.AddField(field.name, 'C', field.width, 0);
-    }
-    ok = ok && creator.CommitCreate();
-    if (!ok) {
-        if (error)
-            *error = creator.errorText();
-        return false;
-    }
-    try {
-        DbfTable table;
-        table.open(path, true);
-        table.CreateIndexTag(DrawingTable::DateTag, DrawingTable::DateField);
-        table.close();
-    } catch (const VantoroError& failure) {
-        if (error)
-            *error = failure.message();
-        return false;
-    }
-    return true;
+    creator.CreateTable(path, static_cast<int>(numberFields.size()) + 1);
+    creator.AddField(DrawingTable::DateField, 'D', 8, 0);
+    for (const FieldSpec& field : numberFields)
+        creator.AddField(field.name, 'C', field.width, 0);
+    creator.CommitCreate();
+    DbfTable table;
+    table.open(path, true);
+    table.CreateIndexTag(DrawingTable::DateTag, DrawingTable::DateField);
+    table.close();
 }
 
 } // namespace
@@ -74,23 +59,19 @@ int numberFieldWidth(const QString& code, const LotteryDefinition& definition, i
     return 2;
 }
 
-bool CreateDrawingTable(const QString& dataDir, const QString& code, const LotteryDefinition& definition,
-                        QString* error) {
+void CreateDrawingTable(const QString& dataDir, const QString& code, const LotteryDefinition& definition) {
     std::vector<FieldSpec> fields;
     for (int i = 1; i <= definition.NumbersDrawn; ++i)
         fields.push_back({numberField(i), numberFieldWidth(code, definition, i)});
-    if (!createTable(dataDir + code + QStringLiteral(".DBF"), fields, error))
-        return false;
+    createTable(dataDir + code + QStringLiteral(".DBF"), fields);
     for (const Companion& companion : companions) {
         if (code != QLatin1String(companion.code))
             continue;
         std::vector<FieldSpec> digits;
         for (int i = 1; i <= companion.fields; ++i)
             digits.push_back({numberField(i), 1});
-        if (!createTable(dataDir + QLatin1String(companion.file), digits, error))
-            return false;
+        createTable(dataDir + QLatin1String(companion.file), digits);
     }
-    return true;
 }
 
 } // namespace DrawingTable

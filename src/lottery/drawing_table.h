@@ -20,10 +20,9 @@ QString numberField(int i); // "P1" .. "P22"
 int numberFieldWidth(const QString& code, const LotteryDefinition& definition, int i);
 
 // Creates dataDir/code.DBF with its DATETAG index, and for NJ646, OH647 and VA644 the empty
-// companion table beside it. Returns false when a table could not be made; files already
-// written stay. `error` receives the file layer's reason for the log of the caller.
-bool CreateDrawingTable(const QString& dataDir, const QString& code, const LotteryDefinition& definition,
-                        QString* error = nullptr);
+// companion table beside it. A table that cannot be made throws the file layer's VantoroError;
+// files already written stay.
+void CreateDrawingTable(const QString& dataDir, const QString& code, const LotteryDefinition& definition);
 } // namespace DrawingTable
 
 // One drawing as the analyses see it.

@@ -3,13 +3,9 @@
 
 #include <QString>
 
-// Lottery files are named by the lottery's code; their extensions may be in any case
-// (files made on other systems arrive as .dbf, .DBF or .Dbf).
+// Lottery files are named by the lottery's code; FileLookup finds them whatever the case of
+// their extensions.
 namespace LotteryFiles {
-// The path of dir/name as it exists on disk, matching the name whatever its case;
-// empty when there is no such file.
-QString find(const QString& dir, const QString& fileName);
-bool exists(const QString& dir, const QString& fileName);
 // The base name: the file name without its last four characters (the extension with its dot).
 QString baseName(const QString& fileName);
 } // namespace LotteryFiles

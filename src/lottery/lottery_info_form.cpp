@@ -4,6 +4,7 @@
 #include "app/current_lottery.h"
 #include "app/help.h"
 #include "app/prompts.h"
+#include "db/file_lookup.h"
 #include "db/vantoro_error.h"
 #include "lottery/commission_presets.h"
 #include "lottery/drawing_table.h"
@@ -390,7 +391,7 @@ void TLotteryInfoForm::OKBtnClick() {
 
 bool TLotteryInfoForm::writeNewLottery(const LotteryDefinition& definition) {
     const QString dataDir = m_lottery.DataDir();
-    const bool replacing = LotteryFiles::exists(dataDir, m_code + QStringLiteral(".INF"));
+    const bool replacing = NewLottery::exists(dataDir, m_code);
     if (replacing) {
         if (!Prompts::instance().confirm(
                 this, QStringLiteral("A file already exists for this lottery. If you "
@@ -403,20 +404,17 @@ bool TLotteryInfoForm::writeNewLottery(const LotteryDefinition& definition) {
             m_lottery.closeLottery();
     }
     try {
-        if (replacing)
-            NewLottery::removeTable(dataDir, m_code);
-        NewLottery::writeDefinition(dataDir, m_code, definition);
+        NewLottery::create(dataDir, m_code, definition);
+    } catch (const NewLottery::TableNotCreated& failure) {
+        // The definition was written, so it is the lottery now, though without a table.
+        m_lottery.setDefinition(definition);
+        Prompts::instance().information(this, failure.message());
+        return false;
     } catch (const VantoroError& failure) {
         Prompts::instance().error(this, failure.message());
         return false;
     }
-    m_lottery.definition() = definition;
-    m_lottery.definitionChanged();
-
-    if (!DrawingTable::CreateDrawingTable(dataDir, m_code, definition)) {
-        Prompts::instance().information(this, QStringLiteral("Could not create the Lotto file."));
-        return false;
-    }
+    m_lottery.setDefinition(definition);
     Prompts::instance().information(this, newFileMessage());
     try {
         m_lottery.openNewLottery(m_code + QStringLiteral(".DBF"), definition);
@@ -433,7 +431,7 @@ void TLotteryInfoForm::writeEditedLottery(const LotteryDefinition& definition) {
     QString path;
     if (m_lottery.isOpen()) {
         m_code = LotteryFiles::baseName(m_lottery.LotteryFile());
-        path = LotteryFiles::find(m_lottery.DataDir(), m_code + QStringLiteral(".INF"));
+        path = FileLookup::find(m_lottery.DataDir(), m_code + QStringLiteral(".INF"));
     } else {
         m_code = LotteryCodes::derive(definition).code;
     }
@@ -452,7 +450,6 @@ void TLotteryInfoForm::writeEditedLottery(const LotteryDefinition& definition) {
         reject();
         return;
     }
-    m_lottery.definition() = definition;
-    m_lottery.definitionChanged();
+    m_lottery.setDefinition(definition);
     accept();
 }

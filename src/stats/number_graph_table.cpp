@@ -25,17 +25,15 @@ int valueWidth(int largestValue) {
     return qMax(3, int(QString::number(qMax(0, largestValue)).size()));
 }
 
-bool create(const QString& path, int largestValue, QString* error) {
+void create(const QString& path, int largestValue) {
     DbfTable::Creator creator;
     const int width = valueWidth(largestValue);
-    bool ok = creator.CreateTable(path, 5) && creator.AddField(QStringLiteral("NUMBER"), 'C', 3, 0);
+    creator.CreateTable(path, 5);
+    creator.AddField(QStringLiteral("NUMBER"), 'C', 3, 0);
     for (NumberClass numberClass :
          {NumberClass::Hot, NumberClass::Prior, NumberClass::Cold, NumberClass::Due})
-        ok = ok && creator.AddField(fieldFor(numberClass), 'N', width, 0);
-    ok = ok && creator.CommitCreate();
-    if (!ok && error)
-        *error = creator.errorText();
-    return ok;
+        creator.AddField(fieldFor(numberClass), 'N', width, 0);
+    creator.CommitCreate();
 }
 
 void writeRows(const QString& path, const std::vector<NumberGraphRow>& rows) {

@@ -11,9 +11,9 @@
 // per row; a number's frequency goes into the field of its class.
 namespace NumberGraphTable {
 // Creates the table anew and empty (an old one is replaced), its numeric fields wide enough for
-// `largestValue` (a long keno history counts a number well over 999 times). False when it cannot
-// be created; `error` then says why, naming the file.
-bool create(const QString& path, int largestValue, QString* error = nullptr);
+// `largestValue` (a long keno history counts a number well over 999 times). Throws VantoroError
+// naming the file when it cannot be created.
+void create(const QString& path, int largestValue);
 // The width of the numeric fields for values up to `largestValue`: at least 3.
 int valueWidth(int largestValue);
 // Appends the rows to the table made by create(). A value that does not fit its field, or a

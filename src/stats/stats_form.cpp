@@ -9,7 +9,7 @@
 #include "db/vantoro_error.h"
 #include "stats/bonus_form.h"
 #include "stats/frequency_graph.h"
-#include "stats/number_graph_table.h"
+#include "stats/number_stats_run.h"
 #include "stats/stats_printout.h"
 
 #include <QFontDatabase>
@@ -134,8 +134,7 @@ TStatsForm::TStatsForm(CurrentLottery& lottery, BonusForm& bonusForm, QWidget* p
 
     // Bonus numbers can be chosen only where a game has them; the Tri-State 5/31 bonus is a card
     // rank, which the statistics cannot count.
-    const bool bonus = m_lottery.definition().BonusNumbers > 0 &&
-                       m_lottery.LotteryFile().compare(QLatin1String("TS531.DBF"), Qt::CaseInsensitive) != 0;
+    const bool bonus = bonusOptionsOffered(m_lottery.definition(), m_lottery.LotteryFile());
     m_bonusBtn->setVisible(bonus);
     m_useBonusLabel->setVisible(bonus);
     m_bonusLabel->setVisible(bonus);
@@ -165,16 +164,13 @@ void TStatsForm::FormActivate() {
     QString notice;
     QString failure;
     try {
-        m_stats = computeNumberStats(m_lottery.table(), m_lottery.definition(), m_bonusForm.itemIndex(),
-                                     m_lottery.HotNumberCutoff(), m_lottery.DrawingCutoffCount(),
-                                     m_lottery.TotalDrawings());
+        NumberStatsRun run =
+            runNumberStats(m_lottery.table(), m_lottery.definition(), m_bonusForm.itemIndex(),
+                           m_lottery.HotNumberCutoff(), m_lottery.DrawingCutoffCount(),
+                           m_lottery.TotalDrawings(), ProgramHome(m_lottery.homeDir()).tempGraphPath());
+        m_stats = std::move(run.stats);
+        notice = run.graphProblem;
         showStats();
-        // The graph table is made once the counts are known, so its fields fit the largest.
-        const QString graphPath = ProgramHome(m_lottery.homeDir()).tempGraphPath();
-        if (NumberGraphTable::create(graphPath, m_stats.freqMax))
-            NumberGraphTable::writeRows(graphPath, m_stats.graphRows);
-        else
-            notice = QStringLiteral("Could not create the temporary graph file.");
     } catch (const VantoroError& error) {
         failure = error.message();
     }

@@ -395,6 +395,30 @@ private Q_SLOTS:
         QCOMPARE(cli(home, {"stats", "--lottery", "CN649.DBF", "--pdf", pdf}).status, 0);
         QVERIFY(home.readFile(QStringLiteral("stats.pdf")).startsWith("%PDF"));
     }
+
+    // The statistics window hides the bonus choice of these lotteries; the command refuses it alike.
+    void statsRefusesABonusOptionTheLotteryLacks_data() {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<int>("bonusNumbers");
+        QTest::newRow("no bonus numbers") << "NJ646" << 0;
+        QTest::newRow("5 Card Cash bonus rank") << "TS531" << 1;
+    }
+
+    void statsRefusesABonusOptionTheLotteryLacks() {
+        QFETCH(QString, code);
+        QFETCH(int, bonusNumbers);
+        TempHome home;
+        LotteryBuilder(home.dataDir(), code).numbers(6 + bonusNumbers, 42, bonusNumbers).drawings(5).build();
+        const QStringList stats{"stats", "--lottery", code + QStringLiteral(".DBF")};
+        for (const char* option : {"1", "2"}) {
+            const Run refused = cli(home, stats + QStringList{"--bonus", option});
+            QCOMPARE(refused.status, 2);
+            QVERIFY2(refused.err.contains(QStringLiteral("--bonus takes only 0 for this lottery")),
+                     qPrintable(refused.err));
+            QVERIFY(refused.out.isEmpty());
+        }
+        QCOMPARE(cli(home, stats + QStringList{"--bonus", "0"}).status, 0);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -23,7 +23,8 @@ QString layoutOf(const QString& path) {
     table.open(path);
     QStringList fields;
     for (const DbfField& field : table.fields())
-        fields << QStringLiteral("%1 %2 %3").arg(field.name, QString(QLatin1Char(field.type))).arg(field.width);
+        fields
+            << QStringLiteral("%1 %2 %3").arg(field.name, QString(QLatin1Char(field.type))).arg(field.width);
     return fields.join(QStringLiteral(", "));
 }
 
@@ -40,16 +41,19 @@ private Q_SLOTS:
         QTest::addColumn<QString>("layout");
         QTest::newRow("pick 3") << "NY3" << 3 << 0 << "DRAWDATE D 8, P1 C 1, P2 C 1, P3 C 1";
         QTest::newRow("midday pick 3") << "MD3" << 3 << 0 << "DRAWDATE D 8, P1 C 1, P2 C 1, P3 C 1";
-        QTest::newRow("pick 4 without state") << "4" << 4 << 0 << "DRAWDATE D 8, P1 C 1, P2 C 1, P3 C 1, P4 C 1";
-        QTest::newRow("6 + 1 bonus") << "PB545" << 7 << 1
-                                     << "DRAWDATE D 8, P1 C 2, P2 C 2, P3 C 2, P4 C 2, P5 C 2, P6 C 2, P7 C 2";
-        QTest::newRow("quinto cards") << "DEQ" << 5 << 0 << "DRAWDATE D 8, P1 C 3, P2 C 3, P3 C 3, P4 C 3, P5 C 3";
+        QTest::newRow("pick 4 without state")
+            << "4" << 4 << 0 << "DRAWDATE D 8, P1 C 1, P2 C 1, P3 C 1, P4 C 1";
+        QTest::newRow("6 + 1 bonus")
+            << "PB545" << 7 << 1 << "DRAWDATE D 8, P1 C 2, P2 C 2, P3 C 2, P4 C 2, P5 C 2, P6 C 2, P7 C 2";
+        QTest::newRow("quinto cards")
+            << "DEQ" << 5 << 0 << "DRAWDATE D 8, P1 C 3, P2 C 3, P3 C 3, P4 C 3, P5 C 3";
         QTest::newRow("decco cards") << "CAD" << 4 << 0 << "DRAWDATE D 8, P1 C 3, P2 C 3, P3 C 3, P4 C 3";
-        QTest::newRow("small WAD: only P1 is a card") << "WAD" << 4 << 0
-                                                      << "DRAWDATE D 8, P1 C 3, P2 C 1, P3 C 1, P4 C 1";
+        QTest::newRow("small WAD: only P1 is a card")
+            << "WAD" << 4 << 0 << "DRAWDATE D 8, P1 C 3, P2 C 1, P3 C 1, P4 C 1";
         QTest::newRow("WAD of six") << "WAD" << 6 << 0
                                     << "DRAWDATE D 8, P1 C 3, P2 C 3, P3 C 3, P4 C 3, P5 C 3, P6 C 2";
-        QTest::newRow("lucky day is never small") << "NYL" << 4 << 1 << "DRAWDATE D 8, P1 C 2, P2 C 2, P3 C 2, P4 C 2";
+        QTest::newRow("lucky day is never small")
+            << "NYL" << 4 << 1 << "DRAWDATE D 8, P1 C 2, P2 C 2, P3 C 2, P4 C 2";
     }
 
     void fieldWidths() {
@@ -58,7 +62,7 @@ private Q_SLOTS:
         QFETCH(int, bonus);
         QFETCH(QString, layout);
         TempHome home;
-        QVERIFY(DrawingTable::CreateDrawingTable(home.dataDir(), code, definitionOf(drawn, bonus)));
+        DrawingTable::CreateDrawingTable(home.dataDir(), code, definitionOf(drawn, bonus));
         QCOMPARE(layoutOf(home.dataDir() + code + QStringLiteral(".DBF")), layout);
         QVERIFY(QFileInfo::exists(home.dataDir() + code + QStringLiteral(".NSX")));
         DbfTable table;
@@ -71,7 +75,7 @@ private Q_SLOTS:
 
     void keno22HasTwentyThreeFields() {
         TempHome home;
-        QVERIFY(DrawingTable::CreateDrawingTable(home.dataDir(), QStringLiteral("NYKENO"), definitionOf(22, 0)));
+        DrawingTable::CreateDrawingTable(home.dataDir(), QStringLiteral("NYKENO"), definitionOf(22, 0));
         DbfTable table;
         table.open(home.dataDir() + QStringLiteral("NYKENO.DBF"));
         QCOMPARE(int(table.fields().size()), 23);
@@ -82,9 +86,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("companion");
         QTest::addColumn<int>("digits");
-        QTest::newRow("NJ646") << "NJ646" << "NJK.DBF" << 5;
-        QTest::newRow("OH647") << "OH647" << "OHK.DBF" << 6;
-        QTest::newRow("VA644") << "VA644" << "VAK.DBF" << 6;
+        QTest::newRow("NJ646") << "NJ646"
+                               << "NJK.DBF" << 5;
+        QTest::newRow("OH647") << "OH647"
+                               << "OHK.DBF" << 6;
+        QTest::newRow("VA644") << "VA644"
+                               << "VAK.DBF" << 6;
     }
 
     void companions() {
@@ -92,7 +99,7 @@ private Q_SLOTS:
         QFETCH(QString, companion);
         QFETCH(int, digits);
         TempHome home;
-        QVERIFY(DrawingTable::CreateDrawingTable(home.dataDir(), code, definitionOf(6, 0)));
+        DrawingTable::CreateDrawingTable(home.dataDir(), code, definitionOf(6, 0));
         DbfTable table;
         table.open(home.dataDir() + companion);
         QCOMPARE(int(table.fields().size()), digits + 1);
@@ -103,16 +110,19 @@ private Q_SLOTS:
 
     void noCompanionForOtherCodes() {
         TempHome home;
-        QVERIFY(DrawingTable::CreateDrawingTable(home.dataDir(), QStringLiteral("NY659"), definitionOf(6, 0)));
+        DrawingTable::CreateDrawingTable(home.dataDir(), QStringLiteral("NY659"), definitionOf(6, 0));
         QCOMPARE(QDir(home.dataDir()).entryList(QDir::Files).size(), 2);
     }
 
     void creationFailureIsReported() {
         TempHome home;
-        QString reason;
-        QVERIFY(!DrawingTable::CreateDrawingTable(home.path(QStringLiteral("missing/")), QStringLiteral("PB545"),
-                                                  definitionOf(6, 1), &reason));
-        QVERIFY(!reason.isEmpty());
+        try {
+            DrawingTable::CreateDrawingTable(home.path(QStringLiteral("missing/")), QStringLiteral("PB545"),
+                                             definitionOf(6, 1));
+            QFAIL("a table was made in a folder that does not exist");
+        } catch (const VantoroError& error) {
+            QVERIFY(error.message().contains(QStringLiteral("PB545.DBF")));
+        }
     }
 
     void analysisWindowReadsNewestFirstAndNeverPastTheTable_data() {
@@ -153,11 +163,14 @@ private Q_SLOTS:
     void badNumbersNameTheDrawingAndField_data() {
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("message");
-        QTest::newRow("blank") << "" << "Drawing 00007 (03/04/2021): field P2 is blank.";
-        QTest::newRow("letters") << "AB"
-                                 << "Drawing 00007 (03/04/2021): field P2 holds \"AB\", which is not a number from 0 to 99.";
-        QTest::newRow("above 99") << "123"
-                                  << "Drawing 00007 (03/04/2021): field P2 holds \"123\", which is not a number from 0 to 99.";
+        QTest::newRow("blank") << ""
+                               << "Drawing 00007 (03/04/2021): field P2 is blank.";
+        QTest::newRow("letters")
+            << "AB"
+            << "Drawing 00007 (03/04/2021): field P2 holds \"AB\", which is not a number from 0 to 99.";
+        QTest::newRow("above 99")
+            << "123"
+            << "Drawing 00007 (03/04/2021): field P2 holds \"123\", which is not a number from 0 to 99.";
     }
 
     void badNumbersNameTheDrawingAndField() {
@@ -177,7 +190,8 @@ private Q_SLOTS:
 
     void goodNumbersConvert() {
         Drawing drawing;
-        drawing.numbers = QStringList{QStringLiteral("07"), QStringLiteral("7"), QStringLiteral("0"), QStringLiteral("99")};
+        drawing.numbers =
+            QStringList{QStringLiteral("07"), QStringLiteral("7"), QStringLiteral("0"), QStringLiteral("99")};
         QCOMPARE(drawingNumbers(drawing), (std::vector<int>{7, 7, 0, 99}));
     }
 };

@@ -150,7 +150,7 @@ void TestGraphForm::init() {
     m_prompts = std::make_unique<ScriptedPrompts>();
     m_lottery = std::make_unique<CurrentLottery>();
     m_lottery->setHomeDir(m_home->dir());
-    m_lottery->definition() = sixFortyNine();
+    m_lottery->setDefinition(sixFortyNine());
 }
 
 GraphConfig TestGraphForm::configFor(const QString& kind) const {
@@ -271,11 +271,12 @@ void TestGraphForm::rowsShownAtOnce() {
     QFETCH(int, bonusOption);
     QFETCH(int, records);
     QFETCH(int, rowsShown);
-    LotteryDefinition& definition = m_lottery->definition();
+    LotteryDefinition definition = m_lottery->definition();
     definition.GameType = qint16(gameType);
     definition.LowestNumber = qint16(lowest);
     definition.HighestNumber = qint16(highest);
     definition.HighestBonus = qint16(highestBonus);
+    m_lottery->setDefinition(definition);
     // A table one record longer than the count shows that the count, not the table, decides.
     GraphTables::writeFrequency(tempPath(), records + 1);
     TGraphForm form(*m_lottery, bonusOption);

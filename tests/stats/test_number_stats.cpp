@@ -523,7 +523,7 @@ private Q_SLOTS:
         TempHome home;
         const QString path = home.path(QStringLiteral("TEMP.DBT"));
         for (int run = 0; run < 2; ++run) {
-            QVERIFY(NumberGraphTable::create(path, 12));
+            NumberGraphTable::create(path, 12);
             NumberGraphTable::writeRows(path, {{QStringLiteral("7"), NumberClass::Hot, 5},
                                                {},
                                                {QStringLiteral("10H"), NumberClass::Due, 12}});
@@ -568,7 +568,7 @@ private Q_SLOTS:
         const NumberStats stats = computeNumberStats(table, d, 0, 10, drawings, drawings);
         QCOMPARE(stats.freqMax, drawings);
         const QString path = home.path(QStringLiteral("TEMP.DBT"));
-        QVERIFY(NumberGraphTable::create(path, stats.freqMax));
+        NumberGraphTable::create(path, stats.freqMax);
         NumberGraphTable::writeRows(path, stats.graphRows);
         DbfTable graph;
         graph.open(path);
@@ -581,9 +581,12 @@ private Q_SLOTS:
 
     void graphTableThatCannotBeCreated() {
         TempHome home;
-        QString error;
-        QVERIFY(!NumberGraphTable::create(home.path(QStringLiteral("missing/TEMP.DBT")), 12, &error));
-        QVERIFY(!error.isEmpty());
+        try {
+            NumberGraphTable::create(home.path(QStringLiteral("missing/TEMP.DBT")), 12);
+            QFAIL("a table was made in a folder that does not exist");
+        } catch (const VantoroError& error) {
+            QVERIFY(error.message().contains(QStringLiteral("TEMP.DBT")));
+        }
     }
 };
 

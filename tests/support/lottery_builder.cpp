@@ -6,7 +6,8 @@
 
 #include <QDate>
 
-LotteryBuilder::LotteryBuilder(QString dataDir, QString code) : m_dataDir(std::move(dataDir)), m_code(std::move(code)) {}
+LotteryBuilder::LotteryBuilder(QString dataDir, QString code)
+    : m_dataDir(std::move(dataDir)), m_code(std::move(code)) {}
 
 LotteryBuilder& LotteryBuilder::definition(const LotteryDefinition& definition) {
     m_definition = definition;
@@ -39,7 +40,8 @@ LotteryBuilder& LotteryBuilder::drawings(int count) {
         QStringList numbers;
         for (int k = 0; k < m_definition.NumbersDrawn; ++k) {
             const int value = m_definition.LowestNumber + (i * 7 + k * 5) % qMax(1, span);
-            numbers << QStringLiteral("%1").arg(value, m_definition.HighestNumber > 9 ? 2 : 1, 10, QLatin1Char('0'));
+            numbers << QStringLiteral("%1").arg(value, m_definition.HighestNumber > 9 ? 2 : 1, 10,
+                                                QLatin1Char('0'));
         }
         m_drawings.emplace_back(start.addDays(i).toString(QStringLiteral("MM/dd/yyyy")), numbers);
     }
@@ -48,9 +50,7 @@ LotteryBuilder& LotteryBuilder::drawings(int count) {
 
 QString LotteryBuilder::build() const {
     WriteDefinition(m_dataDir + m_code + QStringLiteral(".INF"), m_definition);
-    QString error;
-    if (!DrawingTable::CreateDrawingTable(m_dataDir, m_code, m_definition, &error))
-        qFatal("cannot create the drawing table: %s", qPrintable(error));
+    DrawingTable::CreateDrawingTable(m_dataDir, m_code, m_definition);
     const QString fileName = m_code + QStringLiteral(".DBF");
     DbfTable table;
     table.open(m_dataDir, fileName, true);
