@@ -56,9 +56,11 @@ bool writeAndListGraph(const CurrentLottery& lottery, const std::vector<GraphTab
     QTextStream& out = cliOut();
     if (heading)
         out << '[' << heading << "]\n";
-    if (!writeGraphTable(path, fields, records)) {
+    try {
+        writeGraphTable(path, fields, records);
+    } catch (const VantoroError& failure) {
         out.flush();
-        cliErr() << "Could not create the temporary graph file.\n";
+        cliErr() << "Could not create the temporary graph file. (" << failure.message() << ")\n";
         cliErr().flush();
         return false;
     }

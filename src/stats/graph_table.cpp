@@ -43,18 +43,13 @@ int graphFieldWidth(int largestValue, int least) {
     return qMax(least, int(QString::number(qMax(0, largestValue)).size()));
 }
 
-bool writeGraphTable(const QString& path, const std::vector<GraphTableField>& fields,
-                     const std::vector<GraphTableRecord>& records, QString* error) {
+void writeGraphTable(const QString& path, const std::vector<GraphTableField>& fields,
+                     const std::vector<GraphTableRecord>& records) {
     DbfTable::Creator creator;
-    bool ok = creator.CreateTable(path, int(fields.size()));
+    creator.CreateTable(path, int(fields.size()));
     for (const GraphTableField& field : fields)
-        ok = ok && creator.AddField(field.name, field.type, field.width, 0);
-    ok = ok && creator.CommitCreate();
-    if (!ok) {
-        if (error)
-            *error = creator.errorText();
-        return false;
-    }
+        creator.AddField(field.name, field.type, field.width, 0);
+    creator.CommitCreate();
     DbfTable table;
     table.open(path, true);
     for (const GraphTableRecord& record : records) {
@@ -68,7 +63,6 @@ bool writeGraphTable(const QString& path, const std::vector<GraphTableField>& fi
         table.post();
     }
     table.close();
-    return true;
 }
 
 QStringList graphTableLines(const QString& path) {

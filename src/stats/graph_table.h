@@ -42,10 +42,9 @@ struct GraphTableRecord {
 int graphFieldWidth(int largestValue, int least = 3);
 
 // Creates the table at `path` anew and empty with `fields` (an old one is replaced) and appends
-// `records`. False when it cannot be created; `error` then says why, naming the file. A table
-// that cannot be written once created throws VantoroError.
-bool writeGraphTable(const QString& path, const std::vector<GraphTableField>& fields,
-                     const std::vector<GraphTableRecord>& records, QString* error = nullptr);
+// `records`; VantoroError, naming the file, when it cannot be created or written.
+void writeGraphTable(const QString& path, const std::vector<GraphTableField>& fields,
+                     const std::vector<GraphTableRecord>& records);
 
 // Every record of the table at `path` as its fields' trimmed texts joined by commas (dates as
 // MM/DD/YYYY): what the graph will read, as vantoro-cli lists it.
