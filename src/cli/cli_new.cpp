@@ -2,7 +2,6 @@
 // new: defines a lottery and creates its empty drawing table, as the definition editor does.
 #include "cli/cli_commands.h"
 
-#include "app/program_home.h"
 #include "db/table_lock.h"
 #include "db/vantoro_error.h"
 #include "lottery/commission_presets.h"
@@ -11,6 +10,7 @@
 #include "lottery/lottery_code.h"
 #include "lottery/lottery_files.h"
 #include "lottery/new_lottery.h"
+#include "lottery/program_home.h"
 
 #include <QDir>
 #include <QFile>

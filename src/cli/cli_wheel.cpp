@@ -6,9 +6,9 @@
 #include "cli/cli_lottery.h"
 #include <QRegularExpression>
 
-#include "app/program_home.h"
 #include "db/vantoro_error.h"
 #include "lottery/lottery_definition.h"
+#include "lottery/program_home.h"
 #include "play/wheel_expansion.h"
 #include "play/wheel_file.h"
 #include "play/wheel_printout.h"

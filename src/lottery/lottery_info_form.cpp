@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lottery/lottery_info_form.h"
 
-#include "app/current_lottery.h"
-#include "app/help.h"
-#include "app/prompts.h"
 #include "db/vantoro_error.h"
+#include "gui/help.h"
+#include "gui/prompts.h"
+#include "gui/run_command.h"
 #include "lottery/commission_presets.h"
+#include "lottery/current_lottery.h"
 #include "lottery/drawing_table.h"
 #include "lottery/game_presets.h"
 #include "lottery/game_type.h"
@@ -402,14 +403,13 @@ bool TLotteryInfoForm::writeNewLottery(const LotteryDefinition& definition) {
             LotteryFiles::baseName(m_lottery.LotteryFile()).compare(m_code, Qt::CaseInsensitive) == 0)
             m_lottery.closeLottery();
     }
-    try {
+    const bool written = gui::runCommand(this, [&] {
         if (replacing)
             NewLottery::removeTable(dataDir, m_code);
         NewLottery::writeDefinition(dataDir, m_code, definition);
-    } catch (const VantoroError& failure) {
-        Prompts::instance().error(this, failure.message());
+    });
+    if (!written)
         return false;
-    }
     m_lottery.definition() = definition;
     m_lottery.definitionChanged();
 
@@ -418,13 +418,8 @@ bool TLotteryInfoForm::writeNewLottery(const LotteryDefinition& definition) {
         return false;
     }
     Prompts::instance().information(this, newFileMessage());
-    try {
-        m_lottery.openNewLottery(m_code + QStringLiteral(".DBF"), definition);
-    } catch (const VantoroError& failure) {
-        Prompts::instance().error(this, failure.message());
-        return false;
-    }
-    return true;
+    return gui::runCommand(this,
+                           [&] { m_lottery.openNewLottery(m_code + QStringLiteral(".DBF"), definition); });
 }
 
 void TLotteryInfoForm::writeEditedLottery(const LotteryDefinition& definition) {
@@ -445,10 +440,7 @@ void TLotteryInfoForm::writeEditedLottery(const LotteryDefinition& definition) {
     }
     if (path.isEmpty())
         path = m_lottery.DataDir() + m_code + QStringLiteral(".INF");
-    try {
-        WriteDefinition(path, definition);
-    } catch (const VantoroError& failure) {
-        Prompts::instance().error(this, failure.message());
+    if (!gui::runCommand(this, [&] { WriteDefinition(path, definition); })) {
         reject();
         return;
     }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/help_catalogue.h"
+#include "gui/help_catalogue.h"
 
 #include <QFile>
 #include <QJsonArray>

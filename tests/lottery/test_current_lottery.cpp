@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/current_lottery.h"
 #include "db/vantoro_error.h"
+#include "lottery/current_lottery.h"
 #include "lottery/drawing_table.h"
 #include "support/lottery_builder.h"
 #include "support/temp_home.h"

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "report/report_setup_form.h"
+#include "gui/report_setup_form.h"
 
-#include "app/prompts.h"
+#include "gui/modal.h"
+#include "gui/prompts.h"
 #include "report/report.h"
 
 #include <QCheckBox>
@@ -28,9 +29,8 @@ template <typename T> T* named(T* widget, const char* name) {
 
 } // namespace
 
-TReportSetupForm::TReportSetupForm(const ReportSettings& settings, QPrinter& printer, ModalRunner runModal,
-                                   QWidget* parent)
-    : QDialog(parent), m_printer(printer), m_runModal(std::move(runModal)) {
+TReportSetupForm::TReportSetupForm(const ReportSettings& settings, QPrinter& printer, QWidget* parent)
+    : QDialog(parent), m_printer(printer) {
     setObjectName(QStringLiteral("TReportSetupForm"));
     setWindowTitle(settings.TitleSetup);
 
@@ -162,7 +162,7 @@ void TReportSetupForm::BrowseBtnClick() {
 void TReportSetupForm::SetupBtnClick() {
     QPrintDialog dialog(&m_printer, this);
     dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
-    if (m_runModal(dialog) == QDialog::Accepted) {
+    if (Modal::run(dialog) == QDialog::Accepted) {
         CopiesEdit->setValue(std::max(1, m_printer.copyCount()));
         CollateCheck->setChecked(m_printer.collateCopies());
         DuplexCheck->setChecked(m_printer.duplex() != QPrinter::DuplexNone);

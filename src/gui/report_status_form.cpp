@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "report/report_status_form.h"
+#include "gui/report_status_form.h"
 
 #include "report/report.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/current_lottery.h"
+#include "lottery/current_lottery.h"
 
 #include "db/table_lock.h"
 #include "db/vantoro_error.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/program_home.h"
+#include "lottery/program_home.h"
 
 #include "db/vantoro_error.h"
 
@@ -49,19 +49,22 @@ QString ProgramHome::tempGraphPath() const {
 
 void ProgramHome::prepare() {
     const QDir home(m_dir);
-    const bool wasEmpty = !home.exists() || home.isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    const bool wasEmpty =
+        !home.exists() || home.isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     for (const QString& folder : {m_dir, dataDir(), wheelsDir()}) {
         if (!QDir().mkpath(folder)) {
             throw VantoroError(
-                QStringLiteral("Vantoro cannot use the folder %1 as its home: the folder %2 cannot be created.")
+                QStringLiteral(
+                    "Vantoro cannot use the folder %1 as its home: the folder %2 cannot be created.")
                     .arg(QDir::toNativeSeparators(m_dir), QDir::toNativeSeparators(folder)));
         }
     }
     // Permissions do not tell everything (read-only mounts, quotas): try a real write.
     QFile probe(m_dir + QStringLiteral("/.vantoro-write-test"));
     if (!probe.open(QIODevice::WriteOnly)) {
-        throw VantoroError(QStringLiteral("Vantoro cannot use the folder %1 as its home: it cannot be written (%2).")
-                               .arg(QDir::toNativeSeparators(m_dir), probe.errorString()));
+        throw VantoroError(
+            QStringLiteral("Vantoro cannot use the folder %1 as its home: it cannot be written (%2).")
+                .arg(QDir::toNativeSeparators(m_dir), probe.errorString()));
     }
     probe.close();
     probe.remove();
@@ -76,7 +79,8 @@ void ProgramHome::prepare() {
         QDir().mkpath(QFileInfo(target).absolutePath());
         if (QFile::copy(source, target)) {
             // Resource files come out read-only; the user's copies are theirs to change.
-            QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+            QFile::setPermissions(target,
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
             m_seeded = true;
         }
     }

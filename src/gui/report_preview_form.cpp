@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "report/report_preview_form.h"
+#include "gui/report_preview_form.h"
 
 #include "report/painter_canvas.h"
 #include "report/recording_canvas.h"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/settings_file.h"
+#include "lottery/settings_file.h"
 
-#include "app/ini_file.h"
 #include "db/vantoro_error.h"
+#include "lottery/ini_file.h"
 
 #include <QDir>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/current_lottery.h"
-#include "app/settings_file.h"
+#include "lottery/current_lottery.h"
 #include "lottery/open_form.h"
+#include "lottery/settings_file.h"
 #include "support/lottery_builder.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_home.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/ini_file.h"
+#include "lottery/ini_file.h"
 
 #include "db/vantoro_error.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/current_lottery.h"
-#include "app/help.h"
 #include "db/dbf_table.h"
+#include "gui/help.h"
+#include "lottery/current_lottery.h"
 #include "lottery/game_type.h"
 #include "lottery/lottery_info_form.h"
 #include "lottery/open_form.h"

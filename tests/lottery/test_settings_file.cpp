@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/program_home.h"
-#include "app/settings_file.h"
 #include "db/vantoro_error.h"
+#include "lottery/program_home.h"
+#include "lottery/settings_file.h"
 #include "support/temp_home.h"
 
 #include <QDir>
@@ -104,8 +104,9 @@ private Q_SLOTS:
 
     void writingKeepsOtherLinesAndFindsKeysInAnyCase() {
         TempHome home;
-        home.writeFile(QStringLiteral("vantoro.ini"),
-                       "; my notes\r\n[general]\r\nhotcutoff=4\r\nLOTTERY=CN649.DBF\r\n\r\n[WINDOW]\r\nX=5\r\n");
+        home.writeFile(
+            QStringLiteral("vantoro.ini"),
+            "; my notes\r\n[general]\r\nhotcutoff=4\r\nLOTTERY=CN649.DBF\r\n\r\n[WINDOW]\r\nX=5\r\n");
         const SettingsFile file(home.path(QStringLiteral("vantoro.ini")));
         QCOMPARE(file.read().HotNumberCutoff, 4);
         GeneralSettings s = file.read();
@@ -135,7 +136,8 @@ class TestProgramHome final : public QObject {
 private Q_SLOTS:
     void resolveOrder() {
         qputenv("VANTORO_HOME", "/tmp/from-environment");
-        QCOMPARE(ProgramHome::resolve(QStringLiteral("/tmp/from-option")), QStringLiteral("/tmp/from-option"));
+        QCOMPARE(ProgramHome::resolve(QStringLiteral("/tmp/from-option")),
+                 QStringLiteral("/tmp/from-option"));
         QCOMPARE(ProgramHome::resolve(), QStringLiteral("/tmp/from-environment"));
         qunsetenv("VANTORO_HOME");
         QVERIFY(ProgramHome::resolve().endsWith(QStringLiteral("Vantoro")) ||
@@ -170,13 +172,15 @@ private Q_SLOTS:
         first.prepare();
         QVERIFY(first.wasSeeded());
         QVERIFY(QFile::exists(dir + QStringLiteral("/data/CN649.DBF")));
-        QCOMPARE(scratch.readFile(QStringLiteral("home/vantoro.ini")), QByteArray("[GENERAL]\r\nLOTTERY=CN649.DBF\r\n"));
+        QCOMPARE(scratch.readFile(QStringLiteral("home/vantoro.ini")),
+                 QByteArray("[GENERAL]\r\nLOTTERY=CN649.DBF\r\n"));
         // A home that already holds something is not seeded again.
         scratch.writeFile(QStringLiteral("home/vantoro.ini"), "[GENERAL]\nHOTCUTOFF=3\n");
         ProgramHome again(dir);
         again.prepare();
         QVERIFY(!again.wasSeeded());
-        QCOMPARE(scratch.readFile(QStringLiteral("home/vantoro.ini")), QByteArray("[GENERAL]\nHOTCUTOFF=3\n"));
+        QCOMPARE(scratch.readFile(QStringLiteral("home/vantoro.ini")),
+                 QByteArray("[GENERAL]\nHOTCUTOFF=3\n"));
     }
 };
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/prompts.h"
+#include "gui/prompts.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
@@ -16,7 +16,8 @@ public:
         QMessageBox::critical(parent, QStringLiteral("Vantoro"), text);
     }
     bool confirm(QWidget* parent, const QString& text) override {
-        return QMessageBox::question(parent, QStringLiteral("Vantoro"), text, QMessageBox::Yes | QMessageBox::No,
+        return QMessageBox::question(parent, QStringLiteral("Vantoro"), text,
+                                     QMessageBox::Yes | QMessageBox::No,
                                      QMessageBox::Yes) == QMessageBox::Yes;
     }
     QString openFileName(QWidget* parent, const FileDialogSpec& request) override {
@@ -30,7 +31,8 @@ private:
     static QString run(QWidget* parent, const FileDialogSpec& request, QFileDialog::AcceptMode mode) {
         QFileDialog dialog(parent, request.title, request.directory, request.filter);
         dialog.setAcceptMode(mode);
-        dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+        dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                           : QFileDialog::AnyFile);
         if (!request.defaultSuffix.isEmpty())
             dialog.setDefaultSuffix(request.defaultSuffix);
         if (!request.confirmOverwrite)

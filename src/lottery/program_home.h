@@ -17,11 +17,11 @@ public:
     // file that opens the first sample. Throws VantoroError when the home cannot be written.
     void prepare();
 
-    QString dir() const { return m_dir; }         // no trailing slash
-    QString dataDir() const;                      // dir + "/data/"
-    QString wheelsDir() const;                    // dir + "/wheels/"
-    QString settingsPath() const;                 // dir + "/vantoro.ini"
-    QString tempGraphPath() const;                // dir + "/TEMP.DBT"
+    QString dir() const { return m_dir; } // no trailing slash
+    QString dataDir() const;              // dir + "/data/"
+    QString wheelsDir() const;            // dir + "/wheels/"
+    QString settingsPath() const;         // dir + "/vantoro.ini"
+    QString tempGraphPath() const;        // dir + "/TEMP.DBT"
     bool wasSeeded() const { return m_seeded; }
 
 private:

@@ -32,15 +32,9 @@ public:
     // printer set-up (File > Print Setup or a report's own Setup) hold for all printouts.
     static QPrinter& printer();
 
-protected:
-    // Every modal window of the report passes here (set-up, preview, the system's printer dialog),
-    // so window tests can drive them without blocking.
-    virtual int runModal(QDialog& dialog);
-
 private:
     bool toPrinter(QWidget* parent);
     bool toFile(const ReportSetupChoice& choice, QWidget* parent);
     bool toPreview(QWidget* parent);
     bool printPages(const RecordingCanvas& pages, QWidget* parent);
-
 };

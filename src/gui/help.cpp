@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/help.h"
+#include "gui/help.h"
 
-#include "app/help_catalogue.h"
-#include "app/help_window.h"
-#include "app/prompts.h"
+#include "gui/help_catalogue.h"
+#include "gui/help_window.h"
+#include "gui/prompts.h"
 
 #include <QApplication>
 #include <QDesktopServices>

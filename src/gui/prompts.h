@@ -24,7 +24,7 @@ public:
 
     virtual void information(QWidget* parent, const QString& text) = 0;
     virtual void error(QWidget* parent, const QString& text) = 0;
-    virtual bool confirm(QWidget* parent, const QString& text) = 0; // Yes / No
+    virtual bool confirm(QWidget* parent, const QString& text) = 0;                   // Yes / No
     virtual QString openFileName(QWidget* parent, const FileDialogSpec& request) = 0; // empty: cancelled
     virtual QString saveFileName(QWidget* parent, const FileDialogSpec& request) = 0;
 

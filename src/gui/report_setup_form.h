@@ -32,11 +32,7 @@ class TReportSetupForm final : public QDialog {
     Q_OBJECT
 
 public:
-    // Runs the system's printer dialog modally; tests replace it.
-    using ModalRunner = std::function<int(QDialog&)>;
-
-    TReportSetupForm(const ReportSettings& settings, QPrinter& printer, ModalRunner runModal,
-                     QWidget* parent = nullptr);
+    TReportSetupForm(const ReportSettings& settings, QPrinter& printer, QWidget* parent = nullptr);
 
     ReportSetupChoice choice() const;
     // Copies, collation, duplex and page range onto the printer.
@@ -70,5 +66,4 @@ private:
     void showPrinter();
 
     QPrinter& m_printer;
-    ModalRunner m_runModal;
 };

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/help_window.h"
+#include "gui/help_window.h"
 
-#include "app/help_catalogue.h"
+#include "gui/help_catalogue.h"
 
 #include <QAction>
 #include <QEvent>

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "report/report_system.h"
+#include "gui/report_system.h"
 
-#include "app/prompts.h"
+#include "gui/modal.h"
+#include "gui/prompts.h"
+#include "gui/report_preview_form.h"
+#include "gui/report_setup_form.h"
+#include "gui/report_status_form.h"
 #include "report/recording_canvas.h"
 #include "report/report_output.h"
-#include "report/report_preview_form.h"
-#include "report/report_setup_form.h"
-#include "report/report_status_form.h"
 
 #include <QPrinter>
 
@@ -24,14 +25,9 @@ QPrinter& ReportSystem::printer() {
     return *shared;
 }
 
-int ReportSystem::runModal(QDialog& dialog) {
-    return dialog.exec();
-}
-
 bool ReportSystem::execute(QWidget* parent) {
-    TReportSetupForm setup(
-        settings, printer(), [this](QDialog& dialog) { return runModal(dialog); }, parent);
-    if (runModal(setup) != QDialog::Accepted)
+    TReportSetupForm setup(settings, printer(), parent);
+    if (Modal::run(setup) != QDialog::Accepted)
         return false;
     const ReportSetupChoice choice = setup.choice();
     setup.applyTo(printer());
@@ -84,7 +80,7 @@ bool ReportSystem::toPreview(QWidget* parent) {
     if (TReportSetupForm::printerUsable(printer()))
         print = [this, &pages, parent] { printPages(pages, parent); };
     TReportPreviewForm preview(settings, pages, printer(), print, parent);
-    runModal(preview);
+    Modal::run(preview);
     return true;
 }
 

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The set-up, status and preview windows of a report, driven without ever blocking on a modal window.
+#include "gui/report_preview_form.h"
+#include "gui/report_setup_form.h"
+#include "gui/report_status_form.h"
+#include "gui/report_system.h"
 #include "report/recording_canvas.h"
 #include "report/report_output.h"
-#include "report/report_preview_form.h"
-#include "report/report_setup_form.h"
-#include "report/report_status_form.h"
-#include "report/report_system.h"
 #include "report/sample_printout.h"
+#include "support/scripted_modal.h"
 #include "support/scripted_prompts.h"
 
 #include <QCheckBox>
@@ -29,13 +30,13 @@ namespace {
 class ScriptedReportSystem final : public ReportSystem {
 public:
     std::function<int(QDialog&)> onModal;
-    QStringList asked;
 
-protected:
-    int runModal(QDialog& dialog) override {
-        asked << dialog.windowTitle();
-        return onModal ? onModal(dialog) : QDialog::Rejected;
-    }
+private:
+    ScriptedModal m_modal{
+        [this](QDialog& dialog) { return onModal ? onModal(dialog) : int(QDialog::Rejected); }};
+
+public:
+    const QStringList& asked = m_modal.asked;
 };
 
 int pdfPageCount(const QString& path) {
@@ -87,8 +88,7 @@ private slots:
 void TestReportWindows::setupWindowControls() {
     ReportSystem report;
     setUpSamplePrintout(report, 10, 1);
-    TReportSetupForm setup(report.settings, report.printer(),
-                           [](QDialog&) { return int(QDialog::Rejected); });
+    TReportSetupForm setup(report.settings, report.printer());
     setup.show();
     QCOMPARE(setup.windowTitle(), QStringLiteral("Sample Printout Setup"));
     QCOMPARE(setup.PrinterRadio->text(), QStringLiteral("&Printer"));
@@ -135,8 +135,7 @@ void TestReportWindows::setupWindowControls() {
 void TestReportWindows::setupRefusesWhatCannotBePrinted() {
     ScriptedPrompts prompts;
     ReportSystem report;
-    TReportSetupForm setup(report.settings, report.printer(),
-                           [](QDialog&) { return int(QDialog::Rejected); });
+    TReportSetupForm setup(report.settings, report.printer());
     setup.show();
     setup.FileRadio->setChecked(true);
     setup.FileNameEdit->clear();
@@ -160,8 +159,7 @@ void TestReportWindows::browseAsksThroughPrompts() {
     ScriptedPrompts prompts;
     prompts.fileNames = {QStringLiteral("/tmp/chosen.pdf"), QString()};
     ReportSystem report;
-    TReportSetupForm setup(report.settings, report.printer(),
-                           [](QDialog&) { return int(QDialog::Rejected); });
+    TReportSetupForm setup(report.settings, report.printer());
     setup.show();
     QTest::mouseClick(setup.FileRadio, Qt::LeftButton);
     QTest::mouseClick(setup.BrowseBtn, Qt::LeftButton);
@@ -175,10 +173,11 @@ void TestReportWindows::browseAsksThroughPrompts() {
 void TestReportWindows::setupButtonOpensThePrinterDialog() {
     ReportSystem report;
     QStringList opened;
-    TReportSetupForm setup(report.settings, report.printer(), [&](QDialog& dialog) {
+    ScriptedModal modal([&](QDialog& dialog) {
         opened << QString::fromLatin1(dialog.metaObject()->className());
         return int(QDialog::Rejected);
     });
+    TReportSetupForm setup(report.settings, report.printer());
     setup.show();
     QTest::mouseClick(setup.SetupBtn, Qt::LeftButton);
     QCOMPARE(opened, QStringList{QStringLiteral("QPrintDialog")});
