@@ -7,6 +7,7 @@
 #include "report/recording_canvas.h"
 #include "report/report_output.h"
 #include "report/sample_printout.h"
+#include "support/pdf_pages.h"
 #include "support/scripted_modal.h"
 #include "support/scripted_prompts.h"
 
@@ -38,15 +39,6 @@ private:
 public:
     const QStringList& asked = m_modal.asked;
 };
-
-int pdfPageCount(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    const QRegularExpression count(QStringLiteral("/Type /Pages\\s*/Kids\\s*\\[[^\\]]*\\]\\s*/Count (\\d+)"));
-    const QRegularExpressionMatch match = count.match(QString::fromLatin1(file.readAll()));
-    return match.hasMatch() ? match.captured(1).toInt() : -1;
-}
 
 // Chooses the file destination in the set-up window and presses OK or Cancel there.
 std::function<int(QDialog&)> chooseFile(const QString& name, bool ok, int fromPage = 0, int toPage = 0) {

@@ -9,6 +9,7 @@
 #include "stats/graph_form.h"
 #include "stats/graph_tables.h"
 #include "stats/graph_window.h"
+#include "support/pdf_pages.h"
 #include "support/scripted_modal.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_home.h"
@@ -54,15 +55,6 @@ private:
 public:
     const QStringList& asked = m_modal.asked;
 };
-
-int pdfPageCount(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    const QRegularExpression count(QStringLiteral("/Type /Pages\\s*/Kids\\s*\\[[^\\]]*\\]\\s*/Count (\\d+)"));
-    const QRegularExpressionMatch match = count.match(QString::fromLatin1(file.readAll()));
-    return match.hasMatch() ? match.captured(1).toInt() : -1;
-}
 
 LotteryDefinition sixFortyNine() {
     LotteryDefinition definition;

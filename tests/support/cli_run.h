@@ -8,9 +8,9 @@ class TempHome;
 
 // One run of vantoro-cli on a temporary home.
 struct CliRun {
-    int status = -1;  // the exit status; -1 when it crashed
-    QString output;   // standard output as it came
-    QStringList out;  // its non-empty lines
+    int status = -1; // the exit status; -1 when it crashed
+    QString output;  // standard output as it came
+    QStringList out; // its non-empty lines
     QString err;
 };
 
