@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a settings file: parsing and looking up keys never fails, and a value set is
 // read back as set.
-#include "app/ini_file.h"
-#include "app/settings_file.h"
+#include "lottery/ini_file.h"
+#include "lottery/settings_file.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -2,11 +2,11 @@
 #include "app/application.h"
 
 #include "app/main_form.h"
-#include "app/program_home.h"
-#include "app/prompts.h"
 #include "app/single_instance.h"
 #include "app/splash_window.h"
 #include "db/vantoro_error.h"
+#include "gui/prompts.h"
+#include "lottery/program_home.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -56,7 +56,8 @@ int runVantoro(int argc, char* argv[]) {
                                         QStringLiteral("The program home folder (settings, data, wheels)."),
                                         QStringLiteral("DIR"));
     parser.addOption(homeOption);
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The drawing file to open (e.g. PB545.DBF)."),
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QStringLiteral("The drawing file to open (e.g. PB545.DBF)."),
                                  QStringLiteral("[file]"));
     if (!parser.parse(QApplication::arguments())) {
         Prompts::instance().error(nullptr, parser.errorText());

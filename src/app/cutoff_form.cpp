@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/cutoff_form.h"
 
-#include "app/current_lottery.h"
-#include "app/help.h"
-#include "app/prompts.h"
+#include "gui/help.h"
+#include "gui/modal.h"
+#include "gui/prompts.h"
+#include "gui/widgets.h"
+#include "lottery/current_lottery.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -78,21 +80,11 @@ TCutoffForm::TCutoffForm(Kind kind, int value, int totalDrawings, QWidget* paren
     boxLayout->addWidget(m_label);
     boxLayout->addWidget(m_spin, 1);
 
-    m_okBtn = new QPushButton(QStringLiteral("OK"), this);
-    m_okBtn->setObjectName(QStringLiteral("OKBtn"));
-    m_okBtn->setDefault(true);
-    m_cancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
-    m_cancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-    m_helpBtn = new QPushButton(QStringLiteral("&Help"), this);
-    m_helpBtn->setObjectName(QStringLiteral("HelpBtn"));
-    m_helpBtn->setAutoDefault(false);
-    m_cancelBtn->setAutoDefault(false);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(m_okBtn);
-    buttons->addWidget(m_cancelBtn);
-    buttons->addWidget(m_helpBtn);
+    const gui::DialogButtons dialogButtons = gui::makeOkCancelHelp(this);
+    m_okBtn = dialogButtons.ok;
+    m_cancelBtn = dialogButtons.cancel;
+    m_helpBtn = dialogButtons.help;
+    auto* buttons = dialogButtons.row;
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_box);
@@ -147,12 +139,12 @@ void TCutoffForm::runDrawingCutoff(CurrentLottery& lottery, QWidget* parent) {
                         "when it does a statistical analysis and will be able to easily pick up short "
                         "term trends."));
     TCutoffForm form(Kind::DrawingCutoff, lottery.DrawingCutoffCount(), lottery.TotalDrawings(), parent);
-    if (form.exec() == QDialog::Accepted)
+    if (Modal::run(form) == QDialog::Accepted)
         lottery.setDrawingCutoffCount(form.value());
 }
 
 void TCutoffForm::runHotNumberCutoff(CurrentLottery& lottery, QWidget* parent) {
     TCutoffForm form(Kind::HotNumberCutoff, lottery.HotNumberCutoff(), lottery.TotalDrawings(), parent);
-    if (form.exec() == QDialog::Accepted)
+    if (Modal::run(form) == QDialog::Accepted)
         lottery.setHotNumberCutoff(form.value());
 }

@@ -3,9 +3,6 @@
 
 #include "app/about_form.h"
 #include "app/cutoff_form.h"
-#include "app/help.h"
-#include "app/program_home.h"
-#include "app/prompts.h"
 #include "db/file_lookup.h"
 #include "db/vantoro_error.h"
 #include "drawings/drawings_form.h"
@@ -13,15 +10,19 @@
 #include "drawings/print_options.h"
 #include "drawings/search_form.h"
 #include "drawings/srch_list_form.h"
+#include "gui/help.h"
+#include "gui/modal.h"
+#include "gui/prompts.h"
+#include "gui/report_system.h"
 #include "lottery/game_type.h"
 #include "lottery/lottery_files.h"
 #include "lottery/lottery_info_form.h"
 #include "lottery/open_form.h"
+#include "lottery/program_home.h"
 #include "play/edit_tic_form.h"
 #include "play/open_wheel_form.h"
 #include "play/wheel_file.h"
 #include "play/wheel_form.h"
-#include "report/report_system.h"
 #include "stats/bonus_form.h"
 #include "stats/number_stats.h"
 #include "stats/stats_form.h"
@@ -391,7 +392,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 
 void TMainForm::ImportDrawings1Click() {
     TImportForm form(m_lottery, this);
-    form.exec();
+    Modal::run(form);
 }
 
 void TMainForm::ExportDrawings1Click() {
@@ -456,7 +457,7 @@ void TMainForm::Tickets1Click() {
         return;
     try {
         TEditTicForm form(m_lottery, path, this);
-        form.exec();
+        Modal::run(form);
     } catch (const VantoroError& error) {
         Prompts::instance().error(this, error.message());
     }
@@ -473,24 +474,24 @@ void TMainForm::DeleteTicketFile1Click() {
 void TMainForm::DrawingFile1Click() {
     m_lottery.NewFileMode = true;
     TLotteryInfoForm form(m_lottery, this);
-    form.exec();
+    Modal::run(form);
 }
 
 void TMainForm::OpenDrawingFile1Click() {
     TOpenForm form(m_lottery, this);
-    form.exec();
+    Modal::run(form);
 }
 
 void TMainForm::LotteryInfo1Click() {
     m_lottery.NewFileMode = false;
     TLotteryInfoForm form(m_lottery, this);
-    form.exec();
+    Modal::run(form);
 }
 
 void TMainForm::PrintSetup1Click() {
     QPrintDialog dialog(&ReportSystem::printer(), this);
     dialog.setWindowTitle(QStringLiteral("Print Setup"));
-    dialog.exec();
+    Modal::run(dialog);
 }
 
 void TMainForm::DrawingCutoff1Click() {
@@ -508,7 +509,7 @@ void TMainForm::NumberStatisticsChartFrequencyGraph1Click() {
     }
     m_bonusForm->setItemIndex(BonusForm::RegularOnly);
     TStatsForm form(m_lottery, *m_bonusForm, this);
-    form.exec();
+    Modal::run(form);
 }
 
 void TMainForm::WheelingSystemFile1Click() {
@@ -519,14 +520,14 @@ void TMainForm::WheelingSystemFile1Click() {
                   "Help menu."));
     m_lottery.NewWheelMode = true;
     TWheelForm form(m_lottery, ProgramHome(m_lottery.homeDir()).wheelsDir(), this);
-    form.exec();
+    Modal::run(form);
 }
 
 void TMainForm::WheelingSystem1Click() {
     const QString wheelsDir = ProgramHome(m_lottery.homeDir()).wheelsDir();
     TOpenWheelForm chooser(wheelsDir, QStringLiteral("*.?") + ticketSizeCode(m_lottery.definition()), this);
     chooser.setLabel(QStringLiteral("Select a Wheeling System to Edit:"));
-    if (chooser.exec() != QDialog::Accepted || chooser.selectedFile().isEmpty())
+    if (Modal::run(chooser) != QDialog::Accepted || chooser.selectedFile().isEmpty())
         return;
     m_lottery.NewWheelMode = false;
     TWheelForm form(m_lottery, wheelsDir, this);
@@ -536,14 +537,14 @@ void TMainForm::WheelingSystem1Click() {
         Prompts::instance().error(this, error.message());
         return;
     }
-    form.exec();
+    Modal::run(form);
 }
 
 void TMainForm::DeleteWheelingSystemFile1Click() {
     TOpenWheelForm chooser(ProgramHome(m_lottery.homeDir()).wheelsDir(), QStringLiteral("*.*"), this);
     chooser.setWindowTitle(QStringLiteral("Delete Wheeling System File"));
     chooser.setLabel(QStringLiteral("Select a Wheeling System to Delete:"));
-    if (chooser.exec() != QDialog::Accepted)
+    if (Modal::run(chooser) != QDialog::Accepted)
         return;
     const QString path = chooser.selectedFile();
     if (path.isEmpty())
@@ -576,5 +577,5 @@ void TMainForm::VantoroHomePage1Click() {
 
 void TMainForm::AboutVantoro1Click() {
     TAboutForm form(this);
-    form.exec();
+    Modal::run(form);
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/current_lottery.h"
-#include "app/settings_file.h"
+#include "lottery/current_lottery.h"
+#include "lottery/settings_file.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -90,11 +90,11 @@ private:
     QMenu* m_editMenu = nullptr;
     QMenu* m_statisticsMenu = nullptr;
     QMenu* m_playMenu = nullptr;
-    QList<QAction*> m_gameCommands; // pairs, triples, summary, smart numbers
+    QList<QAction*> m_gameCommands;        // pairs, triples, summary, smart numbers
     QList<QAction*> m_lotteryFileCommands; // File menu commands on the open lottery (import, export)
     QAction* m_saveSettingsOnExit = nullptr;
     QToolBar* m_toolBar = nullptr;
-    QList<QAction*> m_buttons; // the tool bar's 17 commands, by button number - 1
-    QList<QLabel*> m_panels;   // TotDrawings, LastDrawing, HotCutoff, DrawingCutoff
+    QList<QAction*> m_buttons;        // the tool bar's 17 commands, by button number - 1
+    QList<QLabel*> m_panels;          // TotDrawings, LastDrawing, HotCutoff, DrawingCutoff
     QHash<QString, QAction*> m_items; // menu items by objectName
 };

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/cli_args.h"
 
-#include "app/program_home.h"
+#include "lottery/program_home.h"
 
 #include <cstdio>
 
@@ -46,7 +46,8 @@ int CliArgs::integer(const QString& name, int fallback) const {
     bool ok = false;
     const int number = value(name).toInt(&ok);
     if (!ok)
-        throw UsageError(QStringLiteral("option --%1 takes a whole number, not \"%2\"").arg(name, value(name)));
+        throw UsageError(
+            QStringLiteral("option --%1 takes a whole number, not \"%2\"").arg(name, value(name)));
     return number;
 }
 

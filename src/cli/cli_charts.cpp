@@ -4,7 +4,7 @@
 #include "cli/cli_commands.h"
 #include "cli/cli_lottery.h"
 
-#include "app/program_home.h"
+#include "lottery/program_home.h"
 #include "db/vantoro_error.h"
 #include "lottery/drawing_table.h"
 #include "report/report.h"

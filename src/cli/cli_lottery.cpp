@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/cli_lottery.h"
 
-#include "app/program_home.h"
-#include "app/settings_file.h"
 #include "db/file_lookup.h"
+#include "lottery/lottery_files.h"
+#include "lottery/program_home.h"
+#include "lottery/settings_file.h"
 
 #include <QDir>
 #include <QFileInfo>

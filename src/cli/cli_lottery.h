@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/current_lottery.h"
 #include "cli/cli_args.h"
+#include "lottery/current_lottery.h"
 
 // Opens the lottery named by --lottery in the home's data folder as the window would at start:
 // the settings are read first (hot-number cutoff), then the lottery is loaded.

@@ -2,13 +2,14 @@
 // new: defines a lottery and creates its empty drawing table, as the definition editor does.
 #include "cli/cli_commands.h"
 
-#include "app/program_home.h"
 #include "db/file_lookup.h"
+#include "db/table_lock.h"
 #include "db/vantoro_error.h"
 #include "lottery/commission_presets.h"
 #include "lottery/game_type.h"
 #include "lottery/lottery_code.h"
 #include "lottery/new_lottery.h"
+#include "lottery/program_home.h"
 
 #include <QFile>
 #include <QRegularExpression>

@@ -4,9 +4,9 @@
 #include "cli/cli_commands.h"
 #include "cli/cli_lottery.h"
 
-#include "app/program_home.h"
 #include "db/dbf_table.h"
 #include "db/vantoro_error.h"
+#include "lottery/program_home.h"
 #include "report/report.h"
 #include "report/report_output.h"
 #include "stats/number_stats_run.h"

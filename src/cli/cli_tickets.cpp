@@ -6,8 +6,8 @@
 //                                                the lines both filters keep; -o saves them
 #include "cli/cli_commands.h"
 
-#include "app/program_home.h"
 #include "db/vantoro_error.h"
+#include "lottery/program_home.h"
 #include "play/ticket_file.h"
 #include "play/ticket_filter.h"
 #include "play/ticket_line.h"

@@ -6,10 +6,10 @@
 #include "cli/cli_lottery.h"
 #include <QRegularExpression>
 
-#include "app/program_home.h"
 #include "db/vantoro_error.h"
 #include "lottery/game_type.h"
 #include "lottery/lottery_definition.h"
+#include "lottery/program_home.h"
 #include "play/ticket_line.h"
 #include "play/wheel_expansion.h"
 #include "play/wheel_file.h"

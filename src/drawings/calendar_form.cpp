@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawings/calendar_form.h"
 
-#include "app/help.h"
-#include "drawings/drawing_dialogs.h"
+#include "gui/help.h"
+#include "gui/widgets.h"
 
 #include <QCalendarWidget>
 #include <QHBoxLayout>
@@ -67,15 +67,10 @@ TCalendarForm::TCalendarForm(QWidget* parent) : QDialog(parent) {
     Calendar1->setGridVisible(true);
     Calendar1->setSelectedDate(QDate::currentDate());
 
-    OKBtn = new QPushButton(QStringLiteral("OK"), this);
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setDefault(true);
-    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
-    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-    HelpBtn = new QPushButton(QStringLiteral("&Help"), this);
-    HelpBtn->setObjectName(QStringLiteral("HelpBtn"));
-    CancelBtn->setAutoDefault(false);
-    HelpBtn->setAutoDefault(false);
+    const gui::DialogButtons dialogButtons = gui::makeOkCancelHelp(this);
+    OKBtn = dialogButtons.ok;
+    CancelBtn = dialogButtons.cancel;
+    HelpBtn = dialogButtons.help;
 
     auto* top = new QHBoxLayout;
     top->addWidget(SpinButton1);
@@ -85,22 +80,18 @@ TCalendarForm::TCalendarForm(QWidget* parent) : QDialog(parent) {
     top->addWidget(YearLabel);
     top->addStretch(1);
     top->addWidget(SpinButton2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(OKBtn);
-    buttons->addWidget(CancelBtn);
-    buttons->addWidget(HelpBtn);
+    auto* buttons = dialogButtons.row;
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(Calendar1, 1);
     layout->addLayout(buttons);
 
-    DrawingDialogs::setHelpContext(SpinButton1, 209);
-    DrawingDialogs::setHelpContext(SpinButton2, 210);
-    DrawingDialogs::setHelpContext(Calendar1, 211);
-    DrawingDialogs::setHelpContext(OKBtn, 212);
-    DrawingDialogs::setHelpContext(CancelBtn, 213);
-    DrawingDialogs::installContextHelp(this, [] { return CalendarTopic; });
+    Help::setContext(SpinButton1, 209);
+    Help::setContext(SpinButton2, 210);
+    Help::setContext(Calendar1, 211);
+    Help::setContext(OKBtn, 212);
+    Help::setContext(CancelBtn, 213);
+    Help::installContextHelp(this, [] { return CalendarTopic; });
 
     connect(monthUp, &QToolButton::clicked, this, &TCalendarForm::SpinButton1UpClick);
     connect(monthDown, &QToolButton::clicked, this, &TCalendarForm::SpinButton1DownClick);

@@ -1,10 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawings/drawings_form.h"
 
-#include "app/busy_cursor.h"
-#include "app/current_lottery.h"
-#include "app/help.h"
-#include "app/prompts.h"
 #include "db/table_lock.h"
 #include "db/vantoro_error.h"
 #include "drawings/calendar_form.h"
@@ -13,6 +9,13 @@
 #include "drawings/drawing_list_printout.h"
 #include "drawings/drawings_form_rules.h"
 #include "drawings/print_options.h"
+#include "gui/busy_cursor.h"
+#include "gui/help.h"
+#include "gui/modal.h"
+#include "gui/prompts.h"
+#include "gui/run_command.h"
+#include "gui/widgets.h"
+#include "lottery/current_lottery.h"
 #include "lottery/drawing_table.h"
 #include "lottery/game_type.h"
 
@@ -40,13 +43,6 @@ QDate parseDate(const QString& text) {
     return date;
 }
 
-QPushButton* makeButton(const QString& caption, const QString& name, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
-
 } // namespace
 
 TDrawingsForm::TDrawingsForm(CurrentLottery& lottery, TPrintOptions& printOptions, QWidget* parent)
@@ -55,7 +51,7 @@ TDrawingsForm::TDrawingsForm(CurrentLottery& lottery, TPrintOptions& printOption
     setWindowTitle(DrawingEntry::editorCaption(lottery.definition().Description));
     DbfTable& table = m_lottery.table();
 
-    AddButton = makeButton(QStringLiteral("&Add"), QStringLiteral("AddButton"), this);
+    AddButton = gui::makeButton("AddButton", QStringLiteral("&Add"), this);
     DateEdit = new QLineEdit(this);
     DateEdit->setObjectName(QStringLiteral("DateEdit"));
     DateEdit->setMaxLength(10);
@@ -74,14 +70,14 @@ TDrawingsForm::TDrawingsForm(CurrentLottery& lottery, TPrintOptions& printOption
     DrawLabel = new QLabel(QStringLiteral("Draw #:"), this);
     DrawLabel->setObjectName(QStringLiteral("DrawLabel"));
 
-    auto* validator = new DrawingDialogs::UpperCaseValidator(this);
+    auto* validator = new gui::UpperCaseValidator(this);
     auto makeEntry = [this, validator](const QString& name) {
         auto* edit = new QLineEdit(this);
         edit->setObjectName(name);
         edit->setValidator(validator);
         edit->setAlignment(Qt::AlignCenter);
         edit->setVisible(false);
-        DrawingDialogs::setHelpContext(edit, 199);
+        Help::setContext(edit, 199);
         return edit;
     };
     for (int i = 0; i < 22; ++i)
@@ -100,14 +96,14 @@ TDrawingsForm::TDrawingsForm(CurrentLottery& lottery, TPrintOptions& printOption
         Markers[i]->setVisible(false);
     }
 
-    SaveButton = makeButton(QStringLiteral("&Save"), QStringLiteral("SaveButton"), this);
-    AbortButton = makeButton(QStringLiteral("A&bort"), QStringLiteral("AbortButton"), this);
-    DeleteButton = makeButton(QStringLiteral("&Delete"), QStringLiteral("DeleteButton"), this);
-    PreviousButton = makeButton(QStringLiteral("&P&revious"), QStringLiteral("PreviousButton"), this);
-    NextButton = makeButton(QStringLiteral("&Next"), QStringLiteral("NextButton"), this);
-    PrintButton = makeButton(QStringLiteral("&Print"), QStringLiteral("PrintButton"), this);
-    OKBtn = makeButton(QStringLiteral("&Close"), QStringLiteral("OKBtn"), this);
-    HelpBtn = makeButton(QStringLiteral("&Help"), QStringLiteral("HelpBtn"), this);
+    SaveButton = gui::makeButton("SaveButton", QStringLiteral("&Save"), this);
+    AbortButton = gui::makeButton("AbortButton", QStringLiteral("A&bort"), this);
+    DeleteButton = gui::makeButton("DeleteButton", QStringLiteral("&Delete"), this);
+    PreviousButton = gui::makeButton("PreviousButton", QStringLiteral("&P&revious"), this);
+    NextButton = gui::makeButton("NextButton", QStringLiteral("&Next"), this);
+    PrintButton = gui::makeButton("PrintButton", QStringLiteral("&Print"), this);
+    OKBtn = gui::makeButton("OKBtn", QStringLiteral("&Close"), this);
+    HelpBtn = gui::makeButton("HelpBtn", QStringLiteral("&Help"), this);
 
     m_model = std::make_unique<DrawingListModel>(table);
     DBGrid1 = new QTableView(this);
@@ -184,8 +180,8 @@ TDrawingsForm::TDrawingsForm(CurrentLottery& lottery, TPrintOptions& printOption
         {NextButton, 206}, {PrintButton, 207},   {OKBtn, 208},
     };
     for (const auto& [control, context] : contexts)
-        DrawingDialogs::setHelpContext(control, context);
-    DrawingDialogs::installContextHelp(this, [] { return EditorTopic; });
+        Help::setContext(control, context);
+    Help::installContextHelp(this, [] { return EditorTopic; });
 
     connect(AddButton, &QPushButton::clicked, this, &TDrawingsForm::AddButtonClick);
     connect(SaveButton, &QPushButton::clicked, this, &TDrawingsForm::SaveButtonClick);
@@ -216,11 +212,6 @@ TDrawingsForm::TDrawingsForm(CurrentLottery& lottery, TPrintOptions& printOption
 }
 
 TDrawingsForm::~TDrawingsForm() = default;
-
-void TDrawingsForm::setModalRunner(DrawingDialogs::ModalRunner runner) {
-    m_runner = runner;
-    ReportSystem1.setModalRunner(std::move(runner));
-}
 
 void TDrawingsForm::bindFields() {
     const LotteryDefinition& definition = m_lottery.definition();
@@ -603,7 +594,7 @@ void TDrawingsForm::PrintButtonClick() {
     DbfTable& table = m_lottery.table();
     m_printOptions.prepare(QStringLiteral("Print Options"), {214, 215, 216, 217, 218, 219}, 146,
                            table.RecordCount());
-    if (DrawingDialogs::runModal(m_runner, m_printOptions) != QDialog::Accepted)
+    if (Modal::run(m_printOptions) != QDialog::Accepted)
         return;
     const LotteryDefinition& definition = m_lottery.definition();
     std::vector<DrawingListLine> lines;
@@ -623,7 +614,7 @@ void TDrawingsForm::SpeedButton1Click() {
     const QDate shown = parseDate(DateEdit->text());
     if (shown.isValid())
         calendar.setDate(shown);
-    if (DrawingDialogs::runModal(m_runner, calendar) != QDialog::Accepted || !startEditing())
+    if (Modal::run(calendar) != QDialog::Accepted || !startEditing())
         return;
     const QString text = QDate(calendar.year(), calendar.month(), calendar.day()).toString(DateFormat);
     DateEdit->setText(text);
@@ -650,13 +641,9 @@ void TDrawingsForm::reject() {
     QDialog::reject();
 }
 
-void runDrawingsEditor(CurrentLottery& lottery, TPrintOptions& printOptions, QWidget* parent,
-                       const DrawingDialogs::ModalRunner& runner) {
-    try {
+void runDrawingsEditor(CurrentLottery& lottery, TPrintOptions& printOptions, QWidget* parent) {
+    gui::runCommand(parent, [&] {
         TDrawingsForm form(lottery, printOptions, parent);
-        form.setModalRunner(runner);
-        DrawingDialogs::runModal(runner, form);
-    } catch (const VantoroError& error) {
-        Prompts::instance().error(parent, error.message());
-    }
+        Modal::run(form);
+    });
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "drawings/drawing_dialogs.h"
+#include "gui/report_system.h"
 
 #include <QDialog>
 #include <array>
@@ -28,9 +28,6 @@ public:
     // Shows and binds the fields for the open lottery and goes to its newest drawing.
     TDrawingsForm(CurrentLottery& lottery, TPrintOptions& printOptions, QWidget* parent = nullptr);
     ~TDrawingsForm() override;
-
-    // How the calendar, the range dialog and the report windows are run (tests script them).
-    void setModalRunner(DrawingDialogs::ModalRunner runner);
 
     bool addingMode() const { return m_adding; }
 
@@ -63,7 +60,7 @@ public:
     QLabel* BonusLabel;
     QToolButton* SpeedButton1;
     std::array<QLabel*, 6> Markers{}; // R1, R2, W1, W2, B1, B2
-    DrawingDialogs::RunnerReportSystem ReportSystem1;
+    ReportSystem ReportSystem1;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -98,7 +95,6 @@ private:
 
     CurrentLottery& m_lottery;
     TPrintOptions& m_printOptions;
-    DrawingDialogs::ModalRunner m_runner;
     std::unique_ptr<DrawingListModel> m_model;
     std::vector<Binding> m_bindings;
     // Taken at the first change and kept until the window closes: no other Vantoro writes the
@@ -111,5 +107,4 @@ private:
 };
 
 // Edit > "&Drawings...": the editor over the open lottery, shown modally.
-void runDrawingsEditor(CurrentLottery& lottery, TPrintOptions& printOptions, QWidget* parent,
-                       const DrawingDialogs::ModalRunner& runner = {});
+void runDrawingsEditor(CurrentLottery& lottery, TPrintOptions& printOptions, QWidget* parent);

@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawings/import_form.h"
 
-#include "app/busy_cursor.h"
-#include "app/current_lottery.h"
-#include "app/help.h"
-#include "app/prompts.h"
 #include "db/table_lock.h"
 #include "db/vantoro_error.h"
 #include "drawings/drawing_export.h"
 #include "drawings/json_rows.h"
+#include "gui/busy_cursor.h"
+#include "gui/help.h"
+#include "gui/prompts.h"
+#include "gui/run_command.h"
+#include "lottery/current_lottery.h"
 #include "lottery/lottery_files.h"
 
 #include <QCheckBox>
@@ -510,13 +511,11 @@ void exportDrawings(CurrentLottery& lottery, QWidget* parent) {
     const QString path = Prompts::instance().saveFileName(parent, request);
     if (path.isEmpty())
         return;
-    try {
+    gui::runCommand(parent, [&] {
         const int count = DrawingExport::write(lottery.table(), lottery.definition().NumbersDrawn, path);
         Prompts::instance().information(
             parent, QStringLiteral("%1 exported to %2.")
                         .arg(DrawingImport::counted(count, "drawing was", "drawings were"),
                              QFileInfo(path).fileName()));
-    } catch (const VantoroError& error) {
-        Prompts::instance().error(parent, error.message());
-    }
+    });
 }

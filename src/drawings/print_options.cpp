@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawings/print_options.h"
 
-#include "app/help.h"
-#include "drawings/drawing_dialogs.h"
+#include "gui/help.h"
+#include "gui/widgets.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -48,21 +48,12 @@ TPrintOptions::TPrintOptions(QWidget* parent) : QDialog(parent) {
     group->addWidget(ToText, 1, 4);
     group->setColumnStretch(5, 1);
 
-    OKBtn = new QPushButton(QStringLiteral("OK"), this);
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setDefault(true);
-    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
-    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-    HelpBtn = new QPushButton(QStringLiteral("&Help"), this);
-    HelpBtn->setObjectName(QStringLiteral("HelpBtn"));
-    CancelBtn->setAutoDefault(false);
-    HelpBtn->setAutoDefault(false);
+    const gui::DialogButtons dialogButtons = gui::makeOkCancelHelp(this);
+    OKBtn = dialogButtons.ok;
+    CancelBtn = dialogButtons.cancel;
+    HelpBtn = dialogButtons.help;
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(OKBtn);
-    buttons->addWidget(CancelBtn);
-    buttons->addWidget(HelpBtn);
+    auto* buttons = dialogButtons.row;
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(GroupBox1);
     layout->addLayout(buttons);
@@ -73,7 +64,7 @@ TPrintOptions::TPrintOptions(QWidget* parent) : QDialog(parent) {
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     connect(HelpBtn, &QPushButton::clicked, this, &TPrintOptions::HelpBtnClick);
-    DrawingDialogs::installContextHelp(this, [this] { return m_helpTopic; });
+    Help::installContextHelp(this, [this] { return m_helpTopic; });
     prepare(windowTitle(), {214, 215, 216, 217, 218, 219}, 146, 0);
 }
 
@@ -82,7 +73,7 @@ void TPrintOptions::prepare(const QString& caption, const Contexts& contexts, in
     setWindowTitle(caption);
     const std::array<QWidget*, 6> controls{AllButton, RangeButton, FromText, ToText, OKBtn, CancelBtn};
     for (size_t i = 0; i < controls.size(); ++i)
-        DrawingDialogs::setHelpContext(controls[i], contexts[i]);
+        Help::setContext(controls[i], contexts[i]);
     m_helpTopic = helpTopic;
     m_recordCount = recordCount;
     FormActivate();

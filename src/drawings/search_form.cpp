@@ -1,15 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawings/search_form.h"
 
-#include "app/busy_cursor.h"
-#include "app/current_lottery.h"
-#include "app/help.h"
-#include "app/prompts.h"
 #include "db/vantoro_error.h"
 #include "drawings/drawing_search.h"
 #include "drawings/drawings_form_rules.h"
 #include "drawings/print_options.h"
 #include "drawings/srch_list_form.h"
+#include "gui/busy_cursor.h"
+#include "gui/help.h"
+#include "gui/modal.h"
+#include "gui/prompts.h"
+#include "gui/widgets.h"
+#include "lottery/current_lottery.h"
 #include "lottery/drawing_table.h"
 
 #include <QCheckBox>
@@ -37,7 +39,7 @@ TSearchForm::TSearchForm(int fieldWidth, int bonusNumbers, QWidget* parent)
     GroupBox1 = new QGroupBox(QStringLiteral("Numbers to Use in Search"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     auto* grid = new QGridLayout(GroupBox1);
-    auto* validator = new DrawingDialogs::UpperCaseValidator(this);
+    auto* validator = new gui::UpperCaseValidator(this);
     const int chars = qMax(2, fieldWidth);
     for (int i = 0; i < int(s.size()); ++i) {
         auto* edit = new QLineEdit(GroupBox1);
@@ -46,7 +48,7 @@ TSearchForm::TSearchForm(int fieldWidth, int bonusNumbers, QWidget* parent)
         edit->setMaxLength(chars);
         edit->setAlignment(Qt::AlignCenter);
         edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QString(chars, QLatin1Char('W'))) + 14);
-        DrawingDialogs::setHelpContext(edit, 252);
+        Help::setContext(edit, 252);
         grid->addWidget(edit, i / EntryColumns, i % EntryColumns);
         s[size_t(i)] = edit;
         connect(edit, &QLineEdit::textEdited, this, [this, i] { entryChanged(i); });
@@ -65,28 +67,19 @@ TSearchForm::TSearchForm(int fieldWidth, int bonusNumbers, QWidget* parent)
     IncludeBonus->setChecked(false);
     IncludeBonus->setVisible(bonusNumbers > 0);
 
-    OKBtn = new QPushButton(QStringLiteral("OK"), this);
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setDefault(true);
-    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
-    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-    HelpBtn = new QPushButton(QStringLiteral("&Help"), this);
-    HelpBtn->setObjectName(QStringLiteral("HelpBtn"));
-    CancelBtn->setAutoDefault(false);
-    HelpBtn->setAutoDefault(false);
-    DrawingDialogs::setHelpContext(OKBtn, 254);
-    DrawingDialogs::setHelpContext(CancelBtn, 255);
-    DrawingDialogs::installContextHelp(this, [] { return SearchTopic; });
+    const gui::DialogButtons dialogButtons = gui::makeOkCancelHelp(this);
+    OKBtn = dialogButtons.ok;
+    CancelBtn = dialogButtons.cancel;
+    HelpBtn = dialogButtons.help;
+    Help::setContext(OKBtn, 254);
+    Help::setContext(CancelBtn, 255);
+    Help::installContextHelp(this, [] { return SearchTopic; });
 
     auto* hits = new QHBoxLayout;
     hits->addWidget(Label1);
     hits->addWidget(SpinEdit1);
     hits->addStretch(1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(OKBtn);
-    buttons->addWidget(CancelBtn);
-    buttons->addWidget(HelpBtn);
+    auto* buttons = dialogButtons.row;
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(GroupBox1);
     layout->addLayout(hits);
@@ -152,19 +145,19 @@ void TSearchForm::entryExit(int index) {
 }
 
 bool runDrawingSearch(CurrentLottery& lottery, TPrintOptions& printOptions, TSrchListForm& results,
-                      QWidget* parent, const DrawingDialogs::ModalRunner& runner) {
+                      QWidget* parent) {
     DbfTable& table = lottery.table();
     const LotteryDefinition& definition = lottery.definition();
     try {
         printOptions.prepare(QStringLiteral("Search Drawings Options"), {220, 221, 222, 223, 224, 225}, 133,
                              table.RecordCount());
-        if (DrawingDialogs::runModal(runner, printOptions) != QDialog::Accepted)
+        if (Modal::run(printOptions) != QDialog::Accepted)
             return false;
         const int fieldWidth = table.FieldWidth(DrawingTable::numberField(1));
         DrawingSearchOptions options;
         {
             TSearchForm form(fieldWidth, definition.BonusNumbers, parent);
-            if (DrawingDialogs::runModal(runner, form) != QDialog::Accepted)
+            if (Modal::run(form) != QDialog::Accepted)
                 return false;
             options.numbers = DrawingSearch::searchNumbers(form.entries(), fieldWidth);
             options.minimumHits = form.minimumHits();
@@ -178,8 +171,7 @@ bool runDrawingSearch(CurrentLottery& lottery, TPrintOptions& printOptions, TSrc
             result = DrawingSearch::run(table, definition, options);
         }
         results.showResult(definition.Description, definition.NumbersDrawn, result);
-        results.setModalRunner(runner);
-        DrawingDialogs::runModal(runner, results);
+        Modal::run(results);
         return true;
     } catch (const VantoroError& error) {
         Prompts::instance().error(parent, error.message());

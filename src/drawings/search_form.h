@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "drawings/drawing_dialogs.h"
-
 #include <QDialog>
 #include <array>
 
@@ -53,4 +51,4 @@ private:
 // Edit > "&Search Drawings...": the range, the numbers, the search, then the result window.
 // Returns whether the search ran (false when a dialog was cancelled).
 bool runDrawingSearch(CurrentLottery& lottery, TPrintOptions& printOptions, TSrchListForm& results,
-                      QWidget* parent, const DrawingDialogs::ModalRunner& runner = {});
+                      QWidget* parent);

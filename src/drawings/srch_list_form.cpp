@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawings/srch_list_form.h"
 
-#include "app/help.h"
 #include "drawings/drawing_search_printout.h"
 #include "drawings/list_box_horz.h"
+#include "gui/help.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -39,10 +39,10 @@ TSrchListForm::TSrchListForm(QWidget* parent) : QDialog(parent) {
     HelpBtn->setObjectName(QStringLiteral("HelpBtn"));
     PrintButton->setAutoDefault(false);
     HelpBtn->setAutoDefault(false);
-    DrawingDialogs::setHelpContext(ListBox1, 256);
-    DrawingDialogs::setHelpContext(PrintButton, 257);
-    DrawingDialogs::setHelpContext(OKBtn, 258);
-    DrawingDialogs::installContextHelp(this, [] { return ResultsTopic; });
+    Help::setContext(ListBox1, 256);
+    Help::setContext(PrintButton, 257);
+    Help::setContext(OKBtn, 258);
+    Help::installContextHelp(this, [] { return ResultsTopic; });
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -71,10 +71,6 @@ void TSrchListForm::showResult(const QString& lotteryName, int numbersDrawn,
     ListBox1->clearLines();
     for (const QString& line : result.lines)
         ListBox1->addLine(line);
-}
-
-void TSrchListForm::setModalRunner(DrawingDialogs::ModalRunner runner) {
-    ReportSystem1.setModalRunner(std::move(runner));
 }
 
 void TSrchListForm::PrintButtonClick() {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "drawings/drawing_dialogs.h"
 #include "drawings/drawing_search.h"
+#include "gui/report_system.h"
 
 #include <QDialog>
 
@@ -19,9 +19,6 @@ public:
 
     // Fills the labels and the list from a search of the lottery `lotteryName` with N numbers.
     void showResult(const QString& lotteryName, int numbersDrawn, const DrawingSearchResult& result);
-    // How the report windows of Print are run (tests script them).
-    void setModalRunner(DrawingDialogs::ModalRunner runner);
-
     void PrintButtonClick();
 
     QLabel* NumbersLabel;
@@ -30,7 +27,7 @@ public:
     QPushButton* PrintButton;
     QPushButton* OKBtn;
     QPushButton* HelpBtn;
-    DrawingDialogs::RunnerReportSystem ReportSystem1;
+    ReportSystem ReportSystem1;
 
 private:
     QString m_lotteryName;

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lottery/lottery_info_form.h"
 
-#include "app/current_lottery.h"
-#include "app/help.h"
-#include "app/prompts.h"
 #include "db/file_lookup.h"
 #include "db/vantoro_error.h"
+#include "gui/help.h"
+#include "gui/prompts.h"
+#include "gui/run_command.h"
 #include "lottery/commission_presets.h"
+#include "lottery/current_lottery.h"
 #include "lottery/drawing_table.h"
 #include "lottery/game_presets.h"
 #include "lottery/game_type.h"
@@ -416,13 +417,8 @@ bool TLotteryInfoForm::writeNewLottery(const LotteryDefinition& definition) {
     }
     m_lottery.setDefinition(definition);
     Prompts::instance().information(this, newFileMessage());
-    try {
-        m_lottery.openNewLottery(m_code + QStringLiteral(".DBF"), definition);
-    } catch (const VantoroError& failure) {
-        Prompts::instance().error(this, failure.message());
-        return false;
-    }
-    return true;
+    return gui::runCommand(this,
+                           [&] { m_lottery.openNewLottery(m_code + QStringLiteral(".DBF"), definition); });
 }
 
 void TLotteryInfoForm::writeEditedLottery(const LotteryDefinition& definition) {
@@ -443,10 +439,7 @@ void TLotteryInfoForm::writeEditedLottery(const LotteryDefinition& definition) {
     }
     if (path.isEmpty())
         path = m_lottery.DataDir() + m_code + QStringLiteral(".INF");
-    try {
-        WriteDefinition(path, definition);
-    } catch (const VantoroError& failure) {
-        Prompts::instance().error(this, failure.message());
+    if (!gui::runCommand(this, [&] { WriteDefinition(path, definition); })) {
         reject();
         return;
     }

@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lottery/open_form.h"
 
-#include "app/current_lottery.h"
-#include "app/help.h"
-#include "app/program_home.h"
-#include "app/prompts.h"
-#include "app/settings_file.h"
 #include "db/vantoro_error.h"
+#include "gui/help.h"
+#include "gui/prompts.h"
+#include "gui/run_command.h"
+#include "lottery/current_lottery.h"
 #include "lottery/lottery_catalogue.h"
 #include "lottery/lottery_files.h"
+#include "lottery/program_home.h"
+#include "lottery/settings_file.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -153,17 +154,16 @@ bool TOpenForm::openLottery(const QString& fileName, bool settingsFirst) {
         if (Autoload->isChecked())
             SettingsFile(ProgramHome(m_lottery.homeDir()).settingsPath()).writeLottery(fileName);
     };
-    try {
+    const bool loaded = gui::runCommand(this, [&] {
         if (settingsFirst)
             writeSettings();
         m_lottery.LoadLottery(fileName);
         if (!settingsFirst)
             writeSettings();
         m_lottery.setLastDrawingLabelLong(true);
-    } catch (const VantoroError& failure) {
-        Prompts::instance().error(this, failure.message());
+    });
+    if (!loaded)
         return false;
-    }
     if (!m_lottery.loadNotice().isEmpty())
         Prompts::instance().information(this, m_lottery.loadNotice());
     return true;

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "play/edit_tic_form.h"
 
-#include "app/busy_cursor.h"
-#include "app/current_lottery.h"
-#include "app/help.h"
-#include "app/prompts.h"
 #include "db/vantoro_error.h"
+#include "gui/busy_cursor.h"
+#include "gui/help.h"
+#include "gui/prompts.h"
+#include "lottery/current_lottery.h"
 #include "play/drawing_averages.h"
 #include "play/ticket_list_model.h"
 #include "play/ticket_printout.h"

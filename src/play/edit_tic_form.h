@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "gui/report_system.h"
 #include "play/ticket_file.h"
 #include "play/ticket_filter.h"
-#include "report/report_system.h"
 
 #include <QDialog>
 #include <QList>

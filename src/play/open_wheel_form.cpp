@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "play/open_wheel_form.h"
 
-#include "app/help.h"
+#include "gui/help.h"
 #include "play/wheel_file.h"
 
 #include <QDir>

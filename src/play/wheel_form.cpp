@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "play/wheel_form.h"
 
-#include "app/current_lottery.h"
-#include "app/help.h"
-#include "app/prompts.h"
 #include "db/vantoro_error.h"
+#include "gui/help.h"
+#include "gui/prompts.h"
+#include "lottery/current_lottery.h"
 #include "play/wheel_printout.h"
 
 #include <QDir>

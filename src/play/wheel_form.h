@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "gui/report_system.h"
 #include "play/wheel_file.h"
-#include "report/report_system.h"
 
 #include <QDialog>
 #include <QStringList>

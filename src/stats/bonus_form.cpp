@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stats/bonus_form.h"
 
-#include "app/help.h"
+#include "gui/help.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>

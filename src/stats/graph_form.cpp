@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stats/graph_form.h"
 
-#include "app/current_lottery.h"
+#include "gui/modal.h"
+#include "lottery/current_lottery.h"
 #include "stats/frequency_graph.h"
 
 TGraphForm::TGraphForm(const CurrentLottery& lottery, int bonusOption, QWidget* parent)
@@ -13,5 +14,5 @@ void showFrequencyGraph(QWidget* parent, const CurrentLottery& lottery, int bonu
     if (!form.isTableOpen())
         return;
     form.setWindowState(form.windowState() | Qt::WindowMaximized);
-    form.exec();
+    Modal::run(form);
 }

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stats/graph_window.h"
 
-#include "app/program_home.h"
-#include "app/prompts.h"
 #include "db/vantoro_error.h"
-#include "report/report_system.h"
+#include "gui/prompts.h"
+#include "gui/report_system.h"
+#include "lottery/program_home.h"
 #include "report/standard_header.h"
 
 #include <QAction>

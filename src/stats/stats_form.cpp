@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stats/stats_form.h"
 
-#include "app/busy_cursor.h"
-#include "app/current_lottery.h"
-#include "app/help.h"
-#include "app/program_home.h"
-#include "app/prompts.h"
 #include "db/vantoro_error.h"
+#include "gui/busy_cursor.h"
+#include "gui/help.h"
+#include "gui/modal.h"
+#include "gui/prompts.h"
+#include "gui/widgets.h"
+#include "lottery/current_lottery.h"
+#include "lottery/program_home.h"
 #include "stats/bonus_form.h"
 #include "stats/frequency_graph.h"
 #include "stats/number_stats_run.h"
@@ -43,18 +45,8 @@ QListWidget* makeList(const char* name, QWidget* parent, int characters) {
     return list;
 }
 
-QLabel* makeLabel(const char* name, const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    return label;
-}
-
-QPushButton* makeButton(const char* name, const QString& caption, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setAutoDefault(false);
-    return button;
-}
+using gui::makeButton;
+using gui::makeLabel;
 
 } // namespace
 
@@ -199,7 +191,7 @@ void TStatsForm::showStats() {
 }
 
 void TStatsForm::BonusBtnClick() {
-    m_bonusForm.exec();
+    Modal::run(m_bonusForm);
     FormActivate();
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "report/report_system.h"
+#include "gui/report_system.h"
 #include "stats/number_stats.h"
 
 #include <QDialog>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli_run.h"
+#include "support/cli_run.h"
 #include "support/lottery_builder.h"
 #include "support/temp_home.h"
 

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/cli_run.h"
 #include "support/lottery_builder.h"
+#include "support/pdf_pages.h"
 #include "support/temp_home.h"
-#include "cli_run.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -25,15 +26,6 @@ void buildLottery(const TempHome& home) {
         .drawing(QStringLiteral("01/02/2020"), {"05", "09", "12", "20", "41", "44", "01"})
         .drawing(QStringLiteral("01/03/2020"), {"06", "12", "33", "20", "41", "44", "05"})
         .build();
-}
-
-int pdfPageCount(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    const QRegularExpression count(QStringLiteral("/Type /Pages\\s*/Kids\\s*\\[[^\\]]*\\]\\s*/Count (\\d+)"));
-    const QRegularExpressionMatch match = count.match(QString::fromLatin1(file.readAll()));
-    return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
 
 } // namespace

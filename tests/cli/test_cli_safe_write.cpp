@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writers on a disk that fills, under a file-size limit, and two at once on one table.
-#include "cli_run.h"
+#include "support/cli_run.h"
 #include "support/lottery_builder.h"
 #include "support/temp_home.h"
 

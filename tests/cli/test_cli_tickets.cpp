@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/temp_home.h"
-#include "cli_run.h"
+#include "support/cli_run.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

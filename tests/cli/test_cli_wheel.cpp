@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/cli_run.h"
 #include "support/lottery_builder.h"
 #include "support/temp_home.h"
-#include "cli_run.h"
 
 #include <QDir>
 #include <QProcess>

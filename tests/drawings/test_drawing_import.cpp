@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/current_lottery.h"
-#include "app/program_home.h"
 #include "db/dbf_table.h"
 #include "db/vantoro_error.h"
 #include "drawings/csv_reader.h"
 #include "drawings/drawing_export.h"
 #include "drawings/drawing_import.h"
 #include "drawings/import_layout.h"
+#include "lottery/current_lottery.h"
 #include "lottery/drawing_table.h"
+#include "lottery/program_home.h"
 #include "support/lottery_builder.h"
 #include "support/temp_home.h"
 

@@ -1,6 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/current_lottery.h"
-#include "app/help.h"
 #include "app/main_form.h"
 #include "db/dbf_table.h"
 #include "db/table_lock.h"
@@ -16,11 +14,13 @@
 #include "drawings/print_options.h"
 #include "drawings/search_form.h"
 #include "drawings/srch_list_form.h"
-#include "gui/modal.h"
+#include "gui/help.h"
+#include "gui/report_setup_form.h"
+#include "lottery/current_lottery.h"
 #include "lottery/drawing_table.h"
 #include "report/recording_canvas.h"
-#include "report/report_setup_form.h"
 #include "support/lottery_builder.h"
+#include "support/scripted_modal.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_home.h"
 
@@ -40,6 +40,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <functional>
+#include <optional>
 
 namespace {
 
@@ -630,7 +631,7 @@ private Q_SLOTS:
         TDrawingsForm form(f.lottery, f.printOptions);
         form.show();
         QDate offered;
-        form.setModalRunner([&](QDialog& dialog) {
+        ScriptedModal modal([&](QDialog& dialog) {
             auto* calendar = qobject_cast<TCalendarForm*>(&dialog);
             if (!calendar)
                 return int(QDialog::Rejected);
@@ -649,7 +650,7 @@ private Q_SLOTS:
         TDrawingsForm form(f.lottery, f.printOptions);
         form.show();
         QStringList asked;
-        form.setModalRunner([&](QDialog& dialog) {
+        ScriptedModal modal([&](QDialog& dialog) {
             asked << dialog.windowTitle();
             if (&dialog != &f.printOptions)
                 return int(QDialog::Rejected); // the report's set-up window
@@ -696,17 +697,18 @@ private Q_SLOTS:
         QVERIFY(printOptions && results); // both made with the main window, before any command
 
         QString caption;
-        auto editorSeen = whenModal<TDrawingsForm>([&](TDrawingsForm* editor) {
+        ScriptedModal modal;
+        modal.expect<TDrawingsForm>([&](TDrawingsForm* editor) {
             caption = editor->windowTitle();
             editor->OKBtn->click();
         });
         main.findChild<QAction*>(QStringLiteral("Drawings1"))->trigger();
-        QVERIFY(*editorSeen);
+        QVERIFY(modal.allAnswered());
         QCOMPARE(caption, QStringLiteral("Edit Drawings (Lotto)"));
 
-        auto rangeSeen = whenModal<TPrintOptions>([](TPrintOptions* dialog) { dialog->CancelBtn->click(); });
+        modal.expect<TPrintOptions>([](TPrintOptions* dialog) { dialog->CancelBtn->click(); });
         main.findChild<QAction*>(QStringLiteral("SearchDrawings1"))->trigger();
-        QVERIFY(*rangeSeen);
+        QVERIFY(modal.allAnswered());
         QCOMPARE(printOptions->windowTitle(), QStringLiteral("Search Drawings Options"));
         QCOMPARE(printOptions->ToText->text(), QStringLiteral("12"));
     }
@@ -776,7 +778,7 @@ private Q_SLOTS:
         TSrchListForm results;
         QStringList asked;
         bool bonusShown = false;
-        const bool ran = runDrawingSearch(f.lottery, f.printOptions, results, nullptr, [&](QDialog& dialog) {
+        ScriptedModal modal([&](QDialog& dialog) {
             asked << dialog.windowTitle();
             if (auto* form = qobject_cast<TSearchForm*>(&dialog)) {
                 return showAndAccept(dialog, [&] {
@@ -795,7 +797,7 @@ private Q_SLOTS:
                 return showAndAccept(dialog);
             return int(QDialog::Accepted); // the result window
         });
-        QVERIFY(ran);
+        QVERIFY(runDrawingSearch(f.lottery, f.printOptions, results, nullptr));
         QCOMPARE(asked, (QStringList{"Search Drawings Options", "Search Drawings", "Search Results"}));
         QVERIFY(bonusShown);
         QCOMPARE(f.printOptions.helpTopic(), 133);
@@ -828,12 +830,15 @@ private Q_SLOTS:
                 return int(QDialog::Accepted);
             };
         };
-        QVERIFY(runDrawingSearch(f.lottery, f.printOptions, results, nullptr, runner(false)));
+        std::optional<ScriptedModal> modal(std::in_place, runner(false));
+        QVERIFY(runDrawingSearch(f.lottery, f.printOptions, results, nullptr));
         QVERIFY2(bonusHidden, "no bonus numbers, no bonus choice");
         // Number 01 is in the drawings of positions 1, 8, 15, 22 and 29 (and 43.. beyond): 15 in range.
         QCOMPARE(results.ListBox1->lines(), QStringList{day(2020, 1, 15) + QStringLiteral("  01 ")});
         QCOMPARE(results.DrawingsLabel->text(), QStringLiteral("Drawings: 10 to 20"));
-        QVERIFY(!runDrawingSearch(f.lottery, f.printOptions, results, nullptr, runner(true)));
+        modal.reset();
+        modal.emplace(runner(true));
+        QVERIFY(!runDrawingSearch(f.lottery, f.printOptions, results, nullptr));
         QCOMPARE(results.ListBox1->count(), 1); // the list stays filled until the next search
     }
 
@@ -1015,7 +1020,7 @@ private Q_SLOTS:
         result.lines = {QStringLiteral("05/05/2021  07 ")};
         results.showResult(QStringLiteral("Pick"), 3, result);
         QStringList asked;
-        results.setModalRunner([&](QDialog& dialog) {
+        ScriptedModal modal([&](QDialog& dialog) {
             asked << dialog.windowTitle();
             return int(QDialog::Rejected);
         });

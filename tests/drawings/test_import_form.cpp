@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/current_lottery.h"
-#include "app/help.h"
 #include "app/main_form.h"
 #include "db/table_lock.h"
 #include "drawings/drawing_export.h"
 #include "drawings/import_form.h"
+#include "gui/help.h"
+#include "lottery/current_lottery.h"
 #include "support/lottery_builder.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_home.h"

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/cutoff_form.h"
-#include "app/help.h"
+#include "gui/help.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -33,8 +33,10 @@ void TestCutoffForm::captions_data() {
     QTest::addColumn<Kind>("kind");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("label");
-    QTest::newRow("drawing") << Kind::DrawingCutoff << "Drawing Cutoff" << "Drawing Cutoff:";
-    QTest::newRow("hot") << Kind::HotNumberCutoff << "Hot Number Cutoff" << "Hot Number Cutoff:";
+    QTest::newRow("drawing") << Kind::DrawingCutoff << "Drawing Cutoff"
+                             << "Drawing Cutoff:";
+    QTest::newRow("hot") << Kind::HotNumberCutoff << "Hot Number Cutoff"
+                         << "Hot Number Cutoff:";
 }
 
 void TestCutoffForm::captions() {
@@ -57,7 +59,8 @@ void TestCutoffForm::bounds_data() {
     QTest::addColumn<int>("total");
     QTest::addColumn<int>("upper");
     QTest::newRow("hot, 5 drawings, cutoff 10: unbounded") << Kind::HotNumberCutoff << 10 << 5 << Unbounded;
-    QTest::newRow("hot, drawings equal to the cutoff: unbounded") << Kind::HotNumberCutoff << 10 << 10 << Unbounded;
+    QTest::newRow("hot, drawings equal to the cutoff: unbounded")
+        << Kind::HotNumberCutoff << 10 << 10 << Unbounded;
     QTest::newRow("hot, 30 drawings") << Kind::HotNumberCutoff << 10 << 30 << 30;
     QTest::newRow("hot, no drawings") << Kind::HotNumberCutoff << 10 << 0 << Unbounded;
     QTest::newRow("drawing, 30 drawings") << Kind::DrawingCutoff << 30 << 30 << 30;

@@ -5,8 +5,8 @@
 #include "lottery/game_type.h"
 #include "lottery/lottery_info_form.h"
 #include "lottery/open_form.h"
-#include "modal.h"
 #include "support/lottery_builder.h"
+#include "support/scripted_modal.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_home.h"
 
@@ -52,14 +52,15 @@ private Q_SLOTS:
             TMainForm form(home.dir());
             form.FormActivate(); // no lottery yet: the start-up hint
             QVERIFY(!menuEnabled(form, "Edit1"));
-            auto seen = whenModal<TLotteryInfoForm>([](TLotteryInfoForm* dialog) {
+            ScriptedModal modal;
+            modal.expect<TLotteryInfoForm>([](TLotteryInfoForm* dialog) {
                 QVERIFY(dialog->newFileMode());
                 choose(dialog->State, States::indexOf(QStringLiteral("AZ")));
                 choose(dialog->GameType, static_cast<int>(GameTypeCode::Powerball));
                 QTest::mouseClick(dialog->OKBtn, Qt::LeftButton);
             });
             item(form, "DrawingFile1")->trigger();
-            QVERIFY(*seen);
+            QVERIFY(modal.allAnswered());
             QCOMPARE(form.windowTitle(), QStringLiteral("Vantoro - Powerball"));
             QCOMPARE(panel(form, "TotDrawings"), QStringLiteral("Total Drawings: 0"));
             QCOMPARE(panel(form, "LastDrawing"), QStringLiteral("Last Drawing: "));
@@ -73,14 +74,15 @@ private Q_SLOTS:
         TMainForm form(home.dir());
         form.FormActivate();
         QVERIFY(!menuEnabled(form, "Edit1"));
-        auto seen = whenModal<TOpenForm>([](TOpenForm* dialog) {
+        ScriptedModal modal;
+        modal.expect<TOpenForm>([](TOpenForm* dialog) {
             const auto arizona = dialog->StateList->findItems(QStringLiteral("Arizona"), Qt::MatchExactly);
             dialog->StateList->setCurrentItem(arizona.first());
             dialog->LotteryList->setCurrentRow(0);
             QTest::mouseClick(dialog->OK, Qt::LeftButton);
         });
         QTest::mouseClick(form.findChild<QToolButton*>(QStringLiteral("SpeedButton1")), Qt::LeftButton);
-        QVERIFY(*seen);
+        QVERIFY(modal.allAnswered());
         QCOMPARE(prompts.shown.size(), 1); // only the start-up hint
         QCOMPARE(form.windowTitle(), QStringLiteral("Vantoro - Powerball"));
         QCOMPARE(panel(form, "TotDrawings"), QStringLiteral("Total Drawings: 0"));
@@ -103,13 +105,14 @@ private Q_SLOTS:
         form.FormActivate();
         QCOMPARE(form.windowTitle(), QStringLiteral("Vantoro - Fantasy"));
         QString title;
-        auto seen = whenModal<TLotteryInfoForm>([&](TLotteryInfoForm* dialog) {
+        ScriptedModal modal;
+        modal.expect<TLotteryInfoForm>([&](TLotteryInfoForm* dialog) {
             title = dialog->windowTitle();
             dialog->Description->setText(QStringLiteral("California Fantasy 5"));
             QTest::mouseClick(dialog->OKBtn, Qt::LeftButton);
         });
         item(form, "LotteryInfo1")->trigger();
-        QVERIFY(*seen);
+        QVERIFY(modal.allAnswered());
         QCOMPARE(title, QStringLiteral("Edit Lottery Info"));
         QCOMPARE(form.windowTitle(), QStringLiteral("Vantoro - California Fantasy 5"));
         QCOMPARE(panel(form, "TotDrawings"), QStringLiteral("Total Drawings: 2"));
@@ -121,14 +124,15 @@ private Q_SLOTS:
         LotteryBuilder(home.dataDir(), QStringLiteral("DEQ")).numbers(5, 52, 0, 9).build();
         TMainForm form(home.dir());
         form.FormActivate();
-        auto seen = whenModal<TOpenForm>([](TOpenForm* dialog) {
+        ScriptedModal modal;
+        modal.expect<TOpenForm>([](TOpenForm* dialog) {
             const auto delaware = dialog->StateList->findItems(QStringLiteral("Delaware"), Qt::MatchExactly);
             dialog->StateList->setCurrentItem(delaware.first());
             dialog->LotteryList->setCurrentRow(6); // Delaware Quinto
             QTest::mouseClick(dialog->OK, Qt::LeftButton);
         });
         item(form, "OpenDrawingFile1")->trigger();
-        QVERIFY(*seen);
+        QVERIFY(modal.allAnswered());
         QCOMPARE(form.lottery().LotteryFile(), QStringLiteral("DEQ.DBF"));
         QVERIFY(menuEnabled(form, "Edit1"));
         for (const char* name :

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/about_form.h"
 #include "app/cutoff_form.h"
-#include "app/help.h"
 #include "app/main_form.h"
+#include "gui/help.h"
 #include "support/lottery_builder.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_home.h"
 
-#include "gui/modal.h"
+#include "support/scripted_modal.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -410,7 +410,8 @@ void TestMainForm::drawingCutoffDialog() {
 
     int lower = -1;
     int upper = -1;
-    auto seen = whenModal<TCutoffForm>([&](TCutoffForm* dialog) {
+    ScriptedModal modal;
+    modal.expect<TCutoffForm>([&](TCutoffForm* dialog) {
         lower = dialog->lowerBound();
         upper = dialog->upperBound();
         auto* spin = dialog->findChild<QSpinBox*>(QStringLiteral("SpinEdit1"));
@@ -418,7 +419,7 @@ void TestMainForm::drawingCutoffDialog() {
         QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("OKBtn")), Qt::LeftButton);
     });
     item(form, QStringLiteral("DrawingCutoff1"))->trigger();
-    QVERIFY(*seen);
+    QVERIFY(modal.allAnswered());
     QCOMPARE(prompts.shown, QStringList()); // 50 is not above 50
     QCOMPARE(lower, 0);
     QCOMPARE(upper, 120);
@@ -427,12 +428,12 @@ void TestMainForm::drawingCutoffDialog() {
 
     // Above 50 now: the recommendation comes before the dialog, which shows the value.
     int shownValue = -1;
-    seen = whenModal<TCutoffForm>([&](TCutoffForm* dialog) {
+    modal.expect<TCutoffForm>([&](TCutoffForm* dialog) {
         shownValue = dialog->value();
         dialog->accept();
     });
     item(form, QStringLiteral("DrawingCutoff1"))->trigger();
-    QVERIFY(*seen);
+    QVERIFY(modal.allAnswered());
     QCOMPARE(prompts.shown, QStringList{RecommendMessage});
     QCOMPARE(shownValue, 80);
 }
@@ -445,12 +446,13 @@ void TestMainForm::cutoffCancelChangesNothing() {
     TMainForm form(home.dir());
     form.FormActivate();
     for (const char* command : {"DrawingCutoff1", "HotNumberCutoff1"}) {
-        auto seen = whenModal<TCutoffForm>([](TCutoffForm* dialog) {
+        ScriptedModal modal;
+        modal.expect<TCutoffForm>([](TCutoffForm* dialog) {
             dialog->findChild<QSpinBox*>(QStringLiteral("SpinEdit1"))->setValue(3);
             QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("CancelBtn")), Qt::LeftButton);
         });
         item(form, QLatin1String(command))->trigger();
-        QVERIFY2(*seen, command);
+        QVERIFY2(modal.allAnswered(), command);
     }
     QCOMPARE(form.lottery().DrawingCutoffCount(), 30);
     QCOMPARE(form.lottery().HotNumberCutoff(), 10);
@@ -476,14 +478,15 @@ void TestMainForm::hotCutoffDialogBounds() {
     form.FormActivate();
     int lower = -1;
     int shownUpper = -1;
-    auto seen = whenModal<TCutoffForm>([&](TCutoffForm* dialog) {
+    ScriptedModal modal;
+    modal.expect<TCutoffForm>([&](TCutoffForm* dialog) {
         lower = dialog->lowerBound();
         shownUpper = dialog->upperBound();
         dialog->findChild<QSpinBox*>(QStringLiteral("SpinEdit1"))->setValue(4);
         dialog->accept();
     });
     item(form, QStringLiteral("HotNumberCutoff1"))->trigger();
-    QVERIFY(*seen);
+    QVERIFY(modal.allAnswered());
     QCOMPARE(lower, 0);
     QCOMPARE(shownUpper, upper);
     QCOMPARE(form.lottery().HotNumberCutoff(), 4);
@@ -661,12 +664,13 @@ void TestMainForm::aboutShowsTheProgramPicture() {
     TempHome home;
     TMainForm form(home.dir());
     QSize picture;
-    auto seen = whenModal<TAboutForm>([&](TAboutForm* about) {
+    ScriptedModal modal;
+    modal.expect<TAboutForm>([&](TAboutForm* about) {
         picture = about->pictureSize();
         about->accept();
     });
     item(form, QStringLiteral("AboutVantoro1"))->trigger();
-    QVERIFY(*seen);
+    QVERIFY(modal.allAnswered());
     QVERIFY(!picture.isEmpty());
 }
 

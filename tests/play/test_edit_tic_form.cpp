@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/current_lottery.h"
-#include "app/help.h"
 #include "app/main_form.h"
-#include "gui/modal.h"
+#include "gui/help.h"
+#include "gui/report_setup_form.h"
+#include "lottery/current_lottery.h"
 #include "play/edit_tic_form.h"
-#include "report/report_setup_form.h"
 #include "support/lottery_builder.h"
+#include "support/scripted_modal.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_home.h"
 
@@ -390,12 +390,13 @@ void TestEditTicForm::printAndFailedSave() {
     TEditTicForm form(f.lottery, f.ticketFile(kLotto));
     form.show();
     QString title;
-    const auto seen = whenModal<TReportSetupForm>([&title](TReportSetupForm* setup) {
+    ScriptedModal modal;
+    modal.expect<TReportSetupForm>([&title](TReportSetupForm* setup) {
         title = setup->windowTitle();
         setup->reject();
     });
     QTest::mouseClick(child<QPushButton>(form, QStringLiteral("PrintBtn")), Qt::LeftButton);
-    QVERIFY(*seen);
+    QVERIFY(modal.allAnswered());
     QCOMPARE(title, QStringLiteral("Print Tickets Setup"));
     // A folder of that name cannot be written: the message is shown and the file opened stays.
     QVERIFY(QDir(f.home.dir()).mkdir(QStringLiteral("Folder.tic")));
@@ -442,14 +443,15 @@ void TestEditTicForm::ticketsCommandOpensTheEditor() {
     QString caption;
     int tickets = 0;
     bool averages = false;
-    const auto seen = whenModal<TEditTicForm>([&](TEditTicForm* form) {
+    ScriptedModal modal;
+    modal.expect<TEditTicForm>([&](TEditTicForm* form) {
         caption = form->windowTitle();
         tickets = form->visibleList()->model()->rowCount();
         averages = form->findChild<QLabel*>(QStringLiteral("AverageSumLabel"))->isVisible();
         form->reject();
     });
     main.findChild<QAction*>(QStringLiteral("Tickets1"))->trigger();
-    QVERIFY(*seen);
+    QVERIFY(modal.allAnswered());
     QCOMPARE(caption, QStringLiteral("Edit Tickets (Mine.tic)"));
     QCOMPARE(tickets, 5);
     QVERIFY(averages);

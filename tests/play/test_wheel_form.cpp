@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The wheel editor, the wheel chooser and the main window's three wheel commands.
-#include "../gui/modal.h"
-#include "app/current_lottery.h"
 #include "app/main_form.h"
 #include "db/vantoro_error.h"
+#include "lottery/current_lottery.h"
 #include "lottery/lottery_definition.h"
 #include "play/open_wheel_form.h"
 #include "play/wheel_form.h"
 #include "play/wheel_page.h"
 #include "support/lottery_builder.h"
+#include "support/scripted_modal.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_home.h"
 
@@ -385,14 +385,15 @@ private Q_SLOTS:
         TMainForm form(home.dir());
         prompts.confirmations = {false, true};
         for (int round = 0; round < 2; ++round) {
-            auto seen = whenModal<TOpenWheelForm>([](TOpenWheelForm* dialog) {
+            ScriptedModal modal;
+            modal.expect<TOpenWheelForm>([](TOpenWheelForm* dialog) {
                 QCOMPARE(dialog->windowTitle(), QStringLiteral("Delete Wheeling System File"));
                 QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("Label1"))->text(),
                          QStringLiteral("Select a Wheeling System to Delete:"));
                 QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("OKBtn")), Qt::LeftButton);
             });
             form.findChild<QAction*>(QStringLiteral("DeleteWheelingSystemFile1"))->trigger();
-            QVERIFY(*seen);
+            QVERIFY(modal.allAnswered());
             QCOMPARE(QFile::exists(home.path(QStringLiteral("wheels/W.F03"))), round == 0);
         }
         QCOMPARE(prompts.shown,
@@ -410,22 +411,21 @@ private Q_SLOTS:
         home.writeFile(QStringLiteral("wheels/W.F06"), "6\r\n7\r\n1\r\n6\r\n6\r\n010203040506\r\n");
         TMainForm form(home.dir(), {name});
         form.FormActivate();
-        auto chosen = whenModal<TOpenWheelForm>([](TOpenWheelForm* dialog) {
+        ScriptedModal modal;
+        modal.expect<TOpenWheelForm>([](TOpenWheelForm* dialog) {
             QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("Label1"))->text(),
                      QStringLiteral("Select a Wheeling System to Edit:"));
             QCOMPARE(dialog->fileNames(), QStringList{"W.F06"});
             QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("OKBtn")), Qt::LeftButton);
         });
-        auto edited = std::make_shared<bool>(false);
-        QTimer::singleShot(0, [edited] {
-            whenModal<TWheelForm>([edited](TWheelForm* editor) {
-                *edited = !editor->newMode() && editor->path().endsWith(QLatin1String("W.F06"));
-                editor->reject();
-            });
+        bool edited = false;
+        modal.expect<TWheelForm>([&edited](TWheelForm* editor) {
+            edited = !editor->newMode() && editor->path().endsWith(QLatin1String("W.F06"));
+            editor->reject();
         });
         form.findChild<QAction*>(QStringLiteral("WheelingSystem1"))->trigger();
-        QVERIFY(*chosen);
-        QVERIFY(*edited);
+        QVERIFY(modal.allAnswered());
+        QVERIFY(edited);
     }
 
     void wheelPageTypesByTicketSize_data() {
@@ -492,13 +492,14 @@ private Q_SLOTS:
         TempHome home;
         ScriptedPrompts prompts;
         TMainForm form(home.dir());
-        auto seen = whenModal<TWheelForm>([](TWheelForm* editor) {
+        ScriptedModal modal;
+        modal.expect<TWheelForm>([](TWheelForm* editor) {
             QVERIFY(editor->newMode());
             QCOMPARE(editor->windowTitle(), QStringLiteral("New Wheeling System File"));
             editor->reject();
         });
         form.findChild<QAction*>(QStringLiteral("WheelingSystemFile1"))->trigger();
-        QVERIFY(*seen);
+        QVERIFY(modal.allAnswered());
         QCOMPARE(prompts.shown.size(), 1);
         QVERIFY(prompts.shown.first().contains(QLatin1String("Custom Wheeling Systems")));
     }

@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The graph windows over hand-made TEMP.DBT tables of each layout, driven through their tool bars.
-#include "app/current_lottery.h"
-#include "gui/modal.h"
+#include "gui/report_preview_form.h"
+#include "gui/report_setup_form.h"
+#include "gui/report_system.h"
+#include "lottery/current_lottery.h"
 #include "report/recording_canvas.h"
-#include "report/report_preview_form.h"
-#include "report/report_setup_form.h"
-#include "report/report_system.h"
 #include "stats/frequency_graph.h"
 #include "stats/graph_form.h"
 #include "stats/graph_tables.h"
 #include "stats/graph_window.h"
+#include "support/pdf_pages.h"
+#include "support/scripted_modal.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_home.h"
 
@@ -37,13 +38,10 @@ using Button = TGraphWindow::Button;
 class ScriptedReportSystem final : public ReportSystem {
 public:
     QString fileName; // empty: the preview
-    QStringList asked;
 
-protected:
-    int runModal(QDialog& dialog) override {
-        asked << dialog.windowTitle();
+private:
+    int answer(QDialog& dialog) {
         if (auto* setup = qobject_cast<TReportSetupForm*>(&dialog)) {
-            setup->show();
             QTest::mouseClick(fileName.isEmpty() ? setup->PreviewRadio : setup->FileRadio, Qt::LeftButton);
             if (!fileName.isEmpty())
                 setup->FileNameEdit->setText(fileName);
@@ -52,16 +50,11 @@ protected:
         }
         return QDialog::Accepted; // the preview, looked at and closed
     }
-};
+    ScriptedModal m_modal{[this](QDialog& dialog) { return answer(dialog); }};
 
-int pdfPageCount(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    const QRegularExpression count(QStringLiteral("/Type /Pages\\s*/Kids\\s*\\[[^\\]]*\\]\\s*/Count (\\d+)"));
-    const QRegularExpressionMatch match = count.match(QString::fromLatin1(file.readAll()));
-    return match.hasMatch() ? match.captured(1).toInt() : -1;
-}
+public:
+    const QStringList& asked = m_modal.asked;
+};
 
 LotteryDefinition sixFortyNine() {
     LotteryDefinition definition;
@@ -663,18 +656,19 @@ void TestGraphForm::showFrequencyGraphOpensMaximisedAndModal() {
     GraphTables::writeFrequency(tempPath(), 49);
     QString title;
     bool maximised = false;
-    bool modal = false;
-    const auto seen = whenModal<TGraphForm>([&](TGraphForm* form) {
+    bool shownModal = false;
+    ScriptedModal modal;
+    modal.expect<TGraphForm>([&](TGraphForm* form) {
         title = form->windowTitle();
         maximised = form->windowState() & Qt::WindowMaximized;
-        modal = form->isModal();
+        shownModal = form->isModal();
         form->reject();
     });
     showFrequencyGraph(nullptr, *m_lottery, 0);
-    QVERIFY(*seen);
+    QVERIFY(modal.allAnswered());
     QCOMPARE(title, QStringLiteral("Frequency Graph (Canada 6/49)"));
     QVERIFY(maximised);
-    QVERIFY(modal);
+    QVERIFY(shownModal);
 }
 
 void TestGraphForm::secondChartReplacesTheFirstTable() {

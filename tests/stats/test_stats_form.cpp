@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/current_lottery.h"
-#include "app/help.h"
 #include "app/main_form.h"
 #include "db/dbf_table.h"
-#include "report/report_setup_form.h"
+#include "gui/help.h"
+#include "gui/report_setup_form.h"
+#include "lottery/current_lottery.h"
 #include "stats/bonus_form.h"
 #include "stats/graph_form.h"
 #include "stats/number_stats.h"
@@ -12,7 +12,7 @@
 #include "support/scripted_prompts.h"
 #include "support/temp_home.h"
 
-#include "gui/modal.h"
+#include "support/scripted_modal.h"
 
 #include <QAction>
 #include <QDir>
@@ -124,13 +124,14 @@ private Q_SLOTS:
         TStatsForm form(lottery, bonus);
         form.show();
         QCOMPARE(label(form, "UseBonusLabel"), QStringLiteral("Use Bonus: No"));
-        auto seen = whenModal<BonusForm>([](BonusForm* dialog) {
+        ScriptedModal modal;
+        modal.expect<BonusForm>([](BonusForm* dialog) {
             QCOMPARE(dialog->windowTitle(), QStringLiteral("Bonus Number Options"));
             dialog->findChild<QRadioButton*>(QStringLiteral("RadioItem2"))->setChecked(true);
             QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("CloseBtn")), Qt::LeftButton);
         });
         QTest::mouseClick(button(form, "BonusBtn"), Qt::LeftButton);
-        QVERIFY(*seen);
+        QVERIFY(modal.allAnswered());
         QCOMPARE(bonus.itemIndex(), 2);
         QCOMPARE(label(form, "UseBonusLabel"), QStringLiteral("Use Bonus: Yes (No regular numbers)"));
         const NumberStats expected = computeNumberStats(lottery.table(), lottery.definition(), 2, 10, 30, 30);
@@ -171,12 +172,13 @@ private Q_SLOTS:
         TStatsForm form(lottery, bonus);
         form.show();
         QString caption;
-        auto seen = whenModal<TGraphForm>([&caption](TGraphForm* graph) {
+        ScriptedModal modal;
+        modal.expect<TGraphForm>([&caption](TGraphForm* graph) {
             caption = graph->windowTitle();
             graph->reject();
         });
         QTest::mouseClick(button(form, "GraphBtn"), Qt::LeftButton);
-        QVERIFY(*seen);
+        QVERIFY(modal.allAnswered());
         QCOMPARE(caption, QStringLiteral("Frequency Graph (Test Lotto)"));
         QCOMPARE(lines(form, "FrequencyList").size(), 49);
         QVERIFY(prompts.shown.isEmpty());
@@ -193,12 +195,13 @@ private Q_SLOTS:
         TStatsForm form(lottery, bonus);
         form.show();
         QString title;
-        auto seen = whenModal<TReportSetupForm>([&title](TReportSetupForm* setup) {
+        ScriptedModal modal;
+        modal.expect<TReportSetupForm>([&title](TReportSetupForm* setup) {
             title = setup->windowTitle();
             setup->reject();
         });
         QTest::mouseClick(button(form, "PrintBtn"), Qt::LeftButton);
-        QVERIFY(*seen);
+        QVERIFY(modal.allAnswered());
         QCOMPARE(title, QStringLiteral("Number Statistics Setup"));
         QCOMPARE(lines(form, "FrequencyList").size(), 49);
     }
@@ -221,12 +224,13 @@ private Q_SLOTS:
         main.lottery().setDrawingCutoffCount(20);
         main.bonusForm().setItemIndex(2);
         int optionSeen = -1;
-        auto seen = whenModal<TStatsForm>([&](TStatsForm* form) {
+        ScriptedModal modal;
+        modal.expect<TStatsForm>([&](TStatsForm* form) {
             optionSeen = main.bonusForm().itemIndex();
             form->accept();
         });
         command->trigger();
-        QVERIFY(*seen);
+        QVERIFY(modal.allAnswered());
         QCOMPARE(optionSeen, 0);
         QCOMPARE(prompts.shown.size(), 1);
     }

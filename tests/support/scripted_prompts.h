@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/prompts.h"
+#include "gui/prompts.h"
 
 #include <QStringList>
 #include <deque>

@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/run_command.h"
+
+#include "db/vantoro_error.h"
+#include "gui/prompts.h"
+
+namespace gui {
+
+bool runCommand(QWidget* parent, const std::function<void()>& command, const QString& windowMessage) {
+    try {
+        command();
+        return true;
+    } catch (const VantoroError& error) {
+        const QString text =
+            windowMessage.isEmpty() ? error.message() : windowMessage + QLatin1Char(' ') + error.message();
+        Prompts::instance().error(parent, text);
+        return false;
+    }
+}
+
+} // namespace gui
