@@ -8,7 +8,7 @@
 
 namespace {
 
-std::vector<const CataloguePlace*> chosenPlaces(const CliArgs& args) {
+std::vector<const CataloguePlace*> chosenPlaces(const CliOptions& args) {
     const bool byCountry = args.has(QStringLiteral("country"));
     const bool byState = args.has(QStringLiteral("state"));
     if (byCountry && byState)
@@ -40,7 +40,7 @@ std::vector<const CataloguePlace*> chosenPlaces(const CliArgs& args) {
 } // namespace
 
 int cliCatalogue(const QStringList& words) {
-    const CliArgs args(words);
+    const CliOptions args(words);
     args.allowOnly({QStringLiteral("country"), QStringLiteral("state")});
     if (!args.positional().isEmpty())
         throw UsageError(QStringLiteral("unexpected \"%1\"").arg(args.positional().first()));

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "cli/cli_args.h"
+#include "cli/cli_options.h"
 
 #include <QString>
 #include <QStringList>

@@ -15,7 +15,7 @@
 
 namespace {
 
-QList<int> columnsOption(const CliArgs& args, const QString& name, const QList<int>& fallback) {
+QList<int> columnsOption(const CliOptions& args, const QString& name, const QList<int>& fallback) {
     if (!args.has(name))
         return fallback;
     const auto columns = ImportLayout::parseColumns(args.value(name));
@@ -28,7 +28,7 @@ QList<int> columnsOption(const CliArgs& args, const QString& name, const QList<i
 // The layout proposed from the file, as the import window proposes it, changed by the options
 // given. Checked against the plain layout before any file is touched, so a bad command line is
 // always exit status 2.
-ImportLayout layoutFrom(const CliArgs& args, ImportLayout layout) {
+ImportLayout layoutFrom(const CliOptions& args, ImportLayout layout) {
     if (args.has(QStringLiteral("separator"))) {
         QString separator = args.value(QStringLiteral("separator"));
         if (separator == QLatin1String("\\t") || separator == QLatin1String("tab"))
@@ -72,7 +72,7 @@ const QStringList jsonOptions{QStringLiteral("json-date"), QStringLiteral("json-
                               QStringLiteral("json-bonus")};
 
 // The keys given replace the proposed ones; the dates under another key may have another form.
-void jsonKeysFrom(const CliArgs& args, ImportLayout& layout, QStringView text,
+void jsonKeysFrom(const CliOptions& args, ImportLayout& layout, QStringView text,
                   const LotteryDefinition& definition, bool digitGame) {
     for (const QString& name : {QStringLiteral("json-date"), QStringLiteral("json-numbers")}) {
         if (args.has(name) && args.value(name).isEmpty())
@@ -95,7 +95,7 @@ void jsonKeysFrom(const CliArgs& args, ImportLayout& layout, QStringView text,
 } // namespace
 
 int cliImport(const QStringList& words) {
-    const CliArgs args(words, {QStringLiteral("skip-bad"), QStringLiteral("two-draws-a-day")});
+    const CliOptions args(words, {QStringLiteral("skip-bad"), QStringLiteral("two-draws-a-day")});
     args.allowOnly(QStringList{QStringLiteral("lottery"), QStringLiteral("date-format"),
                                QStringLiteral("skip-bad"), QStringLiteral("two-draws-a-day")} +
                    csvOptions + jsonOptions);
@@ -167,7 +167,7 @@ int cliImport(const QStringList& words) {
 }
 
 int cliExport(const QStringList& words) {
-    const CliArgs args(words);
+    const CliOptions args(words);
     args.allowOnly({QStringLiteral("lottery")});
     if (args.positional().size() > 1)
         throw UsageError(QStringLiteral("name at most one CSV file to write"));

@@ -55,7 +55,7 @@ void printDefinition(QTextStream& out, const LotteryDefinition& d) {
 } // namespace
 
 int cliInfo(const QStringList& words) {
-    const CliArgs args(words);
+    const CliOptions args(words);
     args.allowOnly({QStringLiteral("lottery")});
     CurrentLottery lottery;
     openCliLottery(args, lottery);
@@ -70,7 +70,7 @@ int cliInfo(const QStringList& words) {
 }
 
 int cliDump(const QStringList& words) {
-    const CliArgs args(words);
+    const CliOptions args(words);
     args.allowOnly({QStringLiteral("lottery")});
     CurrentLottery lottery;
     openCliLottery(args, lottery);

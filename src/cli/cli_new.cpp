@@ -18,19 +18,19 @@
 
 namespace {
 
-qint16 ranged(const CliArgs& args, const QString& name, int low, int high, int fallback) {
+qint16 ranged(const CliOptions& args, const QString& name, int low, int high, int fallback) {
     const int value = args.has(name) ? args.integer(name, fallback) : fallback;
     if (value < low || value > high)
         throw UsageError(QStringLiteral("--%1 must be from %2 to %3").arg(name).arg(low).arg(high));
     return static_cast<qint16>(value);
 }
 
-qint16 requiredRanged(const CliArgs& args, const QString& name, int low, int high) {
+qint16 requiredRanged(const CliOptions& args, const QString& name, int low, int high) {
     args.required(name);
     return ranged(args, name, low, high, 0);
 }
 
-qint16 countryOption(const CliArgs& args) {
+qint16 countryOption(const CliOptions& args) {
     const QString name = args.value(QStringLiteral("country"), Countries::name(Countries::UnitedStates));
     for (int i = 0; i < Countries::names().size(); ++i) {
         if (Countries::names().at(i).compare(name.trimmed(), Qt::CaseInsensitive) == 0)
@@ -40,7 +40,7 @@ qint16 countryOption(const CliArgs& args) {
                      Countries::names().join(QStringLiteral(", ")));
 }
 
-qint16 stateOption(const CliArgs& args) {
+qint16 stateOption(const CliOptions& args) {
     const QString abbreviation = args.value(QStringLiteral("state")).trimmed();
     if (abbreviation.isEmpty())
         return 0;
@@ -54,7 +54,7 @@ qint16 stateOption(const CliArgs& args) {
 } // namespace
 
 int cliNew(const QStringList& words) {
-    const CliArgs args(words, {QStringLiteral("overwrite"), QStringLiteral("allow-duplicates")});
+    const CliOptions args(words, {QStringLiteral("overwrite"), QStringLiteral("allow-duplicates")});
     args.allowOnly({QStringLiteral("code"), QStringLiteral("country"), QStringLiteral("state"),
                     QStringLiteral("type"), QStringLiteral("drawn"), QStringLiteral("bonus"),
                     QStringLiteral("lowest"), QStringLiteral("highest"), QStringLiteral("highest-bonus"),

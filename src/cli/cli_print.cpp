@@ -11,7 +11,7 @@
 #include "report/report_output.h"
 
 int cliPrint(const QStringList& words) {
-    const CliArgs args(words, {QStringLiteral("bonus")});
+    const CliOptions args(words, {QStringLiteral("bonus")});
     const QString kind = args.positional().value(0);
     if (args.positional().size() != 1 ||
         (kind != QStringLiteral("drawings") && kind != QStringLiteral("search")))

@@ -7,7 +7,7 @@
 #include "report/sample_printout.h"
 
 int cliPrintDemo(const QStringList& words) {
-    const CliArgs args(words);
+    const CliOptions args(words);
     args.allowOnly({QStringLiteral("pdf"), QStringLiteral("lines"), QStringLiteral("columns")});
     const QString file = args.required(QStringLiteral("pdf"));
     const int lines = args.requiredInteger(QStringLiteral("lines"));

@@ -11,14 +11,14 @@ constexpr int MaxSearchNumbers = 35;
 constexpr int MaxHits = 22;
 } // namespace
 
-void cliRange(const CliArgs& args, int recordCount, int& from, int& to) {
+void cliRange(const CliOptions& args, int recordCount, int& from, int& to) {
     from = args.integer(QStringLiteral("from"), 1);
     to = args.integer(QStringLiteral("to"), recordCount);
     if (from < 1 || to < 0)
         throw UsageError(QStringLiteral("options --from and --to take positions of 1 or more"));
 }
 
-DrawingSearchOptions cliSearchOptions(const CliArgs& args, CurrentLottery& lottery) {
+DrawingSearchOptions cliSearchOptions(const CliOptions& args, CurrentLottery& lottery) {
     const QStringList entries = args.required(QStringLiteral("numbers")).split(QLatin1Char(','));
     if (entries.size() > MaxSearchNumbers)
         throw UsageError(QStringLiteral("option --numbers takes at most %1 numbers").arg(MaxSearchNumbers));
@@ -34,7 +34,7 @@ DrawingSearchOptions cliSearchOptions(const CliArgs& args, CurrentLottery& lotte
 }
 
 int cliSearch(const QStringList& words) {
-    const CliArgs args(words, {QStringLiteral("bonus")});
+    const CliOptions args(words, {QStringLiteral("bonus")});
     args.allowOnly({QStringLiteral("lottery"), QStringLiteral("numbers"), QStringLiteral("min"),
                     QStringLiteral("bonus"), QStringLiteral("from"), QStringLiteral("to")});
     if (!args.positional().isEmpty())

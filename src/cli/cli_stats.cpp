@@ -41,7 +41,7 @@ void printGraphTable(QTextStream& out, const QString& path) {
 } // namespace
 
 int cliStats(const QStringList& words) {
-    const CliArgs args(words);
+    const CliOptions args(words);
     args.allowOnly({QStringLiteral("lottery"), QStringLiteral("cutoff"), QStringLiteral("hot"),
                     QStringLiteral("bonus"), QStringLiteral("pdf")});
     CurrentLottery lottery;

@@ -33,8 +33,8 @@ TicketRange parseRange(const QString& option, const QString& text) {
 }
 
 // The editor's printout of these lines, with the ranges standing in its filter boxes.
-void writePdf(const CliArgs& args, const TicketFile& file, const QStringList& lines, const TicketRange& sum,
-              const TicketRange& odd) {
+void writePdf(const CliOptions& args, const TicketFile& file, const QStringList& lines,
+              const TicketRange& sum, const TicketRange& odd) {
     if (!args.has(QStringLiteral("pdf")))
         return;
     TicketPrintoutFacts facts;
@@ -54,7 +54,7 @@ void writePdf(const CliArgs& args, const TicketFile& file, const QStringList& li
 
 // A ticket file named without a folder that is not in the current one is looked up in the home,
 // where the editor's open dialog starts.
-QString ticketPath(const CliArgs& args) {
+QString ticketPath(const CliOptions& args) {
     const QString name = args.positional().at(1);
     if (QFileInfo::exists(name) || name.contains(QLatin1Char('/')))
         return name;
@@ -66,7 +66,7 @@ void printLines(const QStringList& lines) {
         cliOut() << line << '\n';
 }
 
-int show(const CliArgs& args) {
+int show(const CliOptions& args) {
     if (args.positional().size() != 2)
         throw UsageError(QStringLiteral("usage: tickets show FILE.tic"));
     const TicketFile file = TicketFile::read(ticketPath(args));
@@ -78,7 +78,7 @@ int show(const CliArgs& args) {
     return 0;
 }
 
-int filter(const CliArgs& args) {
+int filter(const CliOptions& args) {
     if (args.positional().size() != 2)
         throw UsageError(QStringLiteral("usage: tickets filter FILE.tic --sum A-B --odd C-D [-o OUT]"));
     const TicketFile file = TicketFile::read(ticketPath(args));
@@ -112,7 +112,7 @@ int cliTickets(const QStringList& words) {
         if (word == QStringLiteral("-o"))
             word = QStringLiteral("--out");
     }
-    const CliArgs args(normalised);
+    const CliOptions args(normalised);
     args.allowOnly({QStringLiteral("home"), QStringLiteral("sum"), QStringLiteral("odd"),
                     QStringLiteral("out"), QStringLiteral("pdf")});
     const QString action = args.positional().value(0);

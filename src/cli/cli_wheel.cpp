@@ -21,13 +21,13 @@
 namespace {
 
 // A wheel named without a folder that is not in the current one is looked up in the home's wheels.
-QString wheelPath(const CliArgs& args, const QString& name) {
+QString wheelPath(const CliOptions& args, const QString& name) {
     if (QFileInfo::exists(name) || name.contains(QLatin1Char('/')))
         return name;
     return ProgramHome(args.home()).wheelsDir() + name;
 }
 
-QString onlyFile(const CliArgs& args) {
+QString onlyFile(const CliOptions& args) {
     if (args.positional().size() != 1)
         throw UsageError(QStringLiteral("name one wheel file"));
     return wheelPath(args, args.positional().first());
@@ -38,7 +38,7 @@ int wheelFull(const QStringList& words) {
     for (QString& word : options)
         if (word == QStringLiteral("-o"))
             word = QStringLiteral("--output");
-    const CliArgs args(options);
+    const CliOptions args(options);
     args.allowOnly({QStringLiteral("numbers"), QStringLiteral("per-ticket"), QStringLiteral("output")});
     if (!args.positional().isEmpty())
         throw UsageError(QStringLiteral("unexpected \"%1\"").arg(args.positional().first()));
@@ -51,7 +51,7 @@ int wheelFull(const QStringList& words) {
 }
 
 int wheelList(const QStringList& words) {
-    const CliArgs args(words);
+    const CliOptions args(words);
     args.allowOnly({QStringLiteral("lottery")});
     CurrentLottery lottery;
     openCliLottery(args, lottery);
@@ -64,7 +64,7 @@ int wheelList(const QStringList& words) {
 }
 
 int wheelShow(const QStringList& words) {
-    const CliArgs args(words);
+    const CliOptions args(words);
     args.allowOnly({QStringLiteral("pdf"), QStringLiteral("lottery")});
     const QString path = onlyFile(args);
     const WheelFile wheel = WheelFile::read(path);
@@ -102,7 +102,7 @@ int wheelShow(const QStringList& words) {
 }
 
 int wheelExpand(const QStringList& words) {
-    const CliArgs args(words);
+    const CliOptions args(words);
     args.allowOnly({QStringLiteral("numbers"), QStringLiteral("bonus"), QStringLiteral("lottery")});
     const QString path = onlyFile(args);
     const QStringList chosen =

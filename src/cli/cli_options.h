@@ -14,10 +14,10 @@ public:
 };
 
 // The options of one subcommand: "--name value" pairs, bare "--flag"s and positional words.
-class CliArgs {
+class CliOptions {
 public:
     // `flags` are the options that take no value.
-    CliArgs(const QStringList& words, const QStringList& flags = {});
+    CliOptions(const QStringList& words, const QStringList& flags = {});
 
     bool has(const QString& name) const;
     QString value(const QString& name, const QString& fallback = QString()) const;

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/cli_args.h"
+#include "cli/cli_options.h"
 
 #include "app/program_home.h"
 
 #include <cstdio>
 
-CliArgs::CliArgs(const QStringList& words, const QStringList& flags) {
+CliOptions::CliOptions(const QStringList& words, const QStringList& flags) {
     for (int i = 0; i < words.size(); ++i) {
         const QString& word = words.at(i);
         if (!word.startsWith(QStringLiteral("--")) || word.size() == 2) {
@@ -26,43 +26,44 @@ CliArgs::CliArgs(const QStringList& words, const QStringList& flags) {
     }
 }
 
-bool CliArgs::has(const QString& name) const {
+bool CliOptions::has(const QString& name) const {
     return m_values.contains(name);
 }
 
-QString CliArgs::value(const QString& name, const QString& fallback) const {
+QString CliOptions::value(const QString& name, const QString& fallback) const {
     return m_values.value(name, fallback);
 }
 
-QString CliArgs::required(const QString& name) const {
+QString CliOptions::required(const QString& name) const {
     if (!has(name))
         throw UsageError(QStringLiteral("missing option --%1").arg(name));
     return value(name);
 }
 
-int CliArgs::integer(const QString& name, int fallback) const {
+int CliOptions::integer(const QString& name, int fallback) const {
     if (!has(name))
         return fallback;
     bool ok = false;
     const int number = value(name).toInt(&ok);
     if (!ok)
-        throw UsageError(QStringLiteral("option --%1 takes a whole number, not \"%2\"").arg(name, value(name)));
+        throw UsageError(
+            QStringLiteral("option --%1 takes a whole number, not \"%2\"").arg(name, value(name)));
     return number;
 }
 
-int CliArgs::requiredInteger(const QString& name) const {
+int CliOptions::requiredInteger(const QString& name) const {
     required(name);
     return integer(name, 0);
 }
 
-void CliArgs::allowOnly(const QStringList& names) const {
+void CliOptions::allowOnly(const QStringList& names) const {
     for (auto it = m_values.cbegin(); it != m_values.cend(); ++it) {
         if (it.key() != QStringLiteral("home") && !names.contains(it.key()))
             throw UsageError(QStringLiteral("unknown option --%1").arg(it.key()));
     }
 }
 
-QString CliArgs::home() const {
+QString CliOptions::home() const {
     ProgramHome home(ProgramHome::resolve(value(QStringLiteral("home"))));
     home.prepare();
     return home.dir();
