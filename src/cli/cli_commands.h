@@ -6,10 +6,11 @@
 #include <QString>
 #include <QStringList>
 
-// One subcommand of vantoro-cli. Each lives in its own cli_<name>.cpp.
+// One subcommand of vantoro-cli. Each lives in its own cli_<name>.cpp and declares its options
+// there, with the sentences of its --help.
 struct CliCommand {
     const char* name;
-    const char* usage;
+    const char* summary;                  // its line in vantoro-cli --help
     int (*run)(const QStringList& words); // returns the exit status; throws UsageError or VantoroError
     bool needsGui = false;                // paints (PDF output): runs under a QGuiApplication
 };

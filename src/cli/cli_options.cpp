@@ -5,33 +5,118 @@
 
 #include <cstdio>
 
-CliOptions::CliOptions(const QStringList& words, const QStringList& flags) {
-    for (int i = 0; i < words.size(); ++i) {
-        const QString& word = words.at(i);
-        if (!word.startsWith(QStringLiteral("--")) || word.size() == 2) {
-            m_positional << word;
-            continue;
+namespace {
+
+const QString homeOption = QStringLiteral("home");
+const QString helpOption = QStringLiteral("help");
+
+QString dashed(const QString& name) {
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+// The parser wraps the options' sentences to the terminal's usual 80 columns, but not the description.
+QString wrapped(const QString& text) {
+    constexpr qsizetype width = 79;
+    QString lines;
+    qsizetype lineLength = 0;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (lineLength > 0 && lineLength + 1 + word.size() > width) {
+            lines += QLatin1Char('\n');
+            lineLength = 0;
+        } else if (lineLength > 0) {
+            lines += QLatin1Char(' ');
+            ++lineLength;
         }
-        QString name = word.mid(2);
-        const qsizetype equals = name.indexOf(QLatin1Char('='));
-        if (equals >= 0) {
-            m_values.insert(name.left(equals), name.mid(equals + 1));
-        } else if (flags.contains(name)) {
-            m_values.insert(name, QStringLiteral("1"));
-        } else {
-            if (i + 1 >= words.size())
-                throw UsageError(QStringLiteral("option --%1 needs a value").arg(name));
-            m_values.insert(name, words.at(++i));
-        }
+        lines += word;
+        lineLength += word.size();
     }
+    return lines;
+}
+
+} // namespace
+
+CliOptions::CliOptions(const QString& command, const QString& description) : m_command(command) {
+    m_parser.setApplicationDescription(wrapped(description));
+}
+
+void CliOptions::addValue(const QStringList& names, const QString& valueName, const QString& description) {
+    m_parser.addOption(QCommandLineOption(names, description, valueName));
+}
+
+void CliOptions::addFlag(const QStringList& names, const QString& description) {
+    m_parser.addOption(QCommandLineOption(names, description));
+}
+
+void CliOptions::addPositional(const QString& name, const QString& description, const QString& syntax) {
+    m_parser.addPositionalArgument(name, description, syntax);
+}
+
+void CliOptions::addLottery() {
+    addValue(
+        {QStringLiteral("lottery")}, QStringLiteral("FILE.DBF"),
+        QStringLiteral("The lottery, named by its drawing table in the data folder of the program home."));
+}
+
+void CliOptions::addPdf(const QString& printout) {
+    addValue({QStringLiteral("pdf")}, QStringLiteral("FILE"),
+             QStringLiteral("Writes %1 to FILE as a PDF document.").arg(printout));
+}
+
+void CliOptions::addOutput(const QString& what) {
+    addValue({QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("FILE"),
+             QStringLiteral("Saves %1 to FILE.").arg(what));
+}
+
+// Declared last so that they close every list of options.
+void CliOptions::addCommonOptions() {
+    if (m_commonOptions)
+        return;
+    m_commonOptions = true;
+    addValue({homeOption}, QStringLiteral("DIR"),
+             QStringLiteral("The program home (default: $VANTORO_HOME, else the per-user folder)."));
+    addFlag({QStringLiteral("h"), helpOption}, QStringLiteral("Shows these options."));
+}
+
+bool CliOptions::parse(const QStringList& words) {
+    addCommonOptions();
+    // The parser skips its first word as the program's name.
+    const bool parsed = m_parser.parse(QStringList{QStringLiteral("vantoro-cli")} + words);
+    if (m_parser.isSet(helpOption)) {
+        showHelp();
+        return false;
+    }
+    if (!parsed) {
+        const QStringList unknown = m_parser.unknownOptionNames();
+        throw UsageError(unknown.isEmpty()
+                             ? m_parser.errorText()
+                             : QStringLiteral("unknown option %1").arg(dashed(unknown.first())));
+    }
+    m_positional = m_parser.positionalArguments();
+    return true;
+}
+
+int CliOptions::showHelp() {
+    addCommonOptions();
+    cliOut() << helpText();
+    cliOut().flush();
+    return 0;
+}
+
+QString CliOptions::helpText() const {
+    // The parser names the program by the path it was started with; the usage names the subcommand.
+    QString text = m_parser.helpText();
+    const qsizetype options = text.indexOf(QStringLiteral(" [options]"));
+    if (options >= 0 && options < text.indexOf(QLatin1Char('\n')))
+        text.replace(0, options, QStringLiteral("Usage: vantoro-cli ") + m_command);
+    return text;
 }
 
 bool CliOptions::has(const QString& name) const {
-    return m_values.contains(name);
+    return m_parser.isSet(name);
 }
 
 QString CliOptions::value(const QString& name, const QString& fallback) const {
-    return m_values.value(name, fallback);
+    return has(name) ? m_parser.value(name) : fallback;
 }
 
 QString CliOptions::required(const QString& name) const {
@@ -56,15 +141,8 @@ int CliOptions::requiredInteger(const QString& name) const {
     return integer(name, 0);
 }
 
-void CliOptions::allowOnly(const QStringList& names) const {
-    for (auto it = m_values.cbegin(); it != m_values.cend(); ++it) {
-        if (it.key() != QStringLiteral("home") && !names.contains(it.key()))
-            throw UsageError(QStringLiteral("unknown option --%1").arg(it.key()));
-    }
-}
-
 QString CliOptions::home() const {
-    ProgramHome home(ProgramHome::resolve(value(QStringLiteral("home"))));
+    ProgramHome home(ProgramHome::resolve(value(homeOption)));
     home.prepare();
     return home.dir();
 }

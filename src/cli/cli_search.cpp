@@ -11,6 +11,25 @@ constexpr int MaxSearchNumbers = 35;
 constexpr int MaxHits = 22;
 } // namespace
 
+void addCliRangeOptions(CliOptions& args) {
+    args.addValue({QStringLiteral("from")}, QStringLiteral("N"),
+                  QStringLiteral("The position of the first drawing, counted from 1 (default 1)."));
+    args.addValue({QStringLiteral("to")}, QStringLiteral("N"),
+                  QStringLiteral("The position of the last drawing (default the last on file)."));
+}
+
+void addCliSearchOptions(CliOptions& args) {
+    args.addValue({QStringLiteral("numbers")}, QStringLiteral("LIST"),
+                  QStringLiteral("The numbers to look for, separated by commas (05,12,33), up to %1.")
+                      .arg(MaxSearchNumbers));
+    args.addValue({QStringLiteral("min")}, QStringLiteral("M"),
+                  QStringLiteral("How many of them a drawing must hold, from 1 to %1 (default %2).")
+                      .arg(MaxHits)
+                      .arg(DrawingSearchOptions().minimumHits));
+    args.addFlag({QStringLiteral("bonus")}, QStringLiteral("Counts the bonus numbers of the drawings too."));
+    addCliRangeOptions(args);
+}
+
 void cliRange(const CliOptions& args, int recordCount, int& from, int& to) {
     from = args.integer(QStringLiteral("from"), 1);
     to = args.integer(QStringLiteral("to"), recordCount);
@@ -34,9 +53,13 @@ DrawingSearchOptions cliSearchOptions(const CliOptions& args, CurrentLottery& lo
 }
 
 int cliSearch(const QStringList& words) {
-    const CliOptions args(words, {QStringLiteral("bonus")});
-    args.allowOnly({QStringLiteral("lottery"), QStringLiteral("numbers"), QStringLiteral("min"),
-                    QStringLiteral("bonus"), QStringLiteral("from"), QStringLiteral("to")});
+    CliOptions args(QStringLiteral("search"),
+                    QStringLiteral("Lists the drawings that hold at least --min of the numbers given, as "
+                                   "the search result window does."));
+    args.addLottery();
+    addCliSearchOptions(args);
+    if (!args.parse(words))
+        return 0;
     if (!args.positional().isEmpty())
         throw UsageError(QStringLiteral("unexpected argument \"%1\"").arg(args.positional().first()));
     CurrentLottery lottery;

@@ -6,6 +6,10 @@
 
 class CurrentLottery;
 
+// Declares the options read by cliSearchOptions and cliRange.
+void addCliSearchOptions(CliOptions& args);
+void addCliRangeOptions(CliOptions& args);
+
 // The options that stand for the search dialogs: --numbers 05,12,33 (up to 35, zero-filled as the
 // entry fields do), --min M (1..22, default 3), --bonus, --from N and --to N (default all drawings).
 // Shared by search and print search.
