@@ -163,8 +163,7 @@ int cliImport(const QStringList& words) {
     // A date column chosen by hand may be written in another form than the proposed one.
     if (args.has(QStringLiteral("date-column")) && !args.has(QStringLiteral("date-format")))
         guessDateFormat(layout, text, lottery.definition());
-    const DrawingImport::FileRows file = DrawingImport::fileRows(text, layout, target.digitGame());
-    const ImportPreview preview = DrawingImport::preview(file.rows, file.layout, target, &lottery.table());
+    const ImportPreview preview = DrawingImport::preview(text, layout, target, &lottery.table());
     const QString fileName = QFileInfo(path).fileName();
     QTextStream& out = cliOut();
     if (preview.noDrawing())

@@ -30,6 +30,7 @@ struct ReportSettings {
     QString reportFileName = QStringLiteral("temp");
     QString printJobTitle = QStringLiteral("ReportPrinter Report");
     int previewZoomPercent = 100;
+    bool landscape = false; // the printout's pages lie on their side (wide charts)
 
     // `text` with %p replaced by the page number.
     static QString statusFor(const QString& text, int pageNumber);

@@ -69,6 +69,7 @@ ReportOutcome writeReportPdf(Report& report, const QString& fileName, const Repo
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     printer.setPageSize(QPageSize(QPageSize::Letter));
+    printer.setPageOrientation(report.settings.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     if (fromPage > 0 || toPage > 0) {
         printer.setPrintRange(QPrinter::PageRange);
         printer.setFromTo(std::max(1, fromPage), toPage > 0 ? toPage : 99999);

@@ -29,6 +29,8 @@ int ReportSystem::runModal(QDialog& dialog) {
 }
 
 bool ReportSystem::execute(QWidget* parent) {
+    // The shared printer keeps what the last printout set; each printout states its own.
+    printer().setPageOrientation(settings.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     TReportSetupForm setup(
         settings, printer(), [this](QDialog& dialog) { return runModal(dialog); }, parent);
     if (runModal(setup) != QDialog::Accepted)

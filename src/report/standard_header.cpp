@@ -21,7 +21,10 @@ void printStandardHeader(Report& report, const StandardHeader& header) {
     report.newLine();
     report.printCenter(QString::fromLatin1(kPublisherLine), centre);
     report.newLine();
-    report.printCenter(header.cutoffLine, centre);
+    if (header.cutoffLineLeft)
+        report.printLeft(header.cutoffLine, report.leftMarginPosition());
+    else
+        report.printCenter(header.cutoffLine, centre);
     report.newLine();
     for (const QString& line : header.linesBeforeTitle) {
         report.printCenter(line, centre);
@@ -54,7 +57,8 @@ void printStandardHeader(Report& report, const StandardHeader& header) {
 
     report.setBold(false);
     report.setUnderline(false);
-    report.setTopMargin(header.bodyBelowHeader ? std::max(header.bodyTop, report.currentY()) : header.bodyTop);
+    report.setTopMargin(header.bodyBelowHeader ? std::max(header.bodyTop, report.currentY())
+                                               : header.bodyTop);
     report.restartAtTopMargin();
     report.home();
 }

@@ -13,6 +13,7 @@ struct StandardHeader {
     QString title;
     // Replaces the blank line under the publisher line when set, e.g. "Drawing Cutoff: 50".
     QString cutoffLine;
+    bool cutoffLineLeft = false; // at the left margin rather than centred (the pairs and triples)
     // Centred lines between that line and the title, followed by a blank line (the ticket filters).
     QStringList linesBeforeTitle;
     // Blank lines straight before the title (the wheel printout's line under its guarantee).

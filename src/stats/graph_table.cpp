@@ -38,3 +38,53 @@ GraphData readGraphTable(DbfTable& table, const QString& labelField) {
     table.GoTop();
     return data;
 }
+
+int graphFieldWidth(int largestValue, int least) {
+    return qMax(least, int(QString::number(qMax(0, largestValue)).size()));
+}
+
+bool writeGraphTable(const QString& path, const std::vector<GraphTableField>& fields,
+                     const std::vector<GraphTableRecord>& records, QString* error) {
+    DbfTable::Creator creator;
+    bool ok = creator.CreateTable(path, int(fields.size()));
+    for (const GraphTableField& field : fields)
+        ok = ok && creator.AddField(field.name, field.type, field.width, 0);
+    ok = ok && creator.CommitCreate();
+    if (!ok) {
+        if (error)
+            *error = creator.errorText();
+        return false;
+    }
+    DbfTable table;
+    table.open(path, true);
+    for (const GraphTableRecord& record : records) {
+        table.append();
+        if (fields.front().type == 'D')
+            table.setFieldDate(fields.front().name, record.label);
+        else
+            table.SetField(fields.front().name, record.label);
+        for (size_t i = 0; i < record.values.size() && i + 1 < fields.size(); ++i)
+            table.setFieldInteger(fields[i + 1].name, record.values[i]);
+        table.post();
+    }
+    table.close();
+    return true;
+}
+
+QStringList graphTableLines(const QString& path) {
+    DbfTable table;
+    table.open(path);
+    const std::vector<DbfField>& fields = table.fields();
+    QStringList lines;
+    if (table.RecordCount() > 0)
+        table.GoTop();
+    for (int r = 0; r < table.RecordCount(); ++r) {
+        QStringList values;
+        for (int i = 0; i < int(fields.size()); ++i)
+            values << (fields[size_t(i)].type == 'D' ? table.DateText(i) : table.FieldText(i).trimmed());
+        lines << values.join(QLatin1Char(','));
+        table.Skip(1);
+    }
+    table.close();
+    return lines;
+}

@@ -43,8 +43,9 @@ QString rankName(int rank) {
     return code.startsWith(QLatin1Char('0')) ? code.mid(1) : code;
 }
 
-// Numeric text in fixed notation, halves rounded away from zero as the lists have always shown them.
-QString fixed(double value, int decimals) {
+} // namespace
+
+QString fixedNotation(double value, int decimals) {
     double scale = 1.0;
     for (int i = 0; i < decimals; ++i)
         scale *= 10.0;
@@ -53,7 +54,7 @@ QString fixed(double value, int decimals) {
     return QString::number(rounded, 'f', decimals);
 }
 
-int tableSize(NumberVariant variant) {
+int numberIdCount(NumberVariant variant) {
     switch (variant) {
     case NumberVariant::ThreeSet:
         return 3 * SetStride;
@@ -65,9 +66,8 @@ int tableSize(NumberVariant variant) {
     return MaxStandardNumber + 1;
 }
 
-// The working-table id of the value at a position; -1 when the value lies outside the range, so
-// that it is counted nowhere (a number above the range must not raise hotMax or freqMax either).
-int idAt(const NumberStatsInput& input, int position, int value) {
+// A number above the range must not raise hotMax or freqMax either.
+int numberId(const NumberStatsInput& input, int position, int value) {
     if (input.variant == NumberVariant::Cards)
         return value;
     if (value < input.low || value > input.high)
@@ -77,8 +77,7 @@ int idAt(const NumberStatsInput& input, int position, int value) {
     return value;
 }
 
-// The note on the stored numbers that fell outside the range: how many, and where the first few
-// stand, so the user can find them in the drawing editor.
+// How many, and where the first few stand, so the user can find them in the drawing editor.
 QString uncountedNote(const NumberWindow& drawings, const NumberStatsInput& input) {
     constexpr int Named = 5;
     int count = 0;
@@ -86,7 +85,7 @@ QString uncountedNote(const NumberWindow& drawings, const NumberStatsInput& inpu
     for (int d = 0; d < drawings.count(); ++d)
         for (int p = input.firstPosition; p <= input.lastPosition; ++p) {
             const int value = drawings.at(d, p);
-            if (idAt(input, p, value) >= 0)
+            if (numberId(input, p, value) >= 0)
                 continue;
             if (++count <= Named) {
                 const QString date = drawings.dates.at(d).trimmed();
@@ -109,6 +108,8 @@ QString uncountedNote(const NumberWindow& drawings, const NumberStatsInput& inpu
         note += QStringLiteral(" and %1 more").arg(count - Named);
     return note + QLatin1Char('.');
 }
+
+namespace {
 
 NumberStat makeStat(const NumberStatsInput& input, int id) {
     NumberStat stat;
@@ -194,6 +195,16 @@ template <typename Key> std::vector<int> byCountDescending(std::vector<int> ids,
 
 } // namespace
 
+std::vector<NumberStat> rangeNumbers(const NumberStatsInput& input) {
+    std::vector<int> listOrder, classOrder;
+    rangeOrders(input, listOrder, classOrder);
+    std::vector<NumberStat> numbers;
+    numbers.reserve(listOrder.size());
+    for (int id : listOrder)
+        numbers.push_back(makeStat(input, id));
+    return numbers;
+}
+
 QString drawingCutoffRefusal() {
     return QStringLiteral(
         "The Drawing Cutoff value must be greater than zero. To Change the value, select Drawing "
@@ -229,6 +240,19 @@ NumberStatsInput NumberStatsInput::forLottery(const LotteryDefinition& definitio
         input.hitIndexFactor = 6;
         return input;
     }
+    NumberStatsInput standard =
+        standardForLottery(definition, firstFieldWidth, bonusOption, drawingCutoffCount, totalDrawings);
+    standard.HotNumberCutoff = hotNumberCutoff;
+    return standard;
+}
+
+NumberStatsInput NumberStatsInput::standardForLottery(const LotteryDefinition& definition,
+                                                      int firstFieldWidth, int bonusOption,
+                                                      int drawingCutoffCount, int totalDrawings) {
+    NumberStatsInput input;
+    input.DrawingCutoffCount = drawingCutoffCount;
+    input.TotalDrawings = totalDrawings;
+    input.UseBonusLabel = QStringLiteral("Use Bonus: No");
     const int regular = definition.regularNumbers();
     switch (bonusOption) {
     case 1:
@@ -389,7 +413,7 @@ NumberStats classifyNumbers(const NumberWindow& drawings, const NumberStatsInput
     stats.variant = input.variant;
     stats.UseBonusLabel = input.UseBonusLabel;
     stats.UncountedNote = uncountedNote(drawings, input);
-    const int size = tableSize(input.variant);
+    const int size = numberIdCount(input.variant);
     const int total = input.TotalDrawings;
     const int cutoff = input.DrawingCutoffCount;
     const int available = qMin(drawings.count(), qMax(0, qMin(cutoff, total)));
@@ -410,14 +434,14 @@ NumberStats classifyNumbers(const NumberWindow& drawings, const NumberStatsInput
         qMax(0, qMin(qMin(input.HotNumberCutoff, total), qMin(cutoff - 1, drawings.count())));
     for (int d = 0; d < hotWindow; ++d)
         for (int p = input.firstPosition; p <= input.lastPosition; ++p)
-            if (const int id = idAt(input, p, drawings.at(d, p)); id >= 0)
+            if (const int id = numberId(input, p, drawings.at(d, p)); id >= 0)
                 ++at(hotCount, id);
     for (int id = 0; id < size; ++id)
         stats.hotMax = qMax(stats.hotMax, at(hotCount, id));
 
     if (drawings.count() > 0)
         for (int p = input.firstPosition; p <= input.lastPosition; ++p)
-            if (const int id = idAt(input, p, drawings.at(0, p)); id >= 0)
+            if (const int id = numberId(input, p, drawings.at(0, p)); id >= 0)
                 inLastDrawing[static_cast<size_t>(id)] = 1;
 
     // Hot list: by hot count, the latest drawing's numbers marked as prior.
@@ -446,7 +470,7 @@ NumberStats classifyNumbers(const NumberWindow& drawings, const NumberStatsInput
     const int skipEnd = qMin(cutoff, drawings.count());
     for (int d = qMax(0, input.HotNumberCutoff); d < skipEnd && unresolved > 0; ++d) {
         for (int p = input.firstPosition; p <= input.lastPosition; ++p) {
-            const int id = idAt(input, p, drawings.at(d, p));
+            const int id = numberId(input, p, drawings.at(d, p));
             if (id >= 0 && searched[static_cast<size_t>(id)] == 1) {
                 searched[static_cast<size_t>(id)] = 2;
                 at(skipLength, id) = d;
@@ -460,7 +484,7 @@ NumberStats classifyNumbers(const NumberWindow& drawings, const NumberStatsInput
     // Frequency over the analysis window; the newest draw of a number gives its date.
     for (int d = 0; d < available; ++d)
         for (int p = input.firstPosition; p <= input.lastPosition; ++p) {
-            const int id = idAt(input, p, drawings.at(d, p));
+            const int id = numberId(input, p, drawings.at(d, p));
             if (id < 0)
                 continue;
             ++at(frequency, id);
@@ -512,7 +536,7 @@ NumberStats classifyNumbers(const NumberWindow& drawings, const NumberStatsInput
         sum += f;
     }
     stats.AverageLabel = QStringLiteral("Average # Draws: ") +
-                         fixed(input.numberCount > 0 ? double(sum) / input.numberCount : 0.0, 1);
+                         fixedNotation(input.numberCount > 0 ? double(sum) / input.numberCount : 0.0, 1);
 
     for (int id : listOrder) {
         NumberStat stat = makeStat(input, id);

@@ -44,6 +44,10 @@ struct NumberStatsInput {
     static NumberStatsInput forLottery(const LotteryDefinition& definition, int firstFieldWidth,
                                        int bonusOption, int hotNumberCutoff, int drawingCutoffCount,
                                        int totalDrawings);
+    // The standard variant whatever the game: the positions and numbers of the bonus option, for
+    // the charts that read every game's numbers as plain numbers (the drawing summary).
+    static NumberStatsInput standardForLottery(const LotteryDefinition& definition, int firstFieldWidth,
+                                               int bonusOption, int drawingCutoffCount, int totalDrawings);
     // How many of the latest drawings the classification reads.
     int drawingsNeeded() const;
 };
@@ -112,6 +116,21 @@ struct NumberStats {
     // The number of this id; nullptr when the id is not in the range.
     const NumberStat* stat(int id) const;
 };
+
+// The working-table id of the value read at a position (see NumberStat::id); -1 when the value
+// lies outside the range and is counted nowhere.
+int numberId(const NumberStatsInput& input, int position, int value);
+// How many ids the working tables of a variant need (ids run from 0 to this less one).
+int numberIdCount(NumberVariant variant);
+// Every number (or card) of the range in list order, as the charts' rows run: numbers ascending,
+// the three sets "R", "W", "B" of each number, the four suits of each rank. Only id, number,
+// group, text and graphText are set.
+std::vector<NumberStat> rangeNumbers(const NumberStatsInput& input);
+// Says which stored numbers of `drawings` fell outside the range and were left out of every
+// count; empty when all were counted.
+QString uncountedNote(const NumberWindow& drawings, const NumberStatsInput& input);
+// `value` in fixed notation, halves rounded away from zero as the lists have always shown them.
+QString fixedNotation(double value, int decimals);
 
 // Steps 3 to 12 of the statistics on the drawings read for `input`.
 NumberStats classifyNumbers(const NumberWindow& drawings, const NumberStatsInput& input);
