@@ -8,7 +8,7 @@
 
 namespace {
 
-std::vector<const CataloguePlace*> chosenPlaces(const CliArgs& args) {
+std::vector<const CataloguePlace*> chosenPlaces(const CliOptions& args) {
     const bool byCountry = args.has(QStringLiteral("country"));
     const bool byState = args.has(QStringLiteral("state"));
     if (byCountry && byState)
@@ -40,8 +40,15 @@ std::vector<const CataloguePlace*> chosenPlaces(const CliArgs& args) {
 } // namespace
 
 int cliCatalogue(const QStringList& words) {
-    const CliArgs args(words);
-    args.allowOnly({QStringLiteral("country"), QStringLiteral("state")});
+    CliOptions args(QStringLiteral("catalogue"),
+                    QStringLiteral("Lists the known lotteries as the open dialog does, one line per entry: "
+                                   "place, list text and file code, separated by tabs."));
+    args.addValue({QStringLiteral("country")}, QStringLiteral("NAME"),
+                  QStringLiteral("Only the lotteries of this country (\"United States\": of every state)."));
+    args.addValue({QStringLiteral("state")}, QStringLiteral("NAME"),
+                  QStringLiteral("Only the lotteries of this state, by its full name."));
+    if (!args.parse(words))
+        return 0;
     if (!args.positional().isEmpty())
         throw UsageError(QStringLiteral("unexpected \"%1\"").arg(args.positional().first()));
     QTextStream& out = cliOut();

@@ -3,12 +3,12 @@
 // windows show them, the TEMP.DBT each writes for its graph, and with --pdf its printout.
 #include "cli/cli_commands.h"
 #include "cli/cli_lottery.h"
+#include "cli/cli_pdf.h"
 
 #include "lottery/program_home.h"
 #include "db/vantoro_error.h"
 #include "lottery/drawing_table.h"
 #include "report/report.h"
-#include "report/report_output.h"
 #include "stats/chart_drawings.h"
 #include "stats/chart_printouts.h"
 #include "stats/drawing_summary.h"
@@ -29,7 +29,7 @@ struct ChartOptions {
     int fieldWidth = 2;
 };
 
-ChartOptions chartOptions(const CliArgs& args, CurrentLottery& lottery, bool bonusChoice) {
+ChartOptions chartOptions(const CliOptions& args, CurrentLottery& lottery, bool bonusChoice) {
     ChartOptions options;
     options.total = lottery.TotalDrawings();
     options.fieldWidth = lottery.table().FieldWidth(DrawingTable::numberField(1));
@@ -69,14 +69,26 @@ bool writeAndListGraph(const CurrentLottery& lottery, const std::vector<GraphTab
     return true;
 }
 
-void writePdf(const CliArgs& args, const std::function<void(Report&)>& setUp) {
+void writePdf(const CliOptions& args, const std::function<void(Report&)>& setUp) {
     if (!args.has(QStringLiteral("pdf")))
         return;
     Report report;
     setUp(report);
-    const QString file = args.value(QStringLiteral("pdf"));
-    if (writeReportPdf(report, file) != ReportOutcome::Done)
-        throw VantoroError(QStringLiteral("Cannot write the PDF file \"%1\".").arg(reportPdfPath(file)));
+    writeCliPdf(report, args.value(QStringLiteral("pdf")));
+}
+
+// The options every chart takes; `bonusChoice` for the charts with the window's bonus drop-down.
+void addChartOptions(CliOptions& args, bool bonusChoice) {
+    args.addLottery();
+    args.addValue({QStringLiteral("cutoff")}, QStringLiteral("N"),
+                  QStringLiteral("How many of the latest drawings to count (default: the lottery's drawing "
+                                 "cutoff; more than the drawings on file counts them all)."));
+    if (bonusChoice)
+        args.addValue({QStringLiteral("bonus")}, QStringLiteral("0|1|2"),
+                      QStringLiteral("0 counts the regular numbers only, 1 the regular and bonus numbers, 2 "
+                                     "the bonus numbers only (default 0), where the lottery offers the "
+                                     "choice."));
+    args.addPdf(QStringLiteral("the chart's printout"));
 }
 
 ChartPrintoutFacts printoutFacts(const CurrentLottery& lottery, int cutoff) {
@@ -94,9 +106,12 @@ void printNote(const QString& note) {
 } // namespace
 
 int cliSkipHit(const QStringList& words) {
-    const CliArgs args(words);
-    args.allowOnly({QStringLiteral("lottery"), QStringLiteral("cutoff"), QStringLiteral("bonus"),
-                    QStringLiteral("pdf")});
+    CliOptions args(QStringLiteral("skiphit"),
+                    QStringLiteral("Prints the Skip and Hit grid of a lottery as its window shows it, then "
+                                   "the rows it writes for the graph under [Graph]."));
+    addChartOptions(args, true);
+    if (!args.parse(words))
+        return 0;
     CurrentLottery lottery;
     openCliLottery(args, lottery);
     const ChartOptions options = chartOptions(args, lottery, true);
@@ -115,9 +130,13 @@ int cliSkipHit(const QStringList& words) {
 }
 
 int cliSequence(const QStringList& words) {
-    const CliArgs args(words);
-    args.allowOnly({QStringLiteral("lottery"), QStringLiteral("cutoff"), QStringLiteral("bonus"),
-                    QStringLiteral("pdf")});
+    CliOptions args(QStringLiteral("sequence"),
+                    QStringLiteral("Prints the Hit Sequence grid of a lottery as its window shows it (## a "
+                                   "regular hit, BB a bonus hit), then the rows it writes for the graph "
+                                   "under [Graph]."));
+    addChartOptions(args, true);
+    if (!args.parse(words))
+        return 0;
     CurrentLottery lottery;
     openCliLottery(args, lottery);
     const ChartOptions options = chartOptions(args, lottery, true);
@@ -142,9 +161,19 @@ int cliSequence(const QStringList& words) {
 namespace {
 
 int repeatingSets(const QStringList& words, bool triples) {
-    const CliArgs args(words, {QStringLiteral("bonus")});
-    args.allowOnly({QStringLiteral("lottery"), QStringLiteral("cutoff"), QStringLiteral("bonus"),
-                    QStringLiteral("count"), QStringLiteral("pdf")});
+    const QString kind = triples ? QStringLiteral("triples") : QStringLiteral("pairs");
+    CliOptions args(kind, QStringLiteral("Prints how often the %1 of numbers of a lottery came up: the "
+                                         "counts under [Occurrences], then the %1 of each count.")
+                              .arg(kind));
+    addChartOptions(args, false);
+    args.addFlag({QStringLiteral("bonus")},
+                 QStringLiteral("Includes the bonus number, as \"Include Bonus #\" does, where the lottery "
+                                "offers it."));
+    args.addValue(
+        {QStringLiteral("count")}, QStringLiteral("N"),
+        QStringLiteral("The occurrence count whose %1 the printout shows (default the highest).").arg(kind));
+    if (!args.parse(words))
+        return 0;
     CurrentLottery lottery;
     openCliLottery(args, lottery);
     const ChartOptions options = chartOptions(args, lottery, false);
@@ -192,9 +221,14 @@ int cliTriples(const QStringList& words) {
 }
 
 int cliSummary(const QStringList& words) {
-    const CliArgs args(words);
-    args.allowOnly({QStringLiteral("lottery"), QStringLiteral("cutoff"), QStringLiteral("hot"),
-                    QStringLiteral("bonus"), QStringLiteral("pdf")});
+    CliOptions args(QStringLiteral("summary"),
+                    QStringLiteral("Prints the Drawing Summary rows of a lottery under [Rows], then their "
+                                   "average and percent."));
+    addChartOptions(args, true);
+    args.addValue({QStringLiteral("hot")}, QStringLiteral("N"),
+                  QStringLiteral("The hot-number cutoff (default: the one of the settings)."));
+    if (!args.parse(words))
+        return 0;
     CurrentLottery lottery;
     openCliLottery(args, lottery);
     const ChartOptions options = chartOptions(args, lottery, true);

@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "cli/cli_args.h"
+#include "cli/cli_options.h"
 
 #include <QString>
 #include <QStringList>
 
-// One subcommand of vantoro-cli. Each lives in its own cli_<name>.cpp.
+// One subcommand of vantoro-cli. Each lives in its own cli_<name>.cpp and declares its options
+// there, with the sentences of its --help.
 struct CliCommand {
     const char* name;
-    const char* usage;
+    const char* summary;                  // its line in vantoro-cli --help
     int (*run)(const QStringList& words); // returns the exit status; throws UsageError or VantoroError
     bool needsGui = false;                // paints (PDF output): runs under a QGuiApplication
 };

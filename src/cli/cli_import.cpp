@@ -15,7 +15,7 @@
 
 namespace {
 
-QList<int> columnsOption(const CliArgs& args, const QString& name, const QList<int>& fallback) {
+QList<int> columnsOption(const CliOptions& args, const QString& name, const QList<int>& fallback) {
     if (!args.has(name))
         return fallback;
     const auto columns = ImportLayout::parseColumns(args.value(name));
@@ -28,7 +28,7 @@ QList<int> columnsOption(const CliArgs& args, const QString& name, const QList<i
 // The layout proposed from the file, as the import window proposes it, changed by the options
 // given. Checked against the plain layout before any file is touched, so a bad command line is
 // always exit status 2.
-ImportLayout layoutFrom(const CliArgs& args, ImportLayout layout) {
+ImportLayout layoutFrom(const CliOptions& args, ImportLayout layout) {
     if (args.has(QStringLiteral("separator"))) {
         QString separator = args.value(QStringLiteral("separator"));
         if (separator == QLatin1String("\\t") || separator == QLatin1String("tab"))
@@ -72,7 +72,7 @@ const QStringList jsonOptions{QStringLiteral("json-date"), QStringLiteral("json-
                               QStringLiteral("json-bonus")};
 
 // The keys given replace the proposed ones; the dates under another key may have another form.
-void jsonKeysFrom(const CliArgs& args, ImportLayout& layout, QStringView text,
+void jsonKeysFrom(const CliOptions& args, ImportLayout& layout, QStringView text,
                   const LotteryDefinition& definition, bool digitGame) {
     for (const QString& name : {QStringLiteral("json-date"), QStringLiteral("json-numbers")}) {
         if (args.has(name) && args.value(name).isEmpty())
@@ -92,13 +92,49 @@ void jsonKeysFrom(const CliArgs& args, ImportLayout& layout, QStringView text,
     }
 }
 
+void addImportOptions(CliOptions& args) {
+    args.addPositional(QStringLiteral("FILE"), QStringLiteral("The CSV or JSON file to import."));
+    args.addLottery();
+    args.addValue(
+        {QStringLiteral("separator")}, QStringLiteral("C"),
+        QStringLiteral("CSV: the character between fields, such as ',' or ';' (tab or \\t for a tab)."));
+    args.addValue({QStringLiteral("header-rows")}, QStringLiteral("N"),
+                  QStringLiteral("CSV: how many rows at the top are headings, not drawings."));
+    args.addValue({QStringLiteral("date-column")}, QStringLiteral("C|D,M,Y"),
+                  QStringLiteral("CSV: the column of the date, counted from 1, or the three columns of its "
+                                 "day, month and year."));
+    args.addValue({QStringLiteral("date-format")}, QStringLiteral("FORM"),
+                  QStringLiteral("How the dates are written: %1 (default: guessed from the dates).")
+                      .arg(ImportLayout::dateFormats().join(QStringLiteral(", "))));
+    args.addValue({QStringLiteral("number-columns")}, QStringLiteral("COLUMNS"),
+                  QStringLiteral("CSV: the columns of the numbers, such as 5-24 or 2,3,4."));
+    args.addValue(
+        {QStringLiteral("json-date")}, QStringLiteral("KEY"),
+        QStringLiteral("JSON: the key of the date (default: proposed from the names of the keys)."));
+    args.addValue({QStringLiteral("json-numbers")}, QStringLiteral("KEY"),
+                  QStringLiteral("JSON: the key of the numbers (default: proposed from the names)."));
+    args.addValue({QStringLiteral("json-bonus")}, QStringLiteral("KEY"),
+                  QStringLiteral("JSON: the key of the bonus numbers; '' takes none (default: proposed)."));
+    args.addFlag({QStringLiteral("skip-bad")},
+                 QStringLiteral("Imports the good rows of a file that has bad ones, which are otherwise "
+                                "refused with the whole file."));
+    args.addFlag({QStringLiteral("two-draws-a-day")},
+                 QStringLiteral("The lottery draws twice a day: a second drawing on a date already held is "
+                                "taken, not refused."));
+}
+
 } // namespace
 
 int cliImport(const QStringList& words) {
-    const CliArgs args(words, {QStringLiteral("skip-bad"), QStringLiteral("two-draws-a-day")});
-    args.allowOnly(QStringList{QStringLiteral("lottery"), QStringLiteral("date-format"),
-                               QStringLiteral("skip-bad"), QStringLiteral("two-draws-a-day")} +
-                   csvOptions + jsonOptions);
+    CliOptions args(QStringLiteral("import"),
+                    QStringLiteral("Adds the drawings of a published history to a lottery's table, as the "
+                                   "import window does. The layout of the file is proposed from it as the "
+                                   "window proposes it; the options change it. A JSON file is an array of "
+                                   "records. Drawings dated on a day the lottery does not draw are imported "
+                                   "and named."));
+    addImportOptions(args);
+    if (!args.parse(words))
+        return 0;
     if (args.positional().size() != 1)
         throw UsageError(QStringLiteral("name one CSV or JSON file to import"));
     const QString path = args.positional().first();
@@ -166,8 +202,14 @@ int cliImport(const QStringList& words) {
 }
 
 int cliExport(const QStringList& words) {
-    const CliArgs args(words);
-    args.allowOnly({QStringLiteral("lottery")});
+    CliOptions args(QStringLiteral("export"),
+                    QStringLiteral("Writes the drawings of a lottery as the plain CSV that import reads back "
+                                   "without options."));
+    args.addPositional(QStringLiteral("CSV"), QStringLiteral("The file to write (default: standard output)."),
+                       QStringLiteral("[CSV]"));
+    args.addLottery();
+    if (!args.parse(words))
+        return 0;
     if (args.positional().size() > 1)
         throw UsageError(QStringLiteral("name at most one CSV file to write"));
     CurrentLottery lottery;

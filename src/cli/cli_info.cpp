@@ -55,8 +55,12 @@ void printDefinition(QTextStream& out, const LotteryDefinition& d) {
 } // namespace
 
 int cliInfo(const QStringList& words) {
-    const CliArgs args(words);
-    args.allowOnly({QStringLiteral("lottery")});
+    CliOptions args(QStringLiteral("info"),
+                    QStringLiteral("Prints the definition of a lottery field by field, its totals and the "
+                                   "texts of the status bar."));
+    args.addLottery();
+    if (!args.parse(words))
+        return 0;
     CurrentLottery lottery;
     openCliLottery(args, lottery);
     QTextStream& out = cliOut();
@@ -70,8 +74,12 @@ int cliInfo(const QStringList& words) {
 }
 
 int cliDump(const QStringList& words) {
-    const CliArgs args(words);
-    args.allowOnly({QStringLiteral("lottery")});
+    CliOptions args(QStringLiteral("dump"),
+                    QStringLiteral("Prints every drawing of a lottery in date order: its position, date "
+                                   "and numbers."));
+    args.addLottery();
+    if (!args.parse(words))
+        return 0;
     CurrentLottery lottery;
     openCliLottery(args, lottery);
     DbfTable& table = lottery.table();

@@ -9,14 +9,14 @@
 #include <QDir>
 #include <QFileInfo>
 
-QString cliTablePath(const CliArgs& args) {
+QString cliTablePath(const CliOptions& args) {
     const QString name = QFileInfo(args.required(QStringLiteral("lottery"))).fileName();
     const QString dataDir = ProgramHome(args.home()).dataDir();
     const QString found = FileLookup::find(dataDir, name);
     return found.isEmpty() ? QDir(dataDir).filePath(name) : found;
 }
 
-void openCliLottery(const CliArgs& args, CurrentLottery& lottery) {
+void openCliLottery(const CliOptions& args, CurrentLottery& lottery) {
     const QString name = args.required(QStringLiteral("lottery"));
     const ProgramHome home(args.home());
     lottery.setHomeDir(home.dir());

@@ -13,79 +13,92 @@
 namespace {
 
 constexpr std::array commands{
-    CliCommand{"info", "info --lottery FILE.DBF", cliInfo},
-    CliCommand{"dump", "dump --lottery FILE.DBF", cliDump},
-    CliCommand{
-        "new",
-        "new [--code CODE] [--country NAME] [--state XX] --type N --drawn N --bonus K --lowest L --highest H "
-        "[--highest-bonus HB] [--description TEXT] [--days SMTWTFS] [--allow-duplicates] [--overwrite]\n"
-        "      (--drawn counts the bonus numbers too: 6 numbers plus 1 bonus number is --drawn 7 --bonus 1)",
-        cliNew},
-    CliCommand{"catalogue", "catalogue [--country NAME | --state NAME]", cliCatalogue},
-    CliCommand{
-        "import",
-        "import --lottery FILE.DBF FILE.csv|FILE.json [--separator ';'] [--header-rows N] "
-        "[--date-column C|D,M,Y] "
-        "[--date-format MM/DD/YYYY|M/D/YYYY|YYYY-MM-DD|YYYY.MM.DD.|DD.MM.YYYY|DD/MM/YYYY|DAY,MONTH,YEAR] "
-        "[--number-columns 5-24] [--json-date KEY] [--json-numbers KEY] [--json-bonus KEY] [--skip-bad] "
-        "[--two-draws-a-day]\n"
-        "      (a JSON file is an array of records; the keys not given are proposed from their names, and "
-        "--json-bonus '' takes none;\n"
-        "      a second drawing on a date already held is refused unless --two-draws-a-day says the "
-        "lottery draws twice a day;\n"
-        "      drawings dated on a day the lottery does not draw are imported and named)",
-        cliImport},
-    CliCommand{"export", "export --lottery FILE.DBF [CSV]", cliExport},
-    CliCommand{"print-demo", "print-demo --pdf FILE --lines N --columns C", cliPrintDemo, true},
-    CliCommand{"stats", "stats --lottery FILE.DBF [--cutoff N] [--hot N] [--bonus 0|1|2] [--pdf FILE]",
-               cliStats},
-    CliCommand{"skiphit", "skiphit --lottery FILE.DBF [--cutoff N] [--bonus 0|1|2] [--pdf FILE]", cliSkipHit},
-    CliCommand{"sequence", "sequence --lottery FILE.DBF [--cutoff N] [--bonus 0|1|2] [--pdf FILE]",
-               cliSequence},
-    CliCommand{"pairs", "pairs --lottery FILE.DBF [--cutoff N] [--bonus] [--pdf FILE [--count N]]", cliPairs},
-    CliCommand{"triples", "triples --lottery FILE.DBF [--cutoff N] [--bonus] [--pdf FILE [--count N]]",
-               cliTriples},
-    CliCommand{"summary", "summary --lottery FILE.DBF [--cutoff N] [--hot N] [--bonus 0|1|2] [--pdf FILE]",
-               cliSummary},
-    CliCommand{"search", "search --lottery FILE.DBF --numbers 05,12,33 [--min M] [--bonus] [--from N --to N]",
-               cliSearch},
-    CliCommand{
-        "print",
-        "print drawings|search --lottery FILE.DBF [--numbers 05,12,33 --min M --bonus] [--from N --to N] "
-        "--pdf FILE",
-        cliPrint, true},
-    CliCommand{"wheel",
-               "wheel full --numbers K --per-ticket P -o FILE | wheel list --lottery FILE.DBF | wheel show "
-               "FILE [--pdf FILE] [--lottery FILE.DBF] | "
-               "wheel expand FILE --numbers 4,9,17,... [--bonus NN] [--lottery FILE.DBF]",
-               cliWheel},
-    CliCommand{"tickets",
-               "tickets show FILE.tic [--pdf FILE] | "
-               "tickets filter FILE.tic [--sum A-B] [--odd C-D] [-o OUT] [--pdf FILE]",
-               cliTickets},
+    CliCommand{"info", "the definition of a lottery, its totals and its status-bar texts", cliInfo},
+    CliCommand{"dump", "every drawing of a lottery, in date order", cliDump},
+    CliCommand{"new", "defines a lottery and creates its empty drawing table", cliNew},
+    CliCommand{"catalogue", "the known lotteries and their file codes", cliCatalogue},
+    CliCommand{"import", "adds a published drawing history (CSV or JSON) to a lottery", cliImport},
+    CliCommand{"export", "writes the drawings of a lottery as CSV, read back by import", cliExport},
+    CliCommand{"print-demo", "a sample printout of many lines, as a PDF document", cliPrintDemo, true},
+    CliCommand{"stats", "the number statistics lists, the graph rows and their printout", cliStats},
+    CliCommand{"skiphit", "the Skip and Hit grid and its graph rows", cliSkipHit},
+    CliCommand{"sequence", "the Hit Sequence grid and its graph rows", cliSequence},
+    CliCommand{"pairs", "the repeating pairs: the counts, then each count's pairs", cliPairs},
+    CliCommand{"triples", "the repeating triples: the counts, then each count's triples", cliTriples},
+    CliCommand{"summary", "the Drawing Summary rows with their average and percent", cliSummary},
+    CliCommand{"search", "the drawings that hold at least some of the numbers given", cliSearch},
+    CliCommand{"print", "the drawing list or a search list as a PDF document", cliPrint, true},
+    CliCommand{"wheel", "makes, lists, shows and expands wheeling systems", cliWheel},
+    CliCommand{"tickets", "shows a ticket file and filters it by sum and odd numbers", cliTickets},
 };
 
 // A command that writes its printout (--pdf) paints, whatever it does otherwise.
 bool wantsPdf(int argc, char* argv[]) {
-    for (int i = 2; i < argc; ++i)
-        if (qstrcmp(argv[i], "--pdf") == 0)
+    for (int i = 2; i < argc; ++i) {
+        const QByteArray word(argv[i]);
+        if (word == "--pdf" || word.startsWith("--pdf="))
             return true;
+    }
     return false;
 }
 
 void printUsage(QTextStream& out) {
-    out << "usage: vantoro-cli COMMAND [--home DIR] [options]\n";
+    out << "Usage: vantoro-cli COMMAND [options]\n"
+           "Works on the files of the program home as the windows do and prints the lines they show.\n\n"
+           "Commands:\n";
     for (const CliCommand& command : commands)
-        out << "  " << command.usage << "\n";
+        out << "  " << QString::fromLatin1(command.name).leftJustified(12) << command.summary << "\n";
+    out << "\n'vantoro-cli COMMAND --help' lists the options of one command. Every command takes\n"
+           "--home DIR, the program home. Exit status: 0 done, 2 bad command line, 1 refused file.\n";
     out.flush();
 }
 
-const CliCommand* findCommand(const char* name) {
+const CliCommand* findCommand(const QString& name) {
     for (const CliCommand& command : commands) {
-        if (qstrcmp(name, command.name) == 0)
+        if (name == QLatin1String(command.name))
             return &command;
     }
     return nullptr;
+}
+
+// Runs the words after the program's name and returns the exit status.
+int run(QStringList words) {
+    if (words.isEmpty()) {
+        printUsage(cliErr());
+        return 2;
+    }
+    if (words.first() == QStringLiteral("--help") || words.first() == QStringLiteral("-h") ||
+        words.first() == QStringLiteral("help")) {
+        // "help new" is "new --help".
+        if (words.size() < 2 || !findCommand(words.at(1))) {
+            printUsage(cliOut());
+            return 0;
+        }
+        words = {words.at(1), QStringLiteral("--help")};
+    }
+    const QString name = words.takeFirst();
+    const CliCommand* command = findCommand(name);
+    if (!command) {
+        cliErr() << "vantoro-cli: unknown command \"" << name << "\"\n";
+        printUsage(cliErr());
+        return 2;
+    }
+    try {
+        const int status = command->run(words);
+        cliOut().flush();
+        return status;
+    } catch (const UsageError& error) {
+        cliOut().flush();
+        cliErr() << "vantoro-cli " << name << ": " << error.what() << "\n'vantoro-cli " << name
+                 << " --help' lists its options.\n";
+        cliErr().flush();
+        return 2;
+    } catch (const VantoroError& error) {
+        cliOut().flush();
+        cliErr() << error.message() << "\n";
+        cliErr().flush();
+        return 1;
+    }
 }
 
 } // namespace
@@ -94,7 +107,7 @@ int main(int argc, char* argv[]) {
     // A file-size limit must fail the write (EFBIG) and be reported, not end the program unseen.
     std::signal(SIGXFSZ, SIG_IGN);
     // Printing needs fonts and a paint device but never a screen.
-    const CliCommand* wanted = argc > 1 ? findCommand(argv[1]) : nullptr;
+    const CliCommand* wanted = argc > 1 ? findCommand(QString::fromLocal8Bit(argv[1])) : nullptr;
     std::unique_ptr<QCoreApplication> app;
     if (wanted && (wanted->needsGui || wantsPdf(argc, argv))) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -105,34 +118,5 @@ int main(int argc, char* argv[]) {
     }
     // The same name as the application, so that both find the same per-user home.
     QCoreApplication::setApplicationName(QStringLiteral("Vantoro"));
-    QStringList words = QCoreApplication::arguments().mid(1);
-    if (words.isEmpty() || words.first() == QStringLiteral("--help") ||
-        words.first() == QStringLiteral("help")) {
-        printUsage(cliOut());
-        return words.isEmpty() ? 2 : 0;
-    }
-    const QString name = words.takeFirst();
-    for (const CliCommand& command : commands) {
-        if (name != QLatin1String(command.name))
-            continue;
-        try {
-            const int status = command.run(words);
-            cliOut().flush();
-            return status;
-        } catch (const UsageError& error) {
-            cliOut().flush();
-            cliErr() << "vantoro-cli " << name << ": " << error.what() << "\nusage: vantoro-cli "
-                     << command.usage << "\n";
-            cliErr().flush();
-            return 2;
-        } catch (const VantoroError& error) {
-            cliOut().flush();
-            cliErr() << error.message() << "\n";
-            cliErr().flush();
-            return 1;
-        }
-    }
-    cliErr() << "vantoro-cli: unknown command \"" << name << "\"\n";
-    printUsage(cliErr());
-    return 2;
+    return run(QCoreApplication::arguments().mid(1));
 }

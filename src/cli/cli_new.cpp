@@ -16,19 +16,19 @@
 
 namespace {
 
-qint16 ranged(const CliArgs& args, const QString& name, int low, int high, int fallback) {
+qint16 ranged(const CliOptions& args, const QString& name, int low, int high, int fallback) {
     const int value = args.has(name) ? args.integer(name, fallback) : fallback;
     if (value < low || value > high)
         throw UsageError(QStringLiteral("--%1 must be from %2 to %3").arg(name).arg(low).arg(high));
     return static_cast<qint16>(value);
 }
 
-qint16 requiredRanged(const CliArgs& args, const QString& name, int low, int high) {
+qint16 requiredRanged(const CliOptions& args, const QString& name, int low, int high) {
     args.required(name);
     return ranged(args, name, low, high, 0);
 }
 
-qint16 countryOption(const CliArgs& args) {
+qint16 countryOption(const CliOptions& args) {
     const QString name = args.value(QStringLiteral("country"), Countries::name(Countries::UnitedStates));
     for (int i = 0; i < Countries::names().size(); ++i) {
         if (Countries::names().at(i).compare(name.trimmed(), Qt::CaseInsensitive) == 0)
@@ -38,7 +38,7 @@ qint16 countryOption(const CliArgs& args) {
                      Countries::names().join(QStringLiteral(", ")));
 }
 
-qint16 stateOption(const CliArgs& args) {
+qint16 stateOption(const CliOptions& args) {
     const QString abbreviation = args.value(QStringLiteral("state")).trimmed();
     if (abbreviation.isEmpty())
         return 0;
@@ -49,15 +49,60 @@ qint16 stateOption(const CliArgs& args) {
     return static_cast<qint16>(state);
 }
 
+QString gameTypeList() {
+    QStringList types;
+    for (int type = 0; type < GameTypes::Count; ++type)
+        types << QStringLiteral("%1 %2").arg(type, 2).arg(GameTypes::name(type));
+    return types.join(QLatin1Char('\n'));
+}
+
+void addNewOptions(CliOptions& args) {
+    args.addValue(
+        {QStringLiteral("code")}, QStringLiteral("CODE"),
+        QStringLiteral("The code that names the lottery's files, 1 to 8 letters or digits (default: "
+                       "derived from the definition as the editor derives it)."));
+    args.addValue(
+        {QStringLiteral("country")}, QStringLiteral("NAME"),
+        QStringLiteral("The country: %1 (default %2).")
+            .arg(Countries::names().join(QStringLiteral(", ")), Countries::name(Countries::UnitedStates)));
+    args.addValue({QStringLiteral("state")}, QStringLiteral("XX"),
+                  QStringLiteral("The state by its abbreviation, such as AZ; its commission is filled in."));
+    args.addValue({QStringLiteral("type")}, QStringLiteral("N"),
+                  QStringLiteral("The game type by number:\n%1").arg(gameTypeList()));
+    args.addValue(
+        {QStringLiteral("drawn")}, QStringLiteral("N"),
+        QStringLiteral("How many numbers a drawing holds, from 3 to 22, counting the bonus numbers: "
+                       "6 numbers plus 1 bonus number is --drawn 7 --bonus 1."));
+    args.addValue({QStringLiteral("bonus")}, QStringLiteral("K"),
+                  QStringLiteral("How many of the numbers drawn are bonus numbers, from 0 to 2."));
+    args.addValue({QStringLiteral("lowest")}, QStringLiteral("L"),
+                  QStringLiteral("The lowest number, 0 or 1."));
+    args.addValue({QStringLiteral("highest")}, QStringLiteral("H"),
+                  QStringLiteral("The highest number, up to 99."));
+    args.addValue({QStringLiteral("highest-bonus")}, QStringLiteral("HB"),
+                  QStringLiteral("The highest bonus number, up to 99 (default: --highest when there is a "
+                                 "bonus, else 0)."));
+    args.addValue({QStringLiteral("description")}, QStringLiteral("TEXT"),
+                  QStringLiteral("The name the lottery is shown by, up to 30 characters (default Lotto)."));
+    args.addValue({QStringLiteral("days")}, QStringLiteral("SMTWTFS"),
+                  QStringLiteral("The draw days as seven 0/1 flags, Sunday first: 0001001 is Wednesday and "
+                                 "Saturday."));
+    args.addFlag({QStringLiteral("allow-duplicates")},
+                 QStringLiteral("A bonus number may equal a regular number of the same drawing (a separate "
+                                "drum)."));
+    args.addFlag({QStringLiteral("overwrite")},
+                 QStringLiteral("Replaces the files of a lottery with the same code, erasing all its data."));
+}
+
 } // namespace
 
 int cliNew(const QStringList& words) {
-    const CliArgs args(words, {QStringLiteral("overwrite"), QStringLiteral("allow-duplicates")});
-    args.allowOnly({QStringLiteral("code"), QStringLiteral("country"), QStringLiteral("state"),
-                    QStringLiteral("type"), QStringLiteral("drawn"), QStringLiteral("bonus"),
-                    QStringLiteral("lowest"), QStringLiteral("highest"), QStringLiteral("highest-bonus"),
-                    QStringLiteral("description"), QStringLiteral("days"), QStringLiteral("overwrite"),
-                    QStringLiteral("allow-duplicates")});
+    CliOptions args(QStringLiteral("new"),
+                    QStringLiteral("Defines a lottery and creates its empty drawing table, as the definition "
+                                   "editor does, and prints the code that names its files."));
+    addNewOptions(args);
+    if (!args.parse(words))
+        return 0;
     LotteryDefinition definition;
     definition.Country = countryOption(args);
     definition.State = stateOption(args);

@@ -1,14 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // print-demo: the page model on paper without a lottery, written as a PDF file.
 #include "cli/cli_commands.h"
-#include "db/vantoro_error.h"
+#include "cli/cli_pdf.h"
 #include "report/report.h"
 #include "report/report_output.h"
 #include "report/sample_printout.h"
 
 int cliPrintDemo(const QStringList& words) {
-    const CliArgs args(words);
-    args.allowOnly({QStringLiteral("pdf"), QStringLiteral("lines"), QStringLiteral("columns")});
+    CliOptions args(QStringLiteral("print-demo"),
+                    QStringLiteral("Writes a sample printout without a lottery, to try the page layout on "
+                                   "paper, and says how many pages it has."));
+    args.addPdf(QStringLiteral("the sample printout"));
+    args.addValue({QStringLiteral("lines")}, QStringLiteral("N"),
+                  QStringLiteral("How many numbered lines it holds."));
+    args.addValue({QStringLiteral("columns")}, QStringLiteral("C"),
+                  QStringLiteral("How many columns of lines a page holds (default 1)."));
+    if (!args.parse(words))
+        return 0;
     const QString file = args.required(QStringLiteral("pdf"));
     const int lines = args.requiredInteger(QStringLiteral("lines"));
     const int columns = args.integer(QStringLiteral("columns"), 1);
@@ -19,14 +27,8 @@ int cliPrintDemo(const QStringList& words) {
 
     Report report;
     setUpSamplePrintout(report, lines, columns);
-    int pages = 0;
-    const ReportOutcome outcome = writeReportPdf(report, file, [&pages](int page) {
-        pages = page;
-        return true;
-    });
+    const int pages = writeCliPdf(report, file);
     const QString path = reportPdfPath(file);
-    if (outcome != ReportOutcome::Done)
-        throw VantoroError(QStringLiteral("Cannot write the PDF file \"%1\".").arg(path));
     cliOut() << path << ": " << pages << (pages == 1 ? " page" : " pages") << "\n";
     return 0;
 }

@@ -11,14 +11,33 @@ constexpr int MaxSearchNumbers = 35;
 constexpr int MaxHits = 22;
 } // namespace
 
-void cliRange(const CliArgs& args, int recordCount, int& from, int& to) {
+void addCliRangeOptions(CliOptions& args) {
+    args.addValue({QStringLiteral("from")}, QStringLiteral("N"),
+                  QStringLiteral("The position of the first drawing, counted from 1 (default 1)."));
+    args.addValue({QStringLiteral("to")}, QStringLiteral("N"),
+                  QStringLiteral("The position of the last drawing (default the last on file)."));
+}
+
+void addCliSearchOptions(CliOptions& args) {
+    args.addValue({QStringLiteral("numbers")}, QStringLiteral("LIST"),
+                  QStringLiteral("The numbers to look for, separated by commas (05,12,33), up to %1.")
+                      .arg(MaxSearchNumbers));
+    args.addValue({QStringLiteral("min")}, QStringLiteral("M"),
+                  QStringLiteral("How many of them a drawing must hold, from 1 to %1 (default %2).")
+                      .arg(MaxHits)
+                      .arg(DrawingSearchOptions().minimumHits));
+    args.addFlag({QStringLiteral("bonus")}, QStringLiteral("Counts the bonus numbers of the drawings too."));
+    addCliRangeOptions(args);
+}
+
+void cliRange(const CliOptions& args, int recordCount, int& from, int& to) {
     from = args.integer(QStringLiteral("from"), 1);
     to = args.integer(QStringLiteral("to"), recordCount);
     if (from < 1 || to < 0)
         throw UsageError(QStringLiteral("options --from and --to take positions of 1 or more"));
 }
 
-DrawingSearchOptions cliSearchOptions(const CliArgs& args, CurrentLottery& lottery) {
+DrawingSearchOptions cliSearchOptions(const CliOptions& args, CurrentLottery& lottery) {
     const QStringList entries = args.required(QStringLiteral("numbers")).split(QLatin1Char(','));
     if (entries.size() > MaxSearchNumbers)
         throw UsageError(QStringLiteral("option --numbers takes at most %1 numbers").arg(MaxSearchNumbers));
@@ -34,9 +53,13 @@ DrawingSearchOptions cliSearchOptions(const CliArgs& args, CurrentLottery& lotte
 }
 
 int cliSearch(const QStringList& words) {
-    const CliArgs args(words, {QStringLiteral("bonus")});
-    args.allowOnly({QStringLiteral("lottery"), QStringLiteral("numbers"), QStringLiteral("min"),
-                    QStringLiteral("bonus"), QStringLiteral("from"), QStringLiteral("to")});
+    CliOptions args(QStringLiteral("search"),
+                    QStringLiteral("Lists the drawings that hold at least --min of the numbers given, as "
+                                   "the search result window does."));
+    args.addLottery();
+    addCliSearchOptions(args);
+    if (!args.parse(words))
+        return 0;
     if (!args.positional().isEmpty())
         throw UsageError(QStringLiteral("unexpected argument \"%1\"").arg(args.positional().first()));
     CurrentLottery lottery;

@@ -3,12 +3,12 @@
 // TEMP.DBT it writes for the frequency graph, and with --pdf its printout.
 #include "cli/cli_commands.h"
 #include "cli/cli_lottery.h"
+#include "cli/cli_pdf.h"
 
 #include "db/dbf_table.h"
 #include "db/vantoro_error.h"
 #include "lottery/program_home.h"
 #include "report/report.h"
-#include "report/report_output.h"
 #include "stats/number_stats_run.h"
 #include "stats/stats_printout.h"
 
@@ -40,9 +40,22 @@ void printGraphTable(QTextStream& out, const QString& path) {
 } // namespace
 
 int cliStats(const QStringList& words) {
-    const CliArgs args(words);
-    args.allowOnly({QStringLiteral("lottery"), QStringLiteral("cutoff"), QStringLiteral("hot"),
-                    QStringLiteral("bonus"), QStringLiteral("pdf")});
+    CliOptions args(QStringLiteral("stats"),
+                    QStringLiteral("Prints the number statistics of a lottery as the statistics window lists "
+                                   "them (frequency, hit index, hot, cold) and writes the rows of its "
+                                   "frequency graph, which follow under [Graph]."));
+    args.addLottery();
+    args.addValue({QStringLiteral("cutoff")}, QStringLiteral("N"),
+                  QStringLiteral("How many of the latest drawings to count (default: the lottery's drawing "
+                                 "cutoff)."));
+    args.addValue({QStringLiteral("hot")}, QStringLiteral("N"),
+                  QStringLiteral("The hot-number cutoff (default: the one of the settings)."));
+    args.addValue({QStringLiteral("bonus")}, QStringLiteral("0|1|2"),
+                  QStringLiteral("0 counts the regular numbers only, 1 the regular and bonus numbers, 2 the "
+                                 "bonus numbers only (default 0)."));
+    args.addPdf(QStringLiteral("the printout of the lists"));
+    if (!args.parse(words))
+        return 0;
     CurrentLottery lottery;
     openCliLottery(args, lottery);
     const int total = lottery.TotalDrawings();
@@ -100,9 +113,7 @@ int cliStats(const QStringList& words) {
         facts.HotNumberCutoff = hot;
         Report report;
         setUpStatsPrintout(report, stats, facts);
-        const QString file = args.value(QStringLiteral("pdf"));
-        if (writeReportPdf(report, file) != ReportOutcome::Done)
-            throw VantoroError(QStringLiteral("Cannot write the PDF file \"%1\".").arg(reportPdfPath(file)));
+        writeCliPdf(report, args.value(QStringLiteral("pdf")));
     }
     return status;
 }

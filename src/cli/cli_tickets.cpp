@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // tickets: the ticket editor's list of a ticket file and its two filters, without the window.
-//   tickets show FILE.tic [--pdf FILE]           the TicketLines, then the sum and odd ranges
-//   (a bare FILE.tic not in the current folder is the one in the program home)
-//   tickets filter FILE.tic --sum A-B --odd C-D [-o OUT] [--pdf FILE]
-//                                                the lines both filters keep; -o saves them
 #include "cli/cli_commands.h"
+#include "cli/cli_pdf.h"
 
 #include "db/vantoro_error.h"
 #include "lottery/program_home.h"
@@ -13,7 +10,6 @@
 #include "play/ticket_line.h"
 #include "play/ticket_printout.h"
 #include "report/report.h"
-#include "report/report_output.h"
 
 #include <QFileInfo>
 
@@ -34,13 +30,13 @@ TicketRange parseRange(const QString& option, const QString& text) {
 }
 
 // The editor's printout of these lines, with the ranges standing in its filter boxes.
-void writePdf(const CliArgs& args, const TicketFile& file, const Tickets& tickets, const TicketRange& sum,
-              const TicketRange& odd) {
+void writePdf(const CliOptions& args, const TicketFile& file, const Tickets& tickets,
+              const TicketRange& sum, const TicketRange& odd) {
     if (!args.has(QStringLiteral("pdf")))
         return;
     TicketPrintoutFacts facts;
     facts.kind = file.kind;
-    facts.fileName = QFileInfo(args.positional().at(1)).fileName();
+    facts.fileName = QFileInfo(args.positional().at(0)).fileName();
     facts.fromSum = QString::number(sum.lowest);
     facts.toSum = QString::number(sum.highest);
     facts.fromOdd = QString::number(odd.lowest);
@@ -48,15 +44,13 @@ void writePdf(const CliArgs& args, const TicketFile& file, const Tickets& ticket
     facts.tickets = tickets;
     Report report;
     setUpTicketPrintout(report, facts);
-    const QString pdf = args.value(QStringLiteral("pdf"));
-    if (writeReportPdf(report, pdf) != ReportOutcome::Done)
-        throw VantoroError(QStringLiteral("Cannot write the PDF file \"%1\".").arg(reportPdfPath(pdf)));
+    writeCliPdf(report, args.value(QStringLiteral("pdf")));
 }
 
 // A ticket file named without a folder that is not in the current one is looked up in the home,
 // where the editor's open dialog starts.
-QString ticketPath(const CliArgs& args) {
-    const QString name = args.positional().at(1);
+QString ticketPath(const CliOptions& args) {
+    const QString name = args.positional().at(0);
     if (QFileInfo::exists(name) || name.contains(QLatin1Char('/')))
         return name;
     return ProgramHome(args.home()).dir() + QLatin1Char('/') + name;
@@ -67,8 +61,21 @@ void printLines(const TicketKind& kind, const Tickets& tickets) {
         cliOut() << line << '\n';
 }
 
-int show(const CliArgs& args) {
-    if (args.positional().size() != 2)
+void addTicketOptions(CliOptions& args) {
+    args.addPositional(QStringLiteral("FILE.tic"),
+                       QStringLiteral("The ticket file; a name without a folder that is not in the current "
+                                      "one is taken from the program home."));
+    args.addPdf(QStringLiteral("the ticket editor's printout of the lines"));
+}
+
+int show(const QStringList& words) {
+    CliOptions args(QStringLiteral("tickets show"),
+                    QStringLiteral("Prints the tickets of a ticket file as the ticket editor lists them, "
+                                   "then its sum and odd ranges."));
+    addTicketOptions(args);
+    if (!args.parse(words))
+        return 0;
+    if (args.positional().size() != 1)
         throw UsageError(QStringLiteral("usage: tickets show FILE.tic"));
     const TicketFile file = TicketFile::read(ticketPath(args));
     printLines(file.kind, file.tickets);
@@ -79,8 +86,19 @@ int show(const CliArgs& args) {
     return 0;
 }
 
-int filter(const CliArgs& args) {
-    if (args.positional().size() != 2)
+int filter(const QStringList& words) {
+    CliOptions args(QStringLiteral("tickets filter"),
+                    QStringLiteral("Prints the tickets of a ticket file that the editor's filters keep: the "
+                                   "sum filter chooses from all tickets, the odd filter narrows its list."));
+    addTicketOptions(args);
+    args.addValue({QStringLiteral("sum")}, QStringLiteral("A-B"),
+                  QStringLiteral("Keeps the tickets whose numbers add up to A to B."));
+    args.addValue({QStringLiteral("odd")}, QStringLiteral("C-D"),
+                  QStringLiteral("Keeps the tickets with C to D odd numbers."));
+    args.addOutput(QStringLiteral("the tickets kept as a ticket file"));
+    if (!args.parse(words))
+        return 0;
+    if (args.positional().size() != 1)
         throw UsageError(QStringLiteral("usage: tickets filter FILE.tic --sum A-B --odd C-D [-o OUT]"));
     const TicketFile file = TicketFile::read(ticketPath(args));
     if (file.kind.isCardGame())
@@ -100,26 +118,27 @@ int filter(const CliArgs& args) {
     printLines(file.kind, tickets);
     cliOut().flush();
     writePdf(args, file, tickets, sum, odd);
-    if (args.has(QStringLiteral("out")))
-        TicketFile::write(args.value(QStringLiteral("out")), file.kind, file.lotteryName, tickets);
+    if (args.has(QStringLiteral("output")))
+        TicketFile::write(args.value(QStringLiteral("output")), file.kind, file.lotteryName, tickets);
     return 0;
 }
 
 } // namespace
 
 int cliTickets(const QStringList& words) {
-    QStringList normalised = words;
-    for (QString& word : normalised) {
-        if (word == QStringLiteral("-o"))
-            word = QStringLiteral("--out");
-    }
-    const CliArgs args(normalised);
-    args.allowOnly({QStringLiteral("home"), QStringLiteral("sum"), QStringLiteral("odd"),
-                    QStringLiteral("out"), QStringLiteral("pdf")});
-    const QString action = args.positional().value(0);
+    const QString action = words.value(0);
     if (action == QStringLiteral("show"))
-        return show(args);
+        return show(words.mid(1));
     if (action == QStringLiteral("filter"))
-        return filter(args);
+        return filter(words.mid(1));
+    if (action == QStringLiteral("--help") || action == QStringLiteral("-h")) {
+        CliOptions help(QStringLiteral("tickets"),
+                        QStringLiteral("Ticket files without the ticket editor. 'vantoro-cli tickets ACTION "
+                                       "--help' lists the options of one action."));
+        help.addPositional(QStringLiteral("ACTION"),
+                           QStringLiteral("show: the tickets of a file and its ranges\nfilter: the tickets "
+                                          "the sum and odd filters keep"));
+        return help.showHelp();
+    }
     throw UsageError(QStringLiteral("tickets needs 'show' or 'filter'"));
 }

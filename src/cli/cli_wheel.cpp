@@ -4,7 +4,7 @@
 #include "cli/cli_commands.h"
 
 #include "cli/cli_lottery.h"
-#include <QRegularExpression>
+#include "cli/cli_pdf.h"
 
 #include "db/vantoro_error.h"
 #include "lottery/game_type.h"
@@ -15,33 +15,42 @@
 #include "play/wheel_file.h"
 #include "play/wheel_printout.h"
 #include "report/report.h"
-#include "report/report_output.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace {
 
+QString wheelFileHelp() {
+    return QStringLiteral("The wheel file; a name without a folder that is not in the current one is "
+                          "taken from the wheels folder of the program home.");
+}
+
 // A wheel named without a folder that is not in the current one is looked up in the home's wheels.
-QString wheelPath(const CliArgs& args, const QString& name) {
+QString wheelPath(const CliOptions& args, const QString& name) {
     if (QFileInfo::exists(name) || name.contains(QLatin1Char('/')))
         return name;
     return ProgramHome(args.home()).wheelsDir() + name;
 }
 
-QString onlyFile(const CliArgs& args) {
+QString onlyFile(const CliOptions& args) {
     if (args.positional().size() != 1)
         throw UsageError(QStringLiteral("name one wheel file"));
     return wheelPath(args, args.positional().first());
 }
 
 int wheelFull(const QStringList& words) {
-    QStringList options = words;
-    for (QString& word : options)
-        if (word == QStringLiteral("-o"))
-            word = QStringLiteral("--output");
-    const CliArgs args(options);
-    args.allowOnly({QStringLiteral("numbers"), QStringLiteral("per-ticket"), QStringLiteral("output")});
+    CliOptions args(QStringLiteral("wheel full"),
+                    QStringLiteral("Makes the full wheel of --numbers numbers taken --per-ticket at a time: "
+                                   "every combination, one per ticket."));
+    args.addValue({QStringLiteral("numbers")}, QStringLiteral("K"),
+                  QStringLiteral("How many numbers it wheels."));
+    args.addValue({QStringLiteral("per-ticket")}, QStringLiteral("P"),
+                  QStringLiteral("How many numbers each ticket holds."));
+    args.addOutput(QStringLiteral("the wheel"));
+    if (!args.parse(words))
+        return 0;
     if (!args.positional().isEmpty())
         throw UsageError(QStringLiteral("unexpected \"%1\"").arg(args.positional().first()));
     const WheelFile wheel = WheelFile::full(args.requiredInteger(QStringLiteral("numbers")),
@@ -53,8 +62,12 @@ int wheelFull(const QStringList& words) {
 }
 
 int wheelList(const QStringList& words) {
-    const CliArgs args(words);
-    args.allowOnly({QStringLiteral("lottery")});
+    CliOptions args(QStringLiteral("wheel list"),
+                    QStringLiteral("Lists the wheels of the program home that fit the tickets of a lottery, "
+                                   "as the wheel window does."));
+    args.addLottery();
+    if (!args.parse(words))
+        return 0;
     CurrentLottery lottery;
     openCliLottery(args, lottery);
     const QString dir = ProgramHome(lottery.homeDir()).wheelsDir();
@@ -66,8 +79,15 @@ int wheelList(const QStringList& words) {
 }
 
 int wheelShow(const QStringList& words) {
-    const CliArgs args(words);
-    args.allowOnly({QStringLiteral("pdf"), QStringLiteral("lottery")});
+    CliOptions args(QStringLiteral("wheel show"),
+                    QStringLiteral("Prints a wheel: its guarantee and its rows of positions."));
+    args.addPositional(QStringLiteral("FILE"), wheelFileHelp());
+    args.addPdf(QStringLiteral("the printout of the wheel"));
+    args.addValue({QStringLiteral("lottery")}, QStringLiteral("FILE.DBF"),
+                  QStringLiteral("The lottery whose drawing size sets the columns of the printout (default "
+                                 "6 numbers)."));
+    if (!args.parse(words))
+        return 0;
     const QString path = onlyFile(args);
     const WheelFile wheel = WheelFile::read(path);
     QTextStream& out = cliOut();
@@ -96,16 +116,26 @@ int wheelShow(const QStringList& words) {
         }
         Report report;
         setUpWheelPrintout(report, wheel, numbersDrawn);
-        const QString file = args.value(QStringLiteral("pdf"));
-        if (writeReportPdf(report, file) != ReportOutcome::Done)
-            throw VantoroError(QStringLiteral("Cannot write the PDF file \"%1\".").arg(reportPdfPath(file)));
+        writeCliPdf(report, args.value(QStringLiteral("pdf")));
     }
     return 0;
 }
 
 int wheelExpand(const QStringList& words) {
-    const CliArgs args(words);
-    args.allowOnly({QStringLiteral("numbers"), QStringLiteral("bonus"), QStringLiteral("lottery")});
+    CliOptions args(QStringLiteral("wheel expand"),
+                    QStringLiteral("Prints the tickets a wheel makes of the numbers chosen, with its prize "
+                                   "guarantee."));
+    args.addPositional(QStringLiteral("FILE"), wheelFileHelp());
+    args.addValue(
+        {QStringLiteral("numbers")}, QStringLiteral("LIST"),
+        QStringLiteral("The numbers chosen, separated by commas, one for each number of the wheel."));
+    args.addValue({QStringLiteral("bonus")}, QStringLiteral("NN"),
+                  QStringLiteral("The bonus number every ticket plays (a card rank for Tri-State)."));
+    args.addValue({QStringLiteral("lottery")}, QStringLiteral("FILE.DBF"),
+                  QStringLiteral("The lottery whose tickets these are (default: a plain lotto game without "
+                                 "bonus)."));
+    if (!args.parse(words))
+        return 0;
     const QString path = onlyFile(args);
     const QStringList chosen =
         args.required(QStringLiteral("numbers")).split(QLatin1Char(','), Qt::SkipEmptyParts);
@@ -144,9 +174,19 @@ int wheelExpand(const QStringList& words) {
 } // namespace
 
 int cliWheel(const QStringList& words) {
-    if (words.isEmpty() || words.first().startsWith(QStringLiteral("--")))
+    const QString action = words.value(0);
+    if (action == QStringLiteral("--help") || action == QStringLiteral("-h")) {
+        CliOptions help(QStringLiteral("wheel"),
+                        QStringLiteral("Wheeling systems without the wheel window. 'vantoro-cli wheel ACTION "
+                                       "--help' lists the options of one action."));
+        help.addPositional(QStringLiteral("ACTION"),
+                           QStringLiteral("full: makes a full wheel\nlist: the wheels that fit a lottery\n"
+                                          "show: the rows of one wheel\nexpand: the tickets a wheel makes of "
+                                          "the numbers chosen"));
+        return help.showHelp();
+    }
+    if (words.isEmpty() || action.startsWith(QStringLiteral("--")))
         throw UsageError(QStringLiteral("name what to do: full, list, show or expand"));
-    const QString action = words.first();
     const QStringList rest = words.mid(1);
     if (action == QStringLiteral("full"))
         return wheelFull(rest);

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "lottery/game_type.h"
 #include "support/cli_run.h"
 #include "support/lottery_builder.h"
 #include "support/temp_home.h"
@@ -115,7 +116,7 @@ private Q_SLOTS:
     void badArgumentsExitTwo_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("message");
-        QTest::newRow("no command") << QStringList{} << "usage";
+        QTest::newRow("no command") << QStringList{} << "Usage: vantoro-cli COMMAND";
         QTest::newRow("unknown command") << QStringList{"frobnicate"} << "unknown command";
         QTest::newRow("no code given or derived")
             << QStringList{"new", "--type",   "9", "--drawn",   "5", "--bonus",
@@ -418,6 +419,52 @@ private Q_SLOTS:
             QVERIFY(refused.out.isEmpty());
         }
         QCOMPARE(cli(home, stats + QStringList{"--bonus", "0"}).status, 0);
+    }
+
+    // Every command the overview lists, and every action of those that have some, answers --help
+    // on standard output with its own usage and does nothing else.
+    void everyCommandHasHelp() {
+        TempHome home;
+        const Run overview = cli(home, {"--help"});
+        QCOMPARE(overview.status, 0);
+        const qsizetype listed = overview.out.indexOf(QStringLiteral("Commands:"));
+        QVERIFY2(listed > 0, qPrintable(overview.output));
+        QList<QStringList> commands;
+        for (qsizetype i = listed + 1; i < overview.out.size() && overview.out.at(i).startsWith(u"  "); ++i)
+            commands << QStringList{overview.out.at(i).split(QLatin1Char(' '), Qt::SkipEmptyParts).first()};
+        QVERIFY2(commands.size() >= 12, qPrintable(overview.output));
+        for (const char* action : {"full", "list", "show", "expand"})
+            commands << QStringList{QStringLiteral("wheel"), QLatin1String(action)};
+        for (const char* action : {"show", "filter"})
+            commands << QStringList{QStringLiteral("tickets"), QLatin1String(action)};
+        for (const QStringList& command : commands) {
+            const Run help = cli(home, command + QStringList{QStringLiteral("--help")});
+            const QString name = command.join(QLatin1Char(' '));
+            // Usage on standard output; standard error may carry the platform's own notes.
+            QVERIFY2(help.status == 0 && !help.err.contains(QStringLiteral("Usage")),
+                     qPrintable(name + QLatin1Char('\n') + help.err));
+            QVERIFY2(
+                help.out.value(0).startsWith(QStringLiteral("Usage: vantoro-cli ") + name + QLatin1Char(' ')),
+                qPrintable(help.output));
+            QVERIFY2(help.output.contains(QStringLiteral("--home <DIR>")), qPrintable(help.output));
+        }
+        QVERIFY(QDir(home.dataDir()).isEmpty());
+    }
+
+    // The types are those of the definition editor's list, so a new one shows up without a copy here.
+    void newHelpListsTheGameTypes() {
+        TempHome home;
+        const Run help = cli(home, {"new", "--help"});
+        QCOMPARE(help.status, 0);
+        QStringList lines;
+        for (const QString& line : help.out)
+            lines << line.trimmed();
+        for (int type = 0; type < GameTypes::Count; ++type) {
+            const QString entry = QStringLiteral("%1 %2").arg(type).arg(GameTypes::name(type));
+            QVERIFY2(lines.contains(entry), qPrintable(help.output));
+        }
+        QVERIFY2(help.output.simplified().contains(QStringLiteral("counting the bonus numbers")),
+                 qPrintable(help.output));
     }
 };
 
