@@ -10,6 +10,7 @@
 #include "lottery/current_lottery.h"
 #include "lottery/program_home.h"
 #include "stats/bonus_form.h"
+#include "stats/bonus_options.h"
 #include "stats/frequency_graph.h"
 #include "stats/number_stats_run.h"
 #include "stats/stats_printout.h"
@@ -124,9 +125,7 @@ TStatsForm::TStatsForm(CurrentLottery& lottery, BonusForm& bonusForm, QWidget* p
     layout->addWidget(m_uncountedLabel);
     layout->addLayout(buttons);
 
-    // Bonus numbers can be chosen only where a game has them; the Tri-State 5/31 bonus is a card
-    // rank, which the statistics cannot count.
-    const bool bonus = bonusOptionsOffered(m_lottery.definition(), m_lottery.LotteryFile());
+    const bool bonus = BonusOptions::offered(BonusChart::NumberStatistics, m_lottery);
     m_bonusBtn->setVisible(bonus);
     m_useBonusLabel->setVisible(bonus);
     m_bonusLabel->setVisible(bonus);
