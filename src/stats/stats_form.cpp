@@ -6,6 +6,7 @@
 #include "gui/help.h"
 #include "gui/modal.h"
 #include "gui/prompts.h"
+#include "gui/run_command.h"
 #include "gui/widgets.h"
 #include "lottery/current_lottery.h"
 #include "lottery/program_home.h"
@@ -22,6 +23,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <optional>
 
 namespace {
 
@@ -153,7 +156,7 @@ void TStatsForm::FormActivate() {
     showStats();
 
     QString notice;
-    QString failure;
+    std::optional<VantoroError> failure;
     try {
         NumberStatsRun run =
             runNumberStats(m_lottery.table(), m_lottery.definition(), m_bonusForm.itemIndex(),
@@ -163,13 +166,13 @@ void TStatsForm::FormActivate() {
         notice = run.graphProblem;
         showStats();
     } catch (const VantoroError& error) {
-        failure = error.message();
+        failure = error;
     }
     busy.restore();
     if (!notice.isEmpty())
         Prompts::instance().information(this, notice);
-    if (!failure.isEmpty())
-        Prompts::instance().error(this, failure);
+    if (failure)
+        gui::showError(this, *failure);
 }
 
 void TStatsForm::showStats() {
