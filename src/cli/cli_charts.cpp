@@ -5,10 +5,11 @@
 #include "cli/cli_lottery.h"
 #include "cli/cli_pdf.h"
 
-#include "lottery/program_home.h"
 #include "db/vantoro_error.h"
 #include "lottery/drawing_table.h"
+#include "lottery/program_home.h"
 #include "report/report.h"
+#include "stats/bonus_options.h"
 #include "stats/chart_drawings.h"
 #include "stats/chart_printouts.h"
 #include "stats/drawing_summary.h"
@@ -29,7 +30,7 @@ struct ChartOptions {
     int fieldWidth = 2;
 };
 
-ChartOptions chartOptions(const CliOptions& args, CurrentLottery& lottery, bool bonusChoice) {
+ChartOptions chartOptions(const CliOptions& args, CurrentLottery& lottery, BonusChart chart) {
     ChartOptions options;
     options.total = lottery.TotalDrawings();
     options.fieldWidth = lottery.table().FieldWidth(DrawingTable::numberField(1));
@@ -38,11 +39,12 @@ ChartOptions chartOptions(const CliOptions& args, CurrentLottery& lottery, bool 
         throw UsageError(QStringLiteral("option --cutoff takes a count of 0 or more"));
     // A cutoff above the drawings on file uses the drawings there are, as the windows do.
     options.cutoff = qMin(cutoff, options.total);
-    if (bonusChoice) {
+    // Pairs and triples take --bonus as a flag of their own.
+    if (chart != BonusChart::RepeatingPairs && chart != BonusChart::RepeatingTriples) {
         options.bonus = args.integer(QStringLiteral("bonus"), 0);
         if (options.bonus < 0 || options.bonus > 2)
             throw UsageError(QStringLiteral("option --bonus takes 0, 1 or 2"));
-        if (options.bonus != 0 && !chartBonusOffered(lottery.definition(), options.fieldWidth))
+        if (options.bonus != 0 && !BonusOptions::offered(chart, lottery))
             throw UsageError(QStringLiteral("this lottery offers no bonus-number choice: leave out --bonus"));
     }
     return options;
@@ -114,7 +116,7 @@ int cliSkipHit(const QStringList& words) {
         return 0;
     CurrentLottery lottery;
     openCliLottery(args, lottery);
-    const ChartOptions options = chartOptions(args, lottery, true);
+    const ChartOptions options = chartOptions(args, lottery, BonusChart::SkipAndHit);
     const SkipHitChart chart =
         computeSkipHit(lottery.table(), lottery.definition(), options.bonus, options.cutoff, options.total);
 
@@ -139,7 +141,7 @@ int cliSequence(const QStringList& words) {
         return 0;
     CurrentLottery lottery;
     openCliLottery(args, lottery);
-    const ChartOptions options = chartOptions(args, lottery, true);
+    const ChartOptions options = chartOptions(args, lottery, BonusChart::HitSequence);
     const HitSequenceChart chart = computeHitSequence(lottery.table(), lottery.definition(), options.bonus,
                                                       options.cutoff, options.total);
 
@@ -176,9 +178,10 @@ int repeatingSets(const QStringList& words, bool triples) {
         return 0;
     CurrentLottery lottery;
     openCliLottery(args, lottery);
-    const ChartOptions options = chartOptions(args, lottery, false);
+    const BonusChart chart = triples ? BonusChart::RepeatingTriples : BonusChart::RepeatingPairs;
+    const ChartOptions options = chartOptions(args, lottery, chart);
     const bool includeBonus = args.has(QStringLiteral("bonus"));
-    if (includeBonus && !pairsBonusOffered(lottery.definition()))
+    if (includeBonus && !BonusOptions::offered(chart, lottery))
         throw UsageError(QStringLiteral("this lottery offers no \"Include Bonus #\": leave out --bonus"));
     if (options.fieldWidth == 3)
         throw VantoroError(
@@ -231,7 +234,7 @@ int cliSummary(const QStringList& words) {
         return 0;
     CurrentLottery lottery;
     openCliLottery(args, lottery);
-    const ChartOptions options = chartOptions(args, lottery, true);
+    const ChartOptions options = chartOptions(args, lottery, BonusChart::DrawingSummary);
     const int hot = args.integer(QStringLiteral("hot"), lottery.HotNumberCutoff());
     if (hot < 0)
         throw UsageError(QStringLiteral("option --hot takes a count of 0 or more"));

@@ -9,6 +9,7 @@
 #include "db/vantoro_error.h"
 #include "lottery/program_home.h"
 #include "report/report.h"
+#include "stats/bonus_options.h"
 #include "stats/number_stats_run.h"
 #include "stats/stats_printout.h"
 
@@ -69,7 +70,7 @@ int cliStats(const QStringList& words) {
         throw UsageError(QStringLiteral("option --hot takes a count of 0 or more"));
     if (bonus < 0 || bonus > 2)
         throw UsageError(QStringLiteral("option --bonus takes 0, 1 or 2"));
-    if (bonus != 0 && !bonusOptionsOffered(lottery.definition(), lottery.LotteryFile()))
+    if (bonus != 0 && !BonusOptions::offered(BonusChart::NumberStatistics, lottery))
         throw UsageError(QStringLiteral("option --bonus takes only 0 for this lottery: it has no bonus "
                                         "numbers the statistics can count"));
     // The window's refusal sends the user to the Options menu; here the option is --cutoff.

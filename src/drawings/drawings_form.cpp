@@ -277,7 +277,7 @@ bool TDrawingsForm::takeLock() {
     } catch (const VantoroError& error) {
         // What was typed goes, so that the fields show what the table holds.
         showCurrent();
-        Prompts::instance().error(this, error.message());
+        gui::showError(this, error);
         return false;
     }
     if (!table.changedOnDisk())
@@ -292,7 +292,7 @@ bool TDrawingsForm::takeLock() {
         table.GoBottom();
     } catch (const VantoroError& error) {
         m_lock.reset();
-        Prompts::instance().error(this, error.message());
+        gui::showError(this, error);
         return false;
     }
     afterTableChange();
@@ -358,13 +358,7 @@ bool TDrawingsForm::dateEditingFinished() {
 }
 
 bool TDrawingsForm::writeField(const QString& field, const QString& text) {
-    try {
-        m_lottery.table().SetField(field, text);
-        return true;
-    } catch (const VantoroError& error) {
-        Prompts::instance().error(this, error.message());
-        return false;
-    }
+    return gui::runCommand(this, [&] { m_lottery.table().SetField(field, text); });
 }
 
 bool TDrawingsForm::flushFields() {
@@ -401,12 +395,8 @@ bool TDrawingsForm::saveEntry() {
             DateEdit->setFocus();
             return false;
         }
-        try {
-            table.post();
-        } catch (const VantoroError& error) {
-            Prompts::instance().error(this, error.message());
+        if (!gui::runCommand(this, [&] { table.post(); }))
             return false;
-        }
     }
     m_adding = false;
     m_dirty = false;
@@ -500,7 +490,7 @@ void TDrawingsForm::AddButtonClick() {
     if (!settleEntry() || !takeLock())
         return;
     DbfTable& table = m_lottery.table();
-    try {
+    const bool added = gui::runCommand(this, [&] {
         if (table.RecordCount() > 0 && CalculateDate->isChecked()) {
             table.GoBottom();
             const QDate last = parseDate(table.DateText(DrawingTable::DateField));
@@ -522,10 +512,9 @@ void TDrawingsForm::AddButtonClick() {
             table.append();
             showCurrent();
         }
-    } catch (const VantoroError& error) {
-        Prompts::instance().error(this, error.message());
+    });
+    if (!added)
         return;
-    }
     m_adding = true;
     m_dirty = false;
     DrawLabel->setText(DrawingEntry::drawLabel(table.RecordCount() + 1));
@@ -553,11 +542,10 @@ void TDrawingsForm::DeleteButtonClick() {
     if (!Prompts::instance().confirm(this, DrawingEntry::deleteQuestion(DateEdit->text())) || !takeLock())
         return;
     DbfTable& table = m_lottery.table();
-    try {
-        table.DeleteRecord();
-        table.Pack();
-    } catch (const VantoroError& error) {
-        Prompts::instance().error(this, error.message());
+    if (!gui::runCommand(this, [&] {
+            table.DeleteRecord();
+            table.Pack();
+        })) {
         showCurrent();
         return;
     }

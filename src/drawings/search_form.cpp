@@ -10,6 +10,7 @@
 #include "gui/help.h"
 #include "gui/modal.h"
 #include "gui/prompts.h"
+#include "gui/run_command.h"
 #include "gui/widgets.h"
 #include "lottery/current_lottery.h"
 #include "lottery/drawing_table.h"
@@ -148,17 +149,18 @@ bool runDrawingSearch(CurrentLottery& lottery, TPrintOptions& printOptions, TSrc
                       QWidget* parent) {
     DbfTable& table = lottery.table();
     const LotteryDefinition& definition = lottery.definition();
-    try {
+    bool searched = false;
+    gui::runCommand(parent, [&] {
         printOptions.prepare(QStringLiteral("Search Drawings Options"), {220, 221, 222, 223, 224, 225}, 133,
                              table.RecordCount());
         if (Modal::run(printOptions) != QDialog::Accepted)
-            return false;
+            return;
         const int fieldWidth = table.FieldWidth(DrawingTable::numberField(1));
         DrawingSearchOptions options;
         {
             TSearchForm form(fieldWidth, definition.BonusNumbers, parent);
             if (Modal::run(form) != QDialog::Accepted)
-                return false;
+                return;
             options.numbers = DrawingSearch::searchNumbers(form.entries(), fieldWidth);
             options.minimumHits = form.minimumHits();
             options.includeBonus = form.includeBonus();
@@ -172,9 +174,7 @@ bool runDrawingSearch(CurrentLottery& lottery, TPrintOptions& printOptions, TSrc
         }
         results.showResult(definition.Description, definition.NumbersDrawn, result);
         Modal::run(results);
-        return true;
-    } catch (const VantoroError& error) {
-        Prompts::instance().error(parent, error.message());
-        return false;
-    }
+        searched = true;
+    });
+    return searched;
 }

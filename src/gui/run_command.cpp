@@ -11,11 +11,15 @@ bool runCommand(QWidget* parent, const std::function<void()>& command, const QSt
         command();
         return true;
     } catch (const VantoroError& error) {
-        const QString text =
-            windowMessage.isEmpty() ? error.message() : windowMessage + QLatin1Char(' ') + error.message();
-        Prompts::instance().error(parent, text);
+        showError(parent, error, windowMessage);
         return false;
     }
+}
+
+void showError(QWidget* parent, const VantoroError& error, const QString& windowMessage) {
+    const QString text =
+        windowMessage.isEmpty() ? error.message() : windowMessage + QLatin1Char(' ') + error.message();
+    Prompts::instance().error(parent, text);
 }
 
 } // namespace gui

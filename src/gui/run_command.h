@@ -5,6 +5,7 @@
 #include <functional>
 
 class QWidget;
+class VantoroError;
 
 namespace gui {
 
@@ -13,5 +14,9 @@ namespace gui {
 // "Could not create the Lotto file. Unable to write to ...". Returns whether the command ran
 // to its end. Other exceptions pass through.
 bool runCommand(QWidget* parent, const std::function<void()>& command, const QString& windowMessage = {});
+
+// Shows a caught VantoroError as runCommand does, for the windows that must put their state right
+// around the message.
+void showError(QWidget* parent, const VantoroError& error, const QString& windowMessage = {});
 
 } // namespace gui

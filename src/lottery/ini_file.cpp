@@ -113,12 +113,10 @@ void IniFile::setValue(const QString& section, const QString& key, const QString
     m_lines.insert(end, line);
 }
 
-bool IniFile::save(QString* cause) const {
+void IniFile::save() const {
     QByteArray text;
     for (const QString& line : m_lines)
         text += line.toLatin1() + "\r\n";
-    const QString failure = AtomicFile::writeFile(m_path, text);
-    if (cause)
-        *cause = failure;
-    return failure.isEmpty();
+    if (!AtomicFile::writeFile(m_path, text).isEmpty())
+        throw VantoroError(QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(m_path)));
 }

@@ -18,8 +18,9 @@ public:
     bool contains(const QString& section, const QString& key) const;
     QString value(const QString& section, const QString& key, const QString& fallback = QString()) const;
     void setValue(const QString& section, const QString& key, const QString& value);
-    // Writes the file through a temporary file; false (and the system's cause) when it cannot be written.
-    bool save(QString* cause = nullptr) const;
+    // Writes the file through a temporary file; throws VantoroError ("Unable to write to <path>")
+    // when it cannot be written, the file left as it was.
+    void save() const;
 
     // Parses ini text (for tests and the fuzz target).
     void parse(const QByteArray& text);

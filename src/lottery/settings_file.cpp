@@ -4,8 +4,6 @@
 #include "db/vantoro_error.h"
 #include "lottery/ini_file.h"
 
-#include <QDir>
-
 namespace {
 
 const QString section = QStringLiteral("GENERAL");
@@ -66,6 +64,5 @@ void SettingsFile::writeValues(const QList<QPair<QString, QString>>& values) con
     IniFile ini(m_path);
     for (const auto& [key, value] : values)
         ini.setValue(section, key, value);
-    if (!ini.save())
-        throw VantoroError(QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(m_path)));
+    ini.save();
 }

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "play/edit_tic_form.h"
 
-#include "db/vantoro_error.h"
 #include "gui/busy_cursor.h"
 #include "gui/help.h"
 #include "gui/prompts.h"
+#include "gui/run_command.h"
 #include "lottery/current_lottery.h"
 #include "play/drawing_averages.h"
 #include "play/ticket_list_model.h"
@@ -370,13 +370,8 @@ void TEditTicForm::showTicket(TicketFocus focus) {
     m_sumLabel->setVisible(counted);
     m_oddLabel->setVisible(counted);
     m_evenLabel->setVisible(counted);
-    if (counted) {
-        try {
-            setCountLabels(ticket.counts(m_kind));
-        } catch (const VantoroError& error) {
-            Prompts::instance().error(this, error.message());
-        }
-    }
+    if (counted)
+        gui::runCommand(this, [&] { setCountLabels(ticket.counts(m_kind)); });
     if (focus == FocusFirstBox)
         m_edits.first()->setFocus();
 }
@@ -423,12 +418,8 @@ void TEditTicForm::EditExit() {
     }
     const Ticket ticket = Ticket::fromEntries(m_kind, model->ticket(m_editIndex).number, entries, bonus);
     TicketCounts counts;
-    try {
-        counts = ticket.counts(m_kind);
-    } catch (const VantoroError& error) {
-        Prompts::instance().error(this, error.message());
+    if (!gui::runCommand(this, [&] { counts = ticket.counts(m_kind); }))
         return;
-    }
     if (!m_kind.isCardGame())
         setCountLabels(counts);
     if (counts.complete) {
@@ -488,16 +479,15 @@ void TEditTicForm::FromToExit(TicketFilter filter) {
     if (!controls.onRange())
         return;
     TicketRange range;
-    try {
+    const bool read = gui::runCommand(this, [&] {
         range.lowest = TicketFilters::boundFromText(controls.from->text());
         range.highest = TicketFilters::boundFromText(controls.to->text());
-    } catch (const VantoroError& error) {
-        Prompts::instance().error(this, error.message());
+    });
+    if (!read)
         return;
-    }
     controls.current = range;
     showRange(controls);
-    try {
+    const bool filtered = gui::runCommand(this, [&] {
         if (otherOf(filter).onRange()) {
             Tickets kept = m_filtered->tickets();
             TicketFilters::narrow(m_kind, kept, filter, range);
@@ -505,10 +495,9 @@ void TEditTicForm::FromToExit(TicketFilter filter) {
         } else if (m_all->rowCount() > 0) {
             m_filtered->setTickets(TicketFilters::keep(m_kind, m_all->tickets(), filter, range));
         }
-    } catch (const VantoroError& error) {
-        Prompts::instance().error(this, error.message());
+    });
+    if (!filtered)
         return;
-    }
     setTicketsLabel(m_filtered->rowCount());
     selectRow(0);
     if (m_filtered->rowCount() == 0) {
@@ -536,12 +525,8 @@ void TEditTicForm::FilterAllClick(TicketFilter filter) {
         // Run once more with the full range, over the filtered list in place: it keeps what the
         // other filter left, and nothing removed comes back.
         Tickets kept = m_filtered->tickets();
-        try {
-            TicketFilters::narrow(m_kind, kept, filter, controls.initial);
-        } catch (const VantoroError& error) {
-            Prompts::instance().error(this, error.message());
+        if (!gui::runCommand(this, [&] { TicketFilters::narrow(m_kind, kept, filter, controls.initial); }))
             return;
-        }
         m_filtered->setTickets(kept);
         setTicketsLabel(m_filtered->rowCount());
         selectRow(0);
@@ -563,11 +548,7 @@ void TEditTicForm::SaveBtnClick() {
     if (path.isEmpty())
         return;
     setWindowTitle(QStringLiteral("Edit Tickets (%1)").arg(QFileInfo(path).fileName()));
-    try {
-        TicketFile::write(path, m_kind, m_lotteryName, visibleModel()->tickets());
-    } catch (const VantoroError& error) {
-        Prompts::instance().error(this, error.message());
-    }
+    gui::runCommand(this, [&] { TicketFile::write(path, m_kind, m_lotteryName, visibleModel()->tickets()); });
 }
 
 void TEditTicForm::PrintBtnClick() {

@@ -4,6 +4,7 @@
 #include "db/vantoro_error.h"
 #include "gui/help.h"
 #include "gui/prompts.h"
+#include "gui/run_command.h"
 #include "lottery/current_lottery.h"
 #include "play/wheel_printout.h"
 
@@ -304,11 +305,7 @@ void TWheelForm::SaveBtnClick() {
         if (target.isEmpty())
             return;
     }
-    try {
-        file.write(target);
-    } catch (const VantoroError& error) {
-        Prompts::instance().error(this, error.message());
-    }
+    gui::runCommand(this, [&] { file.write(target); });
 }
 
 void TWheelForm::PrintBtnClick() {

@@ -3,7 +3,6 @@
 
 #include "db/dbf_table.h"
 #include "lottery/drawing_table.h"
-#include "lottery/game_type.h"
 
 ChartDrawings readChartDrawings(DbfTable& table, const LotteryDefinition& definition, int bonusOption,
                                 int drawingCount, int totalDrawings, bool standardOnly) {
@@ -16,12 +15,4 @@ ChartDrawings readChartDrawings(DbfTable& table, const LotteryDefinition& defini
             : NumberStatsInput::forLottery(definition, width, bonusOption, 0, count, totalDrawings);
     drawings.window = readNumberWindow(table, drawings.input);
     return drawings;
-}
-
-bool chartBonusOffered(const LotteryDefinition& definition, int firstFieldWidth) {
-    if (firstFieldWidth == 3 || definition.GameType == int(GameTypeCode::DailyMillions))
-        return false;
-    const bool triStateSix =
-        definition.GameType == int(GameTypeCode::TriState) && definition.NumbersDrawn == 6;
-    return definition.BonusNumbers > 0 && !triStateSix;
 }

@@ -21,7 +21,3 @@ struct ChartDrawings {
 // not a number throws VantoroError naming the drawing and the field.
 ChartDrawings readChartDrawings(DbfTable& table, const LotteryDefinition& definition, int bonusOption,
                                 int drawingCount, int totalDrawings, bool standardOnly = false);
-
-// Whether skip and hit, hit sequence and the drawing summary offer the bonus-number choice: a
-// lottery with bonus numbers, not a Tri-State game of 6 drawn, and not a three-set or card game.
-bool chartBonusOffered(const LotteryDefinition& definition, int firstFieldWidth);

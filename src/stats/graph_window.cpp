@@ -4,6 +4,7 @@
 #include "db/vantoro_error.h"
 #include "gui/prompts.h"
 #include "gui/report_system.h"
+#include "gui/run_command.h"
 #include "lottery/program_home.h"
 #include "report/standard_header.h"
 
@@ -165,7 +166,7 @@ bool TGraphWindow::openTable() {
         m_data = GraphData();
         m_view = GraphView(0, 0);
         rebuildChart();
-        Prompts::instance().error(this, error.message());
+        gui::showError(this, error);
         return false;
     }
     m_view = GraphView(m_data.rowCount(), m_data.categoryCount());

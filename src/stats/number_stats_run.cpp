@@ -4,11 +4,6 @@
 #include "db/vantoro_error.h"
 #include "stats/number_graph_table.h"
 
-bool bonusOptionsOffered(const LotteryDefinition& definition, const QString& lotteryFile) {
-    return definition.BonusNumbers > 0 &&
-           lotteryFile.compare(QLatin1String("TS531.DBF"), Qt::CaseInsensitive) != 0;
-}
-
 NumberStatsRun runNumberStats(DbfTable& table, const LotteryDefinition& definition, int bonusOption,
                               int hotNumberCutoff, int drawingCutoffCount, int totalDrawings,
                               const QString& graphPath) {

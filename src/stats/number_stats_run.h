@@ -10,10 +10,6 @@ class DbfTable;
 
 // Number Statistics as the statistics window and vantoro-cli stats both run it.
 
-// Whether the lottery lets the user choose a bonus option other than 0: it has bonus numbers, and
-// it is not Tri-State 5 Card Cash (TS531.DBF), whose bonus is a card rank the statistics cannot count.
-bool bonusOptionsOffered(const LotteryDefinition& definition, const QString& lotteryFile);
-
 struct NumberStatsRun {
     NumberStats stats;
     // Why TEMP.DBT could not be written ("Could not create the temporary graph file. (<reason>)"

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stats/repeating_sets.h"
 
-#include "lottery/game_type.h"
 #include "stats/number_stats.h"
 
 #include <algorithm>
@@ -15,10 +14,6 @@ QString twoDigits(int value) {
 }
 
 } // namespace
-
-bool pairsBonusOffered(const LotteryDefinition& definition) {
-    return definition.BonusNumbers > 0 && definition.GameType != int(GameTypeCode::TriState);
-}
 
 RepeatingSetsCounter::RepeatingSetsCounter(bool triples)
     : m_triples(triples), m_counters(size_t(triples ? Span * Span * Span : Span * Span), 0) {}

@@ -44,6 +44,3 @@ private:
     bool m_triples;
     std::vector<int> m_counters; // a x 100 + b, or a x 10000 + b x 100 + c
 };
-
-// Whether "Include Bonus #" is offered: bonus numbers, and not a Tri-State game.
-bool pairsBonusOffered(const LotteryDefinition& definition);

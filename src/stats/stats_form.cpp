@@ -6,10 +6,12 @@
 #include "gui/help.h"
 #include "gui/modal.h"
 #include "gui/prompts.h"
+#include "gui/run_command.h"
 #include "gui/widgets.h"
 #include "lottery/current_lottery.h"
 #include "lottery/program_home.h"
 #include "stats/bonus_form.h"
+#include "stats/bonus_options.h"
 #include "stats/frequency_graph.h"
 #include "stats/number_stats_run.h"
 #include "stats/stats_printout.h"
@@ -21,6 +23,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <optional>
 
 namespace {
 
@@ -124,9 +128,7 @@ TStatsForm::TStatsForm(CurrentLottery& lottery, BonusForm& bonusForm, QWidget* p
     layout->addWidget(m_uncountedLabel);
     layout->addLayout(buttons);
 
-    // Bonus numbers can be chosen only where a game has them; the Tri-State 5/31 bonus is a card
-    // rank, which the statistics cannot count.
-    const bool bonus = bonusOptionsOffered(m_lottery.definition(), m_lottery.LotteryFile());
+    const bool bonus = BonusOptions::offered(BonusChart::NumberStatistics, m_lottery);
     m_bonusBtn->setVisible(bonus);
     m_useBonusLabel->setVisible(bonus);
     m_bonusLabel->setVisible(bonus);
@@ -154,7 +156,7 @@ void TStatsForm::FormActivate() {
     showStats();
 
     QString notice;
-    QString failure;
+    std::optional<VantoroError> failure;
     try {
         NumberStatsRun run =
             runNumberStats(m_lottery.table(), m_lottery.definition(), m_bonusForm.itemIndex(),
@@ -164,13 +166,13 @@ void TStatsForm::FormActivate() {
         notice = run.graphProblem;
         showStats();
     } catch (const VantoroError& error) {
-        failure = error.message();
+        failure = error;
     }
     busy.restore();
     if (!notice.isEmpty())
         Prompts::instance().information(this, notice);
-    if (!failure.isEmpty())
-        Prompts::instance().error(this, failure);
+    if (failure)
+        gui::showError(this, *failure);
 }
 
 void TStatsForm::showStats() {

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "lottery/game_type.h"
+#include "stats/bonus_options.h"
 #include "stats/chart_drawings.h"
 #include "stats/drawing_summary.h"
 #include "stats/hit_sequence.h"
@@ -414,6 +416,53 @@ private Q_SLOTS:
         QVERIFY(keno.landscape());
         QCOMPARE(keno.headings.at(8), QStringLiteral("71 - 80"));
         QCOMPARE(keno.headings.at(9), QStringLiteral(" Hot"));
+    }
+    // Which charts let the user count bonus numbers, one letter a chart: Number statistics, sKip and
+    // hit, hit seQuence, drawing sUmmary, Pairs, Triples.
+    void bonusChoiceOffered_data() {
+        QTest::addColumn<int>("gameType");
+        QTest::addColumn<int>("drawn");
+        QTest::addColumn<int>("bonus");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("fieldWidth");
+        QTest::addColumn<QString>("offered");
+        const int triState = int(GameTypeCode::TriState);
+        QTest::newRow("lotto with a bonus")
+            << int(GameTypeCode::Lotto) << 7 << 1 << "ON649.DBF" << 2 << "NKQUPT";
+        QTest::newRow("lotto without a bonus")
+            << int(GameTypeCode::Lotto) << 6 << 0 << "ON649.DBF" << 2 << "";
+        QTest::newRow("powerball") << int(GameTypeCode::Powerball) << 6 << 1 << "PB545.DBF" << 2 << "NKQUPT";
+        QTest::newRow("tri-state 5 card cash") << triState << 6 << 1 << "TS531.DBF" << 2 << "";
+        QTest::newRow("tri-state 5/31 in lower case") << triState << 6 << 1 << "ts531.dbf" << 2 << "";
+        QTest::newRow("tri-state 6/42 with a bonus") << triState << 7 << 1 << "TS642.DBF" << 2 << "NKQU";
+        QTest::newRow("tri-state of 6 under another file") << triState << 6 << 2 << "MY.DBF" << 2 << "N";
+        QTest::newRow("daily millions with a bonus")
+            << int(GameTypeCode::DailyMillions) << 7 << 1 << "DM621.DBF" << 2 << "NPT";
+        QTest::newRow("cards with a bonus")
+            << int(GameTypeCode::CardReserved) << 6 << 1 << "CAD.DBF" << 3 << "NPT";
+        QTest::newRow("keno of 6 drawn")
+            << int(GameTypeCode::Keno) << 6 << 1 << "NYKENO.DBF" << 2 << "NKQUPT";
+    }
+
+    void bonusChoiceOffered() {
+        QFETCH(int, gameType);
+        QFETCH(int, drawn);
+        QFETCH(int, bonus);
+        QFETCH(QString, file);
+        QFETCH(int, fieldWidth);
+        QFETCH(QString, offered);
+        LotteryDefinition definition = lotto(drawn, 49, bonus);
+        definition.GameType = qint16(gameType);
+        const std::pair<BonusChart, QChar> charts[] = {
+            {BonusChart::NumberStatistics, u'N'}, {BonusChart::SkipAndHit, u'K'},
+            {BonusChart::HitSequence, u'Q'},      {BonusChart::DrawingSummary, u'U'},
+            {BonusChart::RepeatingPairs, u'P'},   {BonusChart::RepeatingTriples, u'T'},
+        };
+        QString got;
+        for (const auto& [chart, letter] : charts)
+            if (BonusOptions::offered(chart, definition, file, fieldWidth))
+                got += letter;
+        QCOMPARE(got, offered);
     }
 };
 
