@@ -30,8 +30,8 @@ TicketRange parseRange(const QString& option, const QString& text) {
 }
 
 // The editor's printout of these lines, with the ranges standing in its filter boxes.
-void writePdf(const CliOptions& args, const TicketFile& file, const Tickets& tickets,
-              const TicketRange& sum, const TicketRange& odd) {
+void writePdf(const CliOptions& args, const TicketFile& file, const Tickets& tickets, const TicketRange& sum,
+              const TicketRange& odd) {
     if (!args.has(QStringLiteral("pdf")))
         return;
     TicketPrintoutFacts facts;

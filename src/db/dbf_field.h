@@ -5,7 +5,7 @@
 
 // One field descriptor of a dBASE III table.
 struct DbfField {
-    QString name; // upper case, at most 10 characters
+    QString name;    // upper case, at most 10 characters
     char type = 'C'; // 'C' character, 'D' date (width 8), 'N' numeric
     int width = 1;
     int decimals = 0;

@@ -4,7 +4,6 @@
 #include "report/report.h"
 #include "report/standard_header.h"
 
-
 namespace {
 
 // The guarantee stands in the blank line under the publisher line, as other printouts put the

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/temp_home.h"
 #include "support/cli_run.h"
+#include "support/temp_home.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -25,10 +25,10 @@ private slots:
             home, {QStringLiteral("tickets"), QStringLiteral("show"), home.path(QStringLiteral("PB.tic"))});
         QCOMPARE(run.status, 0);
         QCOMPARE(run.output, QStringLiteral("00001. 05 12 23 34 41  07\n"
-                                         "00002. 01 02 03 04 05  09\n"
-                                         "00003. 10 20 30 40 42  50\n"
-                                         "Sum Range: 15 to 142\n"
-                                         "Odd Range: 0 to 3\n"));
+                                            "00002. 01 02 03 04 05  09\n"
+                                            "00003. 10 20 30 40 42  50\n"
+                                            "Sum Range: 15 to 142\n"
+                                            "Odd Range: 0 to 3\n"));
     }
 
     // A new home holds a ticket file for the sample lottery; a bare name finds it there.
@@ -50,10 +50,10 @@ private slots:
     void filterAndSave() {
         TempHome home;
         home.writeFile(QStringLiteral("PB.tic"), kPowerball);
-        const CliRun run = runCli(home, {QStringLiteral("tickets"), QStringLiteral("filter"),
-                                   home.path(QStringLiteral("PB.tic")), QStringLiteral("--sum"),
-                                   QStringLiteral("100-142"), QStringLiteral("--odd"), QStringLiteral("1-5"),
-                                   QStringLiteral("-o"), home.path(QStringLiteral("out.tic"))});
+        const CliRun run = runCli(
+            home, {QStringLiteral("tickets"), QStringLiteral("filter"), home.path(QStringLiteral("PB.tic")),
+                   QStringLiteral("--sum"), QStringLiteral("100-142"), QStringLiteral("--odd"),
+                   QStringLiteral("1-5"), QStringLiteral("-o"), home.path(QStringLiteral("out.tic"))});
         QCOMPARE(run.status, 0);
         QCOMPARE(run.output, QStringLiteral("00001. 05 12 23 34 41  07\n"));
         QCOMPARE(home.readFile(QStringLiteral("out.tic")),
@@ -68,9 +68,9 @@ private slots:
         QCOMPARE(run.status, 1);
         QVERIFY2(run.err.contains(QStringLiteral("bad.tic is not a valid ticket file")), qPrintable(run.err));
         home.writeFile(QStringLiteral("PB.tic"), kPowerball);
-        run =
-            runCli(home, {QStringLiteral("tickets"), QStringLiteral("filter"),
-                       home.path(QStringLiteral("PB.tic")), QStringLiteral("--sum"), QStringLiteral("100")});
+        run = runCli(home,
+                     {QStringLiteral("tickets"), QStringLiteral("filter"),
+                      home.path(QStringLiteral("PB.tic")), QStringLiteral("--sum"), QStringLiteral("100")});
         QCOMPARE(run.status, 2);
     }
 };

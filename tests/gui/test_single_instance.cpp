@@ -20,7 +20,8 @@ private Q_SLOTS:
 void TestSingleInstance::namesFollowTheHome() {
     TempHome one;
     TempHome two;
-    QCOMPARE(SingleInstance::serverName(one.dir()), SingleInstance::serverName(one.dir() + QStringLiteral("/")));
+    QCOMPARE(SingleInstance::serverName(one.dir()),
+             SingleInstance::serverName(one.dir() + QStringLiteral("/")));
     QCOMPARE(SingleInstance::serverName(one.dir()),
              SingleInstance::serverName(one.dir() + QStringLiteral("/data/..")));
     QVERIFY(SingleInstance::serverName(one.dir()) != SingleInstance::serverName(two.dir()));

@@ -10,7 +10,7 @@ class TempHome {
 public:
     TempHome();
     QString dir() const;
-    QString dataDir() const;   // with a trailing slash
+    QString dataDir() const; // with a trailing slash
     QString path(const QString& relative) const;
     // Copies tests/data/<fixture> to <home>/<target> (target defaults to the fixture's file name).
     QString copyFixture(const QString& fixture, const QString& target = QString()) const;
