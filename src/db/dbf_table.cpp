@@ -35,6 +35,10 @@ quint64 orderedBits(double value) {
     return (bits & 0x8000000000000000ull) ? ~bits : bits | 0x8000000000000000ull;
 }
 
+// Records written with one write when appending many; how often such an append reports progress.
+constexpr int AppendBatchRecords = 4096;
+constexpr int AppendProgressStep = 250;
+
 } // namespace
 
 struct DbfTable::Impl {
@@ -896,11 +900,6 @@ void DbfTable::Pack() {
     d->pack();
 }
 
-QByteArray DbfTable::blankRecord() const {
-    d->requireOpen();
-    return QByteArray(d->recordLength, ' ');
-}
-
 void DbfTable::encodeField(int field, QAnyStringView text, char* record) const {
     d->requireFieldIndex(field);
     d->encode(d->fields[size_t(field)], text, record);
@@ -961,6 +960,86 @@ void DbfTable::appendRecords(QByteArrayView records) {
         d->buildOrder();
     }
     d->setPosition(d->positionOf(d->recordCount - 1));
+}
+
+bool DbfTable::appendAll(int count, const RecordBuilder& build, const AppendProgress& progress,
+                         const QString& what) {
+    if (count <= 0)
+        return true;
+    d->requireOpen();
+    d->leaveRecord();
+    d->requireWritable();
+    d->requireUnchanged();
+    d->requireRoomFor(count);
+    const QString path = d->path;
+    const QString name = d->fileName;
+    const int order = d->order;
+    const int before = d->liveCount;
+    const qsizetype recordLength = d->recordLength;
+    const auto cannot = [&](const QString& cause) {
+        return VantoroError(QStringLiteral("The %1 cannot be added to %2: %3.").arg(what, name, cause));
+    };
+    // The table is opened afresh on every way out, as a new open would find it.
+    const auto reopen = [&] {
+        open(path);
+        SetOrder(order);
+    };
+
+    AtomicFile copy(path);
+    try {
+        {
+            QFile original(path);
+            if (!original.open(QIODevice::ReadOnly) || !copy.open())
+                throw cannot(QStringLiteral("no working copy can be made in %1")
+                                 .arg(QDir::toNativeSeparators(QFileInfo(path).path())));
+            if (!copy.write(original.readAll()))
+                throw cannot(copy.errorText());
+        }
+        DbfTable work;
+        work.open(copy.temporaryPath(), true);
+        const QByteArray blank(recordLength, ' ');
+        QByteArray batch;
+        batch.reserve(qsizetype(AppendBatchRecords) * recordLength);
+        for (int i = 0; i < count; ++i) {
+            if (progress && i % AppendProgressStep == 0 && !progress(i, count)) {
+                work.close();
+                reopen();
+                return false;
+            }
+            const qsizetype at = batch.size();
+            batch.append(blank);
+            build(i, batch.data() + at);
+            if (batch.size() >= qsizetype(AppendBatchRecords) * recordLength || i == count - 1) {
+                work.appendRecords(batch);
+                if (i < count - 1)
+                    batch.resize(0);
+            }
+        }
+        // The batch ends with the last record written; the copy must read back with it.
+        const QByteArrayView last = QByteArrayView(batch).last(recordLength);
+        work.close();
+        work.open(copy.temporaryPath());
+        const bool same = work.RecordCount() == before + count &&
+                          QByteArrayView(work.d->record(work.d->recordCount - 1), recordLength) == last;
+        work.close();
+        if (!same)
+            throw cannot(QStringLiteral("the working copy did not read back as written"));
+        if (progress)
+            progress(count, count);
+        close();
+        if (!copy.commit())
+            throw cannot(copy.errorText());
+    } catch (const VantoroError& failure) {
+        // The file is as it was; give the table back open, or say why it cannot be.
+        try {
+            reopen();
+        } catch (const VantoroError& reopenFailure) {
+            throw VantoroError(failure.message() + QLatin1Char(' ') + reopenFailure.message());
+        }
+        throw;
+    }
+    reopen();
+    return true;
 }
 
 DbfTable::Bookmark DbfTable::bookmark() const {
