@@ -472,8 +472,7 @@ void TMainForm::DeleteTicketFile1Click() {
 }
 
 void TMainForm::DrawingFile1Click() {
-    m_lottery.NewFileMode = true;
-    TLotteryInfoForm form(m_lottery, this);
+    TLotteryInfoForm form(m_lottery, TLotteryInfoForm::Mode::NewFile, this);
     Modal::run(form);
 }
 
@@ -483,8 +482,7 @@ void TMainForm::OpenDrawingFile1Click() {
 }
 
 void TMainForm::LotteryInfo1Click() {
-    m_lottery.NewFileMode = false;
-    TLotteryInfoForm form(m_lottery, this);
+    TLotteryInfoForm form(m_lottery, TLotteryInfoForm::Mode::Edit, this);
     Modal::run(form);
 }
 
@@ -518,8 +516,7 @@ void TMainForm::WheelingSystemFile1Click() {
                   "Vantoro makes full wheels and lets you type in any abbreviated wheel. Wheels with better "
                   "prize guarantees for fewer tickets are described under Custom Wheeling Systems in the "
                   "Help menu."));
-    m_lottery.NewWheelMode = true;
-    TWheelForm form(m_lottery, ProgramHome(m_lottery.homeDir()).wheelsDir(), this);
+    TWheelForm form(m_lottery, ProgramHome(m_lottery.homeDir()).wheelsDir(), TWheelForm::Mode::New, this);
     Modal::run(form);
 }
 
@@ -529,8 +526,7 @@ void TMainForm::WheelingSystem1Click() {
     chooser.setLabel(QStringLiteral("Select a Wheeling System to Edit:"));
     if (Modal::run(chooser) != QDialog::Accepted || chooser.selectedFile().isEmpty())
         return;
-    m_lottery.NewWheelMode = false;
-    TWheelForm form(m_lottery, wheelsDir, this);
+    TWheelForm form(m_lottery, wheelsDir, TWheelForm::Mode::Edit, this);
     try {
         form.LoadWheel(chooser.selectedFile());
     } catch (const VantoroError& error) {

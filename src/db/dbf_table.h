@@ -9,6 +9,7 @@
 #include <QDate>
 #include <QFile>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -110,15 +111,21 @@ public:
     void DeleteRecord();
     void Pack();
 
-    // Appending many records at once, for imports. A record is built from blankRecord() by
-    // encodeField, which stores a value as SetField stores it in the edit buffer and refuses what
-    // SetField refuses; appendRecords writes any number of such records back to back with one
-    // write and then one header update, where posting them would write the header after each.
-    // The cursor ends on the last record appended.
-    QByteArray blankRecord() const;
+    // Appending many records at once, for imports, all or nothing: the table is copied beside
+    // itself, `build` fills record `index` of `count` (given blank, written by encodeField), the
+    // records go to the copy a batch at a time, the copy is read back as a new open would read it
+    // and renamed over the table, which is opened again (order kept). The checks of a post come
+    // first (read-only, changed by another program, full). A failure throws VantoroError ("The
+    // <what> cannot be added to ...") and leaves the file as it was, the table open on it; a stop
+    // by `progress` returns false, also with the file untouched.
+    using RecordBuilder = std::function<void(int index, char* record)>;
+    using AppendProgress = std::function<bool(int done, int total)>;
+    bool appendAll(int count, const RecordBuilder& build, const AppendProgress& progress = {},
+                   const QString& what = QStringLiteral("records"));
+    // Stores a value in a record being built as SetField stores it in the edit buffer, and
+    // refuses what SetField refuses.
     void encodeField(int field, QAnyStringView text, char* record) const;
     void encodeField(int field, const QDate& date, char* record) const; // as setFieldDate would
-    void appendRecords(QByteArrayView records);
 
     Bookmark bookmark() const;        // 0 on an empty table
     void goToBookmark(Bookmark mark); // throws when that record was deleted or packed away
@@ -134,6 +141,8 @@ public:
     class Creator;
 
 private:
+    // Writes whole records back to back with one write and then one header update.
+    void appendRecords(QByteArrayView records);
     template <typename Number> void setNumberField(const QString& name, Number value);
     struct Impl;
     std::unique_ptr<Impl> d;

@@ -15,7 +15,6 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <algorithm>
-#include <cstring>
 #include <limits>
 #include <span>
 
@@ -23,8 +22,6 @@ namespace {
 
 // How often the long loops report: often enough for a smooth bar, rarely enough to cost nothing.
 constexpr int ProgressStep = 250;
-// Records written to the table with one write when appending.
-constexpr int BatchRecords = 4096;
 
 QStringView columnCell(const CsvRow& row, int column) {
     return column >= 1 && column <= row.cells.size() ? QStringView(row.cells.at(column - 1)).trimmed()
@@ -469,113 +466,31 @@ bool offDrawDay(const LotteryDefinition& definition, const QDate& date) {
 bool append(DbfTable& table, const std::vector<ImportedDrawing>& drawings, const ImportProgress& progress) {
     if (drawings.empty())
         return true;
-    const QString path = table.path();
-    const QString name = table.fileName();
-    const int order = table.order();
-    const int before = table.RecordCount();
-    const QFileInfo info(path);
-    table.close();
-    const auto reopen = [&] {
-        table.open(path);
-        table.SetOrder(order);
-    };
-
-    AtomicFile copy(path);
-    try {
-        QFile original(path);
-        if (!original.open(QIODevice::ReadOnly) || !copy.open())
+    const int dateField = table.fieldIndex(DrawingTable::DateField);
+    if (dateField < 0)
+        throw VantoroError(QStringLiteral("The table %1 has no field named %2.")
+                               .arg(table.fileName(), DrawingTable::DateField));
+    if (table.fields()[size_t(dateField)].type != 'D')
+        throw VantoroError(QStringLiteral("The field %1 of %2 is not a date field.")
+                               .arg(DrawingTable::DateField, table.fileName()));
+    qsizetype mostFields = 0;
+    for (const ImportedDrawing& drawing : drawings)
+        mostFields = std::max(mostFields, drawing.fields.size());
+    std::vector<int> numberFields;
+    for (qsizetype f = 0; f < mostFields; ++f) {
+        const QString field = DrawingTable::numberField(int(f) + 1);
+        numberFields.push_back(table.fieldIndex(field));
+        if (numberFields.back() < 0)
             throw VantoroError(
-                QStringLiteral("The drawings cannot be added to %1: no working copy can be made in %2.")
-                    .arg(name, nativePath(info.path())));
-        if (!copy.write(original.readAll()))
-            throw VantoroError(
-                QStringLiteral("The drawings cannot be added to %1: %2.").arg(name, copy.errorText()));
-        original.close();
-
-        const int total = int(drawings.size());
-        {
-            DbfTable work;
-            work.open(copy.temporaryPath(), true);
-            // The records are built here and written a batch at a time: a post per drawing wrote
-            // the header after every record.
-            const int dateField = work.fieldIndex(DrawingTable::DateField);
-            if (dateField < 0)
-                throw VantoroError(
-                    QStringLiteral("The table %1 has no field named %2.").arg(name, DrawingTable::DateField));
-            if (work.fields()[size_t(dateField)].type != 'D')
-                throw VantoroError(QStringLiteral("The field %1 of %2 is not a date field.")
-                                       .arg(DrawingTable::DateField, name));
-            std::vector<int> numberFields;
-            const QByteArray blank = work.blankRecord();
-            const qsizetype recordLength = blank.size();
-            QByteArray batch;
-            batch.reserve(qsizetype(BatchRecords) * recordLength);
-            const auto writeBatch = [&] {
-                work.appendRecords(batch);
-                batch.resize(0);
-            };
-            for (int i = 0; i < total; ++i) {
-                if (progress && i % ProgressStep == 0 && !progress(i, total)) {
-                    work.close();
-                    reopen();
-                    return false;
-                }
-                const ImportedDrawing& drawing = drawings[size_t(i)];
-                const qsizetype at = batch.size();
-                batch.resize(at + recordLength);
-                char* record = batch.data() + at;
-                std::memcpy(record, blank.constData(), size_t(recordLength));
-                work.encodeField(dateField, drawing.date, record);
-                for (qsizetype f = 0; f < drawing.fields.size(); ++f) {
-                    if (f == qsizetype(numberFields.size())) {
-                        const QString field = DrawingTable::numberField(int(f) + 1);
-                        numberFields.push_back(work.fieldIndex(field));
-                        if (numberFields.back() < 0)
-                            throw VantoroError(
-                                QStringLiteral("The table %1 has no field named %2.").arg(name, field));
-                    }
-                    work.encodeField(numberFields[size_t(f)], drawing.fields.view(f), record);
-                }
-                if (batch.size() >= qsizetype(BatchRecords) * recordLength)
-                    writeBatch();
-            }
-            writeBatch();
-            work.close();
-            // Read the copy back as a new open would before it replaces the table.
-            work.open(copy.temporaryPath());
-            work.GoBottom(); // physical order: the last record written
-            const ImportedDrawing& last = drawings.back();
-            bool same =
-                work.RecordCount() == before + total &&
-                work.DateText(DrawingTable::DateField) == last.date.toString(QStringLiteral("MM/dd/yyyy"));
-            for (int f = 0; same && f < last.fields.size(); ++f)
-                same = work.FieldText(DrawingTable::numberField(f + 1)).trimmed() == last.fields.at(f);
-            work.close();
-            if (!same)
-                throw VantoroError(
-                    QStringLiteral(
-                        "The drawings cannot be added to %1: the working copy did not read back as "
-                        "written.")
-                        .arg(name));
-        }
-        if (progress)
-            progress(total, total);
-        if (!copy.commit())
-            throw VantoroError(
-                QStringLiteral("The drawings cannot be added to %1: %2.").arg(name, copy.errorText()));
-    } catch (const VantoroError& failure) {
-        // The table is as it was; give it back to its owner open, or say why it cannot be.
-        if (!table.isOpen()) {
-            try {
-                reopen();
-            } catch (const VantoroError& reopenFailure) {
-                throw VantoroError(failure.message() + QLatin1Char(' ') + reopenFailure.message());
-            }
-        }
-        throw;
+                QStringLiteral("The table %1 has no field named %2.").arg(table.fileName(), field));
     }
-    reopen();
-    return true;
+    const auto build = [&](int index, char* record) {
+        const ImportedDrawing& drawing = drawings[size_t(index)];
+        table.encodeField(dateField, drawing.date, record);
+        for (qsizetype f = 0; f < drawing.fields.size(); ++f)
+            table.encodeField(numberFields[size_t(f)], drawing.fields.view(f), record);
+    };
+    return table.appendAll(int(drawings.size()), build, progress, QStringLiteral("drawings"));
 }
 
 QString readFile(const QString& path) {

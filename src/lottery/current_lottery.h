@@ -69,10 +69,6 @@ public:
     // The four status-panel texts in order: total drawings, last drawing, hot cutoff, drawing cutoff.
     QStringList statusTexts() const;
 
-    // Command flags set before a dialog opens.
-    bool NewFileMode = false;
-    bool NewWheelMode = false;
-
 Q_SIGNALS:
     void changed();
 

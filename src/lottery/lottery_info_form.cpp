@@ -71,8 +71,8 @@ QString newFileMessage() {
 
 } // namespace
 
-TLotteryInfoForm::TLotteryInfoForm(CurrentLottery& lottery, QWidget* parent)
-    : QDialog(parent), m_lottery(lottery), m_newFileMode(lottery.NewFileMode) {
+TLotteryInfoForm::TLotteryInfoForm(CurrentLottery& lottery, Mode mode, QWidget* parent)
+    : QDialog(parent), m_lottery(lottery), m_newFileMode(mode == Mode::NewFile) {
     setObjectName(QStringLiteral("TLotteryInfoForm"));
     setWindowTitle(m_newFileMode ? QStringLiteral("New Drawing File") : QStringLiteral("Edit Lottery Info"));
 

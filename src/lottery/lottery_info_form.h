@@ -16,7 +16,7 @@ class QSpinBox;
 class QTabWidget;
 struct GamePreset;
 
-// The lottery definition editor. With the lottery's NewFileMode set it is "New Drawing File":
+// The lottery definition editor. In NewFile mode it is "New Drawing File":
 // it defines a new lottery, writes its .INF and creates its empty drawing table, which becomes
 // the current lottery. Otherwise it is "Edit Lottery Info" over the open lottery, with the
 // fields that shape the drawing table locked.
@@ -24,7 +24,9 @@ class TLotteryInfoForm final : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TLotteryInfoForm(CurrentLottery& lottery, QWidget* parent = nullptr);
+    enum class Mode { NewFile, Edit };
+
+    TLotteryInfoForm(CurrentLottery& lottery, Mode mode, QWidget* parent = nullptr);
 
     bool newFileMode() const { return m_newFileMode; }
     // The definition as the controls show it (strings cut to their fields).

@@ -80,8 +80,8 @@ protected:
 
 } // namespace
 
-TWheelForm::TWheelForm(CurrentLottery& lottery, const QString& wheelsDir, QWidget* parent)
-    : QDialog(parent), m_lottery(lottery), m_wheelsDir(wheelsDir), m_newMode(lottery.NewWheelMode) {
+TWheelForm::TWheelForm(CurrentLottery& lottery, const QString& wheelsDir, Mode mode, QWidget* parent)
+    : QDialog(parent), m_lottery(lottery), m_wheelsDir(wheelsDir), m_newMode(mode == Mode::New) {
     setObjectName(QStringLiteral("TWheelForm"));
     setWindowTitle(m_newMode ? QStringLiteral("New Wheeling System File")
                              : QStringLiteral("Edit Wheeling System File"));

@@ -13,14 +13,16 @@ class QPushButton;
 class QTableWidget;
 
 // The wheel editor: the five header boxes and the ticket grid. New or edit mode for its whole
-// life, taken from the lottery's NewWheelMode when it is made.
+// life, as it is made.
 class TWheelForm : public QDialog {
     Q_OBJECT
 public:
     static constexpr int HelpTopic = 130;
 
+    enum class Mode { New, Edit };
+
     // `wheelsDir` is where the save dialog of a new wheel starts.
-    TWheelForm(CurrentLottery& lottery, const QString& wheelsDir, QWidget* parent = nullptr);
+    TWheelForm(CurrentLottery& lottery, const QString& wheelsDir, Mode mode, QWidget* parent = nullptr);
     ~TWheelForm() override;
 
     // Edit mode: fills the boxes and the grid from `path` (which Save then rewrites). Throws

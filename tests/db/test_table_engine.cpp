@@ -869,7 +869,7 @@ QTEST_GUILESS_MAIN(TestTableEngine)
 void TestTableEngine::staleWritesAreRefused_data() {
     QTest::addColumn<bool>("replaced");
     QTest::addColumn<QString>("write");
-    for (const char* write : {"append", "edit", "delete", "pack"}) {
+    for (const char* write : {"append", "edit", "delete", "pack", "appendAll"}) {
         QTest::addRow("appended, %s", write) << false << QString::fromLatin1(write);
         QTest::addRow("replaced, %s", write) << true << QString::fromLatin1(write);
     }
@@ -909,6 +909,9 @@ void TestTableEngine::staleWritesAreRefused() {
             mine.post();
         } else if (write == "delete") {
             mine.DeleteRecord();
+        } else if (write == "appendAll") {
+            const int date = mine.fieldIndex("DRAWDATE");
+            mine.appendAll(1, [&](int, char* record) { mine.encodeField(date, QDate(2001, 1, 4), record); });
         } else {
             mine.Pack();
         }

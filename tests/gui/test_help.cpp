@@ -208,7 +208,6 @@ void TestHelp::controlsOpenTheirOwnTopic() {
     TempHome home;
     CurrentLottery lottery;
     lottery.setHomeDir(home.dir());
-    lottery.NewFileMode = dialog == QLatin1String("new file");
     std::unique_ptr<QDialog> form;
     if (dialog == QLatin1String("drawing"))
         form = std::make_unique<TCutoffForm>(TCutoffForm::Kind::DrawingCutoff, 10, 100);
@@ -217,7 +216,9 @@ void TestHelp::controlsOpenTheirOwnTopic() {
     else if (dialog == QLatin1String("open"))
         form = std::make_unique<TOpenForm>(lottery);
     else
-        form = std::make_unique<TLotteryInfoForm>(lottery);
+        form = std::make_unique<TLotteryInfoForm>(lottery, dialog == QLatin1String("new file")
+                                                               ? TLotteryInfoForm::Mode::NewFile
+                                                               : TLotteryInfoForm::Mode::Edit);
     form->show();
     QWidget* target = form->findChild<QWidget*>(control);
     QVERIFY2(target, qPrintable(control));

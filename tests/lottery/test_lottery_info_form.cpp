@@ -80,8 +80,7 @@ class TestLotteryInfoForm final : public QObject {
 private Q_SLOTS:
     void newFileModeOpensWithTheInitialValues() {
         Fixture f;
-        f.lottery.NewFileMode = true;
-        TLotteryInfoForm form(f.lottery);
+        TLotteryInfoForm form(f.lottery, TLotteryInfoForm::Mode::NewFile);
         QCOMPARE(form.windowTitle(), QStringLiteral("New Drawing File"));
         QCOMPARE(form.PageControl1->count(), 4);
         QCOMPARE(form.PageControl1->tabText(0), QStringLiteral("Game Info"));
@@ -222,8 +221,7 @@ private Q_SLOTS:
         QFETCH(bool, highestBonusFixed);
         QFETCH(QString, commission);
         Fixture f;
-        f.lottery.NewFileMode = true;
-        TLotteryInfoForm form(f.lottery);
+        TLotteryInfoForm form(f.lottery, TLotteryInfoForm::Mode::NewFile);
         // Start from a state with a commission and stray fields, so clearing shows.
         choose(form.Country, 1);
         chooseState(form, "AZ");
@@ -267,8 +265,7 @@ private Q_SLOTS:
 
     void reservedGameTypeChangesNothing() {
         Fixture f;
-        f.lottery.NewFileMode = true;
-        TLotteryInfoForm form(f.lottery);
+        TLotteryInfoForm form(f.lottery, TLotteryInfoForm::Mode::NewFile);
         choose(form.GameType, 0);
         const LotteryDefinition before = form.definitionFromControls();
         choose(form.GameType, 2);
@@ -282,8 +279,7 @@ private Q_SLOTS:
 
     void stateChoiceFillsItsCommission() {
         Fixture f;
-        f.lottery.NewFileMode = true;
-        TLotteryInfoForm form(f.lottery);
+        TLotteryInfoForm form(f.lottery, TLotteryInfoForm::Mode::NewFile);
         form.CommissionEmail->setText(QStringLiteral("someone@example.org"));
         chooseState(form, "AZ");
         QCOMPARE(form.CommissionName->text(), QStringLiteral("Arizona State Lottery"));
@@ -301,8 +297,7 @@ private Q_SLOTS:
 
     void longTextIsCutToItsField() {
         Fixture f;
-        f.lottery.NewFileMode = true;
-        TLotteryInfoForm form(f.lottery);
+        TLotteryInfoForm form(f.lottery, TLotteryInfoForm::Mode::NewFile);
         form.Description->clear();
         QTest::keyClicks(form.Description, QStringLiteral("A description that is far too long to keep"));
         QCOMPARE(form.Description->text().size(), 30);
@@ -319,9 +314,8 @@ private Q_SLOTS:
         Fixture f;
         LotteryBuilder(f.home.dataDir(), QStringLiteral("CN649")).numbers(6, 49).drawings(12).build();
         f.lottery.LoadLottery(QStringLiteral("CN649.DBF"));
-        f.lottery.NewFileMode = true;
         QSignalSpy changed(&f.lottery, &CurrentLottery::changed);
-        TLotteryInfoForm form(f.lottery);
+        TLotteryInfoForm form(f.lottery, TLotteryInfoForm::Mode::NewFile);
         chooseState(form, "AZ");
         choose(form.GameType, static_cast<int>(GameTypeCode::Powerball));
         form.OKBtn->click();
@@ -351,8 +345,7 @@ private Q_SLOTS:
 
     void companionTableComesWithNewJerseyLotto() {
         Fixture f;
-        f.lottery.NewFileMode = true;
-        TLotteryInfoForm form(f.lottery);
+        TLotteryInfoForm form(f.lottery, TLotteryInfoForm::Mode::NewFile);
         chooseState(form, "NJ");
         form.HighestNumber->setValue(46);
         form.OKBtn->click();
@@ -364,8 +357,7 @@ private Q_SLOTS:
 
     void pickGameWithoutAStateGetsAOneDigitTable() {
         Fixture f;
-        f.lottery.NewFileMode = true;
-        TLotteryInfoForm form(f.lottery);
+        TLotteryInfoForm form(f.lottery, TLotteryInfoForm::Mode::NewFile);
         choose(form.GameType, static_cast<int>(GameTypeCode::PickDaily));
         form.OKBtn->click();
         QCOMPARE(form.lotteryCode(), QStringLiteral("3"));
@@ -390,8 +382,7 @@ private Q_SLOTS:
         QFETCH(int, drawn);
         QFETCH(QString, named);
         Fixture f;
-        f.lottery.NewFileMode = true;
-        TLotteryInfoForm form(f.lottery);
+        TLotteryInfoForm form(f.lottery, TLotteryInfoForm::Mode::NewFile);
         form.show();
         choose(form.GameType, type);
         if (!state.isEmpty())
@@ -415,8 +406,7 @@ private Q_SLOTS:
         QList<QByteArray> before;
         for (const QString& name : names)
             before << f.home.readFile(QStringLiteral("data/") + name);
-        f.lottery.NewFileMode = true;
-        TLotteryInfoForm form(f.lottery);
+        TLotteryInfoForm form(f.lottery, TLotteryInfoForm::Mode::NewFile);
         chooseState(form, "NJ");
         form.HighestNumber->setValue(46);
         form.Description->setText(QStringLiteral("Changed"));
@@ -435,8 +425,7 @@ private Q_SLOTS:
         LotteryBuilder(f.home.dataDir(), QStringLiteral("NJ646")).numbers(6, 46).drawings(5).build();
         f.lottery.LoadLottery(QStringLiteral("NJ646.DBF")); // the very lottery being replaced is open
         QCOMPARE(f.lottery.TotalDrawings(), 5);
-        f.lottery.NewFileMode = true;
-        TLotteryInfoForm form(f.lottery);
+        TLotteryInfoForm form(f.lottery, TLotteryInfoForm::Mode::NewFile);
         chooseState(form, "NJ");
         form.HighestNumber->setValue(46);
         form.Description->setText(QStringLiteral("New Jersey Pick-6"));
@@ -456,8 +445,7 @@ private Q_SLOTS:
         Fixture f;
         QDir(f.home.dir()).rmdir(QStringLiteral("data"));
         f.home.writeFile(QStringLiteral("data"), "not a folder");
-        f.lottery.NewFileMode = true;
-        TLotteryInfoForm form(f.lottery);
+        TLotteryInfoForm form(f.lottery, TLotteryInfoForm::Mode::NewFile);
         choose(form.GameType, static_cast<int>(GameTypeCode::Powerball));
         form.OKBtn->click();
         QCOMPARE(f.prompts.shown.size(), 1);
@@ -471,9 +459,8 @@ private Q_SLOTS:
     void aTableThatCannotBeMadeLeavesADefinitionTheOpenDialogRefuses() {
         Fixture f;
         QDir(f.home.dataDir()).mkdir(QStringLiteral("PB545.DBF")); // in the way of the new table
-        f.lottery.NewFileMode = true;
         {
-            TLotteryInfoForm form(f.lottery);
+            TLotteryInfoForm form(f.lottery, TLotteryInfoForm::Mode::NewFile);
             choose(form.GameType, static_cast<int>(GameTypeCode::Powerball));
             form.OKBtn->click();
             // The reason is the file layer's, as vantoro-cli new gives it.
@@ -507,8 +494,7 @@ private Q_SLOTS:
         LotteryBuilder(f.home.dataDir(), QStringLiteral("AZ642")).definition(d).drawings(3).build();
         f.lottery.LoadLottery(QStringLiteral("AZ642.DBF"));
         const QByteArray table = f.home.readFile(QStringLiteral("data/AZ642.DBF"));
-        f.lottery.NewFileMode = false;
-        TLotteryInfoForm form(f.lottery);
+        TLotteryInfoForm form(f.lottery, TLotteryInfoForm::Mode::Edit);
         QCOMPARE(form.windowTitle(), QStringLiteral("Edit Lottery Info"));
         QCOMPARE(form.Description->text(), QStringLiteral("Arizona Lotto"));
         QCOMPARE(form.State->currentText(), QStringLiteral("AZ"));
@@ -541,8 +527,7 @@ private Q_SLOTS:
         Fixture f;
         LotteryBuilder(f.home.dataDir(), QStringLiteral("TS649")).numbers(6, 49).build(); // derives "649"
         f.lottery.LoadLottery(QStringLiteral("TS649.DBF"));
-        f.lottery.NewFileMode = false;
-        TLotteryInfoForm form(f.lottery);
+        TLotteryInfoForm form(f.lottery, TLotteryInfoForm::Mode::Edit);
         form.Description->setText(QStringLiteral("Renamed"));
         form.OKBtn->click();
         QCOMPARE(form.lotteryCode(), QStringLiteral("TS649"));
@@ -554,8 +539,7 @@ private Q_SLOTS:
 
     void cancelChangesNothing() {
         Fixture f;
-        f.lottery.NewFileMode = true;
-        TLotteryInfoForm form(f.lottery);
+        TLotteryInfoForm form(f.lottery, TLotteryInfoForm::Mode::NewFile);
         choose(form.GameType, static_cast<int>(GameTypeCode::Powerball));
         form.CancelBtn->click();
         QCOMPARE(form.result(), int(QDialog::Rejected));

@@ -73,8 +73,7 @@ private Q_SLOTS:
     void newModeGridFollowsTheBoxes() {
         TempHome home;
         CurrentLottery lottery;
-        lottery.NewWheelMode = true;
-        TWheelForm form(lottery, home.path(QStringLiteral("wheels")));
+        TWheelForm form(lottery, home.path(QStringLiteral("wheels")), TWheelForm::Mode::New);
         QCOMPARE(form.windowTitle(), QStringLiteral("New Wheeling System File"));
         QVERIFY(!grid(form)->isEnabled());
         type(form, "NumbersPerTicket", QStringLiteral("3"));
@@ -102,8 +101,7 @@ private Q_SLOTS:
     void tabTypesLineAfterLine() {
         TempHome home;
         CurrentLottery lottery;
-        lottery.NewWheelMode = true;
-        TWheelForm form(lottery, home.path(QStringLiteral("wheels")));
+        TWheelForm form(lottery, home.path(QStringLiteral("wheels")), TWheelForm::Mode::New);
         fillHeader(form, QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("2"), QStringLiteral("3"),
                    QStringLiteral("3"));
         form.show();
@@ -149,8 +147,7 @@ private Q_SLOTS:
         TempHome home;
         ScriptedPrompts prompts;
         CurrentLottery lottery;
-        lottery.NewWheelMode = true;
-        TWheelForm form(lottery, home.path(QStringLiteral("wheels")));
+        TWheelForm form(lottery, home.path(QStringLiteral("wheels")), TWheelForm::Mode::New);
         const char* names[] = {"NumbersPerTicket", "Numbers", "Tickets", "Match", "Correct"};
         for (int i = 0; i < filled; ++i)
             type(form, names[i], QStringLiteral("3"));
@@ -186,8 +183,7 @@ private Q_SLOTS:
         TempHome home;
         ScriptedPrompts prompts;
         CurrentLottery lottery;
-        lottery.NewWheelMode = true;
-        TWheelForm form(lottery, home.path(QStringLiteral("wheels")));
+        TWheelForm form(lottery, home.path(QStringLiteral("wheels")), TWheelForm::Mode::New);
         fillHeader(form, QStringLiteral("6"), QStringLiteral("7"), QStringLiteral("1"), match, correct);
         const QStringList cells{"1", "2", "3", "4", "5", "7"};
         for (int column = 1; column <= 6; ++column)
@@ -212,8 +208,7 @@ private Q_SLOTS:
         TempHome home;
         ScriptedPrompts prompts;
         CurrentLottery lottery;
-        lottery.NewWheelMode = true;
-        TWheelForm form(lottery, home.path(QStringLiteral("wheels")));
+        TWheelForm form(lottery, home.path(QStringLiteral("wheels")), TWheelForm::Mode::New);
         fillHeader(form, QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("1"), QStringLiteral("3"),
                    QStringLiteral("3"));
         for (int column = 1; column <= 3; ++column)
@@ -253,8 +248,8 @@ private Q_SLOTS:
         const QByteArray old = "3\r\n05\r\n2\r\n2\r\n3\r\n010203\r\n030405\r\n";
         home.writeFile(QStringLiteral("wheels/W.A03"), old);
         CurrentLottery lottery;
-        lottery.NewWheelMode = newMode;
-        TWheelForm form(lottery, home.path(QStringLiteral("wheels")));
+        TWheelForm form(lottery, home.path(QStringLiteral("wheels")),
+                        newMode ? TWheelForm::Mode::New : TWheelForm::Mode::Edit);
         form.LoadWheel(home.path(QStringLiteral("wheels/W.A03")));
         setCell(form, 1, 3, text);
         prompts.fileNames.push_back(home.path(QStringLiteral("wheels/NEW.A03")));
@@ -272,8 +267,7 @@ private Q_SLOTS:
         ScriptedPrompts prompts;
         home.writeFile(QStringLiteral("wheels/W.A03"), "3\r\n05\r\n2\r\n2\r\n3\r\n010203\r\n030405\r\n");
         CurrentLottery lottery;
-        lottery.NewWheelMode = false;
-        TWheelForm form(lottery, home.path(QStringLiteral("wheels")));
+        TWheelForm form(lottery, home.path(QStringLiteral("wheels")), TWheelForm::Mode::Edit);
         form.LoadWheel(home.path(QStringLiteral("wheels/W.A03")));
         QCOMPARE(form.windowTitle(), QStringLiteral("Edit Wheeling System File"));
         QVERIFY(grid(form)->isEnabled());
@@ -295,7 +289,7 @@ private Q_SLOTS:
         ScriptedPrompts prompts;
         home.writeFile(QStringLiteral("wheels/ODD.A03"), "3\r\n5\r\n3\r\n2\r\n3\r\n0102\r\n01020304\r\n");
         CurrentLottery lottery;
-        TWheelForm form(lottery, home.path(QStringLiteral("wheels")));
+        TWheelForm form(lottery, home.path(QStringLiteral("wheels")), TWheelForm::Mode::Edit);
         form.LoadWheel(home.path(QStringLiteral("wheels/ODD.A03")));
         QCOMPARE(cell(form, 0, 2), QStringLiteral("02"));
         QCOMPARE(cell(form, 0, 3), QString());
@@ -320,7 +314,7 @@ private Q_SLOTS:
         TempHome home;
         home.writeFile(QStringLiteral("wheels/X.A03"), bytes);
         CurrentLottery lottery;
-        TWheelForm form(lottery, home.path(QStringLiteral("wheels")));
+        TWheelForm form(lottery, home.path(QStringLiteral("wheels")), TWheelForm::Mode::Edit);
         QVERIFY_THROWS_EXCEPTION(VantoroError, form.LoadWheel(home.path(QStringLiteral("wheels/X.A03"))));
     }
 
