@@ -48,32 +48,35 @@ void printGridRows(Report& r, const QList<QStringList>& rows) {
 
 } // namespace
 
-void setUpSkipHitPrintout(Report& report, const SkipHitChart& chart, const ChartPrintoutFacts& facts) {
-    report.setPrintoutName(QStringLiteral("Skip and Hit Chart"));
-    StandardHeader header = chartHeader(facts, QStringLiteral("Skip and Hit Chart"));
-    header.linesBeforeHeadings = QStringList{QStringLiteral("Number of Skips")};
-    header.tabs = gridTabs(0.75);
-    header.headings = chart.rows.value(0).mid(1);
+namespace {
+
+// The skip-and-hit and hit-sequence printouts: a caption over the grid's column headings, then
+// its rows.
+void setUpGridPrintout(Report& report, const QString& chartName, const QString& caption, double firstTab,
+                       const QList<QStringList>& rows, const ChartPrintoutFacts& facts) {
+    report.setPrintoutName(chartName);
+    StandardHeader header = chartHeader(facts, chartName);
+    header.linesBeforeHeadings = QStringList{caption};
+    header.tabs = gridTabs(firstTab);
+    header.headings = rows.value(0).mid(1);
     header.underlineHeadings = true;
     header.bodyTop = 1.75;
     useStandardHeader(report, header);
-    const QList<QStringList> rows = chart.rows;
     report.setOnPrint([rows](Report& r) { printGridRows(r, rows); });
+}
+
+} // namespace
+
+void setUpSkipHitPrintout(Report& report, const SkipHitChart& chart, const ChartPrintoutFacts& facts) {
+    setUpGridPrintout(report, QStringLiteral("Skip and Hit Chart"), QStringLiteral("Number of Skips"), 0.75,
+                      chart.rows, facts);
 }
 
 void setUpHitSequencePrintout(Report& report, const HitSequenceChart& chart,
                               const ChartPrintoutFacts& facts) {
-    report.setPrintoutName(QStringLiteral("Hit Sequence Chart"));
-    StandardHeader header = chartHeader(facts, QStringLiteral("Hit Sequence Chart"));
-    header.linesBeforeHeadings =
-        QStringList{QStringLiteral("Hit Performance (## = Regular Hit, BB = Bonus Hit)")};
-    header.tabs = gridTabs(1.0);
-    header.headings = chart.rows.value(0).mid(1);
-    header.underlineHeadings = true;
-    header.bodyTop = 1.75;
-    useStandardHeader(report, header);
-    const QList<QStringList> rows = chart.rows;
-    report.setOnPrint([rows](Report& r) { printGridRows(r, rows); });
+    setUpGridPrintout(report, QStringLiteral("Hit Sequence Chart"),
+                      QStringLiteral("Hit Performance (## = Regular Hit, BB = Bonus Hit)"), 1.0, chart.rows,
+                      facts);
 }
 
 void setUpRepeatingSetsPrintout(Report& report, const RepeatingSets& sets, int entry,
