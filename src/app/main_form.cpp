@@ -25,7 +25,11 @@
 #include "play/wheel_form.h"
 #include "stats/bonus_form.h"
 #include "stats/number_stats.h"
+#include "stats/pair_form.h"
+#include "stats/sequence_form.h"
+#include "stats/skip_form.h"
 #include "stats/stats_form.h"
+#include "stats/summary_form.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -183,13 +187,14 @@ void TMainForm::buildMenus() {
     QAction* searchDrawings = addItem(m_editMenu, QStringLiteral("&Search Drawings..."));
 
     m_statisticsMenu = addMenu(QStringLiteral("&Statistics"));
-    m_gameCommands << addItem(m_statisticsMenu, QStringLiteral("Draw&ing Summary Chart/Graph"));
-    addItem(m_statisticsMenu, QStringLiteral("&Hit Sequence Chart/Graph"));
+    QAction* drawingSummary = addItem(m_statisticsMenu, QStringLiteral("Draw&ing Summary Chart/Graph"));
+    QAction* hitSequence = addItem(m_statisticsMenu, QStringLiteral("&Hit Sequence Chart/Graph"));
     QAction* numberStatistics =
         addItem(m_statisticsMenu, QStringLiteral("&Number Statistics Chart/Frequency Graph"));
-    m_gameCommands << addItem(m_statisticsMenu, QStringLiteral("Repeating &Pairs Chart"));
-    m_gameCommands << addItem(m_statisticsMenu, QStringLiteral("Repeating &Triples Chart"));
-    addItem(m_statisticsMenu, QStringLiteral("&Skip and Hit Chart/Graph"));
+    QAction* repeatingPairs = addItem(m_statisticsMenu, QStringLiteral("Repeating &Pairs Chart"));
+    QAction* repeatingTriples = addItem(m_statisticsMenu, QStringLiteral("Repeating &Triples Chart"));
+    QAction* skipAndHit = addItem(m_statisticsMenu, QStringLiteral("&Skip and Hit Chart/Graph"));
+    m_gameCommands << drawingSummary << repeatingPairs << repeatingTriples;
 
     m_playMenu = addMenu(QStringLiteral("&Play"));
     m_gameCommands << addItem(m_playMenu, QStringLiteral("&Smart Numbers..."), QStringLiteral("Ctrl+S"));
@@ -239,6 +244,11 @@ void TMainForm::buildMenus() {
     connect(hotCutoff, &QAction::triggered, this, &TMainForm::HotNumberCutoff1Click);
     connect(numberStatistics, &QAction::triggered, this,
             &TMainForm::NumberStatisticsChartFrequencyGraph1Click);
+    connect(drawingSummary, &QAction::triggered, this, &TMainForm::DrawingSummary1Click);
+    connect(hitSequence, &QAction::triggered, this, &TMainForm::HitSequence1Click);
+    connect(repeatingPairs, &QAction::triggered, this, [this] { RepeatingSets1Click(false); });
+    connect(repeatingTriples, &QAction::triggered, this, [this] { RepeatingSets1Click(true); });
+    connect(skipAndHit, &QAction::triggered, this, &TMainForm::SkipandHitChartGraph1Click);
     connect(statusBarItem, &QAction::triggered, this, &TMainForm::StatusBar1Click);
     connect(toolbarItem, &QAction::triggered, this, &TMainForm::Toolbar1Click);
     connect(topics, &QAction::triggered, this, &TMainForm::VantoroHelpTopics1Click);
@@ -507,6 +517,33 @@ void TMainForm::NumberStatisticsChartFrequencyGraph1Click() {
     }
     m_bonusForm->setItemIndex(BonusForm::RegularOnly);
     TStatsForm form(m_lottery, *m_bonusForm, this);
+    Modal::run(form);
+}
+
+void TMainForm::DrawingSummary1Click() {
+    if (m_lottery.summaryDrawings() <= 0) {
+        Prompts::instance().information(this, summaryRefusal());
+        return;
+    }
+    m_bonusForm->setItemIndex(BonusForm::RegularOnly);
+    TSummaryForm form(m_lottery, *m_bonusForm, this);
+    Modal::run(form);
+}
+
+void TMainForm::HitSequence1Click() {
+    m_bonusForm->setItemIndex(BonusForm::RegularOnly);
+    TSequenceForm form(m_lottery, *m_bonusForm, this);
+    Modal::run(form);
+}
+
+void TMainForm::RepeatingSets1Click(bool triples) {
+    TPairForm form(m_lottery, triples ? TPairForm::Mode::Triples : TPairForm::Mode::Pairs, this);
+    Modal::run(form);
+}
+
+void TMainForm::SkipandHitChartGraph1Click() {
+    m_bonusForm->setItemIndex(BonusForm::RegularOnly);
+    TSkipForm form(m_lottery, *m_bonusForm, this);
     Modal::run(form);
 }
 

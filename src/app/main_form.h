@@ -65,6 +65,10 @@ private:
     void DrawingCutoff1Click();
     void HotNumberCutoff1Click();
     void NumberStatisticsChartFrequencyGraph1Click();
+    void DrawingSummary1Click();
+    void HitSequence1Click();
+    void RepeatingSets1Click(bool triples);
+    void SkipandHitChartGraph1Click();
     void WheelingSystemFile1Click();
     void WheelingSystem1Click();
     void DeleteWheelingSystemFile1Click();

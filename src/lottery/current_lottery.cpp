@@ -41,7 +41,11 @@ int CurrentLottery::analysisCount() const {
 }
 
 int CurrentLottery::summaryDrawings() const {
-    return qMin(m_drawingCutoffCount, m_totalDrawings - m_hotNumberCutoff);
+    return summaryDrawings(m_drawingCutoffCount, m_hotNumberCutoff, m_totalDrawings);
+}
+
+int CurrentLottery::summaryDrawings(int drawingCutoffCount, int hotNumberCutoff, int totalDrawings) {
+    return qMin(qMin(drawingCutoffCount, totalDrawings), totalDrawings - qMax(0, hotNumberCutoff));
 }
 
 QString CurrentLottery::missingFile(const QString& dataDir, const QString& fileName) {

@@ -36,8 +36,10 @@ public:
     void setHotNumberCutoff(int cutoff);
     // The drawings an analysis reads: the cutoff, never more than the table holds, never negative.
     int analysisCount() const;
-    // min(DrawingCutoffCount, TotalDrawings - HotNumberCutoff): the drawing summary's drawings.
+    // The drawing summary's rows: the drawing cutoff, but no more than leave HotNumberCutoff earlier
+    // drawings for the oldest row to look back on. 0 or less refuses the chart.
     int summaryDrawings() const;
+    static int summaryDrawings(int drawingCutoffCount, int hotNumberCutoff, int totalDrawings);
 
     // The first of the lottery's files that a load cannot do without (table, definition) that is
     // missing from dataDir, as "NJ646.INF"; empty when both are there. Nothing is opened. A

@@ -112,12 +112,8 @@ namespace {
 void printSummary(Report& r, const DrawingSummary& summary) {
     r.setFont(QStringLiteral("Times New Roman"), 12);
     for (const DrawingSummaryRow& row : summary.rows) {
-        r.printTab(row.DRAWDATE);
-        for (int b = 0; b < DrawingSummaryRow::Bands; ++b)
-            if (summary.bandShown(b))
-                r.printTab(QString::number(row.bands[size_t(b)]));
-        for (int value : {row.HOT, row.PRIOR, row.COLD, row.DUE, row.ODD, row.EVEN, row.SUM})
-            r.printTab(QString::number(value));
+        for (const QString& cell : summary.cells(row))
+            r.printTab(cell);
         r.newLine();
     }
     if (r.linesLeft() < 3)

@@ -2,6 +2,7 @@
 #include "stats/drawing_summary.h"
 
 #include "db/vantoro_error.h"
+#include "lottery/current_lottery.h"
 
 #include <algorithm>
 
@@ -46,6 +47,16 @@ std::vector<GraphTableField> DrawingSummary::graphFields() {
     return fields;
 }
 
+QStringList DrawingSummary::cells(const DrawingSummaryRow& row) const {
+    QStringList cells{row.DRAWDATE};
+    for (int b = 0; b < DrawingSummaryRow::Bands; ++b)
+        if (bandShown(b))
+            cells << QString::number(row.bands[size_t(b)]);
+    for (int value : {row.HOT, row.PRIOR, row.COLD, row.DUE, row.ODD, row.EVEN, row.SUM})
+        cells << QString::number(value);
+    return cells;
+}
+
 std::vector<GraphTableRecord> DrawingSummary::graphRecords() const {
     std::vector<GraphTableRecord> records;
     for (const DrawingSummaryRow& row : rows) {
@@ -55,11 +66,6 @@ std::vector<GraphTableRecord> DrawingSummary::graphRecords() const {
         records.push_back(std::move(record));
     }
     return records;
-}
-
-int summaryDrawings(int drawingCutoffCount, int hotNumberCutoff, int totalDrawings) {
-    return std::min(std::min(drawingCutoffCount, totalDrawings),
-                    totalDrawings - std::max(0, hotNumberCutoff));
 }
 
 QString summaryRefusal() {
@@ -154,7 +160,7 @@ DrawingSummary drawingSummary(const ChartDrawings& drawings, int rowCount, int h
 
 DrawingSummary computeDrawingSummary(DbfTable& table, const LotteryDefinition& definition, int bonusOption,
                                      int drawingCutoffCount, int hotNumberCutoff, int totalDrawings) {
-    const int rows = summaryDrawings(drawingCutoffCount, hotNumberCutoff, totalDrawings);
+    const int rows = CurrentLottery::summaryDrawings(drawingCutoffCount, hotNumberCutoff, totalDrawings);
     if (rows <= 0)
         throw VantoroError(summaryRefusal());
     const int hot = std::max(0, hotNumberCutoff);

@@ -34,15 +34,14 @@ struct DrawingSummary {
     bool bandShown(int band) const;
     // The printout lies on its side when the bands above 60 are in it.
     bool landscape() const { return top > 60; }
+    // The cells of a row under the visible headings: the date, the shown bands, HOT .. SUM.
+    QStringList cells(const DrawingSummaryRow& row) const;
     std::vector<GraphTableRecord> graphRecords() const;
     // DRAWDATE, the ten bands (two digits: a keno drawing may hold ten numbers in one band), HOT
     // to EVEN, SUM.
     static std::vector<GraphTableField> graphFields();
 };
 
-// The rows the summary has: the drawing cutoff, but no more than leave `hotNumberCutoff` earlier
-// drawings for the oldest row to look back on.
-int summaryDrawings(int drawingCutoffCount, int hotNumberCutoff, int totalDrawings);
 // The refusal when that is 0 or less.
 QString summaryRefusal();
 

@@ -3,16 +3,27 @@
 
 #include "gui/modal.h"
 #include "lottery/current_lottery.h"
-#include "stats/frequency_graph.h"
 
 TGraphForm::TGraphForm(const CurrentLottery& lottery, int bonusOption, QWidget* parent)
     : TGraphWindow(frequencyGraphConfig(lottery.definition(), bonusOption), lottery.homeDir(), parent) {}
 
-void showFrequencyGraph(QWidget* parent, const CurrentLottery& lottery, int bonusOption) {
-    TGraphForm form(lottery, bonusOption, parent);
-    // A table that could not be read has been reported; an empty graph would tell nothing more.
-    if (!form.isTableOpen())
+TGraph2Form::TGraph2Form(const CurrentLottery& lottery, int bonusOption, QWidget* parent)
+    : TGraphWindow(skipHitGraphConfig(lottery.definition(), bonusOption), lottery.homeDir(), parent) {}
+
+TGraph3Form::TGraph3Form(const CurrentLottery& lottery, int bonusOption, QWidget* parent)
+    : TGraphWindow(hitSequenceGraphConfig(lottery.definition(), bonusOption), lottery.homeDir(), parent) {}
+
+TGraph4Form::TGraph4Form(const CurrentLottery& lottery, QWidget* parent)
+    : TGraphWindow(drawingSummaryGraphConfig(lottery.definition()), lottery.homeDir(), parent) {}
+
+void showGraphWindow(TGraphWindow& form) {
+    if (form.config().opens == GraphConfig::Opens::OnCreation && !form.isTableOpen())
         return;
     form.setWindowState(form.windowState() | Qt::WindowMaximized);
     Modal::run(form);
+}
+
+void showFrequencyGraph(QWidget* parent, const CurrentLottery& lottery, int bonusOption) {
+    TGraphForm form(lottery, bonusOption, parent);
+    showGraphWindow(form);
 }

@@ -12,7 +12,7 @@
 #include "lottery/program_home.h"
 #include "stats/bonus_form.h"
 #include "stats/bonus_options.h"
-#include "stats/frequency_graph.h"
+#include "stats/graph_form.h"
 #include "stats/number_stats_run.h"
 #include "stats/stats_printout.h"
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "lottery/current_lottery.h"
 #include "lottery/game_type.h"
 #include "stats/bonus_options.h"
 #include "stats/chart_drawings.h"
@@ -334,7 +335,7 @@ private Q_SLOTS:
         QFETCH(int, cutoff);
         QFETCH(int, hot);
         QFETCH(int, rows);
-        QCOMPARE(summaryDrawings(cutoff, hot, total), rows);
+        QCOMPARE(CurrentLottery::summaryDrawings(cutoff, hot, total), rows);
     }
 
     // Hot, prior, cold and due per row: "HOT PRIOR COLD DUE" of each row, oldest first.
@@ -358,7 +359,7 @@ private Q_SLOTS:
         std::vector<Numbers> history;
         for (const QList<int>& drawing : drawings)
             history.push_back(Numbers(drawing.begin(), drawing.end()));
-        const int rowCount = summaryDrawings(int(history.size()), hot, int(history.size()));
+        const int rowCount = CurrentLottery::summaryDrawings(int(history.size()), hot, int(history.size()));
         const DrawingSummary summary =
             drawingSummary(chartDrawings(history, lotto(2, 9), int(history.size())), rowCount, hot, 9);
         QStringList got;

@@ -5,7 +5,6 @@
 #include "gui/report_system.h"
 #include "lottery/current_lottery.h"
 #include "report/recording_canvas.h"
-#include "stats/frequency_graph.h"
 #include "stats/graph_form.h"
 #include "stats/graph_tables.h"
 #include "stats/graph_window.h"
