@@ -88,6 +88,11 @@ void TChartForm::showEvent(QShowEvent* event) {
     if (!m_shown) {
         m_shown = true;
         calculate();
+        // As wide as the chart's columns, which are known only now.
+        layout()->activate();
+        resize(qMax(width(), minimumSizeHint().width()), height());
+        if (parentWidget())
+            move(parentWidget()->window()->geometry().center() - rect().center());
     }
 }
 

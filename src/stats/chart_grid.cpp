@@ -3,6 +3,7 @@
 
 #include <QFont>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTableView>
 
 void ChartGridModel::setCells(const QStringList& headings, const QList<QStringList>& rows) {
@@ -89,9 +90,18 @@ ChartGridModel& chartGridModel(const QTableView& grid) {
     return *static_cast<ChartGridModel*>(grid.model());
 }
 
-void showChartRows(const QTableView& grid, const QList<QStringList>& rows) {
+void showChartRows(QTableView& grid, const QList<QStringList>& rows) {
     if (rows.isEmpty())
         chartGridModel(grid).clear();
     else
         chartGridModel(grid).setCells(rows.first(), rows.mid(1));
+    fitChartGridWidth(grid);
+}
+
+void fitChartGridWidth(QTableView& grid) {
+    // Every column in view at once: a chart is read across its whole row.
+    int width = 2 * grid.frameWidth() + grid.verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < grid.model()->columnCount(); ++column)
+        width += grid.columnWidth(column);
+    grid.setMinimumWidth(width);
 }

@@ -37,5 +37,7 @@ private:
 QTableView* makeChartGrid(const char* name, QWidget* parent, int labelCharacters = 3);
 // The model of a grid makeChartGrid made.
 ChartGridModel& chartGridModel(const QTableView& grid);
-// Shows `rows` in the grid, the first of them as the heading row.
-void showChartRows(const QTableView& grid, const QList<QStringList>& rows);
+// Shows `rows` in the grid, the first of them as the heading row, and widens it to show them whole.
+void showChartRows(QTableView& grid, const QList<QStringList>& rows);
+// Makes the grid at least as wide as its columns.
+void fitChartGridWidth(QTableView& grid);

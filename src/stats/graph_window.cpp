@@ -38,6 +38,7 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <array>
+#include <cmath>
 
 namespace {
 
@@ -337,6 +338,8 @@ void TGraphWindow::rebuildChart() {
     m_plot = buildGraphPlot(m_data, layout);
     m_chart->setDropShadowEnabled(layout.effect3D);
     m_chart->legend()->setVisible(true);
+    // A row of 25 skip classes leaves no room for their names under the graph; a column beside it does.
+    m_chart->legend()->setAlignment(m_plot.series.size() > 8 ? Qt::AlignRight : Qt::AlignBottom);
     // An empty table draws just the title; axes over nothing have no range.
     if (m_plot.axisLabels.isEmpty() || m_plot.series.isEmpty())
         return;
@@ -357,8 +360,15 @@ void TGraphWindow::rebuildChart() {
         m_chart->addAxis(values, horizontal ? Qt::AlignBottom : Qt::AlignLeft);
         series->attachAxis(labels);
         series->attachAxis(values);
-        if (!percent)
+        if (!percent) {
             values->applyNiceNumbers();
+            // The counts are whole numbers: a step below 1 would label 0, 0, 1, 1, 2.
+            const double span = values->max() - values->min();
+            if (span > 0 && span / (values->tickCount() - 1) < 1.0) {
+                values->setRange(values->min(), std::ceil(values->max()));
+                values->setTickCount(int(std::ceil(values->max()) - values->min()) + 1);
+            }
+        }
     };
 
     switch (layout.type) {

@@ -43,6 +43,8 @@ TPairForm::TPairForm(CurrentLottery& lottery, Mode mode, QWidget* parent)
     using gui::makeLabel;
 
     QLabel* heading = makeLabel("Label1", QStringLiteral("# of         # of\nTimes      Sets"), this);
+    // In the drop-down's type, so the two headings stand over their columns.
+    heading->setFont(listFont());
     OccurencesList = new QComboBox(this);
     OccurencesList->setObjectName(QStringLiteral("OccurencesList"));
     OccurencesList->setFont(listFont());

@@ -30,7 +30,7 @@ TSequenceForm::TSequenceForm(CurrentLottery& lottery, BonusForm& bonusForm, QWid
     body->addWidget(SkipHit, 1);
     buildWindow(body, {265, 266, 267, 268, 269});
     Help::setContext(SkipHit, 265);
-    resize(760, 560);
+    resize(0, 560);
 }
 
 const ChartGridModel& TSequenceForm::grid() const {

@@ -26,7 +26,7 @@ TSkipForm::TSkipForm(CurrentLottery& lottery, BonusForm& bonusForm, QWidget* par
     body->addWidget(heading);
     body->addWidget(SkipHit, 1);
     buildWindow(body, {});
-    resize(760, 560);
+    resize(0, 560);
 }
 
 const ChartGridModel& TSkipForm::grid() const {

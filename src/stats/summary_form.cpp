@@ -39,7 +39,7 @@ TSummaryForm::TSummaryForm(CurrentLottery& lottery, BonusForm& bonusForm, QWidge
     buildWindow(body, {GridsContext, 261, 262, 263, 264});
     Help::setContext(DBGrid1, GridsContext);
     Help::setContext(StringGrid1, GridsContext);
-    resize(860, 560);
+    resize(0, 560);
 }
 
 const ChartGridModel& TSummaryForm::rows() const {
@@ -66,8 +66,15 @@ void TSummaryForm::showChart(bool computed) {
     chartGridModel(*StringGrid1)
         .setCells(m_summary.headings, {QStringList{QStringLiteral("Average:")} + m_summary.averages,
                                        QStringList{QStringLiteral("Percent:")} + m_summary.percents});
-    for (int column = 0; column < int(m_summary.headings.size()); ++column)
-        StringGrid1->setColumnWidth(column, DBGrid1->columnWidth(column));
+    // Each column as wide as its widest cell in either grid, so the totals line up under the rows.
+    DBGrid1->resizeColumnsToContents();
+    StringGrid1->resizeColumnsToContents();
+    for (int column = 0; column < int(m_summary.headings.size()); ++column) {
+        const int width = qMax(DBGrid1->columnWidth(column), StringGrid1->columnWidth(column));
+        DBGrid1->setColumnWidth(column, width);
+        StringGrid1->setColumnWidth(column, width);
+    }
+    fitChartGridWidth(*DBGrid1);
     // The newest drawing is the last row: the one a player looks at first.
     DBGrid1->scrollToBottom();
     setUseBonusLabel(m_summary.UseBonusLabel);
