@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/about_form.h"
 
+#include "vantoro_version.h"
+
 #include <QFile>
 #include <QHBoxLayout>
 #include <QImage>

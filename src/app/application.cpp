@@ -7,6 +7,7 @@
 #include "db/vantoro_error.h"
 #include "gui/prompts.h"
 #include "lottery/program_home.h"
+#include "vantoro_version.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -15,6 +16,8 @@
 #include <QIcon>
 #include <QScreen>
 #include <QTimer>
+#include <cstdio>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -44,7 +47,15 @@ void showMainWindow(TMainForm& form) {
 } // namespace
 
 int runVantoro(int argc, char* argv[]) {
+    // Answered before the application starts: it needs no screen, as a packaging check has none.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("Vantoro %s\n", VANTORO_VERSION);
+            return 0;
+        }
+    }
     QApplication app(argc, argv);
+    QApplication::setApplicationVersion(QStringLiteral(VANTORO_VERSION));
     // The same name as vantoro-cli, so that both find the same per-user home
     // (~/.local/share/Vantoro). No display name: Qt would append it to every window title.
     QApplication::setApplicationName(QStringLiteral("Vantoro"));
@@ -56,6 +67,8 @@ int runVantoro(int argc, char* argv[]) {
                                         QStringLiteral("The program home folder (settings, data, wheels)."),
                                         QStringLiteral("DIR"));
     parser.addOption(homeOption);
+    // Listed in --help; answered above.
+    parser.addOption(QCommandLineOption(QStringLiteral("version"), QStringLiteral("Shows the version.")));
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QStringLiteral("The drawing file to open (e.g. PB545.DBF)."),
                                  QStringLiteral("[file]"));

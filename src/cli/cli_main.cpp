@@ -3,6 +3,7 @@
 // printing the same lines. Exit status 0 on success, 2 on a bad command line, 1 on a refused file.
 #include "cli/cli_commands.h"
 #include "db/vantoro_error.h"
+#include "vantoro_version.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -49,7 +50,8 @@ void printUsage(QTextStream& out) {
     for (const CliCommand& command : commands)
         out << "  " << QString::fromLatin1(command.name).leftJustified(12) << command.summary << "\n";
     out << "\n'vantoro-cli COMMAND --help' lists the options of one command. Every command takes\n"
-           "--home DIR, the program home. Exit status: 0 done, 2 bad command line, 1 refused file.\n";
+           "--home DIR, the program home. --version prints the version.\n"
+           "Exit status: 0 done, 2 bad command line, 1 refused file.\n";
     out.flush();
 }
 
@@ -66,6 +68,11 @@ int run(QStringList words) {
     if (words.isEmpty()) {
         printUsage(cliErr());
         return 2;
+    }
+    if (words.first() == QStringLiteral("--version")) {
+        cliOut() << "vantoro-cli " << VANTORO_VERSION << '\n';
+        cliOut().flush();
+        return 0;
     }
     if (words.first() == QStringLiteral("--help") || words.first() == QStringLiteral("-h") ||
         words.first() == QStringLiteral("help")) {

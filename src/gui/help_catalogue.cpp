@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/help_catalogue.h"
 
+#include "vantoro_version.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
