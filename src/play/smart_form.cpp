@@ -90,7 +90,7 @@ TSmartForm::~TSmartForm() = default;
 
 QWidget* TSmartForm::buildMethodPage() {
     auto* page = new QWidget;
-    Tickets = new QGroupBox(QStringLiteral("Select Ticket Method"), page);
+    Tickets = new QGroupBox(page);
     Tickets->setObjectName(QStringLiteral("Tickets"));
     m_ownTickets = new QRadioButton(QStringLiteral("Create your own smart number tickets"), Tickets);
     m_ownTickets->setObjectName(QStringLiteral("OwnTicketsBtn"));
