@@ -21,6 +21,7 @@
 #include "lottery/program_home.h"
 #include "play/edit_tic_form.h"
 #include "play/open_wheel_form.h"
+#include "play/smart_form.h"
 #include "play/wheel_file.h"
 #include "play/wheel_form.h"
 #include "stats/bonus_form.h"
@@ -262,6 +263,8 @@ void TMainForm::buildMenus() {
     connect(m_items.value(QStringLiteral("Tickets1")), &QAction::triggered, this, &TMainForm::Tickets1Click);
     connect(m_items.value(QStringLiteral("DeleteTicketFile1")), &QAction::triggered, this,
             &TMainForm::DeleteTicketFile1Click);
+    connect(m_items.value(QStringLiteral("SmartNumbers1")), &QAction::triggered, this,
+            &TMainForm::SmartNumbers1Click);
 }
 
 void TMainForm::buildToolBar() {
@@ -479,6 +482,15 @@ void TMainForm::DeleteTicketFile1Click() {
     if (path.isEmpty())
         return;
     deleteAfterAsking(this, path);
+}
+
+void TMainForm::SmartNumbers1Click() {
+    try {
+        TSmartForm form(m_lottery, this);
+        Modal::run(form);
+    } catch (const VantoroError& error) {
+        Prompts::instance().error(this, error.message());
+    }
 }
 
 void TMainForm::DrawingFile1Click() {

@@ -74,6 +74,7 @@ private:
     void DeleteWheelingSystemFile1Click();
     void Tickets1Click();
     void DeleteTicketFile1Click();
+    void SmartNumbers1Click();
     void StatusBar1Click(bool checked);
     void Toolbar1Click(bool checked);
     void VantoroHelpTopics1Click();

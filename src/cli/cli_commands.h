@@ -32,3 +32,4 @@ int cliSearch(const QStringList& words);
 int cliPrint(const QStringList& words);
 int cliWheel(const QStringList& words);
 int cliTickets(const QStringList& words);
+int cliSmart(const QStringList& words);

@@ -31,6 +31,7 @@ constexpr std::array commands{
     CliCommand{"print", "the drawing list or a search list as a PDF document", cliPrint, true},
     CliCommand{"wheel", "makes, lists, shows and expands wheeling systems", cliWheel},
     CliCommand{"tickets", "shows a ticket file and filters it by sum and odd numbers", cliTickets},
+    CliCommand{"smart", "the smart-number recommendation, class lists and tickets", cliSmart},
 };
 
 // A command that writes its printout (--pdf) paints, whatever it does otherwise.
