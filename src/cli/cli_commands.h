@@ -32,3 +32,5 @@ int cliSearch(const QStringList& words);
 int cliPrint(const QStringList& words);
 int cliWheel(const QStringList& words);
 int cliTickets(const QStringList& words);
+int cliRandom(const QStringList& words);
+int cliFavorite(const QStringList& words);

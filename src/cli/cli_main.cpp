@@ -30,6 +30,8 @@ constexpr std::array commands{
     CliCommand{"print", "the drawing list or a search list as a PDF document", cliPrint, true},
     CliCommand{"wheel", "makes, lists, shows and expands wheeling systems", cliWheel},
     CliCommand{"tickets", "shows a ticket file and filters it by sum and odd numbers", cliTickets},
+    CliCommand{"random", "random tickets, or random numbers played through a wheel", cliRandom},
+    CliCommand{"favorite", "tickets of your favorite numbers, typed or played through a wheel", cliFavorite},
 };
 
 // A command that writes its printout (--pdf) paints, whatever it does otherwise.
