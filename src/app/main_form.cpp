@@ -20,7 +20,9 @@
 #include "lottery/open_form.h"
 #include "lottery/program_home.h"
 #include "play/edit_tic_form.h"
+#include "play/fav_form.h"
 #include "play/open_wheel_form.h"
+#include "play/random_form.h"
 #include "play/wheel_file.h"
 #include "play/wheel_form.h"
 #include "stats/bonus_form.h"
@@ -252,6 +254,10 @@ void TMainForm::buildMenus() {
     connect(m_items.value(QStringLiteral("Tickets1")), &QAction::triggered, this, &TMainForm::Tickets1Click);
     connect(m_items.value(QStringLiteral("DeleteTicketFile1")), &QAction::triggered, this,
             &TMainForm::DeleteTicketFile1Click);
+    connect(m_items.value(QStringLiteral("RandomNumbers1")), &QAction::triggered, this,
+            &TMainForm::RandomNumbers1Click);
+    connect(m_items.value(QStringLiteral("FavoriteNumbers1")), &QAction::triggered, this,
+            &TMainForm::FavoriteNumbers1Click);
 }
 
 void TMainForm::buildToolBar() {
@@ -469,6 +475,16 @@ void TMainForm::DeleteTicketFile1Click() {
     if (path.isEmpty())
         return;
     deleteAfterAsking(this, path);
+}
+
+void TMainForm::RandomNumbers1Click() {
+    TRandomForm1 form(m_lottery, this);
+    Modal::run(form);
+}
+
+void TMainForm::FavoriteNumbers1Click() {
+    TFavForm form(m_lottery, this);
+    Modal::run(form);
 }
 
 void TMainForm::DrawingFile1Click() {

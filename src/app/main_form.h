@@ -70,6 +70,8 @@ private:
     void DeleteWheelingSystemFile1Click();
     void Tickets1Click();
     void DeleteTicketFile1Click();
+    void RandomNumbers1Click();
+    void FavoriteNumbers1Click();
     void StatusBar1Click(bool checked);
     void Toolbar1Click(bool checked);
     void VantoroHelpTopics1Click();
