@@ -20,8 +20,10 @@
 #include "lottery/open_form.h"
 #include "lottery/program_home.h"
 #include "play/edit_tic_form.h"
+#include "play/fav_form.h"
 #include "play/open_wheel_form.h"
 #include "play/smart_form.h"
+#include "play/random_form.h"
 #include "play/wheel_file.h"
 #include "play/wheel_form.h"
 #include "stats/bonus_form.h"
@@ -265,6 +267,10 @@ void TMainForm::buildMenus() {
             &TMainForm::DeleteTicketFile1Click);
     connect(m_items.value(QStringLiteral("SmartNumbers1")), &QAction::triggered, this,
             &TMainForm::SmartNumbers1Click);
+    connect(m_items.value(QStringLiteral("RandomNumbers1")), &QAction::triggered, this,
+            &TMainForm::RandomNumbers1Click);
+    connect(m_items.value(QStringLiteral("FavoriteNumbers1")), &QAction::triggered, this,
+            &TMainForm::FavoriteNumbers1Click);
 }
 
 void TMainForm::buildToolBar() {
@@ -491,6 +497,16 @@ void TMainForm::SmartNumbers1Click() {
     } catch (const VantoroError& error) {
         Prompts::instance().error(this, error.message());
     }
+}
+
+void TMainForm::RandomNumbers1Click() {
+    TRandomForm1 form(m_lottery, this);
+    Modal::run(form);
+}
+
+void TMainForm::FavoriteNumbers1Click() {
+    TFavForm form(m_lottery, this);
+    Modal::run(form);
 }
 
 void TMainForm::DrawingFile1Click() {

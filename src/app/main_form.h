@@ -75,6 +75,8 @@ private:
     void Tickets1Click();
     void DeleteTicketFile1Click();
     void SmartNumbers1Click();
+    void RandomNumbers1Click();
+    void FavoriteNumbers1Click();
     void StatusBar1Click(bool checked);
     void Toolbar1Click(bool checked);
     void VantoroHelpTopics1Click();

@@ -33,3 +33,5 @@ int cliPrint(const QStringList& words);
 int cliWheel(const QStringList& words);
 int cliTickets(const QStringList& words);
 int cliSmart(const QStringList& words);
+int cliRandom(const QStringList& words);
+int cliFavorite(const QStringList& words);

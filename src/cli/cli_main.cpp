@@ -32,6 +32,8 @@ constexpr std::array commands{
     CliCommand{"wheel", "makes, lists, shows and expands wheeling systems", cliWheel},
     CliCommand{"tickets", "shows a ticket file and filters it by sum and odd numbers", cliTickets},
     CliCommand{"smart", "the smart-number recommendation, class lists and tickets", cliSmart},
+    CliCommand{"random", "random tickets, or random numbers played through a wheel", cliRandom},
+    CliCommand{"favorite", "tickets of your favorite numbers, typed or played through a wheel", cliFavorite},
 };
 
 // A command that writes its printout (--pdf) paints, whatever it does otherwise.

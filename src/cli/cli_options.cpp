@@ -119,6 +119,10 @@ QString CliOptions::value(const QString& name, const QString& fallback) const {
     return has(name) ? m_parser.value(name) : fallback;
 }
 
+QStringList CliOptions::values(const QString& name) const {
+    return m_parser.values(name);
+}
+
 QString CliOptions::required(const QString& name) const {
     if (!has(name))
         throw UsageError(QStringLiteral("missing option --%1").arg(name));

@@ -39,6 +39,8 @@ public:
 
     bool has(const QString& name) const;
     QString value(const QString& name, const QString& fallback = QString()) const;
+    // Every value of an option given more than once, in the order given.
+    QStringList values(const QString& name) const;
     QString required(const QString& name) const;
     int integer(const QString& name, int fallback) const;
     int requiredInteger(const QString& name) const;

@@ -3,6 +3,7 @@
 // expansion of chosen numbers through a wheel, with the lines the windows show.
 #include "cli/cli_commands.h"
 
+#include "cli/cli_generated.h"
 #include "cli/cli_lottery.h"
 #include "cli/cli_pdf.h"
 
@@ -27,17 +28,10 @@ QString wheelFileHelp() {
                           "taken from the wheels folder of the program home.");
 }
 
-// A wheel named without a folder that is not in the current one is looked up in the home's wheels.
-QString wheelPath(const CliOptions& args, const QString& name) {
-    if (QFileInfo::exists(name) || name.contains(QLatin1Char('/')))
-        return name;
-    return ProgramHome(args.home()).wheelsDir() + name;
-}
-
 QString onlyFile(const CliOptions& args) {
     if (args.positional().size() != 1)
         throw UsageError(QStringLiteral("name one wheel file"));
-    return wheelPath(args, args.positional().first());
+    return cliWheelPath(args, args.positional().first());
 }
 
 int wheelFull(const QStringList& words) {

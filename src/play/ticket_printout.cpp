@@ -35,14 +35,18 @@ void setUpTicketPrintout(Report& report, const TicketPrintoutFacts& facts) {
     report.setPrintoutName(QStringLiteral("Print Tickets"));
     useStandardHeader(report, ticketHeader(facts));
     report.setOnPrint([facts](Report& r) {
-        r.setColumns(facts.kind.numbersPerTicket > 8 ? 2 : 3, 0.5);
-        r.setFont(QStringLiteral("Courier New"), 12);
-        for (const QString& line : TicketLine::format(facts.kind, facts.tickets)) {
-            r.setBold(true);
-            r.print(line.left(TicketLine::kLabelWidth) + QLatin1Char(' '));
-            r.setBold(false);
-            r.print(line.mid(TicketLine::kLabelWidth));
-            r.newLine();
-        }
+        printTicketColumns(r, facts.kind, facts.tickets, facts.kind.numbersPerTicket > 8 ? 2 : 3);
     });
+}
+
+void printTicketColumns(Report& report, const TicketKind& kind, const Tickets& tickets, int columns) {
+    report.setColumns(columns, 0.5);
+    report.setFont(QStringLiteral("Courier New"), 12);
+    for (const QString& line : TicketLine::format(kind, tickets)) {
+        report.setBold(true);
+        report.print(line.left(TicketLine::kLabelWidth) + QLatin1Char(' '));
+        report.setBold(false);
+        report.print(line.mid(TicketLine::kLabelWidth));
+        report.newLine();
+    }
 }

@@ -25,3 +25,7 @@ QString ticketFilterLine(const TicketPrintoutFacts& facts);
 // the underlined title "Edit Tickets (<file>)", then the tickets flowing down columns (2 when a
 // ticket has more than 8 numbers, else 3), each label in bold.
 void setUpTicketPrintout(Report& report, const TicketPrintoutFacts& facts);
+
+// The body every ticket printout shares: the tickets as TicketLines flowing down `columns` columns
+// 0.5 inch apart, each label and a blank in bold, the rest in regular type.
+void printTicketColumns(Report& report, const TicketKind& kind, const Tickets& tickets, int columns);
