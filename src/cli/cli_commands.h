@@ -32,3 +32,5 @@ int cliSearch(const QStringList& words);
 int cliPrint(const QStringList& words);
 int cliWheel(const QStringList& words);
 int cliTickets(const QStringList& words);
+int cliCheck(const QStringList& words);
+int cliWinnings(const QStringList& words);

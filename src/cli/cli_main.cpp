@@ -30,6 +30,8 @@ constexpr std::array commands{
     CliCommand{"print", "the drawing list or a search list as a PDF document", cliPrint, true},
     CliCommand{"wheel", "makes, lists, shows and expands wheeling systems", cliWheel},
     CliCommand{"tickets", "shows a ticket file and filters it by sum and odd numbers", cliTickets},
+    CliCommand{"check", "checks a ticket file against a drawing: the matches of every ticket", cliCheck},
+    CliCommand{"winnings", "creates a winnings ledger, adds, deletes and shows its entries", cliWinnings},
 };
 
 // A command that writes its printout (--pdf) paints, whatever it does otherwise.
