@@ -83,13 +83,14 @@ int cliCheck(const QStringList& words) {
     CurrentLottery lottery;
     openCliLottery(args, lottery);
     const QString path = ticketPath(args);
-    const TicketFile file = TicketFile::read(path);
+    TicketFile file;
+    const TicketCheck check = TicketCheck::read(path, file);
     const QString refusal = ticketFileRefusal(lottery.definition(), file.kind);
     if (!refusal.isEmpty())
         throw VantoroError(refusal);
     goToDrawing(args, lottery.table());
     const CheckDrawing drawn = CheckDrawing::read(lottery.table(), lottery.definition(), file.kind.gameType);
-    const CheckResult result = TicketCheck(file.kind, file.tickets).run(drawn, lottery.definition());
+    const CheckResult result = check.run(drawn, lottery.definition());
     const QStringList lines = result.linesWithAtLeast(minimum);
 
     QTextStream& out = cliOut();

@@ -6,6 +6,8 @@
 #include "play/card_code.h"
 #include "play/ticket_line.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <bit>
 
 namespace {
@@ -197,27 +199,156 @@ std::uint16_t TicketCheck::pairCode(const QString& text) {
     return std::uint16_t(field.at(0).unicode() << 8 | field.at(1).unicode());
 }
 
-TicketCheck::TicketCheck(const TicketKind& kind, const Tickets& tickets) : m_kind(kind), m_tickets(tickets) {
+void TicketCheck::addKeys(qsizetype ticket, const std::uint8_t* keys) {
+    Mask& mask = m_masks[size_t(ticket)];
+    for (int f = 0; f < m_kind.numbersPerTicket; ++f) {
+        const std::uint8_t key = keys[f];
+        m_keys[size_t(ticket) * size_t(m_kind.numbersPerTicket) + size_t(f)] = key;
+        if (key < 64)
+            mask.low |= std::uint64_t(1) << key;
+        else if (key < 128)
+            mask.high |= std::uint64_t(1) << (key - 64);
+    }
+}
+
+TicketCheck::TicketCheck(const TicketKind& kind, const Tickets& tickets) : m_kind(kind) {
     const int perTicket = kind.numbersPerTicket;
     const bool card = kind.isCardGame();
+    const int width = kind.fieldWidth();
     m_masks.resize(size_t(tickets.size()));
     m_keys.resize(size_t(tickets.size()) * size_t(perTicket), kBlank);
     if (kind.hasBonus())
         m_bonus.resize(size_t(tickets.size()), 0xFFFF);
+    m_prefixes.reserve(tickets.size());
+    std::array<std::uint8_t, 10> keys{};
     for (qsizetype t = 0; t < tickets.size(); ++t) {
         const Ticket& ticket = tickets.at(t);
-        Mask& mask = m_masks[size_t(t)];
+        QString line = TicketLine::label(int(t) + 1);
         for (int f = 0; f < perTicket; ++f) {
-            const std::uint8_t key = fieldKey(ticket.field(f), card);
-            m_keys[size_t(t) * size_t(perTicket) + size_t(f)] = key;
-            if (key < 64)
-                mask.low |= std::uint64_t(1) << key;
-            else if (key < 128)
-                mask.high |= std::uint64_t(1) << (key - 64);
+            const QString field = ticket.field(f);
+            keys[size_t(f)] = fieldKey(field, card);
+            // A blank number field leaves no gap; a card field always keeps its place.
+            if (card || keys[size_t(f)] != kBlank)
+                line += field.leftJustified(width, QLatin1Char(' ')) + QLatin1Char(' ');
         }
-        if (kind.hasBonus())
-            m_bonus[size_t(t)] = pairCode(ticket.bonus.value_or(QString()));
+        addKeys(t, keys.data());
+        if (kind.hasBonus()) {
+            const QString bonus = ticket.bonus.value_or(QString());
+            m_bonus[size_t(t)] = pairCode(bonus);
+            line += QLatin1Char(' ') + bonus.leftJustified(2, QLatin1Char(' ')) + QLatin1Char(' ');
+        }
+        m_prefixes << line;
     }
+}
+
+bool TicketCheck::addFileLine(QByteArrayView line) {
+    const int perTicket = m_kind.numbersPerTicket;
+    const bool card = m_kind.isCardGame();
+    const int width = m_kind.fieldWidth();
+    const qsizetype ticket = qsizetype(m_masks.size());
+    for (const char c : line) {
+        if (uchar(c) >= 0x80)
+            return false;
+    }
+    // "00012. " and each field with its blank: the most a line can hold.
+    std::array<char, 64> text{};
+    int at = 0;
+    for (int n = int(ticket) + 1, i = 4; i >= 0; --i, n /= 10)
+        text[size_t(i)] = char('0' + n % 10);
+    text[5] = '.';
+    text[6] = ' ';
+    at = 7;
+    std::array<std::uint8_t, 10> keys{};
+    for (int f = 0; f < perTicket; ++f) {
+        const QByteArrayView field = line.sliced(std::min<qsizetype>(line.size(), qsizetype(f) * width))
+                                         .first(std::clamp<qsizetype>(line.size() - qsizetype(f) * width, 0, width));
+        bool blank = true;
+        for (const char c : field) {
+            if (c == ' ')
+                continue;
+            blank = false;
+            // A number field of digits and blanks is always a number; anything else is left to the
+            // ticket file's reader, which refuses it.
+            if (!card && (c < '0' || c > '9'))
+                return false;
+        }
+        if (blank && !card) {
+            keys[size_t(f)] = kBlank;
+            continue;
+        }
+        if (card) {
+            QByteArray chopped = field.toByteArray();
+            while (chopped.endsWith(' '))
+                chopped.chop(1);
+            keys[size_t(f)] = blank ? kBlank : fieldKey(QString::fromLatin1(chopped), true);
+        } else {
+            keys[size_t(f)] = field.size() == 2 && field[0] != ' ' && field[1] != ' '
+                                  ? std::uint8_t((field[0] - '0') * 10 + (field[1] - '0'))
+                                  : kNever;
+        }
+        for (int i = 0; i < width; ++i)
+            text[size_t(at++)] = i < field.size() ? field[i] : ' ';
+        text[size_t(at++)] = ' ';
+    }
+    m_masks.emplace_back();
+    m_keys.resize(m_keys.size() + size_t(perTicket));
+    addKeys(ticket, keys.data());
+    if (m_kind.hasBonus()) {
+        const qsizetype start = qsizetype(perTicket) * width;
+        const QByteArrayView bonus =
+            line.sliced(std::min(line.size(), start)).first(std::clamp<qsizetype>(line.size() - start, 0, 2));
+        QByteArray chopped = bonus.toByteArray();
+        while (chopped.endsWith(' '))
+            chopped.chop(1);
+        m_bonus.push_back(pairCode(QString::fromLatin1(chopped)));
+        text[size_t(at++)] = ' ';
+        for (int i = 0; i < 2; ++i)
+            text[size_t(at++)] = i < bonus.size() ? bonus[i] : ' ';
+        text[size_t(at++)] = ' ';
+    }
+    m_prefixes << QString::fromLatin1(text.data(), at);
+    return true;
+}
+
+TicketCheck TicketCheck::read(const QString& path, TicketFile& header) {
+    QFile in(path);
+    if (QFileInfo(path).isFile() && in.open(QIODevice::ReadOnly) && in.size() <= kMaxTicketFileBytes) {
+        const QByteArray bytes = in.readAll();
+        // The header goes through the ticket file's own reader, refusals and all.
+        qsizetype start = 0;
+        for (int i = 0; i < 4 && start >= 0; ++i) {
+            start = bytes.indexOf('\n', start);
+            if (start >= 0)
+                ++start;
+        }
+        if (start > 0) {
+            header = TicketFile::parse(bytes.first(start), QFileInfo(path).fileName());
+            TicketCheck check;
+            check.m_kind = header.kind;
+            const qsizetype estimate = (bytes.size() - start) / (header.kind.fileLineWidth() + 1) + 1;
+            check.m_masks.reserve(size_t(std::min<qsizetype>(estimate, kMaxTickets)));
+            check.m_prefixes.reserve(std::min<qsizetype>(estimate, kMaxTickets));
+            const int width = header.kind.fileLineWidth();
+            bool fast = true;
+            while (start < bytes.size() && fast) {
+                qsizetype end = bytes.indexOf('\n', start);
+                if (end < 0)
+                    end = bytes.size();
+                QByteArrayView line(bytes.constData() + start, end - start);
+                if (line.endsWith('\r'))
+                    line.chop(1);
+                start = end + 1;
+                fast = check.size() < kMaxTickets && check.addFileLine(line.first(std::min(line.size(), qsizetype(width))));
+            }
+            if (fast)
+                return check;
+        }
+    }
+    // Anything out of the ordinary is read, and refused, as the ticket editor reads it.
+    header = TicketFile::read(path);
+    TicketCheck check(header.kind, header.tickets);
+    header.tickets.clear();
+    return check;
 }
 
 int TicketCheck::countOne(qsizetype ticket, const Drawn& drawn) const {
@@ -335,25 +466,10 @@ CheckResult TicketCheck::run(const CheckDrawing& drawing, const LotteryDefinitio
     }
 
     Counts counts = count(drawing, lottery);
-    const bool card = m_kind.isCardGame();
-    const int width = m_kind.fieldWidth();
-    result.lines.reserve(m_tickets.size());
-    for (qsizetype t = 0; t < m_tickets.size(); ++t) {
-        const Ticket& ticket = m_tickets.at(t);
-        QString line = TicketLine::label(int(t) + 1);
-        line.reserve(TicketLine::kLabelWidth + m_kind.numbersPerTicket * (width + 1) + 10);
-        for (int f = 0; f < m_kind.numbersPerTicket; ++f) {
-            const QString field = ticket.field(f);
-            // A blank number field leaves no gap; a card field always keeps its place.
-            if (card || !field.trimmed().isEmpty())
-                line += field.leftJustified(width, QLatin1Char(' ')) + QLatin1Char(' ');
-        }
-        if (m_kind.hasBonus())
-            line += QLatin1Char(' ') + ticket.bonus.value_or(QString()).leftJustified(2, QLatin1Char(' ')) +
-                    QLatin1Char(' ');
-        line += QLatin1Char('(') + QString::number(counts.perTicket[size_t(t)]) + QLatin1Char(')');
-        result.lines << line;
-    }
+    result.lines.reserve(m_prefixes.size());
+    for (qsizetype t = 0; t < m_prefixes.size(); ++t)
+        result.lines << m_prefixes.at(t) + QLatin1Char('(') + QString::number(counts.perTicket[size_t(t)]) +
+                            QLatin1Char(')');
     result.counts = std::move(counts.perTicket);
     result.tallies = counts.tallies;
 

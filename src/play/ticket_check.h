@@ -3,6 +3,7 @@
 
 #include "lottery/lottery_definition.h"
 #include "play/ticket.h"
+#include "play/ticket_file.h"
 
 #include <QString>
 #include <QStringList>
@@ -52,6 +53,9 @@ struct CheckResult {
 class TicketCheck {
 public:
     TicketCheck(const TicketKind& kind, const Tickets& tickets);
+    // Reads a ticket file for checking: the same file and the same refusals as TicketFile::read,
+    // without a Ticket per line. `header` receives the file's header lines; its ticket list stays empty.
+    static TicketCheck read(const QString& path, TicketFile& header);
 
     struct Counts {
         std::vector<std::uint8_t> perTicket;
@@ -62,9 +66,15 @@ public:
     // The counts with the lines, labels and summary the window shows.
     CheckResult run(const CheckDrawing& drawing, const LotteryDefinition& lottery) const;
 
-    qsizetype size() const { return m_masks.size(); }
+    qsizetype size() const { return qsizetype(m_masks.size()); }
 
 private:
+    TicketCheck() = default;
+    // Adds a ticket from its fields as the file holds them, each `width` bytes or fewer; false
+    // when the line needs the slow reader (a character that is not plain ASCII, a field that is
+    // not a number).
+    bool addFileLine(QByteArrayView line);
+    void addKeys(qsizetype ticket, const std::uint8_t* keys);
     struct Mask {
         std::uint64_t low = 0;
         std::uint64_t high = 0;
@@ -79,7 +89,7 @@ private:
     int countOne(qsizetype ticket, const Drawn& drawn) const;
 
     TicketKind m_kind;
-    Tickets m_tickets;
+    QStringList m_prefixes; // each ticket's list line up to its count
     std::vector<Mask> m_masks;
     std::vector<std::uint8_t> m_keys; // numbersPerTicket per ticket
     std::vector<std::uint16_t> m_bonus;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "db/dbf_table.h"
+#include "db/vantoro_error.h"
 #include "lottery/drawing_table.h"
 #include "play/ticket_check.h"
 #include "play/ticket_file.h"
@@ -168,6 +169,42 @@ private slots:
         QCOMPARE(result.summary.at(1), QStringLiteral("Match 9: 1"));
         QCOMPARE(result.linesWithAtLeast(10), QStringList{"00001. 01 02 03 04 05 06 07 08 09 10 (10)"});
         QCOMPARE(result.linesWithAtLeast(9).size(), 2);
+    }
+
+    // The file reader of the check reads what the ticket file's reader reads, and refuses what it
+    // refuses, whatever line 1 claims.
+    void readsFilesAsTheTicketReaderDoes_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("count line lies, short and unpadded lines")
+            << QByteArray("99\r\n6\r\n7\r\nX\r\n051223344144\r\n0512\r\n5 12  344144\n\r\n 51223344144") << QString();
+        QTest::newRow("bonus column") << QByteArray("1\r\n5\r\n8\r\nX\r\n0512233441\r\n05122334410") << QString();
+        QTest::newRow("cards") << QByteArray("1\r\n5\r\n9\r\nX\r\n0AH10S0ah05D\r\n") << QString();
+        QTest::newRow("a field that is not a number")
+            << QByteArray("1\r\n6\r\n7\r\nX\r\n0512233441x4\r\n") << QStringLiteral("t.tic, line 5:");
+        QTest::newRow("no header") << QByteArray("1\r\n6\r\n") << QStringLiteral("t.tic is not a valid ticket file");
+    }
+
+    void readsFilesAsTheTicketReaderDoes() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, refusal);
+        TempHome home;
+        home.writeFile(QStringLiteral("t.tic"), bytes);
+        TicketFile header;
+        try {
+            const TicketCheck fast = TicketCheck::read(home.path(QStringLiteral("t.tic")), header);
+            QVERIFY2(refusal.isEmpty(), "the file was not refused");
+            const TicketFile file = TicketFile::parse(bytes, QStringLiteral("t.tic"));
+            const LotteryDefinition definition = lottery(file.kind.numbersPerTicket + 1, 1, file.kind.gameType);
+            const CheckDrawing drawn = drawing({"05", "12", "23", "0AH", "41", "44"}, {"10S"});
+            const CheckResult expected = TicketCheck(file.kind, file.tickets).run(drawn, definition);
+            QCOMPARE(fast.run(drawn, definition).lines, expected.lines);
+            QCOMPARE(header.kind.gameType, file.kind.gameType);
+            QCOMPARE(header.count, file.count);
+            QCOMPARE(fast.size(), file.tickets.size());
+        } catch (const VantoroError& error) {
+            QVERIFY2(!refusal.isEmpty() && error.message().contains(refusal), qPrintable(error.message()));
+        }
     }
 
     // The drawing as the table holds it: one-character pick fields, a Tri-State card-rank bonus.
