@@ -19,6 +19,7 @@
 #include "lottery/lottery_info_form.h"
 #include "lottery/open_form.h"
 #include "lottery/program_home.h"
+#include "play/check_form.h"
 #include "play/edit_tic_form.h"
 #include "play/open_wheel_form.h"
 #include "play/wheel_file.h"
@@ -26,6 +27,7 @@
 #include "stats/bonus_form.h"
 #include "stats/number_stats.h"
 #include "stats/stats_form.h"
+#include "winnings/winnings_form.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -252,6 +254,13 @@ void TMainForm::buildMenus() {
     connect(m_items.value(QStringLiteral("Tickets1")), &QAction::triggered, this, &TMainForm::Tickets1Click);
     connect(m_items.value(QStringLiteral("DeleteTicketFile1")), &QAction::triggered, this,
             &TMainForm::DeleteTicketFile1Click);
+    connect(m_items.value(QStringLiteral("CheckTickets1")), &QAction::triggered, this,
+            &TMainForm::CheckTickets1Click);
+    connect(m_items.value(QStringLiteral("WinningsFile1")), &QAction::triggered, this,
+            &TMainForm::WinningsFile1Click);
+    connect(m_items.value(QStringLiteral("DeleteWinningsfile1")), &QAction::triggered, this,
+            &TMainForm::DeleteWinningsfile1Click);
+    connect(m_items.value(QStringLiteral("Winnings1")), &QAction::triggered, this, &TMainForm::Winnings1Click);
 }
 
 void TMainForm::buildToolBar() {
@@ -469,6 +478,22 @@ void TMainForm::DeleteTicketFile1Click() {
     if (path.isEmpty())
         return;
     deleteAfterAsking(this, path);
+}
+
+void TMainForm::CheckTickets1Click() {
+    TCheckForm::run(m_lottery, this);
+}
+
+void TMainForm::WinningsFile1Click() {
+    TWinningsForm::newLedger(m_lottery.homeDir(), this);
+}
+
+void TMainForm::DeleteWinningsfile1Click() {
+    TWinningsForm::deleteLedger(m_lottery.homeDir(), this);
+}
+
+void TMainForm::Winnings1Click() {
+    TWinningsForm::openLedger(m_winningsTable, m_lottery.homeDir(), this);
 }
 
 void TMainForm::DrawingFile1Click() {

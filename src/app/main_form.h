@@ -70,6 +70,10 @@ private:
     void DeleteWheelingSystemFile1Click();
     void Tickets1Click();
     void DeleteTicketFile1Click();
+    void CheckTickets1Click();
+    void WinningsFile1Click();
+    void DeleteWinningsfile1Click();
+    void Winnings1Click();
     void StatusBar1Click(bool checked);
     void Toolbar1Click(bool checked);
     void VantoroHelpTopics1Click();
@@ -78,6 +82,7 @@ private:
     void AboutVantoro1Click();
 
     CurrentLottery m_lottery;
+    DbfTable m_winningsTable; // the ledger open in the winnings editor, closed otherwise
     QString m_settingsPath;
     QStringList m_arguments;
     GeneralSettings m_settings;
