@@ -260,7 +260,8 @@ void TMainForm::buildMenus() {
             &TMainForm::WinningsFile1Click);
     connect(m_items.value(QStringLiteral("DeleteWinningsfile1")), &QAction::triggered, this,
             &TMainForm::DeleteWinningsfile1Click);
-    connect(m_items.value(QStringLiteral("Winnings1")), &QAction::triggered, this, &TMainForm::Winnings1Click);
+    connect(m_items.value(QStringLiteral("Winnings1")), &QAction::triggered, this,
+            &TMainForm::Winnings1Click);
 }
 
 void TMainForm::buildToolBar() {

@@ -31,11 +31,13 @@ void goToDrawing(const CliOptions& args, DbfTable& table) {
         throw UsageError(QStringLiteral("give --date or --position, not both"));
     table.SetOrder(1);
     if (table.RecordCount() == 0)
-        throw VantoroError(QStringLiteral("The lottery %1 holds no drawings to check against.").arg(table.fileName()));
+        throw VantoroError(
+            QStringLiteral("The lottery %1 holds no drawings to check against.").arg(table.fileName()));
     if (args.has(QStringLiteral("position"))) {
         const int position = args.integer(QStringLiteral("position"), 0);
         if (position < 1 || position > table.RecordCount())
-            throw UsageError(QStringLiteral("option --position takes a drawing from 1 to %1").arg(table.RecordCount()));
+            throw UsageError(
+                QStringLiteral("option --position takes a drawing from 1 to %1").arg(table.RecordCount()));
         table.GoTop();
         table.Skip(position - 1);
         return;
@@ -57,10 +59,11 @@ void goToDrawing(const CliOptions& args, DbfTable& table) {
 } // namespace
 
 int cliCheck(const QStringList& words) {
-    CliOptions args(QStringLiteral("check"),
-                    QStringLiteral("Checks a ticket file against one drawing and prints the lines of the Check "
-                                   "Tickets window: the drawn numbers, every ticket with its count of "
-                                   "matches, then the summary of how many tickets reached each count."));
+    CliOptions args(
+        QStringLiteral("check"),
+        QStringLiteral("Checks a ticket file against one drawing and prints the lines of the Check "
+                       "Tickets window: the drawn numbers, every ticket with its count of "
+                       "matches, then the summary of how many tickets reached each count."));
     args.addLottery();
     args.addValue({QStringLiteral("tickets")}, QStringLiteral("FILE.tic"),
                   QStringLiteral("The ticket file; a name without a folder that is not in the current one is "

@@ -33,7 +33,8 @@ void openLedger(DbfTable& table, const QString& path) {
 QString dateOption(const CliOptions& args) {
     const QString date = args.required(QStringLiteral("date"));
     if (!QDate::fromString(date, QStringLiteral("MM/dd/yyyy")).isValid())
-        throw UsageError(QStringLiteral("option --date takes a date that exists, as MM/DD/YYYY, not '%1'").arg(date));
+        throw UsageError(
+            QStringLiteral("option --date takes a date that exists, as MM/DD/YYYY, not '%1'").arg(date));
     return date;
 }
 
@@ -63,10 +64,12 @@ int create(const QStringList& words) {
 int add(const QStringList& words) {
     CliOptions args(QStringLiteral("winnings add"), QStringLiteral("Adds an entry to a winnings ledger."));
     args.addPositional(QStringLiteral("FILE.DBF"), QStringLiteral("The ledger."));
-    args.addValue({QStringLiteral("date")}, QStringLiteral("MM/DD/YYYY"), QStringLiteral("The entry's date."));
+    args.addValue({QStringLiteral("date")}, QStringLiteral("MM/DD/YYYY"),
+                  QStringLiteral("The entry's date."));
     args.addValue({QStringLiteral("comment")}, QStringLiteral("TEXT"),
                   QStringLiteral("What the entry is for, up to %1 characters.").arg(Winnings::CommentWidth));
-    args.addValue({QStringLiteral("won")}, QStringLiteral("AMOUNT"), QStringLiteral("The amount won (default 0)."));
+    args.addValue({QStringLiteral("won")}, QStringLiteral("AMOUNT"),
+                  QStringLiteral("The amount won (default 0)."));
     args.addValue({QStringLiteral("lost")}, QStringLiteral("AMOUNT"),
                   QStringLiteral("The amount spent or lost (default 0)."));
     if (!args.parse(words))
@@ -87,7 +90,8 @@ int remove(const QStringList& words) {
     CliOptions args(QStringLiteral("winnings delete"),
                     QStringLiteral("Deletes the entries of one day from a winnings ledger and packs it."));
     args.addPositional(QStringLiteral("FILE.DBF"), QStringLiteral("The ledger."));
-    args.addValue({QStringLiteral("date")}, QStringLiteral("MM/DD/YYYY"), QStringLiteral("The entries' date."));
+    args.addValue({QStringLiteral("date")}, QStringLiteral("MM/DD/YYYY"),
+                  QStringLiteral("The entries' date."));
     args.addValue({QStringLiteral("comment")}, QStringLiteral("TEXT"),
                   QStringLiteral("Deletes only the entries of that day with this comment."));
     if (!args.parse(words))
@@ -100,15 +104,17 @@ int remove(const QStringList& words) {
     const int deleted =
         Winnings::deleteEntries(table, date, args.has(QStringLiteral("comment")) ? &comment : nullptr);
     if (deleted == 0)
-        throw VantoroError(QStringLiteral("The ledger %1 has no such entry on %2.").arg(table.fileName(), date));
+        throw VantoroError(
+            QStringLiteral("The ledger %1 has no such entry on %2.").arg(table.fileName(), date));
     cliOut() << "Deleted: " << deleted << '\n';
     return 0;
 }
 
 int show(const QStringList& words) {
-    CliOptions args(QStringLiteral("winnings show"),
-                    QStringLiteral("Prints the entries of a winnings ledger in date order (date, comment, won "
-                                   "and lost, joined by tabs), then the two totals."));
+    CliOptions args(
+        QStringLiteral("winnings show"),
+        QStringLiteral("Prints the entries of a winnings ledger in date order (date, comment, won "
+                       "and lost, joined by tabs), then the two totals."));
     args.addPositional(QStringLiteral("FILE.DBF"), QStringLiteral("The ledger."));
     args.addPdf(QStringLiteral("the window's printout of the ledger"));
     if (!args.parse(words))
@@ -152,9 +158,10 @@ int cliWinnings(const QStringList& words) {
         CliOptions help(QStringLiteral("winnings"),
                         QStringLiteral("The winnings ledger without its window. 'vantoro-cli winnings ACTION "
                                        "--help' lists the options of one action."));
-        help.addPositional(QStringLiteral("ACTION"),
-                           QStringLiteral("new: creates a ledger\nadd: adds an entry\ndelete: deletes the "
-                                          "entries of a day\nshow: the entries in date order and the totals"));
+        help.addPositional(
+            QStringLiteral("ACTION"),
+            QStringLiteral("new: creates a ledger\nadd: adds an entry\ndelete: deletes the "
+                           "entries of a day\nshow: the entries in date order and the totals"));
         return help.showHelp();
     }
     throw UsageError(QStringLiteral("winnings needs 'new', 'add', 'delete' or 'show'"));

@@ -54,7 +54,8 @@ void TCheckForm::buildWindow() {
     auto* selectPage = new QWidget(m_pages);
     selectPage->setObjectName(QStringLiteral("SelectDate"));
     auto* selectLayout = new QVBoxLayout(selectPage);
-    selectLayout->addWidget(gui::makeLabel("Label1", QStringLiteral("Click on the drawing date to check:"), selectPage));
+    selectLayout->addWidget(
+        gui::makeLabel("Label1", QStringLiteral("Click on the drawing date to check:"), selectPage));
     DBGrid1 = new QTableView(selectPage);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     DBGrid1->setModel(m_model.get());
@@ -91,7 +92,8 @@ void TCheckForm::buildWindow() {
         gui::makeLabel("Label3", QStringLiteral("Minimum number of matches to display:"), displayPage));
     MaskEdit1 = new QLineEdit(displayPage);
     MaskEdit1->setObjectName(QStringLiteral("MaskEdit1"));
-    MaskEdit1->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]?")), MaskEdit1));
+    MaskEdit1->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]?")), MaskEdit1));
     MaskEdit1->setMaxLength(1);
     MaskEdit1->setFixedWidth(MaskEdit1->fontMetrics().horizontalAdvance(QStringLiteral("00")) + 14);
     controls->addWidget(MaskEdit1);
@@ -142,7 +144,8 @@ void TCheckForm::showPage(int page) {
 void TCheckForm::NextBtnClick() {
     const QModelIndexList rows = DBGrid1->selectionModel()->selectedRows();
     if (rows.isEmpty()) {
-        Prompts::instance().information(this, QStringLiteral("There is no drawing to check the tickets against."));
+        Prompts::instance().information(this,
+                                        QStringLiteral("There is no drawing to check the tickets against."));
         return;
     }
     const bool done = gui::runCommand(this, [&] {

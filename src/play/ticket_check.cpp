@@ -85,7 +85,8 @@ bool bonusCounts(const LotteryDefinition& lottery, int count) {
 
 } // namespace
 
-CheckDrawing CheckDrawing::read(const DbfTable& table, const LotteryDefinition& definition, int ticketGameType) {
+CheckDrawing CheckDrawing::read(const DbfTable& table, const LotteryDefinition& definition,
+                                int ticketGameType) {
     const int regular = definition.regularNumbers();
     const bool card = GameTypes::isCardGame(ticketGameType);
     CheckDrawing drawing;
@@ -112,7 +113,9 @@ QString ticketFileRefusal(const LotteryDefinition& lottery, const TicketKind& ki
     const int tickets = kind.gameType;
     const int regular = lottery.regularNumbers();
     const bool triStateCards = isGame(game, GameTypeCode::TriState) && regular == 5;
-    auto notFor = [](const char* name) { return QStringLiteral("This ticket file is not for %1.").arg(name); };
+    auto notFor = [](const char* name) {
+        return QStringLiteral("This ticket file is not for %1.").arg(name);
+    };
     if (isGame(game, GameTypeCode::NYLuckyDay) && tickets != game)
         return notFor("the New York Lucky Day game");
     if (triStateCards && tickets != game)
@@ -260,8 +263,9 @@ bool TicketCheck::addFileLine(QByteArrayView line) {
     at = 7;
     std::array<std::uint8_t, 10> keys{};
     for (int f = 0; f < perTicket; ++f) {
-        const QByteArrayView field = line.sliced(std::min<qsizetype>(line.size(), qsizetype(f) * width))
-                                         .first(std::clamp<qsizetype>(line.size() - qsizetype(f) * width, 0, width));
+        const QByteArrayView field =
+            line.sliced(std::min<qsizetype>(line.size(), qsizetype(f) * width))
+                .first(std::clamp<qsizetype>(line.size() - qsizetype(f) * width, 0, width));
         bool blank = true;
         for (const char c : field) {
             if (c == ' ')
@@ -338,7 +342,8 @@ TicketCheck TicketCheck::read(const QString& path, TicketFile& header) {
                 if (line.endsWith('\r'))
                     line.chop(1);
                 start = end + 1;
-                fast = check.size() < kMaxTickets && check.addFileLine(line.first(std::min(line.size(), qsizetype(width))));
+                fast = check.size() < kMaxTickets &&
+                       check.addFileLine(line.first(std::min(line.size(), qsizetype(width))));
             }
             if (fast)
                 return check;

@@ -36,10 +36,10 @@ QString ticketFileRefusal(const LotteryDefinition& lottery, const TicketKind& ki
 // What the check shows.
 struct CheckResult {
     QString date;
-    QString numbersLabel; // "Numbers Drawn: 05 12 23 34 41 44 "
-    QString bonusLabel;   // empty when the lottery draws no bonus number
-    QString note;         // empty when there is none
-    QStringList lines;    // "00001. 05 12 23 34 41 44 (3)"
+    QString numbersLabel;             // "Numbers Drawn: 05 12 23 34 41 44 "
+    QString bonusLabel;               // empty when the lottery draws no bonus number
+    QString note;                     // empty when there is none
+    QStringList lines;                // "00001. 05 12 23 34 41 44 (3)"
     std::vector<std::uint8_t> counts; // of each line
     std::array<int, 11> tallies{};    // tickets with 0 .. 10 matches
     QStringList summary;              // "Match n: t" from the highest count down to 0

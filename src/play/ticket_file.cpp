@@ -80,7 +80,8 @@ TicketFile TicketFile::parse(const QByteArray& bytes, const QString& name) {
             ticket = TicketLine::fromFileLine(file.kind, Windows1252::decode(raw.data(), raw.size()),
                                               static_cast<int>(file.tickets.size()) + 1);
         } catch (const VantoroError& error) {
-            throw VantoroError(QStringLiteral("%1, line %2: %3").arg(name).arg(lineNumber).arg(error.message()));
+            throw VantoroError(
+                QStringLiteral("%1, line %2: %3").arg(name).arg(lineNumber).arg(error.message()));
         }
         file.tickets.append(ticket);
         const TicketCounts counts = ticket.counts(file.kind);

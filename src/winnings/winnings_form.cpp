@@ -178,7 +178,8 @@ void TWinningsForm::buildWindow() {
     PrintButton = gui::makeButton("PrintButton", QStringLiteral("&Print"), this);
     QPushButton* closeBtn = gui::makeButton("OKBtn", QStringLiteral("&Close"), this);
     QPushButton* helpBtn = gui::makeButton("HelpBtn", QStringLiteral("&Help"), this);
-    for (QPushButton* button : {AddButton, SaveButton, AbortButton, DeleteButton, PrintButton, closeBtn, helpBtn})
+    for (QPushButton* button :
+         {AddButton, SaveButton, AbortButton, DeleteButton, PrintButton, closeBtn, helpBtn})
         buttons->addWidget(button);
     buttons->addStretch(1);
 
@@ -191,10 +192,10 @@ void TWinningsForm::buildWindow() {
     layout->addLayout(buttons);
     resize(640, 420);
 
-    const std::pair<QWidget*, int> contexts[] = {{DateEdit, 241},     {CommentEdit, 242}, {WonEdit, 243},
-                                                 {LostEdit, 244},     {DBGrid1, 245},     {AddButton, 246},
-                                                 {SaveButton, 247},   {AbortButton, 248}, {DeleteButton, 249},
-                                                 {PrintButton, 250},  {closeBtn, 251}};
+    const std::pair<QWidget*, int> contexts[] = {{DateEdit, 241},    {CommentEdit, 242}, {WonEdit, 243},
+                                                 {LostEdit, 244},    {DBGrid1, 245},     {AddButton, 246},
+                                                 {SaveButton, 247},  {AbortButton, 248}, {DeleteButton, 249},
+                                                 {PrintButton, 250}, {closeBtn, 251}};
     for (const auto& [control, context] : contexts)
         Help::setContext(control, context);
     Help::setContext(this, HelpTopic);
@@ -264,7 +265,8 @@ void TWinningsForm::showCurrent() {
     const bool blankWon = !hasEntry || m_table.FieldText(Winnings::WonField).trimmed().isEmpty();
     const bool blankLost = !hasEntry || m_table.FieldText(Winnings::LostField).trimmed().isEmpty();
     WonEdit->setText(blankWon ? QString() : Winnings::plainAmount(m_table.fieldNumber(Winnings::WonField)));
-    LostEdit->setText(blankLost ? QString() : Winnings::plainAmount(m_table.fieldNumber(Winnings::LostField)));
+    LostEdit->setText(blankLost ? QString()
+                                : Winnings::plainAmount(m_table.fieldNumber(Winnings::LostField)));
     for (QLineEdit* edit : {DateEdit, CommentEdit, WonEdit, LostEdit})
         edit->setModified(false);
 }
@@ -389,8 +391,9 @@ void TWinningsForm::newLedger(const QString& homeDir, QWidget* parent) {
         Prompts::instance().error(parent, error.message());
         return;
     }
-    Prompts::instance().information(parent, fileName + QStringLiteral(" has been created. Select Winnings in the "
-                                                                      "Edit menu to add your winnings to this file."));
+    Prompts::instance().information(
+        parent, fileName + QStringLiteral(" has been created. Select Winnings in the "
+                                          "Edit menu to add your winnings to this file."));
 }
 
 void TWinningsForm::deleteLedger(const QString& homeDir, QWidget* parent) {
@@ -399,8 +402,8 @@ void TWinningsForm::deleteLedger(const QString& homeDir, QWidget* parent) {
     if (path.isEmpty())
         return;
     const QString fileName = QFileInfo(path).fileName();
-    if (!Prompts::instance().confirm(parent,
-                                     QStringLiteral("Are you sure you want to delete the file %1?").arg(fileName)))
+    if (!Prompts::instance().confirm(
+            parent, QStringLiteral("Are you sure you want to delete the file %1?").arg(fileName)))
         return;
     if (Winnings::removeLedger(homeDir, fileName) == Winnings::Removal::Removed)
         Prompts::instance().information(parent, fileName + QStringLiteral(" has been deleted."));

@@ -16,10 +16,9 @@ void setUpWinningsPrintout(Report& report, const WinningsPrintoutFacts& facts) {
     StandardHeader header;
     header.title = QStringLiteral("Winnings (%1)").arg(facts.fileName);
     header.blankLinesAfterTitle = 2;
-    header.tabs = {TabStop{0.0, Justification::Left, kDateWidth},
-                   TabStop{-1.0, Justification::Center, kCommentWidth},
-                   TabStop{-1.0, Justification::Right, kAmountWidth},
-                   TabStop{-1.0, Justification::Right, kAmountWidth}};
+    header.tabs = {
+        TabStop{0.0, Justification::Left, kDateWidth}, TabStop{-1.0, Justification::Center, kCommentWidth},
+        TabStop{-1.0, Justification::Right, kAmountWidth}, TabStop{-1.0, Justification::Right, kAmountWidth}};
     header.headings = {QStringLiteral("Date"), QStringLiteral("Comment"), QStringLiteral("Won"),
                        QStringLiteral("Lost")};
     header.bodyTop = 1.7;

@@ -107,9 +107,10 @@ void write(DbfTable& table, const std::function<void()>& change) {
     TableLock lock(table.path());
     if (table.changedOnDisk()) {
         table.reopen();
-        throw VantoroError(QStringLiteral("The winnings file %1 was changed by another Vantoro while it was open "
-                                          "here. It has been read again; please repeat the change.")
-                               .arg(table.fileName()));
+        throw VantoroError(
+            QStringLiteral("The winnings file %1 was changed by another Vantoro while it was open "
+                           "here. It has been read again; please repeat the change.")
+                .arg(table.fileName()));
     }
     change();
 }
@@ -174,8 +175,8 @@ double parseAmount(const QString& text, const QString& what, const QLocale& loca
     if (!ok)
         value = QLocale::c().toDouble(plain, &ok);
     if (!ok || !std::isfinite(value))
-        throw VantoroError(
-            QStringLiteral("\"%1\" is not an amount: %2 takes a number such as 10.00.").arg(text.trimmed(), what));
+        throw VantoroError(QStringLiteral("\"%1\" is not an amount: %2 takes a number such as 10.00.")
+                               .arg(text.trimmed(), what));
     return value;
 }
 

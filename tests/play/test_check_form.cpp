@@ -77,7 +77,8 @@ private slots:
 
         form.NextBtnClick();
         QCOMPARE(form.windowTitle(), QStringLiteral("Check Tickets (mine.tic) With Drawing On 01/06/2024"));
-        QCOMPARE(child<QLabel>(form, "NumbersLabel")->text(), QStringLiteral("Numbers Drawn: 05 12 23 34 41 44 "));
+        QCOMPARE(child<QLabel>(form, "NumbersLabel")->text(),
+                 QStringLiteral("Numbers Drawn: 05 12 23 34 41 44 "));
         QCOMPARE(child<QLabel>(form, "BonusLabel")->text(), QStringLiteral("Bonus Number: 07 "));
         QCOMPARE(child<QLabel>(form, "TicketsLabel")->text(), QStringLiteral("2 Tickets"));
         QCOMPARE(items(child<QListWidget>(form, "TicketList2")),
@@ -104,8 +105,8 @@ private slots:
         QVERIFY(child<QListWidget>(form, "TicketList3")->isHidden());
         QCOMPARE(minimum->text(), QStringLiteral("0"));
         QCOMPARE(comboItems(child<QComboBox>(form, "ComboBox1")),
-                 (QStringList{"Match 6: 1", "Match 5: 0", "Match 4: 0", "Match 3: 0", "Match 2: 0", "Match 1: 1",
-                              "Match 0: 0"}));
+                 (QStringList{"Match 6: 1", "Match 5: 0", "Match 4: 0", "Match 3: 0", "Match 2: 0",
+                              "Match 1: 1", "Match 0: 0"}));
         QVERIFY(prompts.shown.isEmpty());
     }
 

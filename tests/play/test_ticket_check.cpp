@@ -56,10 +56,12 @@ private slots:
         const LotteryDefinition plain = lottery(6, 0, 7);
         QTest::newRow("same number twice counts once")
             << plain << tickets(6, 7, {"050512233401"}) << drawing(k649) << 4;
-        QTest::newRow("order does not matter") << plain << tickets(6, 7, {"443412410523"}) << drawing(k649) << 6;
+        QTest::newRow("order does not matter")
+            << plain << tickets(6, 7, {"443412410523"}) << drawing(k649) << 6;
         QTest::newRow("a number without its leading zero never matches")
             << plain << tickets(6, 7, {"5 1223344144"}) << drawing(k649) << 5;
-        QTest::newRow("a short line matches what it has") << plain << tickets(6, 7, {"0512"}) << drawing(k649) << 2;
+        QTest::newRow("a short line matches what it has")
+            << plain << tickets(6, 7, {"0512"}) << drawing(k649) << 2;
 
         // 6/49 with one bonus number from the same drum.
         const LotteryDefinition bonusOnFive = lottery(7, 1, 7, {5});
@@ -78,8 +80,8 @@ private slots:
         QTest::newRow("Powerball counts with its flag")
             << lottery(6, 1, 8, {3}) << tickets(5, 8, {"051223020107"}) << drawing(white, {"07"}) << 4;
         QTest::newRow("Powerball without its flag")
-            << lottery(6, 1, 8, {0, 1, 2, 4, 5, 6}) << tickets(5, 8, {"051223020107"}) << drawing(white, {"07"})
-            << 3;
+            << lottery(6, 1, 8, {0, 1, 2, 4, 5, 6}) << tickets(5, 8, {"051223020107"})
+            << drawing(white, {"07"}) << 3;
         QTest::newRow("a white ball equal to the Powerball is no match")
             << lottery(6, 1, 8, {0, 1, 2, 3, 4, 5, 6}) << tickets(5, 8, {"070102030409"})
             << drawing(white, {"07"}) << 0;
@@ -93,9 +95,8 @@ private slots:
             << lottery(3, 0, 5) << tickets(3, 5, {"010102"}) << drawing({"01", "02", "03"}) << 2;
         QTest::newRow("pick 3: one field meets a number drawn twice")
             << lottery(3, 0, 5) << tickets(3, 5, {"010203"}) << drawing({"01", "01", "09"}) << 2;
-        QTest::newRow("cards are not used up")
-            << lottery(5, 0, 9) << tickets(5, 9, {"0AH0AH10S02C03C"}) << drawing({"0AH", "10S", "05D", "06D", "07D"})
-            << 3;
+        QTest::newRow("cards are not used up") << lottery(5, 0, 9) << tickets(5, 9, {"0AH0AH10S02C03C"})
+                                               << drawing({"0AH", "10S", "05D", "06D", "07D"}) << 3;
         QTest::newRow("Daily Millions pairs meet their own drum only")
             << lottery(6, 0, 1) << tickets(6, 1, {"010203040506"})
             << drawing({"02", "01", "04", "03", "06", "21"}) << 5;
@@ -117,17 +118,21 @@ private slots:
         QTest::addColumn<int>("perTicket");
         QTest::addColumn<int>("gameType");
         QTest::addColumn<QString>("message");
-        QTest::newRow("1") << lottery(6, 1, 12) << 5 << 7 << "This ticket file is not for the New York Lucky Day game.";
-        QTest::newRow("2") << lottery(6, 1, 10) << 5 << 7 << "This ticket file is not for the Tri-State Card Cash game.";
+        QTest::newRow("1") << lottery(6, 1, 12) << 5 << 7
+                           << "This ticket file is not for the New York Lucky Day game.";
+        QTest::newRow("2") << lottery(6, 1, 10) << 5 << 7
+                           << "This ticket file is not for the Tri-State Card Cash game.";
         QTest::newRow("3") << lottery(5, 0, 9) << 5 << 2 << "This ticket file is not for the Quinto game.";
         QTest::newRow("4") << lottery(6, 1, 0) << 5 << 8 << "This ticket file is not for the Big game.";
         QTest::newRow("5") << lottery(6, 1, 8) << 5 << 0 << "This ticket file is not for the Powerball game.";
         QTest::newRow("6") << lottery(6, 1, 4) << 5 << 7 << "This ticket file is not for the Keystone game.";
-        QTest::newRow("7") << lottery(6, 0, 1) << 6 << 7 << "This ticket file is not for Daily Millions games.";
+        QTest::newRow("7") << lottery(6, 0, 1) << 6 << 7
+                           << "This ticket file is not for Daily Millions games.";
         QTest::newRow("8") << lottery(6, 0, 7) << 5 << 7 << "This ticket file is for Pick 5 games only.";
         QTest::newRow("9") << lottery(6, 0, 7) << 6 << 3 << "This ticket file is for Keno games only.";
         QTest::newRow("10") << lottery(6, 0, 7) << 6 << 1 << "This ticket file is for Daily Millions only.";
-        QTest::newRow("10 Tri-State") << lottery(6, 1, 7) << 5 << 10 << "This ticket file is for Tri-State Card Cash only.";
+        QTest::newRow("10 Tri-State")
+            << lottery(6, 1, 7) << 5 << 10 << "This ticket file is for Tri-State Card Cash only.";
         QTest::newRow("keno tickets of any size") << lottery(20, 0, 3) << 8 << 3 << QString();
         QTest::newRow("lotto tickets fit") << lottery(7, 1, 7) << 6 << 7 << QString();
         QTest::newRow("Tri-State of six fits lotto") << lottery(6, 0, 7) << 6 << 10 << QString();
@@ -145,14 +150,15 @@ private slots:
     void resultOfAPowerballCheck() {
         const TicketFile file = tickets(5, 8, {"051223344107", "010203040509", "0512  344107"});
         const CheckResult result =
-            TicketCheck(file.kind, file.tickets).run(drawing({"05", "12", "23", "34", "41"}, {"07"}), lottery(6, 1, 8, {5}));
+            TicketCheck(file.kind, file.tickets)
+                .run(drawing({"05", "12", "23", "34", "41"}, {"07"}), lottery(6, 1, 8, {5}));
         QCOMPARE(result.numbersLabel, QStringLiteral("Numbers Drawn: 05 12 23 34 41 "));
         QCOMPARE(result.bonusLabel, QStringLiteral("Powerball: 07 "));
         QCOMPARE(result.note, QStringLiteral("The last column is the Powerball"));
         QCOMPARE(result.lines, (QStringList{"00001. 05 12 23 34 41  07 (6)", "00002. 01 02 03 04 05  09 (1)",
                                             "00003. 05 12 34 41  07 (4)"}));
-        QCOMPARE(result.summary, (QStringList{"Match 6: 1", "Match 5: 0", "Match 4: 1", "Match 3: 0", "Match 2: 0",
-                                              "Match 1: 1", "Match 0: 0"}));
+        QCOMPARE(result.summary, (QStringList{"Match 6: 1", "Match 5: 0", "Match 4: 1", "Match 3: 0",
+                                              "Match 2: 0", "Match 1: 1", "Match 0: 0"}));
         QCOMPARE(result.linesWithAtLeast(0), result.lines);
         QCOMPARE(result.linesWithAtLeast(4).size(), 2);
         QCOMPARE(result.linesWithAtLeast(9), QStringList());
@@ -177,12 +183,15 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("refusal");
         QTest::newRow("count line lies, short and unpadded lines")
-            << QByteArray("99\r\n6\r\n7\r\nX\r\n051223344144\r\n0512\r\n5 12  344144\n\r\n 51223344144") << QString();
-        QTest::newRow("bonus column") << QByteArray("1\r\n5\r\n8\r\nX\r\n0512233441\r\n05122334410") << QString();
+            << QByteArray("99\r\n6\r\n7\r\nX\r\n051223344144\r\n0512\r\n5 12  344144\n\r\n 51223344144")
+            << QString();
+        QTest::newRow("bonus column")
+            << QByteArray("1\r\n5\r\n8\r\nX\r\n0512233441\r\n05122334410") << QString();
         QTest::newRow("cards") << QByteArray("1\r\n5\r\n9\r\nX\r\n0AH10S0ah05D\r\n") << QString();
         QTest::newRow("a field that is not a number")
             << QByteArray("1\r\n6\r\n7\r\nX\r\n0512233441x4\r\n") << QStringLiteral("t.tic, line 5:");
-        QTest::newRow("no header") << QByteArray("1\r\n6\r\n") << QStringLiteral("t.tic is not a valid ticket file");
+        QTest::newRow("no header") << QByteArray("1\r\n6\r\n")
+                                   << QStringLiteral("t.tic is not a valid ticket file");
     }
 
     void readsFilesAsTheTicketReaderDoes() {
@@ -195,7 +204,8 @@ private slots:
             const TicketCheck fast = TicketCheck::read(home.path(QStringLiteral("t.tic")), header);
             QVERIFY2(refusal.isEmpty(), "the file was not refused");
             const TicketFile file = TicketFile::parse(bytes, QStringLiteral("t.tic"));
-            const LotteryDefinition definition = lottery(file.kind.numbersPerTicket + 1, 1, file.kind.gameType);
+            const LotteryDefinition definition =
+                lottery(file.kind.numbersPerTicket + 1, 1, file.kind.gameType);
             const CheckDrawing drawn = drawing({"05", "12", "23", "0AH", "41", "44"}, {"10S"});
             const CheckResult expected = TicketCheck(file.kind, file.tickets).run(drawn, definition);
             QCOMPARE(fast.run(drawn, definition).lines, expected.lines);
@@ -211,8 +221,10 @@ private slots:
     void readsTheDrawnFields() {
         TempHome home;
         LotteryDefinition triState = lottery(6, 1, 10);
-        LotteryBuilder(home.dataDir(), QStringLiteral("TSC")).definition(triState)
-            .drawing(QStringLiteral("03/04/2024"), {"01", "02", "03", "04", "05", "J"}).build();
+        LotteryBuilder(home.dataDir(), QStringLiteral("TSC"))
+            .definition(triState)
+            .drawing(QStringLiteral("03/04/2024"), {"01", "02", "03", "04", "05", "J"})
+            .build();
         DbfTable table;
         table.open(home.dataDir(), QStringLiteral("TSC.DBF"));
         table.SetOrder(1);

@@ -63,9 +63,12 @@ private slots:
         QTest::addColumn<QString>("comment");
         QTest::addColumn<double>("won");
         QTest::addColumn<QString>("message");
-        QTest::newRow("a day that does not exist") << "02/30/2024" << "x" << 1.0 << "is not a date";
-        QTest::newRow("a comment too long") << "02/03/2024" << QString(41, QLatin1Char('c')) << 1.0 << "COMMENT";
-        QTest::newRow("an amount too wide") << "02/03/2024" << "x" << 1e15 << "WON";
+        QTest::newRow("a day that does not exist") << "02/30/2024"
+                                                   << "x" << 1.0 << "is not a date";
+        QTest::newRow("a comment too long")
+            << "02/03/2024" << QString(41, QLatin1Char('c')) << 1.0 << "COMMENT";
+        QTest::newRow("an amount too wide") << "02/03/2024"
+                                            << "x" << 1e15 << "WON";
     }
 
     void refusesBadEntries() {
@@ -118,7 +121,8 @@ private slots:
         TempHome home;
         Winnings::createLedger(home.path(QStringLiteral("W.DBF")));
         QVERIFY(QFile::exists(home.path(QStringLiteral("W.NSX"))));
-        QVERIFY_THROWS_EXCEPTION(VantoroError, Winnings::createLedger(home.path(QStringLiteral("no/such/W.DBF"))));
+        QVERIFY_THROWS_EXCEPTION(VantoroError,
+                                 Winnings::createLedger(home.path(QStringLiteral("no/such/W.DBF"))));
         QCOMPARE(Winnings::removeLedger(home.dir(), QStringLiteral("W.DBF")), Winnings::Removal::Removed);
         QVERIFY(!QFile::exists(home.path(QStringLiteral("W.NSX"))));
         QCOMPARE(Winnings::removeLedger(home.dir(), QStringLiteral("W.DBF")), Winnings::Removal::TableKept);
@@ -136,8 +140,8 @@ private slots:
         QStringList texts;
         for (const TextRun& run : canvas.runs())
             texts << run.text;
-        for (const char* expected : {"Winnings (WINS.DBF)", "Date", "Comment", "Won", "Lost", "01/15/2024", "Scratch",
-                                     "$2.50", "$5.00"})
+        for (const char* expected : {"Winnings (WINS.DBF)", "Date", "Comment", "Won", "Lost", "01/15/2024",
+                                     "Scratch", "$2.50", "$5.00"})
             QVERIFY2(texts.contains(QLatin1String(expected)), expected);
         QVERIFY(!texts.join(QLatin1Char(' ')).contains(QStringLiteral("Total")));
     }

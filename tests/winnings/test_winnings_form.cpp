@@ -61,11 +61,15 @@ private slots:
         QCOMPARE(label(form, "WonLabel"), QStringLiteral("$"));
         QCOMPARE(label(form, "LostLabel"), QStringLiteral("$"));
 
-        type(form, QStringLiteral("03012024"), QStringLiteral("Lotto"), QStringLiteral("10.00"), QStringLiteral("5"));
-        type(form, QStringLiteral("01152024"), QStringLiteral("Scratch"), QStringLiteral("2.50"), QStringLiteral("5.00"));
+        type(form, QStringLiteral("03012024"), QStringLiteral("Lotto"), QStringLiteral("10.00"),
+             QStringLiteral("5"));
+        type(form, QStringLiteral("01152024"), QStringLiteral("Scratch"), QStringLiteral("2.50"),
+             QStringLiteral("5.00"));
         type(form, QStringLiteral("02102024"), QStringLiteral("Keno"), QString(), QStringLiteral("1"));
-        type(form, QStringLiteral("12312023"), QStringLiteral("Pick 3"), QStringLiteral("0"), QStringLiteral("0"));
-        type(form, QStringLiteral("02012024"), QStringLiteral("Mistake"), QStringLiteral("100"), QStringLiteral("0"));
+        type(form, QStringLiteral("12312023"), QStringLiteral("Pick 3"), QStringLiteral("0"),
+             QStringLiteral("0"));
+        type(form, QStringLiteral("02012024"), QStringLiteral("Mistake"), QStringLiteral("100"),
+             QStringLiteral("0"));
         QVERIFY(form.SaveButtonClick());
         QCOMPARE(gridColumn(form, 0),
                  (QStringList{"12/31/2023", "01/15/2024", "02/01/2024", "02/10/2024", "03/01/2024"}));
@@ -76,7 +80,8 @@ private slots:
         QCOMPARE(child<QLineEdit>(form, "CommentEdit")->text(), QStringLiteral("Mistake"));
         prompts.confirmations.push_back(true);
         form.DeleteButtonClick();
-        QCOMPARE(prompts.shown.last(), QStringLiteral("Are you sure you want to delete the entry on 02/01/2024?"));
+        QCOMPARE(prompts.shown.last(),
+                 QStringLiteral("Are you sure you want to delete the entry on 02/01/2024?"));
         QCOMPARE(gridColumn(form, 1), (QStringList{"Pick 3", "Scratch", "Keno", "Lotto"}));
         QCOMPARE(label(form, "WonLabel"), QStringLiteral("$112.50"));
         QVERIFY(form.SaveButtonClick());
@@ -96,7 +101,8 @@ private slots:
         TWinningsForm form(table);
         type(form, QStringLiteral("01152024"), QStringLiteral("Scratch"), QStringLiteral("ten"), QString());
         QVERIFY(!form.SaveButtonClick());
-        QVERIFY2(prompts.errors.value(0).contains(QStringLiteral("Amount Won")), qPrintable(prompts.errors.join('|')));
+        QVERIFY2(prompts.errors.value(0).contains(QStringLiteral("Amount Won")),
+                 qPrintable(prompts.errors.join('|')));
         form.AbortButtonClick();
         QCOMPARE(table.RecordCount(), 0);
         table.close();
