@@ -22,6 +22,8 @@ void setUpWinningsPrintout(Report& report, const WinningsPrintoutFacts& facts) {
     header.headings = {QStringLiteral("Date"), QStringLiteral("Comment"), QStringLiteral("Won"),
                        QStringLiteral("Lost")};
     header.bodyTop = 1.7;
+    // The title, its two blank lines and the headings end below 1.7 inch: the entries start under them.
+    header.bodyBelowHeader = true;
     header.date = facts.date;
     useStandardHeader(report, header);
     report.setOnPrint([facts](Report& r) {

@@ -144,6 +144,9 @@ private slots:
                                      "Scratch", "$2.50", "$5.00"})
             QVERIFY2(texts.contains(QLatin1String(expected)), expected);
         QVERIFY(!texts.join(QLatin1Char(' ')).contains(QStringLiteral("Total")));
+        // The first entry stands under the headings, not over them.
+        QVERIFY(canvas.find(QStringLiteral("01/15/2024"))->top >
+                canvas.find(QStringLiteral("Date"))->top + 0.1);
     }
 };
 
