@@ -19,6 +19,7 @@
 #include "lottery/lottery_info_form.h"
 #include "lottery/open_form.h"
 #include "lottery/program_home.h"
+#include "play/check_form.h"
 #include "play/edit_tic_form.h"
 #include "play/fav_form.h"
 #include "play/open_wheel_form.h"
@@ -33,6 +34,7 @@
 #include "stats/skip_form.h"
 #include "stats/stats_form.h"
 #include "stats/summary_form.h"
+#include "winnings/winnings_form.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -271,6 +273,14 @@ void TMainForm::buildMenus() {
             &TMainForm::RandomNumbers1Click);
     connect(m_items.value(QStringLiteral("FavoriteNumbers1")), &QAction::triggered, this,
             &TMainForm::FavoriteNumbers1Click);
+    connect(m_items.value(QStringLiteral("CheckTickets1")), &QAction::triggered, this,
+            &TMainForm::CheckTickets1Click);
+    connect(m_items.value(QStringLiteral("WinningsFile1")), &QAction::triggered, this,
+            &TMainForm::WinningsFile1Click);
+    connect(m_items.value(QStringLiteral("DeleteWinningsfile1")), &QAction::triggered, this,
+            &TMainForm::DeleteWinningsfile1Click);
+    connect(m_items.value(QStringLiteral("Winnings1")), &QAction::triggered, this,
+            &TMainForm::Winnings1Click);
 }
 
 void TMainForm::buildToolBar() {
@@ -507,6 +517,22 @@ void TMainForm::RandomNumbers1Click() {
 void TMainForm::FavoriteNumbers1Click() {
     TFavForm form(m_lottery, this);
     Modal::run(form);
+}
+
+void TMainForm::CheckTickets1Click() {
+    TCheckForm::run(m_lottery, this);
+}
+
+void TMainForm::WinningsFile1Click() {
+    TWinningsForm::newLedger(m_lottery.homeDir(), this);
+}
+
+void TMainForm::DeleteWinningsfile1Click() {
+    TWinningsForm::deleteLedger(m_lottery.homeDir(), this);
+}
+
+void TMainForm::Winnings1Click() {
+    TWinningsForm::openLedger(m_winningsTable, m_lottery.homeDir(), this);
 }
 
 void TMainForm::DrawingFile1Click() {

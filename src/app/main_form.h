@@ -77,6 +77,10 @@ private:
     void SmartNumbers1Click();
     void RandomNumbers1Click();
     void FavoriteNumbers1Click();
+    void CheckTickets1Click();
+    void WinningsFile1Click();
+    void DeleteWinningsfile1Click();
+    void Winnings1Click();
     void StatusBar1Click(bool checked);
     void Toolbar1Click(bool checked);
     void VantoroHelpTopics1Click();
@@ -85,6 +89,7 @@ private:
     void AboutVantoro1Click();
 
     CurrentLottery m_lottery;
+    DbfTable m_winningsTable; // the ledger open in the winnings editor, closed otherwise
     QString m_settingsPath;
     QStringList m_arguments;
     GeneralSettings m_settings;

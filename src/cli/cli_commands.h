@@ -35,3 +35,5 @@ int cliTickets(const QStringList& words);
 int cliSmart(const QStringList& words);
 int cliRandom(const QStringList& words);
 int cliFavorite(const QStringList& words);
+int cliCheck(const QStringList& words);
+int cliWinnings(const QStringList& words);

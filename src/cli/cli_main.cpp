@@ -34,6 +34,8 @@ constexpr std::array commands{
     CliCommand{"smart", "the smart-number recommendation, class lists and tickets", cliSmart},
     CliCommand{"random", "random tickets, or random numbers played through a wheel", cliRandom},
     CliCommand{"favorite", "tickets of your favorite numbers, typed or played through a wheel", cliFavorite},
+    CliCommand{"check", "checks a ticket file against a drawing: the matches of every ticket", cliCheck},
+    CliCommand{"winnings", "creates a winnings ledger, adds, deletes and shows its entries", cliWinnings},
 };
 
 // A command that writes its printout (--pdf) paints, whatever it does otherwise.

@@ -65,6 +65,7 @@ TicketFile TicketFile::parse(const QByteArray& bytes, const QString& name) {
     file.lotteryName = Windows1252::decode(header[3].data(), header[3].size());
 
     const int width = file.kind.fileLineWidth();
+    file.tickets.reserve(std::min<qsizetype>(kMaxTickets, (bytes.size() - start) / (width + 1) + 1));
     QByteArrayView raw;
     while (nextLine(&raw)) {
         if (file.tickets.size() >= kMaxTickets)
@@ -72,9 +73,16 @@ TicketFile TicketFile::parse(const QByteArray& bytes, const QString& name) {
                 QStringLiteral("The file %1 holds more than %2 tickets.").arg(name).arg(kMaxTickets));
         // Only the fixed fields matter: whatever follows them is never looked at.
         raw = raw.first(std::min<qsizetype>(raw.size(), width));
-        const QString where = QStringLiteral("%1, line %2").arg(name).arg(lineNumber);
-        const Ticket ticket = TicketLine::fromFileLine(file.kind, Windows1252::decode(raw.data(), raw.size()),
-                                                       static_cast<int>(file.tickets.size()) + 1, where);
+        // The file and line are named only when a field is refused: making that text for every
+        // line cost as much as reading the line.
+        Ticket ticket;
+        try {
+            ticket = TicketLine::fromFileLine(file.kind, Windows1252::decode(raw.data(), raw.size()),
+                                              static_cast<int>(file.tickets.size()) + 1);
+        } catch (const VantoroError& error) {
+            throw VantoroError(
+                QStringLiteral("%1, line %2: %3").arg(name).arg(lineNumber).arg(error.message()));
+        }
         file.tickets.append(ticket);
         const TicketCounts counts = ticket.counts(file.kind);
         file.sumRange.widen(counts.sum);
