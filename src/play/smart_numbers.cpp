@@ -5,6 +5,7 @@
 #include "db/vantoro_error.h"
 #include "lottery/drawing_table.h"
 #include "lottery/game_type.h"
+#include "play/generated_tickets.h"
 #include "play/random_source.h"
 #include "play/wheel_expansion.h"
 #include "play/wheel_file.h"
@@ -305,22 +306,7 @@ int smartWheelSize(const WheelFile& file, const QString& path) {
 }
 
 QString SmartNumbers::columnNote() const {
-    switch (static_cast<GameTypeCode>(definition.GameType)) {
-    case GameTypeCode::BigGame:
-        return QStringLiteral("The last column is the bonus number");
-    case GameTypeCode::DailyMillions:
-        return QStringLiteral("The columns represent R R W W B B");
-    case GameTypeCode::Keystone:
-        return QStringLiteral("The last column is the Key ball");
-    case GameTypeCode::Powerball:
-        return QStringLiteral("The last column is the Powerball");
-    case GameTypeCode::TriState:
-        return regularCount == 5 ? QStringLiteral("The last column is the bonus") : QString();
-    case GameTypeCode::NYLuckyDay:
-        return QStringLiteral("The last column is the Lucky Number");
-    default:
-        return {};
-    }
+    return generatorColumnNote(definition);
 }
 
 bool SmartNumbers::pickOrderOnly() const {
