@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Builds the Debian package build/vantoro_VERSION_amd64.deb and checks it: the desktop entry and the
+# AppStream data validated, lintian without errors, and the unpacked vantoro-cli run against a fresh
+# home, so the samples it opens come from the package and not from this source tree.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/setup.sh lintian desktop-file-utils appstream
+export VANTORO_BUILD_DIR=build
+scripts/build.sh
+cd build
+rm -f vantoro_*_amd64.deb
+cpack -G DEB
+deb=$(ls vantoro_*_amd64.deb)
+
+desktop-file-validate ../packaging/org.vantoro.Vantoro.desktop
+appstreamcli validate --no-net packaging/org.vantoro.Vantoro.metainfo.xml
+lintian --fail-on error "$deb"
+
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+dpkg -x "$deb" "$root"
+cli="$root/usr/bin/vantoro-cli"
+"$cli" --version
+"$root/usr/bin/vantoro" --version
+# A home the package's own programs fill: the sample lotteries and wheels are in the binary.
+(cd "$root" && "$cli" info --lottery CN649.DBF --home "$root/home" | head -3)
+"$cli" wheel list --lottery CN649.DBF --home "$root/home" | head -3
+test -f "$root/usr/share/man/man1/vantoro-cli.1.gz"
+echo "Package $deb built and checked."
