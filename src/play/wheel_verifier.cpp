@@ -14,6 +14,19 @@ namespace {
 
 using Mask = std::uint64_t;
 
+// std::popcount is a library call on the baseline x86-64 target; this inlines to a dozen
+// instructions where the processor's own count cannot be assumed.
+inline int bitCount(Mask x) {
+#ifdef __POPCNT__
+    return std::popcount(x);
+#else
+    x = x - ((x >> 1) & 0x5555555555555555ULL);
+    x = (x & 0x3333333333333333ULL) + ((x >> 2) & 0x3333333333333333ULL);
+    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+    return int((x * 0x0101010101010101ULL) >> 56);
+#endif
+}
+
 // The positions at and above `from` (0-based).
 Mask fromPosition(int from) {
     return from >= 64 ? 0 : ~Mask(0) << from;
@@ -79,7 +92,7 @@ WheelVerifier::WheelVerifier(int numbers, const QList<QList<int>>& tickets) : m_
         const int index = int(m_tickets.size());
         for (Mask rest = mask; rest; rest &= rest - 1)
             m_ticketsOf[std::size_t(std::countr_zero(rest))].push_back(index);
-        m_largest = std::max(m_largest, std::popcount(mask));
+        m_largest = std::max(m_largest, bitCount(mask));
         m_tickets.push_back(mask);
     }
 }
@@ -174,7 +187,7 @@ struct WheelVerifier::Search {
     bool unreachable(int next, int remaining) const {
         const Mask above = fromPosition(next);
         for (std::size_t t = 0; t < counts.size(); ++t) {
-            const int reach = counts[t] + std::min(remaining, std::popcount(wheel.m_tickets[t] & above));
+            const int reach = counts[t] + std::min(remaining, bitCount(wheel.m_tickets[t] & above));
             if (reach >= match)
                 return false;
         }
@@ -186,11 +199,33 @@ struct WheelVerifier::Search {
         const int numbers = wheel.m_numbers;
         if (remaining == 1) {
             const Mask open = ~lifting & fromPosition(next) & allPositions(numbers);
-            holes += std::popcount(open);
+            holes += bitCount(open);
             for (Mask rest = open; rest && firstHoles.size() < listHoles; rest &= rest - 1) {
                 prefix.push_back(std::countr_zero(rest));
                 noteHole(prefix);
                 prefix.pop_back();
+            }
+            return;
+        }
+        if (remaining == 2) {
+            // The last two positions without descending: a ticket holding y that already matches
+            // M - 2 of the prefix lifts every further position of its own. Tickets matching more
+            // are in `lifting` already, so they may be taken in as well.
+            const Mask open = ~lifting & fromPosition(next) & allPositions(numbers);
+            for (Mask rest = open; rest; rest &= rest - 1) {
+                const int position = std::countr_zero(rest);
+                Mask childLifting = lifting;
+                for (int t : wheel.m_ticketsOf[std::size_t(position)])
+                    if (counts[std::size_t(t)] >= match - 2)
+                        childLifting |= wheel.m_tickets[std::size_t(t)];
+                const Mask last = ~childLifting & fromPosition(position + 1) & allPositions(numbers);
+                holes += bitCount(last);
+                for (Mask hole = last; hole && firstHoles.size() < listHoles; hole &= hole - 1) {
+                    prefix.push_back(position);
+                    prefix.push_back(std::countr_zero(hole));
+                    noteHole(prefix);
+                    prefix.resize(prefix.size() - 2);
+                }
             }
             return;
         }
@@ -265,7 +300,7 @@ struct WheelVerifier::Histogram {
         const Mask above = fromPosition(next);
         int best = 0;
         for (std::size_t t = 0; t < counts.size(); ++t)
-            best = std::max(best, counts[t] + std::min(remaining, std::popcount(wheel.m_tickets[t] & above)));
+            best = std::max(best, counts[t] + std::min(remaining, bitCount(wheel.m_tickets[t] & above)));
         return best;
     }
 
@@ -274,10 +309,9 @@ struct WheelVerifier::Histogram {
         const int numbers = wheel.m_numbers;
         if (remaining == 1) {
             const Mask open = allPositions(numbers) & fromPosition(next);
-            const qint64 choices = std::popcount(open);
+            const qint64 choices = bitCount(open);
             for (int m = 1; m <= top; ++m)
-                covered[std::size_t(m)] +=
-                    best >= m ? choices : std::popcount(atLeast[std::size_t(m) - 1] & open);
+                covered[std::size_t(m)] += best >= m ? choices : bitCount(atLeast[std::size_t(m) - 1] & open);
             return;
         }
         if (reachable(next, remaining) <= best) {
