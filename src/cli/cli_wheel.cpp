@@ -14,6 +14,7 @@
 #include "play/wheel_expansion.h"
 #include "play/wheel_file.h"
 #include "play/wheel_printout.h"
+#include "play/wheel_verifier.h"
 #include "report/report.h"
 
 #include <QDir>
@@ -171,6 +172,77 @@ int wheelExpand(const QStringList& words) {
     return 0;
 }
 
+// A number of the wheel's header (line 1, 4 or 5), for a default the options did not give.
+int headerNumber(const QString& path, const QString& text, int line) {
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    if (!ok)
+        throw VantoroError(QStringLiteral("The wheeling system file %1 has no number on line %2: \"%3\".")
+                               .arg(QDir::toNativeSeparators(path))
+                               .arg(line)
+                               .arg(text.left(20)));
+    return value;
+}
+
+int wheelVerify(const QStringList& words) {
+    CliOptions args(
+        QStringLiteral("wheel verify"),
+        QStringLiteral("Checks every draw against the tickets of a wheel: whether some ticket "
+                       "matches M numbers whenever C of its numbers are drawn. Exit status 0 when "
+                       "the guarantee holds, 3 when it does not."));
+    args.addPositional(QStringLiteral("FILE"), wheelFileHelp());
+    args.addValue({QStringLiteral("match")}, QStringLiteral("M"),
+                  QStringLiteral("The numbers a ticket must match (default: the wheel's own header)."));
+    args.addValue({QStringLiteral("correct")}, QStringLiteral("C"),
+                  QStringLiteral("The numbers drawn among the wheel's (default: the wheel's own header)."));
+    if (!args.parse(words))
+        return 0;
+    const QString path = onlyFile(args);
+    const WheelFile file = WheelFile::read(path);
+    const WheelVerifier verifier = WheelVerifier::fromFile(file, path);
+    const int match = args.has(QStringLiteral("match")) ? args.requiredInteger(QStringLiteral("match"))
+                                                        : headerNumber(path, file.Match, 4);
+    const int correct = args.has(QStringLiteral("correct")) ? args.requiredInteger(QStringLiteral("correct"))
+                                                            : headerNumber(path, file.Correct, 5);
+    const WheelCheck check = verifier.check(match, correct);
+    QTextStream& out = cliOut();
+    out << "Draws: " << check.draws << '\n';
+    out << "Holes: " << check.holes << '\n';
+    if (!check.holds())
+        out << "First hole: " << wheelPositionsText(check.firstHoles.value(0)) << '\n';
+    return check.holds() ? 0 : 3;
+}
+
+int wheelCoverage(const QStringList& words) {
+    CliOptions args(QStringLiteral("wheel coverage"),
+                    QStringLiteral("Prints the coverage table of a wheel: for each count of its numbers "
+                                   "drawn, the share of the draws in which some ticket matches at least 1, "
+                                   "2, ... numbers."));
+    args.addPositional(QStringLiteral("FILE"), wheelFileHelp());
+    args.addValue({QStringLiteral("drawn")}, QStringLiteral("N"),
+                  QStringLiteral("The largest count of numbers drawn (default: the larger of the numbers "
+                                 "per ticket and the numbers correct of the header)."));
+    if (!args.parse(words))
+        return 0;
+    const QString path = onlyFile(args);
+    const WheelFile file = WheelFile::read(path);
+    const WheelVerifier verifier = WheelVerifier::fromFile(file, path);
+    int drawn = verifier.largestTicket();
+    if (args.has(QStringLiteral("drawn"))) {
+        drawn = args.requiredInteger(QStringLiteral("drawn"));
+        if (drawn < 1)
+            throw UsageError(QStringLiteral("option --drawn takes a number from 1 up"));
+    } else {
+        bool ok = false;
+        const int correct = file.Correct.trimmed().toInt(&ok);
+        if (ok)
+            drawn = std::max(drawn, correct);
+    }
+    for (const QString& line : wheelCoverageLines(verifier.coverage(drawn)))
+        cliOut() << line << '\n';
+    return 0;
+}
+
 } // namespace
 
 int cliWheel(const QStringList& words) {
@@ -182,11 +254,12 @@ int cliWheel(const QStringList& words) {
         help.addPositional(QStringLiteral("ACTION"),
                            QStringLiteral("full: makes a full wheel\nlist: the wheels that fit a lottery\n"
                                           "show: the rows of one wheel\nexpand: the tickets a wheel makes of "
-                                          "the numbers chosen"));
+                                          "the numbers chosen\nverify: whether a wheel keeps its guarantee\n"
+                                          "coverage: the share of the draws a wheel matches"));
         return help.showHelp();
     }
     if (words.isEmpty() || action.startsWith(QStringLiteral("--")))
-        throw UsageError(QStringLiteral("name what to do: full, list, show or expand"));
+        throw UsageError(QStringLiteral("name what to do: full, list, show, expand, verify or coverage"));
     const QStringList rest = words.mid(1);
     if (action == QStringLiteral("full"))
         return wheelFull(rest);
@@ -196,5 +269,9 @@ int cliWheel(const QStringList& words) {
         return wheelShow(rest);
     if (action == QStringLiteral("expand"))
         return wheelExpand(rest);
+    if (action == QStringLiteral("verify"))
+        return wheelVerify(rest);
+    if (action == QStringLiteral("coverage"))
+        return wheelCoverage(rest);
     throw UsageError(QStringLiteral("unknown wheel action \"%1\"").arg(action));
 }
