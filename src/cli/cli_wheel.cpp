@@ -13,6 +13,7 @@
 #include "play/ticket_line.h"
 #include "play/wheel_expansion.h"
 #include "play/wheel_file.h"
+#include "play/wheel_generator.h"
 #include "play/wheel_printout.h"
 #include "play/wheel_verifier.h"
 #include "report/report.h"
@@ -20,6 +21,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <atomic>
+#include <csignal>
 
 namespace {
 
@@ -243,6 +246,71 @@ int wheelCoverage(const QStringList& words) {
     return 0;
 }
 
+std::atomic<bool> interrupted{false};
+
+extern "C" void stopMaking(int) {
+    interrupted = true;
+}
+
+int wheelMake(const QStringList& words) {
+    CliOptions args(QStringLiteral("wheel make"),
+                    QStringLiteral("Builds the smallest wheel it can find in the time: whenever --correct of "
+                                   "its --numbers are drawn, some ticket matches --match. Progress goes to "
+                                   "standard error; Ctrl+C stops with the best wheel so far."));
+    args.addValue({QStringLiteral("numbers")}, QStringLiteral("K"),
+                  QStringLiteral("How many numbers it wheels (up to 64)."));
+    args.addValue({QStringLiteral("per-ticket")}, QStringLiteral("P"),
+                  QStringLiteral("How many numbers each ticket holds."));
+    args.addValue({QStringLiteral("match")}, QStringLiteral("M"),
+                  QStringLiteral("The numbers some ticket is sure to match."));
+    args.addValue({QStringLiteral("correct")}, QStringLiteral("C"),
+                  QStringLiteral("How many of the wheel's numbers are drawn."));
+    args.addValue({QStringLiteral("seconds")}, QStringLiteral("S"),
+                  QStringLiteral("How long to search (default 60)."));
+    args.addValue({QStringLiteral("seed")}, QStringLiteral("N"),
+                  QStringLiteral("The seed of the searches: the same seed, time and cores give the same "
+                                 "search (default 1)."));
+    args.addValue({QStringLiteral("tickets")}, QStringLiteral("T"),
+                  QStringLiteral("Searches for a wheel of exactly T tickets."));
+    args.addOutput(QStringLiteral("the wheel"));
+    if (!args.parse(words))
+        return 0;
+    if (!args.positional().isEmpty())
+        throw UsageError(QStringLiteral("unexpected \"%1\"").arg(args.positional().first()));
+    WheelMakeRequest request;
+    request.numbers = args.requiredInteger(QStringLiteral("numbers"));
+    request.perTicket = args.requiredInteger(QStringLiteral("per-ticket"));
+    request.match = args.requiredInteger(QStringLiteral("match"));
+    request.correct = args.requiredInteger(QStringLiteral("correct"));
+    request.seconds = args.integer(QStringLiteral("seconds"), 60);
+    request.seed = std::uint32_t(args.integer(QStringLiteral("seed"), 1));
+    request.tickets = args.integer(QStringLiteral("tickets"), 0);
+    const QString output = args.required(QStringLiteral("output"));
+    if (request.seconds < 1)
+        throw UsageError(QStringLiteral("option --seconds takes a number from 1 up"));
+
+    interrupted = false;
+    const auto previous = std::signal(SIGINT, stopMaking);
+    WheelFile wheel;
+    try {
+        wheel = WheelGenerator::make(
+            request,
+            [](const WheelMakeProgress& now) {
+                cliErr() << "Tickets: " << now.tickets << ", holes left: " << now.holes
+                         << ", best: " << now.bestTickets << ", " << qint64(now.seconds) << " s\n";
+                cliErr().flush();
+            },
+            &interrupted);
+    } catch (...) {
+        std::signal(SIGINT, previous);
+        throw;
+    }
+    std::signal(SIGINT, previous);
+    wheel.write(output);
+    cliOut() << "Tickets: " << wheel.Tickets << '\n';
+    return 0;
+}
+
 } // namespace
 
 int cliWheel(const QStringList& words) {
@@ -255,11 +323,13 @@ int cliWheel(const QStringList& words) {
                            QStringLiteral("full: makes a full wheel\nlist: the wheels that fit a lottery\n"
                                           "show: the rows of one wheel\nexpand: the tickets a wheel makes of "
                                           "the numbers chosen\nverify: whether a wheel keeps its guarantee\n"
-                                          "coverage: the share of the draws a wheel matches"));
+                                          "coverage: the share of the draws a wheel matches\n"
+                                          "make: builds a small wheel for a guarantee"));
         return help.showHelp();
     }
     if (words.isEmpty() || action.startsWith(QStringLiteral("--")))
-        throw UsageError(QStringLiteral("name what to do: full, list, show, expand, verify or coverage"));
+        throw UsageError(
+            QStringLiteral("name what to do: full, list, show, expand, verify, coverage or make"));
     const QStringList rest = words.mid(1);
     if (action == QStringLiteral("full"))
         return wheelFull(rest);
@@ -273,5 +343,7 @@ int cliWheel(const QStringList& words) {
         return wheelVerify(rest);
     if (action == QStringLiteral("coverage"))
         return wheelCoverage(rest);
+    if (action == QStringLiteral("make"))
+        return wheelMake(rest);
     throw UsageError(QStringLiteral("unknown wheel action \"%1\"").arg(action));
 }

@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
 
 namespace {
 
@@ -122,6 +123,39 @@ private Q_SLOTS:
                               "    3            35      100%      100%    20.00%"}));
     }
 
+    void makeWritesAVerifiedWheel() {
+        TempHome home;
+        const QString file = home.path(QStringLiteral("wheels/C9.A05"));
+        const Run made = cli(home, {"wheel", "make", "--numbers", "9", "--per-ticket", "5", "--match", "3",
+                                    "--correct", "3", "--seconds", "2", "-o", file});
+        QCOMPARE(made.status, 0);
+        QCOMPARE(made.out, QStringList{"Tickets: 12"});
+        QVERIFY(made.err.contains(QStringLiteral("holes left")));
+        const Run verified = cli(home, {"wheel", "verify", "C9.A05"});
+        QCOMPARE(verified.status, 0);
+        QCOMPARE(verified.out, (QStringList{"Draws: 84", "Holes: 0"}));
+    }
+
+    // Ctrl+C ends a long search at once with the best wheel so far written.
+    void makeStopsOnInterrupt() {
+        TempHome home;
+        const QString file = home.path(QStringLiteral("wheels/W20.A06"));
+        QProcess process;
+        process.start(QStringLiteral(VANTORO_CLI),
+                      {"wheel", "make", "--numbers", "20", "--per-ticket", "6", "--match", "3", "--correct",
+                       "6", "--seconds", "600", "-o", file, "--home", home.dir()});
+        QVERIFY(process.waitForStarted());
+        QByteArray progress;
+        QTRY_VERIFY_WITH_TIMEOUT((progress += process.readAllStandardError()).contains("holes left"), 20000);
+        ::kill(pid_t(process.processId()), SIGINT);
+        QVERIFY(process.waitForFinished(20000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 0);
+        QVERIFY(process.readAllStandardOutput().startsWith("Tickets: "));
+        const Run verified = cli(home, {"wheel", "verify", "W20.A06"});
+        QCOMPARE(verified.status, 0);
+    }
+
     void seededHomeHoldsTheFullWheels() {
         QTemporaryDir parent;
         const QString fresh = parent.filePath(QStringLiteral("home"));
@@ -153,7 +187,7 @@ private Q_SLOTS:
         QTest::newRow("bad position") << QStringList{"wheel", "expand", "BAD.A03", "--numbers", "1,2,3,4"}
                                       << 1 << "Line 6 of the wheeling system file";
         QTest::newRow("no action") << QStringList{"wheel"} << 2
-                                   << "full, list, show, expand, verify or coverage";
+                                   << "full, list, show, expand, verify, coverage or make";
         QTest::newRow("too big") << QStringList{"wheel",        "full", "--numbers", "49",
                                                 "--per-ticket", "6",    "-o",        "x"}
                                  << 1 << "more than 9999 tickets";
