@@ -29,7 +29,7 @@ constexpr std::array commands{
     CliCommand{"summary", "the Drawing Summary rows with their average and percent", cliSummary},
     CliCommand{"search", "the drawings that hold at least some of the numbers given", cliSearch},
     CliCommand{"print", "the drawing list or a search list as a PDF document", cliPrint, true},
-    CliCommand{"wheel", "makes, lists, shows and expands wheeling systems", cliWheel},
+    CliCommand{"wheel", "makes, lists, shows, expands and verifies wheeling systems", cliWheel},
     CliCommand{"tickets", "shows a ticket file and filters it by sum and odd numbers", cliTickets},
     CliCommand{"smart", "the smart-number recommendation, class lists and tickets", cliSmart},
     CliCommand{"random", "random tickets, or random numbers played through a wheel", cliRandom},

@@ -14,12 +14,16 @@
 #include "play/ticket_line.h"
 #include "play/wheel_expansion.h"
 #include "play/wheel_file.h"
+#include "play/wheel_generator.h"
 #include "play/wheel_printout.h"
+#include "play/wheel_verifier.h"
 #include "report/report.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <atomic>
+#include <csignal>
 
 namespace {
 
@@ -165,6 +169,142 @@ int wheelExpand(const QStringList& words) {
     return 0;
 }
 
+// A number of the wheel's header (line 1, 4 or 5), for a default the options did not give.
+int headerNumber(const QString& path, const QString& text, int line) {
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    if (!ok)
+        throw VantoroError(QStringLiteral("The wheeling system file %1 has no number on line %2: \"%3\".")
+                               .arg(QDir::toNativeSeparators(path))
+                               .arg(line)
+                               .arg(text.left(20)));
+    return value;
+}
+
+int wheelVerify(const QStringList& words) {
+    CliOptions args(
+        QStringLiteral("wheel verify"),
+        QStringLiteral("Checks every draw against the tickets of a wheel: whether some ticket "
+                       "matches M numbers whenever C of its numbers are drawn. Exit status 0 when "
+                       "the guarantee holds, 3 when it does not."));
+    args.addPositional(QStringLiteral("FILE"), wheelFileHelp());
+    args.addValue({QStringLiteral("match")}, QStringLiteral("M"),
+                  QStringLiteral("The numbers a ticket must match (default: the wheel's own header)."));
+    args.addValue({QStringLiteral("correct")}, QStringLiteral("C"),
+                  QStringLiteral("The numbers drawn among the wheel's (default: the wheel's own header)."));
+    if (!args.parse(words))
+        return 0;
+    const QString path = onlyFile(args);
+    const WheelFile file = WheelFile::read(path);
+    const WheelVerifier verifier = WheelVerifier::fromFile(file, path);
+    const int match = args.has(QStringLiteral("match")) ? args.requiredInteger(QStringLiteral("match"))
+                                                        : headerNumber(path, file.Match, 4);
+    const int correct = args.has(QStringLiteral("correct")) ? args.requiredInteger(QStringLiteral("correct"))
+                                                            : headerNumber(path, file.Correct, 5);
+    const WheelCheck check = verifier.check(match, correct);
+    QTextStream& out = cliOut();
+    out << "Draws: " << check.draws << '\n';
+    out << "Holes: " << check.holes << '\n';
+    if (!check.holds())
+        out << "First hole: " << wheelPositionsText(check.firstHoles.value(0)) << '\n';
+    return check.holds() ? 0 : 3;
+}
+
+int wheelCoverage(const QStringList& words) {
+    CliOptions args(QStringLiteral("wheel coverage"),
+                    QStringLiteral("Prints the coverage table of a wheel: for each count of its numbers "
+                                   "drawn, the share of the draws in which some ticket matches at least 1, "
+                                   "2, ... numbers."));
+    args.addPositional(QStringLiteral("FILE"), wheelFileHelp());
+    args.addValue({QStringLiteral("drawn")}, QStringLiteral("N"),
+                  QStringLiteral("The largest count of numbers drawn (default: the larger of the numbers "
+                                 "per ticket and the numbers correct of the header)."));
+    if (!args.parse(words))
+        return 0;
+    const QString path = onlyFile(args);
+    const WheelFile file = WheelFile::read(path);
+    const WheelVerifier verifier = WheelVerifier::fromFile(file, path);
+    int drawn = verifier.largestTicket();
+    if (args.has(QStringLiteral("drawn"))) {
+        drawn = args.requiredInteger(QStringLiteral("drawn"));
+        if (drawn < 1)
+            throw UsageError(QStringLiteral("option --drawn takes a number from 1 up"));
+    } else {
+        bool ok = false;
+        const int correct = file.Correct.trimmed().toInt(&ok);
+        if (ok)
+            drawn = std::max(drawn, correct);
+    }
+    for (const QString& line : wheelCoverageLines(verifier.coverage(drawn)))
+        cliOut() << line << '\n';
+    return 0;
+}
+
+std::atomic<bool> interrupted{false};
+
+extern "C" void stopMaking(int) {
+    interrupted = true;
+}
+
+int wheelMake(const QStringList& words) {
+    CliOptions args(QStringLiteral("wheel make"),
+                    QStringLiteral("Builds the smallest wheel it can find in the time: whenever --correct of "
+                                   "its --numbers are drawn, some ticket matches --match. Progress goes to "
+                                   "standard error; Ctrl+C stops with the best wheel so far."));
+    args.addValue({QStringLiteral("numbers")}, QStringLiteral("K"),
+                  QStringLiteral("How many numbers it wheels (up to 64)."));
+    args.addValue({QStringLiteral("per-ticket")}, QStringLiteral("P"),
+                  QStringLiteral("How many numbers each ticket holds."));
+    args.addValue({QStringLiteral("match")}, QStringLiteral("M"),
+                  QStringLiteral("The numbers some ticket is sure to match."));
+    args.addValue({QStringLiteral("correct")}, QStringLiteral("C"),
+                  QStringLiteral("How many of the wheel's numbers are drawn."));
+    args.addValue({QStringLiteral("seconds")}, QStringLiteral("S"),
+                  QStringLiteral("How long to search (default 60)."));
+    args.addValue({QStringLiteral("seed")}, QStringLiteral("N"),
+                  QStringLiteral("The seed of the searches: the same seed, time and cores give the same "
+                                 "search (default 1)."));
+    args.addValue({QStringLiteral("tickets")}, QStringLiteral("T"),
+                  QStringLiteral("Searches for a wheel of exactly T tickets."));
+    args.addOutput(QStringLiteral("the wheel"));
+    if (!args.parse(words))
+        return 0;
+    if (!args.positional().isEmpty())
+        throw UsageError(QStringLiteral("unexpected \"%1\"").arg(args.positional().first()));
+    WheelMakeRequest request;
+    request.numbers = args.requiredInteger(QStringLiteral("numbers"));
+    request.perTicket = args.requiredInteger(QStringLiteral("per-ticket"));
+    request.match = args.requiredInteger(QStringLiteral("match"));
+    request.correct = args.requiredInteger(QStringLiteral("correct"));
+    request.seconds = args.integer(QStringLiteral("seconds"), 60);
+    request.seed = std::uint32_t(args.integer(QStringLiteral("seed"), 1));
+    request.tickets = args.integer(QStringLiteral("tickets"), 0);
+    const QString output = args.required(QStringLiteral("output"));
+    if (request.seconds < 1)
+        throw UsageError(QStringLiteral("option --seconds takes a number from 1 up"));
+
+    interrupted = false;
+    const auto previous = std::signal(SIGINT, stopMaking);
+    WheelFile wheel;
+    try {
+        wheel = WheelGenerator::make(
+            request,
+            [](const WheelMakeProgress& now) {
+                cliErr() << "Tickets: " << now.tickets << ", holes left: " << now.holes
+                         << ", best: " << now.bestTickets << ", " << qint64(now.seconds) << " s\n";
+                cliErr().flush();
+            },
+            &interrupted);
+    } catch (...) {
+        std::signal(SIGINT, previous);
+        throw;
+    }
+    std::signal(SIGINT, previous);
+    wheel.write(output);
+    cliOut() << "Tickets: " << wheel.Tickets << '\n';
+    return 0;
+}
+
 } // namespace
 
 int cliWheel(const QStringList& words) {
@@ -176,11 +316,14 @@ int cliWheel(const QStringList& words) {
         help.addPositional(QStringLiteral("ACTION"),
                            QStringLiteral("full: makes a full wheel\nlist: the wheels that fit a lottery\n"
                                           "show: the rows of one wheel\nexpand: the tickets a wheel makes of "
-                                          "the numbers chosen"));
+                                          "the numbers chosen\nverify: whether a wheel keeps its guarantee\n"
+                                          "coverage: the share of the draws a wheel matches\n"
+                                          "make: builds a small wheel for a guarantee"));
         return help.showHelp();
     }
     if (words.isEmpty() || action.startsWith(QStringLiteral("--")))
-        throw UsageError(QStringLiteral("name what to do: full, list, show or expand"));
+        throw UsageError(
+            QStringLiteral("name what to do: full, list, show, expand, verify, coverage or make"));
     const QStringList rest = words.mid(1);
     if (action == QStringLiteral("full"))
         return wheelFull(rest);
@@ -190,5 +333,11 @@ int cliWheel(const QStringList& words) {
         return wheelShow(rest);
     if (action == QStringLiteral("expand"))
         return wheelExpand(rest);
+    if (action == QStringLiteral("verify"))
+        return wheelVerify(rest);
+    if (action == QStringLiteral("coverage"))
+        return wheelCoverage(rest);
+    if (action == QStringLiteral("make"))
+        return wheelMake(rest);
     throw UsageError(QStringLiteral("unknown wheel action \"%1\"").arg(action));
 }

@@ -2,11 +2,14 @@
 #include "play/wheel_form.h"
 
 #include "db/vantoro_error.h"
+#include "gui/busy_cursor.h"
 #include "gui/help.h"
+#include "gui/modal.h"
 #include "gui/prompts.h"
 #include "gui/run_command.h"
 #include "lottery/current_lottery.h"
 #include "play/wheel_printout.h"
+#include "play/wheel_verifier.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -17,6 +20,7 @@
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTimer>
@@ -133,13 +137,17 @@ TWheelForm::TWheelForm(CurrentLottery& lottery, const QString& wheelsDir, Mode m
     SaveBtn->setObjectName(QStringLiteral("SaveBtn"));
     PrintBtn = new QPushButton(QStringLiteral("&Print"), this);
     PrintBtn->setObjectName(QStringLiteral("PrintBtn"));
+    VerifyBtn = new QPushButton(QStringLiteral("&Verify"), this);
+    VerifyBtn->setObjectName(QStringLiteral("VerifyBtn"));
+    CoverageBtn = new QPushButton(QStringLiteral("C&overage"), this);
+    CoverageBtn->setObjectName(QStringLiteral("CoverageBtn"));
     CloseBtn = new QPushButton(QStringLiteral("&Close"), this);
     CloseBtn->setObjectName(QStringLiteral("CloseBtn"));
     HelpBtn = new QPushButton(QStringLiteral("&Help"), this);
     HelpBtn->setObjectName(QStringLiteral("HelpBtn"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    for (QPushButton* button : {SaveBtn, PrintBtn, CloseBtn, HelpBtn}) {
+    for (QPushButton* button : {VerifyBtn, CoverageBtn, SaveBtn, PrintBtn, CloseBtn, HelpBtn}) {
         button->setAutoDefault(false);
         buttons->addWidget(button);
     }
@@ -154,6 +162,8 @@ TWheelForm::TWheelForm(CurrentLottery& lottery, const QString& wheelsDir, Mode m
     connect(Tickets, &QLineEdit::editingFinished, this, &TWheelForm::TicketsExit);
     connect(SaveBtn, &QPushButton::clicked, this, &TWheelForm::SaveBtnClick);
     connect(PrintBtn, &QPushButton::clicked, this, &TWheelForm::PrintBtnClick);
+    connect(VerifyBtn, &QPushButton::clicked, this, &TWheelForm::VerifyBtnClick);
+    connect(CoverageBtn, &QPushButton::clicked, this, &TWheelForm::CoverageBtnClick);
     connect(CloseBtn, &QPushButton::clicked, this, &QDialog::reject);
     connect(HelpBtn, &QPushButton::clicked, this, &TWheelForm::HelpBtnClick);
 
@@ -274,19 +284,26 @@ bool TWheelForm::validate() {
     return true;
 }
 
-void TWheelForm::SaveBtnClick() {
+bool TWheelForm::soundWheel(WheelFile& file) {
     if (!validate())
-        return;
-    // A cell that cannot be written is refused before a file name is asked for.
-    const WheelFile file = wheel();
+        return false;
+    file = wheel();
     int row = 0;
     int column = 0;
     if (const QString problem = file.cellProblem(&row, &column); !problem.isEmpty()) {
         GamesGrid->setCurrentCell(row - 1, column);
         GamesGrid->setFocus();
         Prompts::instance().information(this, problem);
-        return;
+        return false;
     }
+    return true;
+}
+
+void TWheelForm::SaveBtnClick() {
+    // A cell that cannot be written is refused before a file name is asked for.
+    WheelFile file;
+    if (!soundWheel(file))
+        return;
     QString target = m_path;
     if (m_newMode) {
         const QString extension = saveExtension(NumbersPerTicket->text(), Match->text(), Correct->text());
@@ -317,4 +334,92 @@ void TWheelForm::PrintBtnClick() {
 
 void TWheelForm::HelpBtnClick() {
     Help::showTopic(HelpTopic, this);
+}
+
+namespace {
+
+// The grid's tickets as positions: soundWheel has made sure every cell is one.
+WheelVerifier verifierOf(const WheelFile& file) {
+    QList<QList<int>> tickets;
+    for (const QStringList& row : file.rows) {
+        QList<int> ticket;
+        for (const QString& cell : row)
+            ticket << cell.trimmed().toInt();
+        tickets << ticket;
+    }
+    return WheelVerifier(file.Numbers.toInt(), tickets);
+}
+
+} // namespace
+
+void TWheelForm::VerifyBtnClick() {
+    WheelFile file;
+    if (!soundWheel(file))
+        return;
+    // The holes listed are enough to see the pattern and few enough to fit one message.
+    constexpr int listedHoles = 12;
+    WheelCheck check;
+    const bool checked = gui::runCommand(this, [&] {
+        BusyCursor busy;
+        check = verifierOf(file).check(Match->text().toInt(), Correct->text().toInt(), listedHoles);
+    });
+    if (checked)
+        Prompts::instance().information(this, wheelCheckText(check));
+}
+
+void TWheelForm::CoverageBtnClick() {
+    WheelFile file;
+    if (!soundWheel(file))
+        return;
+    QList<WheelCoverageRow> rows;
+    const bool counted = gui::runCommand(this, [&] {
+        BusyCursor busy;
+        const WheelVerifier verifier = verifierOf(file);
+        rows = verifier.coverage(std::max(verifier.largestTicket(), Correct->text().toInt()));
+    });
+    if (!counted)
+        return;
+    int top = 0;
+    for (const WheelCoverageRow& row : rows)
+        top = std::max(top, int(row.covered.size()));
+
+    QDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("TWheelCoverageForm"));
+    dialog.setWindowTitle(QStringLiteral("Wheel Coverage"));
+    auto* caption =
+        new QLabel(QStringLiteral("Share of the draws in which at least one ticket matches:"), &dialog);
+    auto* table = new QTableWidget(int(rows.size()), top + 1, &dialog);
+    table->setObjectName(QStringLiteral("CoverageGrid"));
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    QStringList columns{QStringLiteral("Draws")};
+    for (int m = 1; m <= top; ++m)
+        columns << QStringLiteral("%1 match").arg(m);
+    table->setHorizontalHeaderLabels(columns);
+    QStringList drawn;
+    for (int r = 0; r < rows.size(); ++r) {
+        const WheelCoverageRow& row = rows.at(r);
+        drawn << QStringLiteral("%1 drawn").arg(row.drawn);
+        auto* draws = new QTableWidgetItem(QLocale(QLocale::English).toString(row.draws));
+        draws->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        table->setItem(r, 0, draws);
+        for (int m = 1; m <= row.covered.size(); ++m) {
+            auto* share = new QTableWidgetItem(wheelShareText(row.covered.at(m - 1), row.draws));
+            share->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            table->setItem(r, m, share);
+        }
+    }
+    table->setVerticalHeaderLabels(drawn);
+    table->resizeColumnsToContents();
+    auto* close = new QPushButton(QStringLiteral("&Close"), &dialog);
+    close->setObjectName(QStringLiteral("CloseBtn"));
+    connect(close, &QPushButton::clicked, &dialog, &QDialog::accept);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(caption);
+    layout->addWidget(table, 1);
+    layout->addLayout(buttons);
+    dialog.resize(std::min(900, 120 + 90 * (top + 1)), std::min(600, 140 + 30 * int(rows.size())));
+    Modal::run(dialog);
 }

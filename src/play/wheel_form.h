@@ -50,8 +50,13 @@ private:
     void SaveBtnClick();
     void PrintBtnClick();
     void HelpBtnClick();
+    void VerifyBtnClick();
+    void CoverageBtnClick();
     // The first empty header box gets the focus and its message; true when none is empty.
     bool validate();
+    // The wheel when every box is filled and every cell is a position, else the first problem
+    // shown with its cell made current; false then.
+    bool soundWheel(WheelFile& file);
     void setTicketRows(int rows);
 
     CurrentLottery& m_lottery;
@@ -70,6 +75,8 @@ private:
     QTableWidget* GamesGrid = nullptr;
     QPushButton* SaveBtn = nullptr;
     QPushButton* PrintBtn = nullptr;
+    QPushButton* VerifyBtn = nullptr;
+    QPushButton* CoverageBtn = nullptr;
     QPushButton* CloseBtn = nullptr;
     QPushButton* HelpBtn = nullptr;
 };

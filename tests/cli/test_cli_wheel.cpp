@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
 
 namespace {
 
@@ -72,6 +73,89 @@ private Q_SLOTS:
                                        "10 numbers, 030 tickets 3/4  (B.A06)"}));
     }
 
+    // The exit status tells a kept guarantee (0) from a broken one (3) and from a refused file (1).
+    void verifyTellsHoldsFromHoles_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("out");
+        // Every 3-subset of 10 numbers in one of ten tickets, the first of them left out.
+        const QByteArray tickets = "010203060809\r\n010204050609\r\n010304050708\r\n010305060709\r\n"
+                                   "010506080910\r\n020305070810\r\n020406070810\r\n020407080910\r\n"
+                                   "030405060910\r\n";
+        QTest::newRow("header claims 3 if 3")
+            << "6\r\n10\r\n9\r\n3\r\n3\r\n" + tickets << QStringList{} << 3
+            << QStringList{"Draws: 120", "Holes: 6", "First hole: 01 02 07"};
+        QTest::newRow("3 if 4 asked")
+            << "6\r\n10\r\n9\r\n3\r\n3\r\n" + tickets << QStringList{"--correct", "4"} << 0
+            << QStringList{"Draws: 210", "Holes: 0"};
+        QTest::newRow("4 if 4 asked")
+            << "6\r\n10\r\n9\r\n3\r\n3\r\n" + tickets << QStringList{"--match", "4", "--correct", "4"} << 3
+            << QStringList{"Draws: 210", "Holes: 91", "First hole: 01 02 03 04"};
+        QTest::newRow("position above K")
+            << QByteArray("3\r\n5\r\n1\r\n3\r\n3\r\n010209\r\n") << QStringList{} << 1 << QStringList{};
+    }
+
+    void verifyTellsHoldsFromHoles() {
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, options);
+        QFETCH(int, status);
+        QFETCH(QStringList, out);
+        TempHome home;
+        home.writeFile(QStringLiteral("wheels/W.A06"), file);
+        const Run run = cli(home, QStringList{"wheel", "verify", "W.A06"} + options);
+        QCOMPARE(run.status, status);
+        QCOMPARE(run.out, out);
+        if (status == 1)
+            QVERIFY(run.err.contains(QStringLiteral("holds \"09\", which is not a position from 1 to 5")));
+    }
+
+    void coverageOfTheFanoPlane() {
+        TempHome home;
+        home.writeFile(QStringLiteral("wheels/FANO.A03"),
+                       "3\r\n7\r\n7\r\n2\r\n2\r\n010203\r\n010405\r\n010607\r\n020406\r\n020507\r\n"
+                       "030407\r\n030506\r\n");
+        const Run run = cli(home, {"wheel", "coverage", "FANO.A03"});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out,
+                 (QStringList{"Drawn         Draws   1 match   2 match   3 match",
+                              "    1             7      100%", "    2            21      100%      100%",
+                              "    3            35      100%      100%    20.00%"}));
+    }
+
+    void makeWritesAVerifiedWheel() {
+        TempHome home;
+        const QString file = home.path(QStringLiteral("wheels/C9.A05"));
+        const Run made = cli(home, {"wheel", "make", "--numbers", "9", "--per-ticket", "5", "--match", "3",
+                                    "--correct", "3", "--seconds", "2", "-o", file});
+        QCOMPARE(made.status, 0);
+        QCOMPARE(made.out, QStringList{"Tickets: 12"});
+        QVERIFY(made.err.contains(QStringLiteral("holes left")));
+        const Run verified = cli(home, {"wheel", "verify", "C9.A05"});
+        QCOMPARE(verified.status, 0);
+        QCOMPARE(verified.out, (QStringList{"Draws: 84", "Holes: 0"}));
+    }
+
+    // Ctrl+C ends a long search at once with the best wheel so far written.
+    void makeStopsOnInterrupt() {
+        TempHome home;
+        const QString file = home.path(QStringLiteral("wheels/W20.A06"));
+        QProcess process;
+        process.start(QStringLiteral(VANTORO_CLI),
+                      {"wheel", "make", "--numbers", "20", "--per-ticket", "6", "--match", "3", "--correct",
+                       "6", "--seconds", "600", "-o", file, "--home", home.dir()});
+        QVERIFY(process.waitForStarted());
+        QByteArray progress;
+        QTRY_VERIFY_WITH_TIMEOUT((progress += process.readAllStandardError()).contains("holes left"), 20000);
+        ::kill(pid_t(process.processId()), SIGINT);
+        QVERIFY(process.waitForFinished(20000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 0);
+        QVERIFY(process.readAllStandardOutput().startsWith("Tickets: "));
+        const Run verified = cli(home, {"wheel", "verify", "W20.A06"});
+        QCOMPARE(verified.status, 0);
+    }
+
     void seededHomeHoldsTheFullWheels() {
         QTemporaryDir parent;
         const QString fresh = parent.filePath(QStringLiteral("home"));
@@ -102,7 +186,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");
         QTest::newRow("bad position") << QStringList{"wheel", "expand", "BAD.A03", "--numbers", "1,2,3,4"}
                                       << 1 << "Line 6 of the wheeling system file";
-        QTest::newRow("no action") << QStringList{"wheel"} << 2 << "full, list, show or expand";
+        QTest::newRow("no action") << QStringList{"wheel"} << 2
+                                   << "full, list, show, expand, verify, coverage or make";
         QTest::newRow("too big") << QStringList{"wheel",        "full", "--numbers", "49",
                                                 "--per-ticket", "6",    "-o",        "x"}
                                  << 1 << "more than 9999 tickets";

@@ -262,6 +262,57 @@ private Q_SLOTS:
         QCOMPARE(grid(form)->currentColumn(), 3);
     }
 
+    // The Fano plane less its line 1 2 3 as typed, then with it: the holes named, then the guarantee
+    // kept; and the coverage table of the whole plane.
+    void verifyAndCoverageOfTheGrid() {
+        TempHome home;
+        CurrentLottery lottery;
+        TWheelForm form(lottery, home.path(QStringLiteral("wheels")), TWheelForm::Mode::New);
+        fillHeader(form, QStringLiteral("3"), QStringLiteral("7"), QStringLiteral("7"), QStringLiteral("2"),
+                   QStringLiteral("2"));
+        const QStringList lines{"1 4 5", "1 6 7", "2 4 6", "2 5 7", "3 4 7", "3 5 6", "1 2 3"};
+        for (int row = 0; row < 6; ++row)
+            for (int column = 1; column <= 3; ++column)
+                setCell(form, row, column, lines.at(row).split(QLatin1Char(' ')).at(column - 1));
+        ScriptedPrompts prompts;
+        // The seventh row is still empty: refused as Save refuses it.
+        click(form, "VerifyBtn");
+        QCOMPARE(prompts.shown, QStringList{"Line 7, number 1 is empty."});
+        // The same row with a repeated position: a ticket of two numbers.
+        for (int column = 1; column <= 3; ++column)
+            setCell(form, 6, column, QStringLiteral("4"));
+        click(form, "VerifyBtn");
+        QCOMPARE(prompts.shown.size(), 2);
+        QCOMPARE(
+            prompts.shown.last(),
+            QStringLiteral("The wheel does not keep the guarantee if 2 numbers played are correct, at "
+                           "least 1 ticket will match 2 numbers: 3 of the 21 draws of 2 numbers are holes, "
+                           "matched by no ticket in 2 numbers.\nThe first holes:\n01 02\n01 03\n02 03"));
+        for (int column = 1; column <= 3; ++column)
+            setCell(form, 6, column, QString::number(column));
+        click(form, "VerifyBtn");
+        QCOMPARE(prompts.shown.last(),
+                 QStringLiteral("The wheel keeps its guarantee: if 2 numbers played are correct, at least 1 "
+                                "ticket will match 2 numbers. All 21 draws of 2 numbers were checked."));
+
+        ScriptedModal modal;
+        modal.expect<QDialog>([](QDialog* dialog) {
+            QCOMPARE(dialog->objectName(), QStringLiteral("TWheelCoverageForm"));
+            const auto* table = dialog->findChild<QTableWidget*>(QStringLiteral("CoverageGrid"));
+            QVERIFY(table);
+            // Drawn counts 1 to 3 (P = 3), then Draws and 1 to 3 matches.
+            QCOMPARE(table->rowCount(), 3);
+            QCOMPARE(table->columnCount(), 4);
+            QCOMPARE(table->item(2, 0)->text(), QStringLiteral("35"));
+            QCOMPARE(table->item(2, 2)->text(), QStringLiteral("100%"));
+            QCOMPARE(table->item(2, 3)->text(), QStringLiteral("20.00%"));
+            QVERIFY(!table->item(0, 2));
+        });
+        click(form, "CoverageBtn");
+        QVERIFY(modal.allAnswered());
+        QCOMPARE(prompts.shown.size(), 3);
+    }
+
     void editModeLoadsAndRewritesInPlace() {
         TempHome home;
         ScriptedPrompts prompts;

@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QList>
+#include <atomic>
+#include <cstdint>
+#include <functional>
+
+struct WheelFile;
+
+// What to build: a wheel of `numbers` (K) with `perTicket` (P) numbers a ticket such that whenever
+// `correct` (C) of the K are drawn, some ticket matches `match` (M).
+struct WheelMakeRequest {
+    int numbers = 0;
+    int perTicket = 0;
+    int match = 0;
+    int correct = 0;
+    double seconds = 60;
+    std::uint32_t seed = 1;
+    // Exactly this many tickets when above 0; else as few as the time allows.
+    int tickets = 0;
+    // Independent searches, each with its own seed; 0 for one per core.
+    int searches = 0;
+};
+
+// Where the search stands, reported about twice a second.
+struct WheelMakeProgress {
+    int bestTickets = 0; // 0 until a wheel keeping the guarantee is found
+    int tickets = 0;     // the size being searched
+    qint64 holes = 0;    // draws left uncovered at that size, least over the searches
+    double seconds = 0;
+};
+
+// Builds small wheels: a greedy cover, then simulated annealing over one-number exchanges in a
+// ticket, with the change in uncovered draws counted only over the draws the exchange touches.
+// Each time the guarantee holds, the wheel is kept and a ticket removed, and the search goes on.
+class WheelGenerator {
+public:
+    using Progress = std::function<void(const WheelMakeProgress&)>;
+
+    // Every search keeps ten bytes a draw: C(K, C) above this is refused.
+    static constexpr std::int64_t MaxDraws = 5'000'000;
+
+    // The best wheel found, checked by WheelVerifier, its header stating the guarantee; its
+    // tickets in lexicographic order. Throws VantoroError for a request it cannot search (K above
+    // 64, P above K, M above P or C, too many draws) and when no wheel was found in the time (or
+    // none of exactly `tickets`). `stop` ends the search early, keeping the best so far.
+    static WheelFile make(const WheelMakeRequest& request, const Progress& progress = {},
+                          const std::atomic<bool>* stop = nullptr);
+};

@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "db/vantoro_error.h"
+#include "play/wheel_file.h"
+#include "play/wheel_generator.h"
+#include "play/wheel_verifier.h"
+
+#include <QTest>
+
+namespace {
+
+WheelMakeRequest request(int numbers, int perTicket, int match, int correct) {
+    WheelMakeRequest result;
+    result.numbers = numbers;
+    result.perTicket = perTicket;
+    result.match = match;
+    result.correct = correct;
+    result.seconds = 3;
+    return result;
+}
+
+// The wheel's own rows checked again from the file's text, apart from the generator's check.
+WheelCheck recheck(const WheelFile& wheel) {
+    return WheelVerifier::fromFile(wheel, QStringLiteral("made"))
+        .check(wheel.Match.toInt(), wheel.Correct.toInt());
+}
+
+} // namespace
+
+class TestWheelGenerator final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    // The smallest coverings known: nothing smaller exists, and a few seconds find them.
+    void findsTheSmallestCoverings_data() {
+        QTest::addColumn<int>("numbers");
+        QTest::addColumn<int>("perTicket");
+        QTest::addColumn<int>("smallest");
+        QTest::newRow("9 numbers, 5 a ticket, 3 if 3") << 9 << 5 << 12;
+        QTest::newRow("10 numbers, 6 a ticket, 3 if 3") << 10 << 6 << 10;
+    }
+
+    void findsTheSmallestCoverings() {
+        QFETCH(int, numbers);
+        QFETCH(int, perTicket);
+        QFETCH(int, smallest);
+        const WheelFile wheel = WheelGenerator::make(request(numbers, perTicket, 3, 3));
+        QCOMPARE(wheel.rows.size(), smallest);
+        QCOMPARE(wheel.Tickets, QString::number(smallest));
+        QCOMPARE(wheel.NumbersPerTicket, QString::number(perTicket));
+        QVERIFY(recheck(wheel).holds());
+        for (const QStringList& row : wheel.rows)
+            QCOMPARE(row.size(), perTicket);
+    }
+
+    void exactTicketCount() {
+        WheelMakeRequest asked = request(9, 5, 3, 3);
+        asked.tickets = 12;
+        const WheelFile wheel = WheelGenerator::make(asked);
+        QCOMPARE(wheel.rows.size(), 12);
+        QVERIFY(recheck(wheel).holds());
+    }
+
+    // Stopped at once, it still hands back the greedy wheel it started from, verified.
+    void stopKeepsTheBestSoFar() {
+        const std::atomic<bool> stop{true};
+        const WheelFile wheel = WheelGenerator::make(request(20, 6, 3, 6), {}, &stop);
+        QVERIFY(!wheel.rows.isEmpty());
+        QCOMPARE(wheel.Match, QStringLiteral("3"));
+        QCOMPARE(wheel.Correct, QStringLiteral("6"));
+        QVERIFY(recheck(wheel).holds());
+    }
+
+    void refusesWhatCannotBeSearched_data() {
+        QTest::addColumn<int>("numbers");
+        QTest::addColumn<int>("perTicket");
+        QTest::addColumn<int>("match");
+        QTest::addColumn<int>("correct");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("match above the ticket")
+            << 10 << 3 << 4 << 5 << "The numbers matched must be from 1 to 3, not 4.";
+        QTest::newRow("too many numbers")
+            << 70 << 6 << 3 << 6 << "A wheel can be made of 1 to 64 numbers, not 70.";
+        QTest::newRow("too many draws")
+            << 49 << 6 << 3 << 6
+            << "A wheel of 49 numbers for 6 correct has more draws than can be searched.";
+    }
+
+    void refusesWhatCannotBeSearched() {
+        QFETCH(int, numbers);
+        QFETCH(int, perTicket);
+        QFETCH(int, match);
+        QFETCH(int, correct);
+        QFETCH(QString, message);
+        try {
+            WheelGenerator::make(request(numbers, perTicket, match, correct));
+            QFAIL("searched anyway");
+        } catch (const VantoroError& error) {
+            QCOMPARE(error.message(), message);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestWheelGenerator)
+#include "test_wheel_generator.moc"
