@@ -144,6 +144,24 @@ private Q_SLOTS:
             QCOMPARE(drawings(home, code).value(0).section(QLatin1String("  "), 1).trimmed(), stored);
     }
 
+    // The Superzahl statistics list 0 to 9, count a 0, and pass over a drawing kept without it.
+    void superzahlStatisticsCountZeroAndSkipAMissingOne() {
+        TempHome home;
+        const QString code = makeGame(home, QStringLiteral("Lotto 6aus49"));
+        home.writeFile(QStringLiteral("rows.csv"),
+                       "date,numbers\n2024-01-03,1,2,3,4,5,6,0\n"
+                       "2024-01-06,7,8,9,10,11,12\n2024-01-10,13,14,15,16,17,18,9\n");
+        QCOMPARE(runCli(home, {"import", "--lottery", code + ".DBF", home.path("rows.csv"), "--date-column",
+                               "1", "--number-columns", "2-8"})
+                     .status,
+                 0);
+        const CliRun stats = runCli(home, {"stats", "--lottery", code + ".DBF", "--bonus", "2"});
+        QCOMPARE(stats.status, 0);
+        QCOMPARE(stats.out.mid(0, 4),
+                 (QStringList{"[Frequency]", " 00 (01) 01/03/2024", "*09 (01) 01/10/2024", " 01 (00)"}));
+        QCOMPARE(stats.out.indexOf(QStringLiteral("[Hit Index]")), 11); // 0 to 9: ten numbers
+    }
+
     // Without the game's extras (a lottery defined by hand with the same numbers) a drawing
     // without its bonus is still refused.
     void handMadeLotteryRefusesAMissingBonus() {
