@@ -70,7 +70,7 @@ struct Target {
     bool twoDrawsADay = false;
     // The drums of a lottery made from a game of today (CODE.GAM): the range of each bonus
     // number, and whether a drawing may lack its bonus.
-    std::optional<GameExtras> extras;
+    std::optional<GameExtras> extras = std::nullopt;
     bool digitGame() const; // one digit per field: digits may repeat, a cell may hold them all
 };
 
