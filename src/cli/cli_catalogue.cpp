@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // catalogue: the known lotteries as the open dialog lists them, one "place<TAB>list text<TAB>code"
-// line per entry, in catalogue order.
+// line per entry, in catalogue order; games: the games of today, as `new --game` sets them up.
 #include "cli/cli_commands.h"
 
 #include "lottery/game_type.h"
 #include "lottery/lottery_catalogue.h"
+#include "lottery/todays_games.h"
 
 namespace {
 
@@ -55,6 +56,26 @@ int cliCatalogue(const QStringList& words) {
     for (const CataloguePlace* place : chosenPlaces(args)) {
         for (const CatalogueEntry& entry : place->entries)
             out << place->name << '\t' << entry.text << '\t' << entry.code << '\n';
+    }
+    return 0;
+}
+
+int cliGames(const QStringList& words) {
+    CliOptions args(QStringLiteral("games"),
+                    QStringLiteral("Lists the lottery games of today that `new --game` sets up, one line per "
+                                   "game: name, figures in words and file code, separated by tabs."));
+    args.addFlag({QStringLiteral("sources")},
+                 QStringLiteral("Adds a fourth column: the page the game's figures were checked against."));
+    if (!args.parse(words))
+        return 0;
+    if (!args.positional().isEmpty())
+        throw UsageError(QStringLiteral("unexpected \"%1\"").arg(args.positional().first()));
+    QTextStream& out = cliOut();
+    for (const TodaysGame& game : TodaysGames::all()) {
+        out << game.name << '\t' << game.figures() << '\t' << game.code();
+        if (args.has(QStringLiteral("sources")))
+            out << '\t' << game.source;
+        out << '\n';
     }
     return 0;
 }

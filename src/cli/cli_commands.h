@@ -19,6 +19,7 @@ int cliInfo(const QStringList& words);
 int cliDump(const QStringList& words);
 int cliNew(const QStringList& words);
 int cliCatalogue(const QStringList& words);
+int cliGames(const QStringList& words);
 int cliPrintDemo(const QStringList& words);
 int cliImport(const QStringList& words);
 int cliExport(const QStringList& words);

@@ -8,6 +8,7 @@
 #include "db/vantoro_error.h"
 #include "drawings/drawing_export.h"
 #include "drawings/drawing_import.h"
+#include "drawings/import_presets.h"
 #include "drawings/json_rows.h"
 #include "lottery/lottery_files.h"
 
@@ -115,6 +116,10 @@ void addImportOptions(CliOptions& args) {
                   QStringLiteral("JSON: the key of the numbers (default: proposed from the names)."));
     args.addValue({QStringLiteral("json-bonus")}, QStringLiteral("KEY"),
                   QStringLiteral("JSON: the key of the bonus numbers; '' takes none (default: proposed)."));
+    args.addValue({QStringLiteral("preset")}, QStringLiteral("NAME"),
+                  QStringLiteral("CSV: the layout of a known results file: %1. A lottery made from a game "
+                                 "of today that has one is read with it unless its columns are given.")
+                      .arg(ImportPresets::names().join(QStringLiteral(", "))));
     args.addFlag({QStringLiteral("skip-bad")},
                  QStringLiteral("Imports the good rows of a file that has bad ones, which are otherwise "
                                 "refused with the whole file."));
@@ -144,8 +149,21 @@ int cliImport(const QStringList& words) {
     openCliLottery(args, lottery);
     layoutFrom(args, ImportLayout::plain(lottery.definition()));
     const QString text = DrawingImport::readFile(path);
-    const DrawingImport::Target target{LotteryFiles::baseName(lottery.LotteryFile()).toUpper(),
-                                       lottery.definition(), args.has(QStringLiteral("two-draws-a-day"))};
+    DrawingImport::Target target{LotteryFiles::baseName(lottery.LotteryFile()).toUpper(),
+                                 lottery.definition(), args.has(QStringLiteral("two-draws-a-day")),
+                                 std::nullopt};
+    target.extras = GameExtrasFile::read(lottery.DataDir(), target.code);
+    const ImportPreset* preset = nullptr;
+    if (args.has(QStringLiteral("preset"))) {
+        preset = ImportPresets::named(args.value(QStringLiteral("preset")));
+        if (!preset)
+            throw UsageError(QStringLiteral("--preset must be one of: ") +
+                             ImportPresets::names().join(QStringLiteral(", ")));
+    } else if (target.extras && !args.has(QStringLiteral("date-column")) &&
+               !args.has(QStringLiteral("number-columns"))) {
+        // A lottery made from a game of today reads its operator's file without further options.
+        preset = ImportPresets::forGame(target.extras->game);
+    }
     const bool json = JsonRows::isJson(text);
     // Options for the other kind of file would be ignored in silence: say so instead.
     for (const QString& name : json ? csvOptions : jsonOptions) {
@@ -156,8 +174,11 @@ int cliImport(const QStringList& words) {
                            .arg(name)
                      : QStringLiteral("--%1 is for JSON files").arg(name));
     }
-    ImportLayout layout =
-        layoutFrom(args, ImportLayout::propose(text, lottery.definition(), target.digitGame()));
+    if (json && preset && args.has(QStringLiteral("preset")))
+        throw UsageError(QStringLiteral("--preset is for CSV files"));
+    ImportLayout layout = layoutFrom(
+        args, preset && !json ? preset->layout
+                              : ImportLayout::propose(text, lottery.definition(), target.digitGame()));
     if (json)
         jsonKeysFrom(args, layout, text, lottery.definition(), target.digitGame());
     // A date column chosen by hand may be written in another form than the proposed one.
@@ -190,8 +211,10 @@ int cliImport(const QStringList& words) {
     if (preview.blankRows > 0)
         out << "; " << counted(preview.blankRows, "blank row", "blank rows") << " skipped";
     out << ".\n";
+    if (preset && !json)
+        out << "Read with the preset " << preset->name << ".\n";
     // Only a guessed date form was chosen by the draw days, and only then is that worth saying.
-    if (!preview.dateNote.isEmpty() && !args.has(QStringLiteral("date-format")))
+    if (!preview.dateNote.isEmpty() && !args.has(QStringLiteral("date-format")) && !preset)
         out << preview.dateNote << "\n";
     if (!preview.offDayWarning().isEmpty())
         out << preview.offDayWarning() << "\n";

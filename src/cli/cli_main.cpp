@@ -18,6 +18,7 @@ constexpr std::array commands{
     CliCommand{"dump", "every drawing of a lottery, in date order", cliDump},
     CliCommand{"new", "defines a lottery and creates its empty drawing table", cliNew},
     CliCommand{"catalogue", "the known lotteries and their file codes", cliCatalogue},
+    CliCommand{"games", "the lottery games of today and their file codes", cliGames},
     CliCommand{"import", "adds a published drawing history (CSV or JSON) to a lottery", cliImport},
     CliCommand{"export", "writes the drawings of a lottery as CSV, read back by import", cliExport},
     CliCommand{"print-demo", "a sample printout of many lines, as a PDF document", cliPrintDemo, true},

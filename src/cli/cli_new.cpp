@@ -10,6 +10,7 @@
 #include "lottery/lottery_code.h"
 #include "lottery/new_lottery.h"
 #include "lottery/program_home.h"
+#include "lottery/todays_games.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -57,6 +58,9 @@ QString gameTypeList() {
 }
 
 void addNewOptions(CliOptions& args) {
+    args.addValue({QStringLiteral("game")}, QStringLiteral("NAME"),
+                  QStringLiteral("A game of today by its name as `vantoro-cli games` lists it: fills in "
+                                 "every field; --description, --code and --days still change them."));
     args.addValue(
         {QStringLiteral("code")}, QStringLiteral("CODE"),
         QStringLiteral("The code that names the lottery's files, 1 to 8 letters or digits (default: "
@@ -94,15 +98,7 @@ void addNewOptions(CliOptions& args) {
                  QStringLiteral("Replaces the files of a lottery with the same code, erasing all its data."));
 }
 
-} // namespace
-
-int cliNew(const QStringList& words) {
-    CliOptions args(QStringLiteral("new"),
-                    QStringLiteral("Defines a lottery and creates its empty drawing table, as the definition "
-                                   "editor does, and prints the code that names its files."));
-    addNewOptions(args);
-    if (!args.parse(words))
-        return 0;
+LotteryDefinition definitionFromOptions(const CliOptions& args) {
     LotteryDefinition definition;
     definition.Country = countryOption(args);
     definition.State = stateOption(args);
@@ -124,18 +120,48 @@ int cliNew(const QStringList& words) {
         throw UsageError(QStringLiteral("--highest must not be below --lowest"));
     // A bonus from a separate drum may equal a regular number of the same drawing.
     definition.AllowDuplicates = args.has(QStringLiteral("allow-duplicates"));
-    definition.Description = args.value(QStringLiteral("description"), QStringLiteral("Lotto")).left(30);
+    // Choosing a state in the editor fills in its commission; the command line does the same.
+    CommissionPresets::apply(CommissionPresets::forState(States::abbreviation(definition.State)), definition);
+    return definition;
+}
+
+} // namespace
+
+int cliNew(const QStringList& words) {
+    CliOptions args(QStringLiteral("new"),
+                    QStringLiteral("Defines a lottery and creates its empty drawing table, as the definition "
+                                   "editor does, and prints the code that names its files."));
+    addNewOptions(args);
+    if (!args.parse(words))
+        return 0;
+    const TodaysGame* game = nullptr;
+    LotteryDefinition definition;
+    if (args.has(QStringLiteral("game"))) {
+        game = TodaysGames::find(args.value(QStringLiteral("game")));
+        if (!game)
+            throw UsageError(
+                QStringLiteral("--game takes the name of a game as `vantoro-cli games` lists it, "
+                               "such as \"EuroMillions\""));
+        for (const char* field : {"country", "state", "type", "drawn", "bonus", "lowest", "highest",
+                                  "highest-bonus", "allow-duplicates"}) {
+            if (args.has(QLatin1String(field)))
+                throw UsageError(
+                    QStringLiteral("--%1 cannot be given with --game, which sets it").arg(field));
+        }
+        definition = game->definition();
+    } else {
+        definition = definitionFromOptions(args);
+    }
+    definition.Description =
+        args.value(QStringLiteral("description"), game ? definition.Description : QStringLiteral("Lotto"))
+            .left(30);
     if (args.has(QStringLiteral("days"))) {
         const QString days = args.value(QStringLiteral("days"));
         if (!QRegularExpression(QStringLiteral("^[01]{7}$")).match(days).hasMatch())
             throw UsageError(QStringLiteral("--days takes seven 0/1 flags, Sunday first (e.g. 0001001)"));
-        bool* flags[] = {&definition.Sunday,   &definition.Monday, &definition.Tuesday, &definition.Wednesday,
-                         &definition.Thursday, &definition.Friday, &definition.Saturday};
         for (int i = 0; i < 7; ++i)
-            *flags[i] = days.at(i) == QLatin1Char('1');
+            definition.setDrawnOn(i == 0 ? 7 : i, days.at(i) == QLatin1Char('1'));
     }
-    // Choosing a state in the editor fills in its commission; the command line does the same.
-    CommissionPresets::apply(CommissionPresets::forState(States::abbreviation(definition.State)), definition);
 
     QString code = args.value(QStringLiteral("code")).toUpper();
     if (!args.has(QStringLiteral("code"))) {
@@ -160,7 +186,7 @@ int cliNew(const QStringList& words) {
                 .arg(definitionFile));
     }
     try {
-        NewLottery::create(dataDir, code, definition);
+        NewLottery::create(dataDir, code, definition, game ? std::optional(game->extras()) : std::nullopt);
     } catch (const NewLottery::TableNotCreated&) {
         // Without its table a new definition would only stand in the way of the next try.
         if (!hadDefinition)

@@ -20,6 +20,9 @@
 
 namespace {
 
+// A bonus number a drawing does not have: stored as a blank field.
+constexpr int MissingBonus = -1;
+
 // How often the long loops report: often enough for a smooth bar, rarely enough to cost nothing.
 constexpr int ProgressStep = 250;
 
@@ -91,49 +94,79 @@ struct RowReader {
         return true;
     }
 
-    QString check(const std::vector<int>& numbers) const {
+    // The range of the number at `index` (regular numbers first) and whether it may repeat a
+    // regular number: the game's own drums when the lottery was made from a game of today.
+    struct Range {
+        int low;
+        int high;
+        bool separate;
+    };
+    Range rangeOf(int index) const {
         const LotteryDefinition& d = target.definition;
         const int regular = d.regularNumbers();
-        if (int(numbers.size()) != d.NumbersDrawn) {
+        if (target.extras) {
+            if (index < regular)
+                return {target.extras->regularLowest, d.HighestNumber, false};
+            const qsizetype slot = index - regular;
+            if (slot < target.extras->bonus.size()) {
+                const BonusDrum& drum = target.extras->bonus[slot];
+                return {drum.lowest, drum.highest, drum.separate};
+            }
+        }
+        if (index < regular)
+            return {d.LowestNumber, d.HighestNumber, false};
+        return {d.LowestNumber, d.HighestBonus > 0 ? d.HighestBonus : d.HighestNumber, d.AllowDuplicates};
+    }
+
+    // Null when the numbers are a drawing of the lottery; a drawing of a game whose early
+    // histories lack the bonus may stop after its regular numbers, and the bonus fields stay blank.
+    QString check(std::vector<int>& numbers) const {
+        const LotteryDefinition& d = target.definition;
+        const int regular = d.regularNumbers();
+        const bool bonusMissing = target.extras && target.extras->bonusMayBeMissing && d.BonusNumbers > 0 &&
+                                  int(numbers.size()) == regular;
+        if (int(numbers.size()) != d.NumbersDrawn && !bonusMissing) {
             return QStringLiteral("%1 numbers, but the lottery draws %2.")
                 .arg(numbers.size())
                 .arg(d.NumbersDrawn);
         }
-        const int highestBonus = d.HighestBonus > 0 ? d.HighestBonus : d.HighestNumber;
         for (int i = 0; i < int(numbers.size()); ++i) {
             const bool bonus = i >= regular;
-            const int high = bonus ? highestBonus : d.HighestNumber;
-            if (numbers[size_t(i)] < d.LowestNumber || numbers[size_t(i)] > high) {
+            const Range range = rangeOf(i);
+            if (numbers[size_t(i)] < range.low || numbers[size_t(i)] > range.high) {
                 return QStringLiteral("%1%2 is out of range (%3 to %4).")
                     .arg(bonus ? QStringLiteral("the bonus number ") : QString())
                     .arg(numbers[size_t(i)])
-                    .arg(d.LowestNumber)
-                    .arg(high);
+                    .arg(range.low)
+                    .arg(range.high);
             }
         }
-        if (digitGame)
-            return {};
-        // Daily Millions draws its red, white and blue pairs from three drums.
-        const int group = GameTypes::isThreeSet(d.GameType) ? 2 : regular;
-        for (int i = 0; i < regular; ++i) {
-            for (int j = (i / group) * group; j < i; ++j) {
-                if (numbers[size_t(i)] == numbers[size_t(j)])
-                    return QStringLiteral("%1 is drawn twice.").arg(numbers[size_t(i)]);
+        if (!digitGame) {
+            // Daily Millions draws its red, white and blue pairs from three drums.
+            const int group = GameTypes::isThreeSet(d.GameType) ? 2 : regular;
+            for (int i = 0; i < regular; ++i) {
+                for (int j = (i / group) * group; j < i; ++j) {
+                    if (numbers[size_t(i)] == numbers[size_t(j)])
+                        return QStringLiteral("%1 is drawn twice.").arg(numbers[size_t(i)]);
+                }
+            }
+            for (int i = regular; i < int(numbers.size()); ++i) {
+                const Range range = rangeOf(i);
+                // Bonus numbers of different drums may be equal; of one drum they may not.
+                for (int j = regular; j < i; ++j) {
+                    if (numbers[size_t(i)] == numbers[size_t(j)] && rangeOf(j).separate == range.separate)
+                        return QStringLiteral("the bonus number %1 is drawn twice.").arg(numbers[size_t(i)]);
+                }
+                if (range.separate)
+                    continue;
+                for (int j = 0; j < regular; ++j) {
+                    if (numbers[size_t(i)] == numbers[size_t(j)])
+                        return QStringLiteral("the bonus number %1 repeats a regular number.")
+                            .arg(numbers[size_t(i)]);
+                }
             }
         }
-        for (int i = regular; i < int(numbers.size()); ++i) {
-            for (int j = regular; j < i; ++j) {
-                if (numbers[size_t(i)] == numbers[size_t(j)])
-                    return QStringLiteral("the bonus number %1 is drawn twice.").arg(numbers[size_t(i)]);
-            }
-            if (d.AllowDuplicates)
-                continue;
-            for (int j = 0; j < regular; ++j) {
-                if (numbers[size_t(i)] == numbers[size_t(j)])
-                    return QStringLiteral("the bonus number %1 repeats a regular number.")
-                        .arg(numbers[size_t(i)]);
-            }
-        }
+        numbers.resize(size_t(d.NumbersDrawn), MissingBonus);
         return {};
     }
 
@@ -145,6 +178,10 @@ struct RowReader {
             char text[16];
             int length = 0;
             const int value = numbers[i];
+            if (value == MissingBonus) {
+                texts.append(QUtf8StringView(QByteArray(std::min(widths[i], 12), ' ')));
+                continue;
+            }
             const int digits = value >= 100 ? 3 : value >= 10 ? 2 : 1;
             for (int pad = std::min(widths[i], 12) - digits; pad > 0; --pad)
                 text[length++] = '0';
@@ -190,8 +227,9 @@ QString numbersText(const std::vector<int>& numbers) {
     return texts.join(QLatin1Char(' '));
 }
 
-// A number field as the import compares it: its text as a number, 0 when it is none. The bytes
-// are read in place when they are plain digits, as they are in every table of ours.
+// A number field as the import compares it: its text as a number, -1 when it is blank (a drawing
+// stored without its bonus), 0 when it is no number. The bytes are read in place when they are
+// plain digits, as they are in every table of ours.
 int storedNumber(const DbfTable& table, int field) {
     const QByteArrayView bytes = table.fieldBytes(field);
     if (table.fields()[size_t(field)].type != 'D') {
@@ -205,7 +243,7 @@ int storedNumber(const DbfTable& table, int field) {
         while (at < bytes.size() && bytes[at] == ' ')
             ++at;
         if (at == bytes.size())
-            return value;
+            return digits == 0 ? MissingBonus : value;
     }
     return table.FieldText(field).trimmed().toInt();
 }

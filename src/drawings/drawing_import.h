@@ -5,6 +5,7 @@
 #include "drawings/drawing_fields.h"
 #include "drawings/import_layout.h"
 #include "lottery/lottery_definition.h"
+#include "lottery/todays_games.h"
 
 #include <QDate>
 #include <QString>
@@ -67,6 +68,9 @@ struct Target {
     LotteryDefinition definition;
     // Some lotteries draw twice on one day; only then may a date hold two different drawings.
     bool twoDrawsADay = false;
+    // The drums of a lottery made from a game of today (CODE.GAM): the range of each bonus
+    // number, and whether a drawing may lack its bonus.
+    std::optional<GameExtras> extras = std::nullopt;
     bool digitGame() const; // one digit per field: digits may repeat, a cell may hold them all
 };
 

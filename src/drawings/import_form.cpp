@@ -56,6 +56,7 @@ TImportForm::TImportForm(CurrentLottery& lottery, QWidget* parent) : QDialog(par
     setWindowTitle(QStringLiteral("Import Drawings"));
     m_target.code = LotteryFiles::baseName(lottery.LotteryFile()).toUpper();
     m_target.definition = lottery.definition();
+    m_target.extras = GameExtrasFile::read(lottery.DataDir(), m_target.code);
 
     auto* fileLabel = new QLabel(QStringLiteral("&File:"), this);
     m_fileText = new QLineEdit(this);

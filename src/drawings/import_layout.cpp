@@ -19,14 +19,16 @@ struct DateForm {
     const char* name;
     char separator;
     bool yearFirst;
-    bool finalDot;        // a "." may end the date
-    int year, month, day; // positions, 1 to 3
+    bool finalDot;          // a "." may end the date
+    int year, month, day;   // positions, 1 to 3
+    bool monthName = false; // the month as its English name's first three letters
 };
 
 const DateForm dateForms[] = {
-    {"MM/DD/YYYY", '/', false, false, 3, 1, 2}, {"M/D/YYYY", '/', false, false, 3, 1, 2},
-    {"YYYY-MM-DD", '-', true, false, 1, 2, 3},  {"YYYY.MM.DD.", '.', true, true, 1, 2, 3},
-    {"DD.MM.YYYY", '.', false, true, 3, 2, 1},  {"DD/MM/YYYY", '/', false, false, 3, 2, 1},
+    {"MM/DD/YYYY", '/', false, false, 3, 1, 2},        {"M/D/YYYY", '/', false, false, 3, 1, 2},
+    {"YYYY-MM-DD", '-', true, false, 1, 2, 3},         {"YYYY.MM.DD.", '.', true, true, 1, 2, 3},
+    {"DD.MM.YYYY", '.', false, true, 3, 2, 1},         {"DD/MM/YYYY", '/', false, false, 3, 2, 1},
+    {"DD-MMM-YYYY", '-', false, false, 3, 2, 1, true},
 };
 
 // A run of `least` to `most` ASCII digits at `*at`, read as a number; the position moves past it.
@@ -49,6 +51,17 @@ bool atEnd(QStringView text, qsizetype at) {
     return at == text.size() || (at + 1 == text.size() && text[at] == QLatin1Char('\n'));
 }
 
+int monthOf(QStringView text) {
+    bool isNumber = false;
+    const int number = text.toInt(&isNumber);
+    if (isNumber)
+        return number;
+    static const QStringList names{"jan", "feb", "mar", "apr", "may", "jun",
+                                   "jul", "aug", "sep", "oct", "nov", "dec"};
+    const QString key = text.trimmed().left(3).toString().toLower();
+    return text.trimmed().size() >= 3 ? int(names.indexOf(key)) + 1 : 0;
+}
+
 bool readForm(const DateForm& form, QStringView text, int* year, int* month, int* day) {
     int parts[3] = {};
     qsizetype at = 0;
@@ -58,6 +71,16 @@ bool readForm(const DateForm& form, QStringView text, int* year, int* month, int
             if (at >= text.size() || text[at] != QLatin1Char(form.separator))
                 return false;
             ++at;
+        }
+        if (form.monthName && i + 1 == form.month) {
+            // "04-Apr-2023": three letters, read as the split form reads a month's name.
+            if (at + 3 > text.size())
+                return false;
+            parts[i] = monthOf(text.sliced(at, 3));
+            if (parts[i] <= 0)
+                return false;
+            at += 3;
+            continue;
         }
         if (!readDigits(text, &at, isYear ? 4 : 1, isYear ? 4 : 2, &parts[i]))
             return false;
@@ -80,17 +103,6 @@ const DateForm* formNamed(const QString& name) {
             return &form;
     }
     return nullptr;
-}
-
-int monthOf(QStringView text) {
-    bool isNumber = false;
-    const int number = text.toInt(&isNumber);
-    if (isNumber)
-        return number;
-    static const QStringList names{"jan", "feb", "mar", "apr", "may", "jun",
-                                   "jul", "aug", "sep", "oct", "nov", "dec"};
-    const QString key = text.trimmed().left(3).toString().toLower();
-    return text.trimmed().size() >= 3 ? int(names.indexOf(key)) + 1 : 0;
 }
 
 bool isNumberCell(const QString& cell) {

@@ -14,6 +14,7 @@
 #include "lottery/lottery_code.h"
 #include "lottery/lottery_files.h"
 #include "lottery/new_lottery.h"
+#include "lottery/todays_games.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -111,6 +112,7 @@ TLotteryInfoForm::TLotteryInfoForm(CurrentLottery& lottery, Mode mode, QWidget* 
     // program sets the lists itself.
     connect(GameType, &QComboBox::activated, this, &TLotteryInfoForm::GameTypeChange);
     connect(State, &QComboBox::activated, this, &TLotteryInfoForm::StateChange);
+    connect(TodaysGame, &QComboBox::activated, this, &TLotteryInfoForm::TodaysGameChange);
 
     if (m_newFileMode) {
         // The controls keep their initial values; the game type is set without its presets.
@@ -121,6 +123,7 @@ TLotteryInfoForm::TLotteryInfoForm(CurrentLottery& lottery, Mode mode, QWidget* 
     } else {
         m_base = lottery.definition();
         showDefinition(m_base);
+        TodaysGame->setEnabled(false);
         for (QWidget* structural : std::initializer_list<QWidget*>{GameType, Country, State, NumbersDrawn,
                                                                    BonusNumbers, HighestNumber, LowestNumber})
             structural->setEnabled(false);
@@ -129,6 +132,7 @@ TLotteryInfoForm::TLotteryInfoForm(CurrentLottery& lottery, Mode mode, QWidget* 
 }
 
 QWidget* TLotteryInfoForm::buildGameInfoPage() {
+    TodaysGame = fixedList("TodaysGame", QStringList{QStringLiteral("(none)")} + TodaysGames::names());
     GameType = fixedList("GameType", GameTypes::names());
     Description = lineEdit("Description", 30);
     Description->setText(QStringLiteral("Lotto"));
@@ -141,6 +145,7 @@ QWidget* TLotteryInfoForm::buildGameInfoPage() {
 
     auto* page = new QWidget;
     auto* form = new QFormLayout(page);
+    form->addRow(QStringLiteral("Today's game:"), TodaysGame);
     form->addRow(QStringLiteral("Game Type:"), GameType);
     form->addRow(QStringLiteral("Description:"), Description);
     form->addRow(QStringLiteral("Country:"), Country);
@@ -342,6 +347,35 @@ void TLotteryInfoForm::GameTypeChange(int index) {
     lockToPreset(*preset);
 }
 
+void TLotteryInfoForm::TodaysGameChange(int index) {
+    const ::TodaysGame* game = index > 0 ? &TodaysGames::all().at(index - 1) : nullptr;
+    if (!game)
+        return;
+    // Every control stays free: the user may still change what the game filled in.
+    for (QWidget* control : findChildren<QWidget*>())
+        control->setEnabled(true);
+    LotteryDefinition d = game->definition();
+    d.TicketsPerSlip = static_cast<qint16>(TicketsPerSlip->value());
+    d.RowsPerTicket = static_cast<qint16>(RowsPerTicket->value());
+    d.ColumnsPerTicket = static_cast<qint16>(ColumnsPerTicket->value());
+    d.HorizontalTickets = HorizontalTickets->isChecked();
+    showDefinition(d);
+}
+
+// The extras of the game chosen, while the numbers on the page are still the game's own.
+std::optional<GameExtras> TLotteryInfoForm::chosenExtras(const LotteryDefinition& d) const {
+    const int index = TodaysGame->currentIndex();
+    if (index <= 0)
+        return std::nullopt;
+    const ::TodaysGame& game = TodaysGames::all().at(index - 1);
+    const LotteryDefinition own = game.definition();
+    if (d.NumbersDrawn != own.NumbersDrawn || d.BonusNumbers != own.BonusNumbers ||
+        d.HighestNumber != own.HighestNumber || d.LowestNumber != own.LowestNumber ||
+        d.HighestBonus != own.HighestBonus)
+        return std::nullopt;
+    return game.extras();
+}
+
 void TLotteryInfoForm::StateChange(int index) {
     LotteryDefinition d = definitionFromControls();
     CommissionPresets::apply(CommissionPresets::forState(States::abbreviation(index)), d);
@@ -355,7 +389,7 @@ void TLotteryInfoForm::setHelpContexts() {
         {AllowDuplicates, 162}, {HighestBonus, 163},    {CommissionName, 164},    {CommissionAddress, 165},
         {CommissionCity, 166},  {CommissionState, 167}, {CommissionZipCode, 168}, {CommissionPhone, 169},
         {CommissionFax, 170},   {CommissionEmail, 171}, {CommissionWWW, 172},     {OKBtn, 173},
-        {CancelBtn, 174}};
+        {CancelBtn, 174},       {TodaysGame, 152}};
     for (const auto& [control, context] : contexts)
         Help::setContext(control, context);
     for (QCheckBox* day : days())
@@ -405,7 +439,7 @@ bool TLotteryInfoForm::writeNewLottery(const LotteryDefinition& definition) {
             m_lottery.closeLottery();
     }
     try {
-        NewLottery::create(dataDir, m_code, definition);
+        NewLottery::create(dataDir, m_code, definition, chosenExtras(definition));
     } catch (const NewLottery::TableNotCreated& failure) {
         // The definition was written, so it is the lottery now, though without a table.
         m_lottery.setDefinition(definition);

@@ -3,6 +3,8 @@
 
 #include "lottery/lottery_definition.h"
 
+#include "lottery/todays_games.h"
+
 #include <QDialog>
 #include <array>
 
@@ -35,13 +37,16 @@ public:
     QString lotteryCode() const { return m_code; }
 
     // Handlers, connected in the constructor.
-    void GameTypeChange(int index); // the user chose a game type: its presets
-    void StateChange(int index);    // the user chose a state: its commission
+    void GameTypeChange(int index);   // the user chose a game type: its presets
+    void StateChange(int index);      // the user chose a state: its commission
+    void TodaysGameChange(int index); // the user chose a game of today: every field of it
     void OKBtnClick();
     void HelpBtnClick();
+    std::optional<GameExtras> chosenExtras(const LotteryDefinition& d) const;
 
     QTabWidget* PageControl1;
     // "Game Info"
+    QComboBox* TodaysGame; // "(none)", then the games of today; new-file mode only
     QComboBox* GameType;
     QLineEdit* Description;
     QComboBox* Country;

@@ -35,11 +35,16 @@ bool exists(const QString& dataDir, const QString& code) {
     return FileLookup::exists(dataDir, code + QStringLiteral(".INF"));
 }
 
-void create(const QString& dataDir, const QString& code, const LotteryDefinition& definition) {
+void create(const QString& dataDir, const QString& code, const LotteryDefinition& definition,
+            const std::optional<GameExtras>& extras) {
     const TableLock lock(QDir(dataDir).filePath(code + QStringLiteral(".DBF")));
     if (exists(dataDir, code))
         removeTable(dataDir, code);
     writeDefinition(dataDir, code, definition);
+    if (extras)
+        GameExtrasFile::write(dataDir, code, *extras);
+    else
+        GameExtrasFile::remove(dataDir, code);
     try {
         DrawingTable::CreateDrawingTable(dataDir, code, definition);
     } catch (const VantoroError& failure) {

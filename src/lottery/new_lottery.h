@@ -3,6 +3,7 @@
 
 #include "db/vantoro_error.h"
 #include "lottery/lottery_definition.h"
+#include "lottery/todays_games.h"
 
 #include <QString>
 
@@ -21,7 +22,9 @@ bool exists(const QString& dataDir, const QString& code);
 // definition, then creates the empty drawing table and its companion. A failure to remove or to
 // write the definition throws the file layer's VantoroError; a table that cannot be made throws
 // TableNotCreated, "Could not create the Lotto file. (<the file layer's reason>)". Files already
-// written stay.
-void create(const QString& dataDir, const QString& code, const LotteryDefinition& definition);
+// written stay. A lottery made from a game of today keeps its extras beside the definition
+// (CODE.GAM); one defined by hand loses any extras an earlier lottery of its code had.
+void create(const QString& dataDir, const QString& code, const LotteryDefinition& definition,
+            const std::optional<GameExtras>& extras = std::nullopt);
 
 } // namespace NewLottery

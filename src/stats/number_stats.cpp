@@ -85,7 +85,7 @@ QString uncountedNote(const NumberWindow& drawings, const NumberStatsInput& inpu
     for (int d = 0; d < drawings.count(); ++d)
         for (int p = input.firstPosition; p <= input.lastPosition; ++p) {
             const int value = drawings.at(d, p);
-            if (numberId(input, p, value) >= 0)
+            if (numberId(input, p, value) >= 0 || value == NumberWindow::Missing)
                 continue;
             if (++count <= Named) {
                 const QString date = drawings.dates.at(d).trimmed();
@@ -276,6 +276,7 @@ NumberStatsInput NumberStatsInput::standardForLottery(const LotteryDefinition& d
     input.high = qMin(int(input.high), MaxStandardNumber);
     input.numberCount = GameTypes::isPickGame(definition.GameType) ? input.high + 1 : input.high;
     input.hitIndexFactor = input.lastPosition;
+    input.regularPositions = regular;
     return input;
 }
 
@@ -388,7 +389,10 @@ NumberWindow readNumberWindow(DbfTable& table, const NumberStatsInput& input) {
                 if (value > MaxStandardNumber)
                     value = -1;
             }
-            if (value < 0)
+            if (value < 0 && !cards && input.regularPositions > 0 && p > input.regularPositions &&
+                table.FieldText(field).trimmed().isEmpty())
+                value = NumberWindow::Missing; // a drawing kept without its bonus
+            else if (value < 0)
                 badField(table, d, p, table.FieldText(field), cards);
             numbers[static_cast<size_t>(p - 1)] = static_cast<qint8>(value);
         }

@@ -34,6 +34,9 @@ struct NumberStatsInput {
     int high = 1;
     int numberCount = 1;    // N of the hit index and the average
     int hitIndexFactor = 1; // D = hitIndexFactor x DrawingCutoffCount
+    // Fields after this many may be blank: a drawing kept without its bonus, counted nowhere.
+    // 0 reads every blank field as damage.
+    int regularPositions = 0;
     int HotNumberCutoff = 0;
     int DrawingCutoffCount = 0;
     int TotalDrawings = 0;
@@ -59,6 +62,7 @@ struct NumberWindow {
     std::vector<qint8> values;
     QStringList dates; // DRAWDATE of each drawing, as the engine gives it
 
+    static constexpr qint8 Missing = -1; // a blank bonus field
     int count() const { return static_cast<int>(dates.size()); }
     int at(int drawing, int position) const { // drawing 0 = latest, position 1-based
         return values[static_cast<size_t>(drawing) * static_cast<size_t>(positions) +

@@ -5,6 +5,7 @@
 #include "lottery/game_type.h"
 #include "lottery/lottery_info_form.h"
 #include "lottery/open_form.h"
+#include "lottery/todays_games.h"
 #include "support/lottery_builder.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_home.h"
@@ -341,6 +342,37 @@ private Q_SLOTS:
         QVERIFY(stored.Wednesday && stored.Saturday && !stored.Friday);
         // The settings name no new lottery.
         QVERIFY(!QFileInfo::exists(f.home.path(QStringLiteral("vantoro.ini"))));
+    }
+
+    // Choosing a game of today fills every field, leaves them free, and the lottery keeps the
+    // game's drums beside its definition; changing its numbers afterwards drops them.
+    void todaysGameFillsEveryField_data() {
+        QTest::addColumn<bool>("changeHighest");
+        QTest::newRow("as the game is") << false;
+        QTest::newRow("highest changed") << true;
+    }
+    void todaysGameFillsEveryField() {
+        QFETCH(bool, changeHighest);
+        Fixture f;
+        TLotteryInfoForm form(f.lottery, TLotteryInfoForm::Mode::NewFile);
+        choose(form.TodaysGame, form.TodaysGame->findText(QStringLiteral("EuroMillions")));
+        QCOMPARE(form.Description->text(), QStringLiteral("EuroMillions"));
+        QCOMPARE(form.Country->currentText(), QStringLiteral("United Kingdom"));
+        QCOMPARE(form.NumbersDrawn->value(), 7);
+        QCOMPARE(form.BonusNumbers->value(), 2);
+        QCOMPARE(form.HighestNumber->value(), 50);
+        QCOMPARE(form.HighestBonus->value(), 12);
+        QVERIFY(form.AllowDuplicates->isChecked());
+        QCOMPARE(bits(daysOf(form), false), QStringLiteral("0010010"));
+        QVERIFY(form.NumbersDrawn->isEnabled() && form.HighestBonus->isEnabled());
+        if (changeHighest)
+            form.HighestNumber->setValue(49);
+        form.OKBtn->click();
+        const QString code = changeHighest ? QStringLiteral("UK549") : QStringLiteral("UK550");
+        QCOMPARE(form.lotteryCode(), code);
+        QCOMPARE(GameExtrasFile::read(f.home.dataDir(), code).has_value(), !changeHighest);
+        if (!changeHighest)
+            QCOMPARE(GameExtrasFile::read(f.home.dataDir(), code)->game, QStringLiteral("EuroMillions"));
     }
 
     void companionTableComesWithNewJerseyLotto() {
