@@ -19,6 +19,7 @@
 #include "lottery/lottery_info_form.h"
 #include "lottery/open_form.h"
 #include "lottery/program_home.h"
+#include "lottery/todays_games.h"
 #include "play/check_form.h"
 #include "play/edit_tic_form.h"
 #include "play/fav_form.h"
@@ -454,8 +455,17 @@ void TMainForm::DeleteDrawingFile1Click() {
         const QString found = FileLookup::find(m_lottery.DataDir(), companion);
         return !found.isEmpty() && QFile::remove(found);
     };
-    const bool deleted = QFile::remove(path) && removeCompanion(base + QStringLiteral(".inf")) &&
-                         removeCompanion(base + QStringLiteral(".nsx"));
+    bool deleted = QFile::remove(path) && removeCompanion(base + QStringLiteral(".inf")) &&
+                   removeCompanion(base + QStringLiteral(".nsx"));
+    // The game's extra properties must not outlive it: a lottery made later under the same code
+    // would be checked by them.
+    if (deleted) {
+        try {
+            GameExtrasFile::remove(m_lottery.DataDir(), base);
+        } catch (const VantoroError&) {
+            deleted = false;
+        }
+    }
     Prompts::instance().information(this, deleted ? name + QStringLiteral(" has been deleted.")
                                                   : QStringLiteral("The file could not be deleted."));
 }
