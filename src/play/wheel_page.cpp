@@ -56,7 +56,13 @@ TWheelPage::TWheelPage(const QString& wheelsDir, const LotteryDefinition& lotter
     typeLayout->addStretch(1);
 
     const Allowed allowed = allowedTypes(lottery);
-    (allowed == Allowed::FullOnly ? FullBtn : AbbreviatedBtn)->setChecked(true);
+    // Abbreviated first, unless the home has none of that type for these tickets while it has full
+    // ones: a player should not open the page on an empty list.
+    const bool startFull =
+        allowed == Allowed::FullOnly ||
+        (allowed == Allowed::Both && wheelFileNames(wheelsDir, pattern(false, lottery)).isEmpty() &&
+         !wheelFileNames(wheelsDir, pattern(true, lottery)).isEmpty());
+    (startFull ? FullBtn : AbbreviatedBtn)->setChecked(true);
     WheelType->setEnabled(allowed == Allowed::Both);
 
     auto* label = new QLabel(QStringLiteral("Select a Wheel to Play:"), this);
