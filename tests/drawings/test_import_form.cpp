@@ -5,6 +5,8 @@
 #include "drawings/import_form.h"
 #include "gui/help.h"
 #include "lottery/current_lottery.h"
+#include "lottery/new_lottery.h"
+#include "lottery/todays_games.h"
 #include "support/lottery_builder.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_home.h"
@@ -100,6 +102,28 @@ private Q_SLOTS:
                      "2 drawings will be added; 0 are already in the table; 7 rows are refused; 1 header "
                      "row is skipped."));
         QVERIFY(child<QPushButton>(form, "ImportBtn")->isEnabled());
+    }
+
+    // A lottery made from a game of today reads its operator's file with the game's preset, named
+    // until the mapping is changed.
+    void todaysGameIsReadWithItsPreset() {
+        TempHome home;
+        const TodaysGame* game = TodaysGames::find(QStringLiteral("EuroMillions"));
+        QVERIFY(game);
+        NewLottery::create(home.dataDir(), game->code(), game->definition(), game->extras());
+        CurrentLottery lottery;
+        lottery.setHomeDir(home.dir());
+        lottery.LoadLottery(game->code() + QStringLiteral(".DBF"));
+        ScriptedPrompts prompts;
+        TImportForm form(lottery);
+        QVERIFY(form.openFile(TestData::path(QStringLiteral("csv/presets/euromillions_uk.csv"))));
+        auto* label = child<QLabel>(form, "PresetLabel");
+        QCOMPARE(label->text(), QStringLiteral("Read with the preset euromillions-uk."));
+        QCOMPARE(child<QComboBox>(form, "DateFormatCombo")->currentText(), QStringLiteral("DD-MMM-YYYY"));
+        QCOMPARE(form.preview().accepted.size(), size_t(6));
+        QVERIFY(form.preview().refused.empty());
+        child<QSpinBox>(form, "HeaderRowsSpin")->setValue(2);
+        QCOMPARE(label->text(), QString());
     }
 
     void cancelWritesNothing() {
