@@ -35,6 +35,10 @@ GeneratedTickets ownTickets(const CliOptions& args, const LotteryDefinition& lot
                 boxes << QString();
             boxes << args.value(QStringLiteral("bonus"));
         }
+        for (int box = 0; box < layout.regular && box < boxes.size(); ++box)
+            if (const QString refusal = FavoriteNumbers::regularRefusal(lottery, boxes.at(box));
+                !refusal.isEmpty())
+                throw VantoroError(refusal);
         const Ticket ticket = FavoriteNumbers::ownTicket(layout, ++number, boxes);
         // The window's boxes take digits only; a file must not hold what it cannot read back.
         if (!layout.kind.isCardGame())

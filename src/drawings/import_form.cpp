@@ -4,6 +4,7 @@
 #include "db/table_lock.h"
 #include "db/vantoro_error.h"
 #include "drawings/drawing_export.h"
+#include "drawings/import_presets.h"
 #include "drawings/json_rows.h"
 #include "gui/busy_cursor.h"
 #include "gui/help.h"
@@ -57,6 +58,7 @@ TImportForm::TImportForm(CurrentLottery& lottery, QWidget* parent) : QDialog(par
     m_target.code = LotteryFiles::baseName(lottery.LotteryFile()).toUpper();
     m_target.definition = lottery.definition();
     m_target.extras = GameExtrasFile::read(lottery.DataDir(), m_target.code);
+    m_preset = m_target.extras ? ImportPresets::forGame(m_target.extras->game) : nullptr;
 
     auto* fileLabel = new QLabel(QStringLiteral("&File:"), this);
     m_fileText = new QLineEdit(this);
@@ -122,6 +124,10 @@ TImportForm::TImportForm(CurrentLottery& lottery, QWidget* parent) : QDialog(par
     form->addRow(QStringLiteral("N&umbers key:"), m_numbersKey);
     form->addRow(QStringLiteral("B&onus key:"), m_bonusKey);
     form->addRow(QString(), m_twoDraws);
+    m_presetLabel = new QLabel(mapping);
+    m_presetLabel->setObjectName(QStringLiteral("PresetLabel"));
+    m_presetLabel->setWordWrap(true);
+    form->addRow(m_presetLabel);
 
     m_fileGrid = new QTableWidget(this);
     m_fileGrid->setObjectName(QStringLiteral("FileGrid"));
@@ -268,7 +274,8 @@ bool TImportForm::openFile(const QString& path) {
     const ImportLayout proposed = ImportLayout::propose(m_text, m_target.definition, m_target.digitGame());
     const std::optional<ImportLayout> remembered =
         DrawingImport::rememberedLayout(m_lottery.homeDir(), m_target.code);
-    ImportLayout chosen = proposed;
+    // A lottery made from a game of today reads its operator's file with the game's preset.
+    ImportLayout chosen = m_preset && !json ? m_preset->layout : proposed;
     if (remembered) {
         DrawingImport::FileRows sample;
         if (json) {
@@ -306,6 +313,11 @@ void TImportForm::LayoutChange() {
     if (m_filling || m_working)
         return;
     m_rows.clear();
+    // The preset is named while the mapping is still its own.
+    const bool preset = m_preset && !m_json && !m_path.isEmpty() && importLayout() == m_preset->layout;
+    m_presetLabel->setText(preset ? QStringLiteral("Read with the preset %1.").arg(m_preset->name)
+                                  : QString());
+    m_presetLabel->setVisible(preset);
     if (m_json) {
         m_rows = DrawingImport::fileRows(m_text, importLayout(), m_target.digitGame()).rows;
     } else if (!m_path.isEmpty()) {

@@ -7,6 +7,7 @@
 #include <QString>
 
 class CurrentLottery;
+struct ImportPreset;
 class QCheckBox;
 class QComboBox;
 class QFormLayout;
@@ -58,6 +59,7 @@ private:
 
     CurrentLottery& m_lottery;
     DrawingImport::Target m_target;
+    const ImportPreset* m_preset = nullptr; // the one of the game the lottery was made from
     QString m_path;
     QString m_text;
     std::vector<CsvRow> m_rows; // the first rows as the grid shows them; every record of a JSON file
@@ -80,6 +82,7 @@ private:
     QComboBox* m_numbersKey = nullptr;
     QComboBox* m_bonusKey = nullptr;
     QCheckBox* m_twoDraws = nullptr;
+    QLabel* m_presetLabel = nullptr;
     QTableWidget* m_fileGrid = nullptr;
     QLabel* m_summary = nullptr;
     QListWidget* m_accepted = nullptr;

@@ -6,6 +6,7 @@
 #include "db/vantoro_error.h"
 #include "lottery/drawing_table.h"
 #include "lottery/lottery_files.h"
+#include "lottery/todays_games.h"
 
 #include <QFileInfo>
 
@@ -75,6 +76,7 @@ void CurrentLottery::LoadLottery(const QString& fileName) {
         m_table.SetOrder(1);
         ReadDefinition(FileLookup::find(m_dataDir, base + QStringLiteral(".INF")), m_definition);
         m_lotteryFile = fileName;
+        applyGameExtras();
         m_longLastLabel = false;
         readTotals();
         m_drawingCutoffCount = qMin(m_totalDrawings, DefaultDrawingCutoff);
@@ -97,6 +99,7 @@ void CurrentLottery::openNewLottery(const QString& fileName, const LotteryDefini
     }
     m_definition = kept;
     m_lotteryFile = fileName;
+    applyGameExtras();
     m_longLastLabel = true;
     readTotals();
     m_drawingCutoffCount = 0;
@@ -123,12 +126,24 @@ void CurrentLottery::refreshTotals() {
 
 void CurrentLottery::setDefinition(const LotteryDefinition& definition) {
     m_definition = definition;
+    applyGameExtras();
     Q_EMIT changed();
 }
 
 void CurrentLottery::setLastDrawingLabelLong(bool longLabel) {
     m_longLastLabel = longLabel;
     Q_EMIT changed();
+}
+
+void CurrentLottery::applyGameExtras() {
+    // The record has no place for where the regular numbers start; a game of today keeps it in
+    // its extras, which a lottery defined by hand does not have.
+    m_definition.RegularLowest = -1;
+    if (m_lotteryFile.isEmpty())
+        return;
+    if (const std::optional<GameExtras> extras =
+            GameExtrasFile::read(m_dataDir, LotteryFiles::baseName(m_lotteryFile).toUpper()))
+        m_definition.RegularLowest = static_cast<qint16>(extras->regularLowest);
 }
 
 void CurrentLottery::readTotals() {

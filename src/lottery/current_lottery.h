@@ -76,6 +76,7 @@ Q_SIGNALS:
 
 private:
     void readTotals();
+    void applyGameExtras();
 
     QString m_homeDir;
     QString m_dataDir;

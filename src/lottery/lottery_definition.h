@@ -44,7 +44,13 @@ struct LotteryDefinition {
     QString CommissionEmail;   // 40
     QString CommissionWWW;     // 40
 
+    // Not part of the record: a game of today whose bonus runs from 0 while its regular numbers
+    // start at 1 keeps that 1 beside the definition (CODE.GAM); the open lottery sets it here so
+    // that every chart and generator sees it. -1: the regular numbers start at LowestNumber.
+    qint16 RegularLowest = -1;
+
     int regularNumbers() const { return NumbersDrawn - BonusNumbers; }
+    int lowestRegular() const { return RegularLowest >= 0 ? RegularLowest : LowestNumber; }
     bool drawnOn(int dayOfWeek) const; // Qt numbering: 1 = Monday .. 7 = Sunday
     void setDrawnOn(int dayOfWeek, bool drawn);
 

@@ -231,6 +231,8 @@ LotteryDefinition TodaysGame::definition() const {
         anySeparate = anySeparate || drum.separate;
     }
     d.LowestNumber = static_cast<qint16>(lowestDrawn);
+    if (lowestDrawn != lowest)
+        d.RegularLowest = static_cast<qint16>(lowest);
     d.HighestBonus = static_cast<qint16>(highestBonus);
     d.AllowDuplicates = anySeparate;
     for (int day = 0; day < 7; ++day)

@@ -283,6 +283,15 @@ void TFavForm::FavExit() {
         return;
     QStringList boxes;
     for (int i = 0; i < m_layout.boxes; ++i) {
+        if (i < m_layout.regular) {
+            // A number the game never draws as a regular one is not kept on the ticket.
+            const QString refusal = FavoriteNumbers::regularRefusal(definition(), m_favs.at(i)->text());
+            if (!refusal.isEmpty()) {
+                m_favs.at(i)->clear();
+                m_favs.at(i)->setFocus();
+                Prompts::instance().information(this, refusal);
+            }
+        }
         const QString stored = FavoriteNumbers::normaliseBox(m_layout, i + 1, m_favs.at(i)->text());
         // The box shows what the ticket holds: 7 becomes 07.
         if (stored != m_favs.at(i)->text())

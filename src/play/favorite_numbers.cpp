@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "play/favorite_numbers.h"
 
+#include "db/vantoro_error.h"
 #include "lottery/game_type.h"
 #include "lottery/lottery_definition.h"
 #include "play/wheel_expansion.h"
@@ -55,6 +56,24 @@ Ticket ownTicket(const OwnLayout& layout, int number, const QStringList& boxes) 
     return Ticket::fromEntries(layout.kind, number, entries, bonus);
 }
 
+QString regularRefusal(const LotteryDefinition& lottery, const QString& entry) {
+    // Only the games of today whose bonus starts below their regular numbers: the own tickets of
+    // every other lottery have always taken what was typed.
+    const int lowest = lottery.lowestRegular();
+    if (lowest <= lottery.LowestNumber || GameTypes::isCardGame(lottery.GameType))
+        return {};
+    bool ok = false;
+    const int value = entry.trimmed().toInt(&ok);
+    if (!ok || value >= lowest)
+        return {};
+    return QStringLiteral("%1 is not a regular number of %2, whose regular numbers run from %3 to %4; only "
+                          "its bonus starts at %5.")
+        .arg(entry.trimmed(), lottery.Description)
+        .arg(lowest)
+        .arg(lottery.HighestNumber)
+        .arg(lottery.LowestNumber);
+}
+
 QString ownTicketsNote(const LotteryDefinition& lottery) {
     switch (static_cast<Game>(lottery.GameType)) {
     case Game::BigGame:
@@ -105,6 +124,8 @@ GeneratedTickets wheel(const LotteryDefinition& lottery, const QString& wheelPat
     QStringList chosen;
     QString played;
     for (const QString& box : boxes) {
+        if (const QString refusal = regularRefusal(lottery, box); !refusal.isEmpty())
+            throw VantoroError(refusal);
         const QString text = box.trimmed().toUpper();
         // Every favourite is converted before the wheel is read, so a bad one leaves no tickets.
         chosen << (cards ? text : QString::number(TicketEntries::toInteger(box)));

@@ -27,6 +27,10 @@ QString normaliseBox(const OwnLayout& layout, int box, const QString& entry);
 // normalised; empty boxes are left empty. No range or duplicate check is made.
 Ticket ownTicket(const OwnLayout& layout, int number, const QStringList& boxes);
 
+// Why a regular favourite cannot be played: a number below the regular ones in a game whose bonus
+// alone starts at 0 (a Superzahl of 0 to 9 beside regular numbers from 1). Empty when it can.
+QString regularRefusal(const LotteryDefinition& lottery, const QString& entry);
+
 // The note over the own tickets' list and printout; empty for the games that need none.
 QString ownTicketsNote(const LotteryDefinition& lottery);
 
@@ -44,7 +48,8 @@ QStringList wheelRefusals(const LotteryDefinition& lottery, const QStringList& b
 
 // The favourites in the order typed expanded through the wheel at `wheelPath`, every ticket with the
 // one `bonus`. The boxes must all be filled (wheelRefusals); a favourite that is not a whole number
-// (other than a Quinto card) throws VantoroError with the conversion message, and nothing is made.
+// (other than a Quinto card) throws VantoroError with the conversion message, as does one that is
+// no regular number (regularRefusal), and nothing is made.
 GeneratedTickets wheel(const LotteryDefinition& lottery, const QString& wheelPath, const QStringList& boxes,
                        const QString& bonus);
 

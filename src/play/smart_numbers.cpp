@@ -67,6 +67,8 @@ QString readSuggestedBonus(DbfTable& table, const LotteryDefinition& definition,
     const int regular = definition.regularNumbers();
     const bool cardRank = GameTypes::bonusIsCardRank(definition.GameType, regular);
     const int highest = cardRank ? 5 : std::clamp(int(definition.HighestBonus), 0, 99);
+    // A bonus drawn from 0 (a Superzahl) may well be suggested as 0.
+    const int lowest = !cardRank && regular < definition.NumbersDrawn && definition.LowestNumber <= 0 ? 0 : 1;
     std::vector<int> counts(static_cast<size_t>(highest) + 1, 0);
     std::vector<int> fields;
     for (int p = regular + 1; p <= definition.NumbersDrawn; ++p)
@@ -86,17 +88,17 @@ QString readSuggestedBonus(DbfTable& table, const LotteryDefinition& definition,
                     bool ok = false;
                     value = text.trimmed().toInt(&ok);
                     if (!ok)
-                        value = 0;
+                        value = -1;
                 }
-                if (value >= 1 && value <= highest)
+                if (value >= lowest && value <= highest)
                     ++counts[static_cast<size_t>(value)];
             }
             if (d + 1 < wanted && table.Skip(-1) == 0)
                 break;
         }
     }
-    int best = 1;
-    for (int value = 2; value <= highest; ++value)
+    int best = lowest;
+    for (int value = lowest + 1; value <= highest; ++value)
         if (counts[static_cast<size_t>(value)] > counts[static_cast<size_t>(best)])
             best = value;
     return cardRank ? cardRankText(best) : twoDigits(best);

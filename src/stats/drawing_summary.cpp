@@ -89,17 +89,26 @@ DrawingSummary drawingSummary(const ChartDrawings& drawings, int rowCount, int h
     // sees the whole range plus the rows up to itself.
     std::vector<int> frequency(Numbers, 0);
     int highest = 0;
+    // A bonus that was not drawn (a blank field) is no number of its drawing: it counts in no
+    // band, sum or class, and the row's numbers are the ones that were drawn.
+    const auto drawn = [&window](int d, int p) { return window.at(d, p) != NumberWindow::Missing; };
     for (int d = 0; d < rowsCount; ++d)
         for (int p = first; p <= input.lastPosition; ++p)
-            highest = std::max(highest, ++frequency[size_t(window.at(d, p))]);
+            if (drawn(d, p))
+                highest = std::max(highest, ++frequency[size_t(window.at(d, p))]);
 
     std::array<qint64, DrawingSummaryRow::Bands + Columns> totals{};
+    qint64 numbersDrawn = 0;
     std::vector<int> matches(size_t(n), 0);
     std::vector<char> prior(size_t(n), 0);
     for (int d = rowsCount - 1; d >= 0; --d) {
         DrawingSummaryRow row;
         row.DRAWDATE = window.dates.at(d);
+        int rowNumbers = 0;
         for (int p = first; p <= input.lastPosition; ++p) {
+            if (!drawn(d, p))
+                continue;
+            ++rowNumbers;
             const int x = window.at(d, p);
             ++row.bands[size_t(bandOf(x))];
             row.SUM += x;
@@ -110,15 +119,18 @@ DrawingSummary drawingSummary(const ChartDrawings& drawings, int rowCount, int h
         for (int k = 1; k <= lookBack && d + k < window.count(); ++k)
             for (int i = 0; i < n; ++i)
                 for (int p = first; p <= input.lastPosition; ++p)
-                    if (window.at(d, first + i) == window.at(d + k, p)) {
+                    if (drawn(d, first + i) && window.at(d, first + i) == window.at(d + k, p)) {
                         ++matches[size_t(i)];
                         if (k == 1)
                             prior[size_t(i)] = 1;
                     }
         for (int p = first; p <= input.lastPosition; ++p)
-            highest = std::max(highest, ++frequency[size_t(window.at(d, p))]);
+            if (drawn(d, p))
+                highest = std::max(highest, ++frequency[size_t(window.at(d, p))]);
         const int dueFrom = (3 * highest) / 4;
         for (int i = 0; i < n; ++i) {
+            if (!drawn(d, first + i))
+                continue;
             if (prior[size_t(i)])
                 ++row.PRIOR;
             else if (matches[size_t(i)] > 0)
@@ -126,7 +138,8 @@ DrawingSummary drawingSummary(const ChartDrawings& drawings, int rowCount, int h
             else if (frequency[size_t(window.at(d, first + i))] - 1 >= dueFrom)
                 ++row.DUE;
         }
-        row.COLD = n - row.HOT - row.PRIOR - row.DUE;
+        row.COLD = rowNumbers - row.HOT - row.PRIOR - row.DUE;
+        numbersDrawn += rowNumbers;
 
         for (int b = 0; b < DrawingSummaryRow::Bands; ++b)
             totals[size_t(b)] += row.bands[size_t(b)];
@@ -138,7 +151,8 @@ DrawingSummary drawingSummary(const ChartDrawings& drawings, int rowCount, int h
 
     summary.headings << QStringLiteral("     Date");
     const double rows = std::max(1, rowsCount);
-    const double numbers = std::max(1, n);
+    // Shares of the numbers drawn, which a bonus not drawn leaves fewer than rows x n.
+    const double numbers = double(std::max<qint64>(1, numbersDrawn)) / rows;
     for (int b = 0; b < DrawingSummaryRow::Bands; ++b) {
         if (!summary.bandShown(b))
             continue;

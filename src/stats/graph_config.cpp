@@ -6,6 +6,7 @@
 
 namespace {
 
+constexpr int RegularOnly = 0;
 constexpr int BonusOnly = 2;
 constexpr int DailyMillionsNumbers = 63;
 
@@ -46,7 +47,9 @@ int graphNumberCount(const LotteryDefinition& definition, int bonusOption) {
         return definition.LowestNumber == 1 ? definition.HighestBonus : definition.HighestBonus + 1;
     if (GameTypes::isThreeSet(definition.GameType))
         return DailyMillionsNumbers;
-    return definition.LowestNumber == 1 ? definition.HighestNumber : definition.HighestNumber + 1;
+    // Regular numbers from 1 beside a bonus from 0 have no row for 0.
+    const int lowest = bonusOption == RegularOnly ? definition.lowestRegular() : definition.LowestNumber;
+    return lowest == 1 ? definition.HighestNumber : definition.HighestNumber + 1;
 }
 
 QString graphCaption(const QString& prefix, const QString& lotteryName, int limit) {

@@ -271,8 +271,10 @@ NumberStatsInput NumberStatsInput::standardForLottery(const LotteryDefinition& d
         input.high = definition.HighestNumber;
         break;
     }
-    // A lottery whose numbers start at 0 (a "Superzahl" of 0 to 9) counts 0 as well.
-    input.low = firstFieldWidth == 1 || definition.LowestNumber <= 0 ? 0 : 1;
+    // A lottery whose numbers start at 0 (a "Superzahl" of 0 to 9) counts 0 as well, but when only
+    // its bonus starts there, the regular numbers alone never list a 0.
+    const int lowest = bonusOption == 0 ? definition.lowestRegular() : definition.LowestNumber;
+    input.low = firstFieldWidth == 1 || lowest <= 0 ? 0 : 1;
     input.high = qMin(int(input.high), MaxStandardNumber);
     input.numberCount = GameTypes::isPickGame(definition.GameType) ? input.high + 1 : input.high;
     input.hitIndexFactor = input.lastPosition;

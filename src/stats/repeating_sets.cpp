@@ -34,21 +34,26 @@ RepeatingSets RepeatingSetsCounter::count(const NumberWindow& drawings, int draw
     int* counters = m_counters.data();
     int highest = 0;
     const int count = std::clamp(drawingCount, 0, drawings.count());
-    std::vector<int> numbers(size_t(used), 0);
+    std::vector<int> numbers;
+    numbers.reserve(size_t(used));
     for (int d = 0; d < count; ++d) {
+        // A bonus that was not drawn (a blank field) makes no set with the numbers that were.
+        numbers.clear();
         for (int p = 1; p <= used; ++p)
-            numbers[size_t(p - 1)] = drawings.at(d, p);
+            if (const int value = drawings.at(d, p); value != NumberWindow::Missing)
+                numbers.push_back(value);
         std::sort(numbers.begin(), numbers.end());
+        const int drawn = int(numbers.size());
         // A daily game may repeat a digit: such a set is counted (and may set the highest count)
         // but never listed.
-        for (int i = 0; i < used; ++i)
-            for (int j = i + 1; j < used; ++j) {
+        for (int i = 0; i < drawn; ++i)
+            for (int j = i + 1; j < drawn; ++j) {
                 const int pair = numbers[size_t(i)] * Span + numbers[size_t(j)];
                 if (!m_triples) {
                     highest = std::max(highest, ++counters[pair]);
                     continue;
                 }
-                for (int k = j + 1; k < used; ++k)
+                for (int k = j + 1; k < drawn; ++k)
                     highest = std::max(highest, ++counters[pair * Span + numbers[size_t(k)]]);
             }
     }
@@ -93,7 +98,8 @@ RepeatingSets RepeatingSetsCounter::count(DbfTable& table, const LotteryDefiniti
     NumberStatsInput input;
     input.firstPosition = 1;
     input.lastPosition = includeBonus ? definition.NumbersDrawn : definition.regularNumbers();
-    input.low = definition.LowestNumber;
+    input.low = includeBonus ? definition.LowestNumber : definition.lowestRegular();
+    input.regularPositions = definition.regularNumbers();
     input.high = definition.HighestNumber;
     input.DrawingCutoffCount = std::max(0, std::min(drawingCutoffCount, totalDrawings));
     input.TotalDrawings = totalDrawings;

@@ -29,6 +29,20 @@ QString makeGame(const TempHome& home, const QString& game) {
     return made.out.value(0);
 }
 
+// A Lotto 6aus49 lottery of five drawings, two of them kept without their Superzahl, two with a
+// Superzahl of 0.
+QString superzahlLottery(const TempHome& home) {
+    const QString code = makeGame(home, QStringLiteral("Lotto 6aus49"));
+    home.writeFile(QStringLiteral("rows.csv"), "date,numbers\n2024-01-03,1,2,3,4,5,6,0\n"
+                                               "2024-01-06,1,2,8,9,10,11\n2024-01-10,1,2,3,14,15,16,0\n"
+                                               "2024-01-13,1,2,3,22,29,36\n2024-01-17,7,8,9,10,11,12,5\n");
+    const CliRun imported = runCli(home, {"import", "--lottery", code + ".DBF", home.path("rows.csv"),
+                                          "--date-column", "1", "--number-columns", "2-8"});
+    if (imported.status != 0)
+        qWarning().noquote() << imported.err;
+    return code;
+}
+
 } // namespace
 
 class TestCliGames final : public QObject {
@@ -160,6 +174,64 @@ private Q_SLOTS:
         QCOMPARE(stats.out.mid(0, 4),
                  (QStringList{"[Frequency]", " 00 (01) 01/03/2024", "*09 (01) 01/10/2024", " 01 (00)"}));
         QCOMPARE(stats.out.indexOf(QStringLiteral("[Hit Index]")), 11); // 0 to 9: ten numbers
+    }
+
+    // Every chart that reads the bonus passes over one that was not drawn, and counts a 0 drawn.
+    void aMissingBonusIsNotDrawnInEveryChart_data() {
+        QTest::addColumn<QStringList>("words");
+        QTest::addColumn<QString>("line"); // a line the chart must show
+        QTest::newRow("skip and hit") << QStringList{"skiphit", "--bonus", "1"}
+                                      << "00 00 01 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
+                                         "00 00 00 00";
+        QTest::newRow("hit sequence") << QStringList{"sequence", "--bonus", "1"}
+                                      << QString(QLatin1String("00")).leftJustified(63) + "BB 01 BB 01 02";
+        QTest::newRow("summary, bonus only") << QStringList{"summary", "--bonus", "2", "--hot", "1"}
+                                             << "Percent: 100.0  0.0  0.0  0.0 100.0 50.0 50.0 100.0";
+        QTest::newRow("summary with bonus") << QStringList{"summary", "--bonus", "1", "--hot", "1"}
+                                            << "01/13/2024,3,0,2,1,0,0,0,0,0,0,0,3,3,0,3,3,93";
+        QTest::newRow("pairs with bonus") << QStringList{"pairs", "--bonus"} << "          00 - 01";
+        QTest::newRow("triples with bonus") << QStringList{"triples", "--bonus"} << "        00 - 01 - 02";
+    }
+    void aMissingBonusIsNotDrawnInEveryChart() {
+        QFETCH(QStringList, words);
+        QFETCH(QString, line);
+        TempHome home;
+        const QString code = superzahlLottery(home);
+        const CliRun chart = runCli(home, words << "--lottery" << code + ".DBF");
+        QCOMPARE(chart.err, QString());
+        QCOMPARE(chart.status, 0);
+        QVERIFY2(chart.out.contains(line), qPrintable(chart.output));
+    }
+
+    // Only the Superzahl starts at 0: the regular numbers' lists, the smart numbers and the
+    // favourites know no regular 0.
+    void superzahlGameHasNoRegularZero() {
+        TempHome home;
+        const QString code = superzahlLottery(home);
+        const QString lottery = code + ".DBF";
+        QVERIFY(
+            runCli(home, {"skiphit", "--lottery", lottery}).out.value(1).startsWith(QLatin1String("01 ")));
+        QCOMPARE(runCli(home, {"stats", "--lottery", lottery}).out.indexOf(QStringLiteral("[Hit Index]")),
+                 50); // 1 to 49
+        QCOMPARE(runCli(home, {"stats", "--lottery", lottery, "--bonus", "1"})
+                     .out.indexOf(QStringLiteral("[Hit Index]")),
+                 51); // 0 to 49
+        const CliRun smart = runCli(home, {"smart", "--lottery", lottery, "--hot", "1"});
+        QCOMPARE(smart.status, 0);
+        QVERIFY(smart.out.contains(QStringLiteral("[Cold]")));
+        QVERIFY2(!smart.out.contains(QStringLiteral("00")), qPrintable(smart.output));
+        const CliRun zero = runCli(home, {"favorite", "--lottery", lottery, "--ticket", "0,1,2,3,4,5"});
+        QCOMPARE(zero.status, 1);
+        QCOMPARE(zero.err.trimmed(),
+                 QStringLiteral("0 is not a regular number of Lotto 6aus49, whose regular "
+                                "numbers run from 1 to 49; only its bonus starts at 0."));
+        home.writeFile(QStringLiteral("wheels/W.A05"),
+                       "5\r\n7\r\n3\r\n3\r\n4\r\n0102030405\r\n0304050607\r\n0102050607\r\n");
+        const CliRun wheel = runCli(
+            home, {"favorite", "--lottery", lottery, "--wheel", "W.A05", "--numbers", "1,2,0,4,5,6,7"});
+        QCOMPARE(wheel.status, 1);
+        QVERIFY2(wheel.err.startsWith(QLatin1String("0 is not a regular number")), qPrintable(wheel.err));
+        QCOMPARE(runCli(home, {"favorite", "--lottery", lottery, "--ticket", "1,2,3,4,5,6"}).status, 0);
     }
 
     // Without the game's extras (a lottery defined by hand with the same numbers) a drawing

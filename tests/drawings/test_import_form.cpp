@@ -3,8 +3,11 @@
 #include "db/table_lock.h"
 #include "drawings/drawing_export.h"
 #include "drawings/import_form.h"
+#include "drawings/import_presets.h"
 #include "gui/help.h"
 #include "lottery/current_lottery.h"
+#include "lottery/new_lottery.h"
+#include "lottery/todays_games.h"
 #include "support/lottery_builder.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_home.h"
@@ -100,6 +103,50 @@ private Q_SLOTS:
                      "2 drawings will be added; 0 are already in the table; 7 rows are refused; 1 header "
                      "row is skipped."));
         QVERIFY(child<QPushButton>(form, "ImportBtn")->isEnabled());
+    }
+
+    // A lottery made from a game of today reads its operator's file with the game's preset, named
+    // until the mapping is changed.
+    void todaysGameIsReadWithItsPreset_data() {
+        QTest::addColumn<QString>("game");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("preset");
+        QTest::addColumn<int>("count");
+        QTest::newRow("EuroMillions") << "EuroMillions"
+                                      << "csv/presets/euromillions_uk.csv"
+                                      << "euromillions-uk" << 6;
+        QTest::newRow("UK Lotto") << "UK Lotto"
+                                  << "csv/presets/uk_lotto.csv"
+                                  << "uk-lotto" << 4;
+        QTest::newRow("US Powerball") << "US Powerball"
+                                      << "csv/powerball.csv"
+                                      << "powerball-us" << 3;
+        QTest::newRow("Canada Lotto 6/49") << "Canada Lotto 6/49"
+                                           << "csv/ca_lotto649.csv"
+                                           << "lotto649-canada" << 5;
+    }
+    void todaysGameIsReadWithItsPreset() {
+        QFETCH(QString, game);
+        QFETCH(QString, file);
+        QFETCH(QString, preset);
+        QFETCH(int, count);
+        TempHome home;
+        const TodaysGame* made = TodaysGames::find(game);
+        QVERIFY(made);
+        NewLottery::create(home.dataDir(), made->code(), made->definition(), made->extras());
+        CurrentLottery lottery;
+        lottery.setHomeDir(home.dir());
+        lottery.LoadLottery(made->code() + QStringLiteral(".DBF"));
+        ScriptedPrompts prompts;
+        TImportForm form(lottery);
+        QVERIFY(form.openFile(TestData::path(file)));
+        auto* label = child<QLabel>(form, "PresetLabel");
+        QCOMPARE(label->text(), QStringLiteral("Read with the preset %1.").arg(preset));
+        QCOMPARE(form.importLayout(), ImportPresets::named(preset)->layout);
+        QCOMPARE(form.preview().accepted.size(), size_t(count));
+        QVERIFY(form.preview().refused.empty());
+        child<QSpinBox>(form, "HeaderRowsSpin")->setValue(2);
+        QCOMPARE(label->text(), QString());
     }
 
     void cancelWritesNothing() {
