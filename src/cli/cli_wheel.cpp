@@ -247,10 +247,12 @@ extern "C" void stopMaking(int) {
 }
 
 int wheelMake(const QStringList& words) {
-    CliOptions args(QStringLiteral("wheel make"),
-                    QStringLiteral("Builds the smallest wheel it can find in the time: whenever --correct of "
-                                   "its --numbers are drawn, some ticket matches --match. Progress goes to "
-                                   "standard error; Ctrl+C stops with the best wheel so far."));
+    CliOptions args(
+        QStringLiteral("wheel make"),
+        QStringLiteral("Builds the smallest wheel it can find in the time: whenever --correct of "
+                       "its --numbers are drawn, some ticket matches --match. It stops early when "
+                       "no wheel can have fewer tickets. Progress goes to standard error; Ctrl+C "
+                       "stops with the best wheel so far."));
     args.addValue({QStringLiteral("numbers")}, QStringLiteral("K"),
                   QStringLiteral("How many numbers it wheels (up to 64)."));
     args.addValue({QStringLiteral("per-ticket")}, QStringLiteral("P"),

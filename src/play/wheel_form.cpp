@@ -8,6 +8,7 @@
 #include "gui/prompts.h"
 #include "gui/run_command.h"
 #include "lottery/current_lottery.h"
+#include "play/wheel_generate_form.h"
 #include "play/wheel_printout.h"
 #include "play/wheel_verifier.h"
 
@@ -141,13 +142,15 @@ TWheelForm::TWheelForm(CurrentLottery& lottery, const QString& wheelsDir, Mode m
     VerifyBtn->setObjectName(QStringLiteral("VerifyBtn"));
     CoverageBtn = new QPushButton(QStringLiteral("C&overage"), this);
     CoverageBtn->setObjectName(QStringLiteral("CoverageBtn"));
+    GenerateBtn = new QPushButton(QStringLiteral("&Generate..."), this);
+    GenerateBtn->setObjectName(QStringLiteral("GenerateBtn"));
     CloseBtn = new QPushButton(QStringLiteral("&Close"), this);
     CloseBtn->setObjectName(QStringLiteral("CloseBtn"));
     HelpBtn = new QPushButton(QStringLiteral("&Help"), this);
     HelpBtn->setObjectName(QStringLiteral("HelpBtn"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    for (QPushButton* button : {VerifyBtn, CoverageBtn, SaveBtn, PrintBtn, CloseBtn, HelpBtn}) {
+    for (QPushButton* button : {GenerateBtn, VerifyBtn, CoverageBtn, SaveBtn, PrintBtn, CloseBtn, HelpBtn}) {
         button->setAutoDefault(false);
         buttons->addWidget(button);
     }
@@ -164,6 +167,7 @@ TWheelForm::TWheelForm(CurrentLottery& lottery, const QString& wheelsDir, Mode m
     connect(PrintBtn, &QPushButton::clicked, this, &TWheelForm::PrintBtnClick);
     connect(VerifyBtn, &QPushButton::clicked, this, &TWheelForm::VerifyBtnClick);
     connect(CoverageBtn, &QPushButton::clicked, this, &TWheelForm::CoverageBtnClick);
+    connect(GenerateBtn, &QPushButton::clicked, this, &TWheelForm::GenerateBtnClick);
     connect(CloseBtn, &QPushButton::clicked, this, &QDialog::reject);
     connect(HelpBtn, &QPushButton::clicked, this, &TWheelForm::HelpBtnClick);
 
@@ -208,6 +212,15 @@ void TWheelForm::LoadWheel(const QString& path) {
     const int perTicket = headerNumber(path, file.NumbersPerTicket, 1, 99);
     const int tickets = headerNumber(path, file.Tickets, 3, WheelFile::MaxTickets);
     m_path = path;
+    showWheel(file, perTicket, tickets);
+    m_loadNotes = file.fieldCountNotes(5);
+    if (file.rows.size() < tickets)
+        m_loadNotes << QStringLiteral("The file holds %1 tickets; line 3 says %2.")
+                           .arg(file.rows.size())
+                           .arg(tickets);
+}
+
+void TWheelForm::showWheel(const WheelFile& file, int perTicket, int tickets) {
     NumbersPerTicket->setText(file.NumbersPerTicket);
     NumbersPerTicketExit();
     Numbers->setText(file.Numbers);
@@ -221,11 +234,6 @@ void TWheelForm::LoadWheel(const QString& path) {
         for (int column = 1; column <= perTicket && column <= fields.size(); ++column)
             GamesGrid->setItem(row, column, new QTableWidgetItem(fields.at(column - 1)));
     }
-    m_loadNotes = file.fieldCountNotes(5);
-    if (file.rows.size() < tickets)
-        m_loadNotes << QStringLiteral("The file holds %1 tickets; line 3 says %2.")
-                           .arg(file.rows.size())
-                           .arg(tickets);
 }
 
 void TWheelForm::showEvent(QShowEvent* event) {
@@ -365,6 +373,17 @@ void TWheelForm::VerifyBtnClick() {
     });
     if (checked)
         Prompts::instance().information(this, wheelCheckText(check));
+}
+
+void TWheelForm::GenerateBtnClick() {
+    TWheelGenerateForm dialog(this);
+    // The guarantee already typed is the one asked for.
+    dialog.setRequest(Numbers->text().toInt(), NumbersPerTicket->text().toInt(), Match->text().toInt(),
+                      Correct->text().toInt());
+    if (Modal::run(dialog) != QDialog::Accepted)
+        return;
+    const WheelFile& file = dialog.wheel();
+    showWheel(file, file.NumbersPerTicket.toInt(), int(file.rows.size()));
 }
 
 void TWheelForm::CoverageBtnClick() {

@@ -52,6 +52,9 @@ private:
     void HelpBtnClick();
     void VerifyBtnClick();
     void CoverageBtnClick();
+    void GenerateBtnClick();
+    // The header boxes and the grid as `file` holds them.
+    void showWheel(const WheelFile& file, int perTicket, int tickets);
     // The first empty header box gets the focus and its message; true when none is empty.
     bool validate();
     // The wheel when every box is filled and every cell is a position, else the first problem
@@ -77,6 +80,7 @@ private:
     QPushButton* PrintBtn = nullptr;
     QPushButton* VerifyBtn = nullptr;
     QPushButton* CoverageBtn = nullptr;
+    QPushButton* GenerateBtn = nullptr;
     QPushButton* CloseBtn = nullptr;
     QPushButton* HelpBtn = nullptr;
 };

@@ -10,6 +10,7 @@
 #include <bit>
 #include <chrono>
 #include <cmath>
+#include <limits>
 #include <mutex>
 #include <random>
 #include <thread>
@@ -40,6 +41,8 @@ template <typename Visit> void forEachSubset(Mask pool, int count, Mask base, co
 // What the searches share: the best wheel so far and where each stands.
 struct Shared {
     std::mutex mutex;
+    // No wheel can be smaller: a search that sees the best reach it stops.
+    qint64 bound = 0;
     std::vector<Mask> best;
     std::atomic<int> bestSize{0};
     std::vector<std::atomic<int>> sizes;
@@ -52,6 +55,11 @@ struct Shared {
             best = tickets;
             bestSize = int(tickets.size());
         }
+    }
+
+    bool unbeatable() const {
+        const int size = bestSize;
+        return size > 0 && size <= bound;
     }
 };
 
@@ -80,11 +88,11 @@ public:
         if (m_uncovered.empty())
             m_shared.offer(m_tickets);
         double temperature = 0.5;
-        while (Clock::now() < deadline && !(stop && stop->load())) {
+        while (Clock::now() < deadline && !(stop && stop->load()) && !m_shared.unbeatable()) {
             publish();
             if (m_uncovered.empty()) {
                 m_shared.offer(m_tickets);
-                if (request.tickets > 0 || m_tickets.size() <= 1)
+                if (request.tickets > 0 || m_shared.unbeatable())
                     return;
                 removeCheapestTicket();
                 temperature = 0.5;
@@ -263,6 +271,35 @@ private:
 
 } // namespace
 
+qint64 WheelGenerator::lowerBound(int numbers, int perTicket, int match, int correct) {
+    const int k = numbers;
+    const int p = perTicket;
+    if (match < 1 || p < 1 || k < p || correct > k || match > std::min(p, correct))
+        return 0;
+    constexpr qint64 huge = std::numeric_limits<qint64>::max();
+    // Draws one ticket can match against all there are: some draw is left unless enough tickets.
+    qint64 perTicketDraws = 0;
+    for (int inside = match; inside <= std::min(p, correct); ++inside)
+        perTicketDraws +=
+            WheelVerifier::binomial(p, inside) * WheelVerifier::binomial(k - p, correct - inside);
+    const qint64 draws = WheelVerifier::binomial(k, correct);
+    qint64 bound = std::max<qint64>(1, (draws + perTicketDraws - 1) / perTicketDraws);
+    if (match == correct) {
+        // Every number lies in at least L(K-1, P-1, M-1) tickets, each ticket holds P numbers.
+        qint64 schoenheim = 1;
+        for (int i = match - 1; i >= 0; --i) {
+            const qint64 v = k - i;
+            const qint64 q = p - i;
+            qint64 product = 0;
+            if (__builtin_mul_overflow(schoenheim, v, &product))
+                return huge;
+            schoenheim = (product + q - 1) / q;
+        }
+        bound = std::max(bound, schoenheim);
+    }
+    return bound;
+}
+
 WheelFile WheelGenerator::make(const WheelMakeRequest& request, const Progress& progress,
                                const std::atomic<bool>* stop) {
     const int k = request.numbers;
@@ -293,6 +330,7 @@ WheelFile WheelGenerator::make(const WheelMakeRequest& request, const Progress& 
     const int searches =
         request.searches > 0 ? request.searches : std::max(1, int(std::thread::hardware_concurrency()));
     Shared shared(searches);
+    shared.bound = lowerBound(k, p, request.match, request.correct);
     const Clock::time_point start = Clock::now();
     const Clock::time_point deadline =
         start + std::chrono::milliseconds(qint64(std::max(0.0, request.seconds) * 1000));
@@ -311,6 +349,7 @@ WheelFile WheelGenerator::make(const WheelMakeRequest& request, const Progress& 
             lastReport = Clock::now();
             WheelMakeProgress now;
             now.bestTickets = shared.bestSize;
+            now.bound = int(std::min<qint64>(shared.bound, WheelFile::MaxTickets + 1));
             now.tickets = shared.sizes[0];
             now.holes = shared.holes[0];
             for (int i = 1; i < searches; ++i)

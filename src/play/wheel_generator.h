@@ -26,6 +26,7 @@ struct WheelMakeRequest {
 // Where the search stands, reported about twice a second.
 struct WheelMakeProgress {
     int bestTickets = 0; // 0 until a wheel keeping the guarantee is found
+    int bound = 0;       // no wheel for the guarantee has fewer tickets
     int tickets = 0;     // the size being searched
     qint64 holes = 0;    // draws left uncovered at that size, least over the searches
     double seconds = 0;
@@ -45,6 +46,13 @@ public:
     // tickets in lexicographic order. Throws VantoroError for a request it cannot search (K above
     // 64, P above K, M above P or C, too many draws) and when no wheel was found in the time (or
     // none of exactly `tickets`). `stop` ends the search early, keeping the best so far.
+    // The search also ends as soon as the best wheel has `lowerBound` tickets: none can be smaller.
     static WheelFile make(const WheelMakeRequest& request, const Progress& progress = {},
                           const std::atomic<bool>* stop = nullptr);
+
+    // A proved floor on the tickets of any wheel keeping the guarantee: for M = C the Schönheim
+    // bound, ceil(K/P * ceil((K-1)/(P-1) * ... ceil((K-M+1)/(P-M+1)))); otherwise the draws over
+    // the most draws one ticket can match, and 1 when one ticket matches every draw. 0 for a request
+    // outside 1 <= M <= min(P, C), P <= K, C <= K.
+    static qint64 lowerBound(int numbers, int perTicket, int match, int correct);
 };

@@ -6,7 +6,9 @@
 #include "lottery/lottery_definition.h"
 #include "play/open_wheel_form.h"
 #include "play/wheel_form.h"
+#include "play/wheel_generate_form.h"
 #include "play/wheel_page.h"
+#include "play/wheel_verifier.h"
 #include "support/lottery_builder.h"
 #include "support/scripted_modal.h"
 #include "support/scripted_prompts.h"
@@ -19,8 +21,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -311,6 +315,74 @@ private Q_SLOTS:
         click(form, "CoverageBtn");
         QVERIFY(modal.allAnswered());
         QCOMPARE(prompts.shown.size(), 3);
+    }
+
+    // Generate runs off the window's thread and hands its wheel to the grid, header and all; the
+    // grid then verifies as the editor's own check sees it.
+    void generateFillsTheGrid() {
+        TempHome home;
+        CurrentLottery lottery;
+        TWheelForm form(lottery, home.path(QStringLiteral("wheels")), TWheelForm::Mode::New);
+        ScriptedModal modal;
+        modal.expect<TWheelGenerateForm>([](TWheelGenerateForm* dialog) {
+            const QList<std::pair<const char*, int>> values{
+                {"Numbers", 12}, {"PerTicket", 6}, {"Match", 2}, {"Correct", 2}, {"Seconds", 60}};
+            for (const auto& [name, value] : values)
+                dialog->findChild<QSpinBox*>(QLatin1String(name))->setValue(value);
+            click(*dialog, "GenerateBtn");
+            QVERIFY(dialog->running());
+            QVERIFY(!dialog->findChild<QSpinBox*>(QStringLiteral("Numbers"))->isEnabled());
+            // Six tickets is the least there can be, so the search ends there well within its minute.
+            QTRY_COMPARE_WITH_TIMEOUT(dialog->result(), int(QDialog::Accepted), 30'000);
+            QCOMPARE(dialog->findChild<QProgressBar*>(QStringLiteral("ProgressBar"))->value(), 100);
+        });
+        click(form, "GenerateBtn");
+        QVERIFY(modal.allAnswered());
+        QCOMPARE(box(form, "NumbersPerTicket")->text(), QStringLiteral("6"));
+        QCOMPARE(box(form, "Numbers")->text(), QStringLiteral("12"));
+        QCOMPARE(box(form, "Tickets")->text(), QStringLiteral("6"));
+        QCOMPARE(box(form, "Match")->text(), QStringLiteral("2"));
+        QCOMPARE(box(form, "Correct")->text(), QStringLiteral("2"));
+        QCOMPARE(grid(form)->rowCount(), 6);
+        QCOMPARE(grid(form)->columnCount(), 7);
+        ScriptedPrompts prompts;
+        click(form, "VerifyBtn");
+        QCOMPARE(prompts.shown.size(), 1);
+        QVERIFY2(prompts.shown.first().startsWith(QStringLiteral("The wheel keeps its guarantee")),
+                 qPrintable(prompts.shown.first()));
+    }
+
+    // The guarantee typed in the editor is the one offered; Cancel during the search stops it and
+    // keeps the best wheel so far instead of throwing it away.
+    void generateCancelKeepsTheBestSoFar() {
+        TempHome home;
+        CurrentLottery lottery;
+        TWheelForm form(lottery, home.path(QStringLiteral("wheels")), TWheelForm::Mode::New);
+        fillHeader(form, QStringLiteral("6"), QStringLiteral("20"), QString(), QStringLiteral("3"),
+                   QStringLiteral("6"));
+        int found = 0;
+        ScriptedModal modal;
+        modal.expect<TWheelGenerateForm>([&found](TWheelGenerateForm* dialog) {
+            const WheelMakeRequest asked = dialog->request();
+            QCOMPARE(asked.numbers, 20);
+            QCOMPARE(asked.perTicket, 6);
+            QCOMPARE(asked.match, 3);
+            QCOMPARE(asked.correct, 6);
+            dialog->findChild<QSpinBox*>(QStringLiteral("Seconds"))->setValue(600);
+            click(*dialog, "GenerateBtn");
+            auto* best = dialog->findChild<QLabel*>(QStringLiteral("BestLabel"));
+            QTRY_VERIFY_WITH_TIMEOUT(best->text().startsWith(QStringLiteral("Best so far: ")), 30'000);
+            click(*dialog, "CancelBtn");
+            QTRY_COMPARE_WITH_TIMEOUT(dialog->result(), int(QDialog::Accepted), 30'000);
+            found = int(dialog->wheel().rows.size());
+        });
+        click(form, "GenerateBtn");
+        QVERIFY(modal.allAnswered());
+        QVERIFY(found > 0);
+        QCOMPARE(grid(form)->rowCount(), found);
+        QCOMPARE(box(form, "Tickets")->text(), QString::number(found));
+        const WheelFile shown = form.wheel();
+        QVERIFY(WheelVerifier::fromFile(shown, QStringLiteral("grid")).check(3, 6).holds());
     }
 
     void editModeLoadsAndRewritesInPlace() {

@@ -4,6 +4,7 @@
 #include "play/wheel_generator.h"
 #include "play/wheel_verifier.h"
 
+#include <QElapsedTimer>
 #include <QTest>
 
 namespace {
@@ -50,6 +51,65 @@ private Q_SLOTS:
         QVERIFY(recheck(wheel).holds());
         for (const QStringList& row : wheel.rows)
             QCOMPARE(row.size(), perTicket);
+    }
+
+    // Hand-worked: Schönheim for M = C, the draws over what one ticket can match otherwise; never
+    // above a size that exists.
+    void lowerBound_data() {
+        QTest::addColumn<int>("numbers");
+        QTest::addColumn<int>("perTicket");
+        QTest::addColumn<int>("match");
+        QTest::addColumn<int>("correct");
+        QTest::addColumn<qint64>("bound");
+        QTest::newRow("Fano plane") << 7 << 3 << 2 << 2 << qint64(7);
+        QTest::newRow("9, 5, 2 below its best 5") << 9 << 5 << 2 << 2 << qint64(4);
+        QTest::newRow("10, 6, 3 below its best 10") << 10 << 6 << 3 << 3 << qint64(7);
+        QTest::newRow("12, 6, 4") << 12 << 6 << 4 << 4 << qint64(36);
+        QTest::newRow("11, 6, 5") << 11 << 6 << 5 << 5 << qint64(92);
+        QTest::newRow("full wheel") << 8 << 6 << 6 << 6 << qint64(28);
+        QTest::newRow("one ticket is the wheel") << 6 << 6 << 3 << 3 << qint64(1);
+        QTest::newRow("3 if 5 on 8: one ticket leaves 3 in any draw") << 8 << 6 << 3 << 5 << qint64(1);
+        QTest::newRow("3 if 5 on 12: two disjoint tickets") << 12 << 6 << 3 << 5 << qint64(2);
+        QTest::newRow("4 if 5 on 10, best known 7") << 10 << 6 << 4 << 5 << qint64(4);
+        QTest::newRow("match above correct") << 10 << 6 << 4 << 3 << qint64(0);
+    }
+
+    void lowerBound() {
+        QFETCH(int, numbers);
+        QFETCH(int, perTicket);
+        QFETCH(int, match);
+        QFETCH(int, correct);
+        QFETCH(qint64, bound);
+        QCOMPARE(WheelGenerator::lowerBound(numbers, perTicket, match, correct), bound);
+    }
+
+    // Where the floor is met, the search ends there instead of running out a minute.
+    void stopsAtTheLeastSizeThereCanBe_data() {
+        QTest::addColumn<int>("numbers");
+        QTest::addColumn<int>("perTicket");
+        QTest::addColumn<int>("match");
+        QTest::addColumn<int>("correct");
+        QTest::addColumn<int>("smallest");
+        QTest::newRow("Fano plane") << 7 << 3 << 2 << 2 << 7;
+        QTest::newRow("12, 6, 2") << 12 << 6 << 2 << 2 << 6;
+        QTest::newRow("8, 6, 4") << 8 << 6 << 4 << 4 << 7;
+        QTest::newRow("3 if 5 on 12") << 12 << 6 << 3 << 5 << 2;
+    }
+
+    void stopsAtTheLeastSizeThereCanBe() {
+        QFETCH(int, numbers);
+        QFETCH(int, perTicket);
+        QFETCH(int, match);
+        QFETCH(int, correct);
+        QFETCH(int, smallest);
+        WheelMakeRequest asked = request(numbers, perTicket, match, correct);
+        asked.seconds = 60;
+        QElapsedTimer clock;
+        clock.start();
+        const WheelFile wheel = WheelGenerator::make(asked);
+        QVERIFY2(clock.elapsed() < 30'000, "searched on after reaching the least size there can be");
+        QCOMPARE(wheel.rows.size(), smallest);
+        QVERIFY(recheck(wheel).holds());
     }
 
     void exactTicketCount() {
