@@ -44,6 +44,7 @@ TWheelGenerateForm::TWheelGenerateForm(QWidget* parent) : QDialog(parent) {
     ProgressBar->setRange(0, 100);
     ProgressBar->setValue(0);
     BestLabel = gui::makeLabel("BestLabel", QString(), this);
+    BestLabel->setWordWrap(true);
     BestLabel->setMinimumWidth(BestLabel->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 48);
     GenerateBtn = gui::makeButton("GenerateBtn", QStringLiteral("&Generate"), this);
     CancelBtn = gui::makeButton("CancelBtn", QStringLiteral("Cancel"), this);
