@@ -9,8 +9,7 @@
 
 GeneratedTickets GeneratedTickets::fromWheel(const WheelExpansion& expansion, const QString& numbersPlayed) {
     GeneratedTickets out;
-    // The file records the wheel's ticket size, which for keno is not the lottery's draw.
-    out.kind = {expansion.P, expansion.kind.gameType};
+    out.kind = expansion.kind;
     out.tickets = expansion.tickets;
     out.wheel = true;
     out.guarantee = expansion.guaranteeText();

@@ -534,7 +534,7 @@ SmartTickets makeWheelTickets(const SmartNumbers& smart, const SmartCounts& coun
 
     SmartTickets result;
     result.wheel = true;
-    result.kind = {expansion.P, smart.definition.GameType};
+    result.kind = expansion.kind;
     result.guarantee = expansion.guaranteeText();
     for (const QString& number : chosen)
         result.numbersPlayed += number + QLatin1Char(' ');

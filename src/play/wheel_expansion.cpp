@@ -47,8 +47,9 @@ WheelExpansion WheelExpansion::expand(const QString& path, const QStringList& ch
 WheelExpansion WheelExpansion::expand(const WheelFile& file, const QString& path, const QStringList& chosen,
                                       const LotteryDefinition& lottery, const BonusRule& bonusRule) {
     WheelExpansion result;
-    result.kind = {lottery.regularNumbers(), lottery.GameType};
     result.P = headerValue(path, file.NumbersPerTicket, 1);
+    // The tickets hold the wheel's P numbers: for keno that is the ticket size, not the draw.
+    result.kind = {result.P, lottery.GameType};
     result.K = headerValue(path, file.Numbers, 2);
     result.T = headerValue(path, file.Tickets, 3);
     result.M = headerValue(path, file.Match, 4);

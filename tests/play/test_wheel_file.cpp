@@ -186,6 +186,8 @@ private Q_SLOTS:
                  QStringLiteral("If 3 numbers played are correct, at least 1 ticket will match 2 numbers"));
         QVERIFY(!expansion.isFull());
         QCOMPARE(expansion.K, 4);
+        // The tickets are the wheel's size, whatever the lottery draws (keno: 10 of 20).
+        QCOMPARE(expansion.kind.numbersPerTicket, 3);
     }
 
     void bonusColumnByGame_data() {
