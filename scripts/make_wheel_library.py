@@ -3,6 +3,7 @@
 """Builds the library of abbreviated wheels that a new program home is seeded with.
 
     make_wheel_library.py VANTORO_CLI [--max-numbers K] [--seconds S] [--output DIR]
+    make_wheel_library.py --compare BOUNDS.CSV [--output DIR]
 
 For 6-number tickets it makes the wheels "3 if 3" ... "5 if 6" and for 5-number tickets "3 if 3" ... "5 if 5",
 over P + 2 up to --max-numbers numbers (default 16), each with `vantoro-cli wheel make` searching at most
@@ -12,11 +13,16 @@ header (exit status 0) and the header states what was asked for. Everything is m
 only then are the library files of DIR (default resources/samples/wheels) replaced, so a failed run leaves the
 old library whole. CI does not run it; CTest verifies the files it wrote.
 
+--compare reads a table of best known sizes (columns v, k, t, m, best_known: the La Jolla Covering Repository of
+D. M. Gordon for m = t, published lotto designs for m > t) and prints each library wheel that has a row there
+with its size beside the best known one; nothing is made.
+
 Names follow the extension rule of the wheel editor: A and the ticket size for an abbreviated wheel, F for a full
 one (5 if 5 on 5-number tickets plays every combination). The name before the dot is ABBR, K as two digits, M and
 C (ABBR1636.A06: 16 numbers, 3 if 6), eight characters like the FULLkk.Fpp wheels beside them.
 """
 import argparse
+import csv
 import filecmp
 import glob
 import os
@@ -71,14 +77,38 @@ def make_one(cli, scratch, seconds, numbers, per_ticket, match, correct):
     return path, "%d tickets" % tickets
 
 
+def compare(bounds_path, output):
+    best = {}
+    with open(bounds_path, newline="") as f:
+        for row in csv.DictReader(f):
+            best[(int(row["v"]), int(row["k"]), int(row["t"]), int(row["m"]))] = int(row["best_known"])
+    equal = rows = 0
+    for path in sorted(glob.glob(os.path.join(output, "ABBR*"))):
+        per_ticket, numbers, tickets, match, correct = header(path)
+        known = best.get((numbers, per_ticket, match, correct))
+        if known is None:
+            continue
+        rows += 1
+        equal += tickets == known
+        print("%-13s %2d numbers, %d if %d: %4d tickets, best known %4d%s" % (
+            os.path.basename(path), numbers, match, correct, tickets, known,
+            "" if tickets == known else "  (+%d)" % (tickets - known) if tickets > known else "  (fewer)"))
+    print("%d of %d wheels with a best known size equal it" % (equal, rows))
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("cli", help="the built vantoro-cli")
+    parser.add_argument("cli", nargs="?", help="the built vantoro-cli")
+    parser.add_argument("--compare", metavar="BOUNDS.CSV")
     parser.add_argument("--max-numbers", type=int, default=16)
     parser.add_argument("--seconds", type=int, default=4)
     parser.add_argument("--output", default=os.path.join(os.path.dirname(os.path.abspath(__file__)), "..",
                                                          "resources", "samples", "wheels"))
     args = parser.parse_args()
+    if args.compare:
+        return compare(args.compare, os.path.abspath(args.output))
+    if not args.cli:
+        parser.error("name the built vantoro-cli")
     cli = os.path.abspath(args.cli)
     output = os.path.abspath(args.output)
 
