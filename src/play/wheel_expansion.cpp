@@ -62,33 +62,7 @@ WheelExpansion WheelExpansion::expand(const WheelFile& file, const QString& path
                 .arg(chosen.size()));
 
     // All positions first: a bad line must not leave half a ticket list behind.
-    QList<QList<int>> positions;
-    positions.reserve(file.rows.size());
-    for (qsizetype row = 0; row < file.rows.size(); ++row) {
-        const QStringList& fields = file.rows.at(row);
-        const qsizetype line = row + 6;
-        if (fields.isEmpty())
-            throw VantoroError(QStringLiteral("Line %1 of the wheeling system file %2 holds no positions.")
-                                   .arg(line)
-                                   .arg(QDir::toNativeSeparators(path)));
-        QList<int> ticket;
-        ticket.reserve(fields.size());
-        for (const QString& field : fields) {
-            bool ok = false;
-            const int p = field.toInt(&ok);
-            // toInt takes " 7" and "+7": a position is digits only.
-            const bool digits = std::all_of(field.begin(), field.end(), [](QChar c) { return c.isDigit(); });
-            if (!ok || !digits || p < 1 || p > result.K)
-                throw VantoroError(
-                    QStringLiteral("Line %1 of the wheeling system file %2 holds \"%3\", which is not "
-                                   "a position from 1 to %4.")
-                        .arg(line)
-                        .arg(QDir::toNativeSeparators(path), field)
-                        .arg(result.K));
-            ticket << p;
-        }
-        positions << ticket;
-    }
+    const QList<QList<int>> positions = file.positions(path, result.K);
 
     QStringList entries;
     entries.reserve(chosen.size());

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace {
 
@@ -96,6 +97,38 @@ WheelFile WheelFile::full(int numbers, int perTicket) {
             subset[j] = subset.at(j - 1) + 1;
     }
     return wheel;
+}
+
+QList<QList<int>> WheelFile::positions(const QString& path, int numbers) const {
+    QList<QList<int>> tickets;
+    tickets.reserve(rows.size());
+    for (qsizetype row = 0; row < rows.size(); ++row) {
+        const QStringList& fields = rows.at(row);
+        // Lines counted in the file: five header lines come first.
+        const qsizetype line = row + 6;
+        if (fields.isEmpty())
+            throw VantoroError(QStringLiteral("Line %1 of the wheeling system file %2 holds no positions.")
+                                   .arg(line)
+                                   .arg(QDir::toNativeSeparators(path)));
+        QList<int> ticket;
+        ticket.reserve(fields.size());
+        for (const QString& field : fields) {
+            // toInt takes " 7" and "+7": a position is digits only.
+            const bool digits = !field.isEmpty() &&
+                                std::all_of(field.begin(), field.end(), [](QChar c) { return c.isDigit(); });
+            const int position = digits ? field.toInt() : 0;
+            if (position < 1 || position > numbers)
+                throw VantoroError(
+                    QStringLiteral("Line %1 of the wheeling system file %2 holds \"%3\", which is not "
+                                   "a position from 1 to %4.")
+                        .arg(line)
+                        .arg(QDir::toNativeSeparators(path), field)
+                        .arg(numbers));
+            ticket << position;
+        }
+        tickets << ticket;
+    }
+    return tickets;
 }
 
 WheelFile WheelFile::read(const QString& path) {

@@ -43,6 +43,10 @@ struct WheelFile {
     // every cell is sound.
     QString cellProblem(int* row = nullptr, int* column = nullptr) const;
 
+    // Every row as positions 1 .. `numbers`, the one reading of ticket lines the expansion and the
+    // verifier share. Throws VantoroError naming the file and line for an empty line or a field
+    // that is not such a position; `path` names the file in the messages.
+    QList<QList<int>> positions(const QString& path, int numbers) const;
     // The 2-character fields of one ticket line, from the first character to the end.
     static QStringList fields(const QString& line);
     // Full when M = P and C = P, compared as numbers.

@@ -108,33 +108,7 @@ WheelVerifier WheelVerifier::fromFile(const WheelFile& file, const QString& path
     if (file.rows.isEmpty())
         throw VantoroError(QStringLiteral("The wheeling system file %1 holds no ticket.")
                                .arg(QDir::toNativeSeparators(path)));
-    QList<QList<int>> tickets;
-    tickets.reserve(file.rows.size());
-    for (qsizetype row = 0; row < file.rows.size(); ++row) {
-        const QStringList& cells = file.rows.at(row);
-        // Lines counted in the file: five header lines come first.
-        const qsizetype line = row + 6;
-        if (cells.isEmpty())
-            throw VantoroError(QStringLiteral("Line %1 of the wheeling system file %2 holds no positions.")
-                                   .arg(line)
-                                   .arg(QDir::toNativeSeparators(path)));
-        QList<int> ticket;
-        for (const QString& cell : cells) {
-            bool digits = cell.size() == 2;
-            for (const QChar ch : cell)
-                digits = digits && ch >= QLatin1Char('0') && ch <= QLatin1Char('9');
-            const int position = digits ? cell.toInt() : 0;
-            if (position < 1 || position > numbers)
-                throw VantoroError(
-                    QStringLiteral("Line %1 of the wheeling system file %2 holds \"%3\", which "
-                                   "is not a position from 1 to %4.")
-                        .arg(line)
-                        .arg(QDir::toNativeSeparators(path), cell)
-                        .arg(numbers));
-            ticket << position;
-        }
-        tickets << ticket;
-    }
+    const QList<QList<int>> tickets = file.positions(path, numbers);
     return WheelVerifier(numbers, tickets);
 }
 
