@@ -23,19 +23,6 @@ constexpr int PerTicket = 6;
 constexpr int Match = 3;
 constexpr int Correct = 6;
 
-// std::popcount is a library call on the baseline x86-64 target; this inlines to a dozen
-// instructions where the processor's own count cannot be assumed.
-inline int bitCount(Mask x) {
-#ifdef __POPCNT__
-    return std::popcount(x);
-#else
-    x = x - ((x >> 1) & 0x5555555555555555ULL);
-    x = (x & 0x3333333333333333ULL) + ((x >> 2) & 0x3333333333333333ULL);
-    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
-    return int((x * 0x0101010101010101ULL) >> 56);
-#endif
-}
-
 QList<QList<int>> positions(const std::vector<Mask>& tickets) {
     QList<QList<int>> result;
     for (Mask ticket : tickets) {

@@ -14,19 +14,6 @@ namespace {
 
 using Mask = std::uint64_t;
 
-// std::popcount is a library call on the baseline x86-64 target; this inlines to a dozen
-// instructions where the processor's own count cannot be assumed.
-inline int bitCount(Mask x) {
-#ifdef __POPCNT__
-    return std::popcount(x);
-#else
-    x = x - ((x >> 1) & 0x5555555555555555ULL);
-    x = (x & 0x3333333333333333ULL) + ((x >> 2) & 0x3333333333333333ULL);
-    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
-    return int((x * 0x0101010101010101ULL) >> 56);
-#endif
-}
-
 // The positions at and above `from` (0-based).
 Mask fromPosition(int from) {
     return from >= 64 ? 0 : ~Mask(0) << from;

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <bit>
 #include <cstdint>
 #include <vector>
 
@@ -35,6 +36,19 @@ struct WheelCoverageRow {
 // positions; draws are walked in lexicographic order with the ticket counts of each prefix kept, so
 // that a prefix already matched by a ticket, or one no ticket can still reach, is counted whole by
 // a binomial instead of draw by draw.
+// The count of set bits of a ticket mask. std::popcount is a library call on the baseline x86-64
+// target; this inlines to a dozen instructions where the processor's own count cannot be assumed.
+inline int bitCount(std::uint64_t x) {
+#ifdef __POPCNT__
+    return std::popcount(x);
+#else
+    x = x - ((x >> 1) & 0x5555555555555555ULL);
+    x = (x & 0x3333333333333333ULL) + ((x >> 2) & 0x3333333333333333ULL);
+    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+    return int((x * 0x0101010101010101ULL) >> 56);
+#endif
+}
+
 class WheelVerifier {
 public:
     // Positions travel as bits of one machine word.
