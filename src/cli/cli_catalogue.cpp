@@ -50,8 +50,7 @@ int cliCatalogue(const QStringList& words) {
                   QStringLiteral("Only the lotteries of this state, by its full name."));
     if (!args.parse(words))
         return 0;
-    if (!args.positional().isEmpty())
-        throw UsageError(QStringLiteral("unexpected \"%1\"").arg(args.positional().first()));
+    args.requireNoPositional();
     QTextStream& out = cliOut();
     for (const CataloguePlace* place : chosenPlaces(args)) {
         for (const CatalogueEntry& entry : place->entries)
@@ -68,8 +67,7 @@ int cliGames(const QStringList& words) {
                  QStringLiteral("Adds a fourth column: the page the game's figures were checked against."));
     if (!args.parse(words))
         return 0;
-    if (!args.positional().isEmpty())
-        throw UsageError(QStringLiteral("unexpected \"%1\"").arg(args.positional().first()));
+    args.requireNoPositional();
     QTextStream& out = cliOut();
     for (const TodaysGame& game : TodaysGames::all()) {
         out << game.name << '\t' << game.figures() << '\t' << game.code();

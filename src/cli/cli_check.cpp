@@ -77,8 +77,7 @@ int cliCheck(const QStringList& words) {
     args.addPdf(QStringLiteral("the window's printout of the lines listed"));
     if (!args.parse(words))
         return 0;
-    if (!args.positional().isEmpty())
-        throw UsageError(QStringLiteral("unexpected argument \"%1\"").arg(args.positional().first()));
+    args.requireNoPositional();
     const int minimum = args.integer(QStringLiteral("min"), 0);
     if (minimum < 0 || minimum > 9)
         throw UsageError(QStringLiteral("option --min takes a single digit, 0 to 9"));

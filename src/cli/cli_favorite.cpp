@@ -98,8 +98,7 @@ int cliFavorite(const QStringList& words) {
     addGeneratedOutput(args);
     if (!args.parse(words))
         return 0;
-    if (!args.positional().isEmpty())
-        throw UsageError(QStringLiteral("unexpected \"%1\"").arg(args.positional().first()));
+    args.requireNoPositional();
     const bool wheel = args.has(QStringLiteral("wheel"));
     if (wheel == args.has(QStringLiteral("ticket")))
         throw UsageError(QStringLiteral("give either --ticket LIST or --wheel FILE --numbers LIST"));

@@ -160,3 +160,8 @@ QTextStream& cliErr() {
     static QTextStream stream(stderr);
     return stream;
 }
+
+void CliOptions::requireNoPositional() const {
+    if (!m_positional.isEmpty())
+        throw UsageError(QStringLiteral("unexpected \"%1\"").arg(m_positional.first()));
+}

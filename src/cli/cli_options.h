@@ -45,6 +45,8 @@ public:
     int integer(const QString& name, int fallback) const;
     int requiredInteger(const QString& name) const;
     const QStringList& positional() const { return m_positional; }
+    // For the subcommands that take no words of their own: UsageError naming the first one given.
+    void requireNoPositional() const;
 
     // The program home named by --home (or the environment), created when missing.
     QString home() const;

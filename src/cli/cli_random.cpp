@@ -25,8 +25,7 @@ int cliRandom(const QStringList& words) {
     addGeneratedOutput(args);
     if (!args.parse(words))
         return 0;
-    if (!args.positional().isEmpty())
-        throw UsageError(QStringLiteral("unexpected \"%1\"").arg(args.positional().first()));
+    args.requireNoPositional();
     const bool wheel = args.has(QStringLiteral("wheel"));
     if (wheel == args.has(QStringLiteral("tickets")))
         throw UsageError(QStringLiteral("give either --tickets N or --wheel FILE"));

@@ -60,8 +60,7 @@ int cliSearch(const QStringList& words) {
     addCliSearchOptions(args);
     if (!args.parse(words))
         return 0;
-    if (!args.positional().isEmpty())
-        throw UsageError(QStringLiteral("unexpected argument \"%1\"").arg(args.positional().first()));
+    args.requireNoPositional();
     CurrentLottery lottery;
     openCliLottery(args, lottery);
     const DrawingSearchOptions options = cliSearchOptions(args, lottery);

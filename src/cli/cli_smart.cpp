@@ -99,8 +99,7 @@ int cliSmart(const QStringList& words) {
     args.addPdf(QStringLiteral("the printout of the tickets"));
     if (!args.parse(words))
         return 0;
-    if (!args.positional().isEmpty())
-        throw UsageError(QStringLiteral("unexpected \"%1\"").arg(args.positional().first()));
+    args.requireNoPositional();
     const bool wheel = args.has(QStringLiteral("wheel"));
     const bool own = args.has(QStringLiteral("tickets"));
     if (wheel && own)

@@ -49,8 +49,7 @@ int wheelFull(const QStringList& words) {
     args.addOutput(QStringLiteral("the wheel"));
     if (!args.parse(words))
         return 0;
-    if (!args.positional().isEmpty())
-        throw UsageError(QStringLiteral("unexpected \"%1\"").arg(args.positional().first()));
+    args.requireNoPositional();
     const WheelFile wheel = WheelFile::full(args.requiredInteger(QStringLiteral("numbers")),
                                             args.requiredInteger(QStringLiteral("per-ticket")));
     const QString output = args.required(QStringLiteral("output"));
@@ -271,8 +270,7 @@ int wheelMake(const QStringList& words) {
     args.addOutput(QStringLiteral("the wheel"));
     if (!args.parse(words))
         return 0;
-    if (!args.positional().isEmpty())
-        throw UsageError(QStringLiteral("unexpected \"%1\"").arg(args.positional().first()));
+    args.requireNoPositional();
     WheelMakeRequest request;
     request.numbers = args.requiredInteger(QStringLiteral("numbers"));
     request.perTicket = args.requiredInteger(QStringLiteral("per-ticket"));
