@@ -17,6 +17,8 @@ deb=$(ls vantoro_*_amd64.deb)
 desktop-file-validate ../packaging/org.vantoro.Vantoro.desktop
 appstreamcli validate --no-net packaging/org.vantoro.Vantoro.metainfo.xml
 lintian --fail-on error "$deb"
+# The tool bar's icons are SVG: the plugin that reads them must come with the package.
+dpkg-deb -f "$deb" Depends | grep -q 'libqt6svg6'
 
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
