@@ -32,6 +32,9 @@ const QList<ImportPreset>& all() {
         preset("powerball-us", "US Powerball",
                "date, white balls joined by |, red ball, power play (the layout of public GitHub archives)",
                "MM/DD/YYYY", 1, {2, 3}),
+        preset("megamillions-us", "Mega Millions",
+               "date, white balls joined by |, Mega Ball, megaplier (the layout of public GitHub archives)",
+               "MM/DD/YYYY", 1, {2, 3}),
         preset("lotto649-canada", "Canada Lotto 6/49",
                "PRODUCT, DRAW NUMBER, SEQUENCE NUMBER, DRAW DATE, NUMBER DRAWN 1 to 6, BONUS NUMBER (the "
                "provinces' export)",

@@ -86,6 +86,8 @@ private Q_SLOTS:
                                   << "09/02/2017  30 41 35 33 40 59 08";
         QTest::newRow("US Powerball") << "US Powerball" << csv("powerball.csv") << "powerball-us" << 3
                                       << "10/07/2015  18 30 40 48 52 09";
+        QTest::newRow("Mega Millions") << "Mega Millions" << csv("presets/megamillions.csv")
+                                       << "megamillions-us" << 5 << "10/31/2017  06 28 31 52 53 12";
         QTest::newRow("Canada Lotto 6/49") << "Canada Lotto 6/49" << csv("ca_lotto649.csv")
                                            << "lotto649-canada" << 5 << "06/12/1982  03 11 12 14 41 43 13";
     }

@@ -121,6 +121,9 @@ private Q_SLOTS:
         QTest::newRow("US Powerball") << "US Powerball"
                                       << "csv/powerball.csv"
                                       << "powerball-us" << 3;
+        QTest::newRow("Mega Millions") << "Mega Millions"
+                                       << "csv/presets/megamillions.csv"
+                                       << "megamillions-us" << 5;
         QTest::newRow("Canada Lotto 6/49") << "Canada Lotto 6/49"
                                            << "csv/ca_lotto649.csv"
                                            << "lotto649-canada" << 5;
