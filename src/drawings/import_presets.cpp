@@ -3,13 +3,15 @@
 
 namespace {
 
+// A file of comma-separated rows under one header row, the date in one column: most operators'.
 ImportPreset preset(const char* name, const char* game, const char* origin, const char* dateFormat,
-                    int dateColumn, QList<int> numberColumns) {
+                    QList<int> dateColumns, QList<int> numberColumns, char separator = ',',
+                    int headerRows = 1) {
     ImportLayout layout;
-    layout.separator = QLatin1Char(',');
-    layout.headerRows = 1;
+    layout.separator = QLatin1Char(separator);
+    layout.headerRows = headerRows;
     layout.dateFormat = QLatin1String(dateFormat);
-    layout.dateColumns = {dateColumn};
+    layout.dateColumns = std::move(dateColumns);
     layout.numberColumns = std::move(numberColumns);
     return {QLatin1String(name), QLatin1String(game), QLatin1String(origin), layout};
 }
@@ -25,20 +27,39 @@ const QList<ImportPreset>& all() {
         preset(
             "euromillions-uk", "EuroMillions",
             "the UK National Lottery's draw history download: DrawDate, Ball 1 to 5, Lucky Star 1 and 2, ...",
-            "DD-MMM-YYYY", 1, {2, 3, 4, 5, 6, 7, 8}),
+            "DD-MMM-YYYY", {1}, {2, 3, 4, 5, 6, 7, 8}),
         preset("uk-lotto", "UK Lotto",
                "the UK National Lottery's draw history download: DrawDate, Ball 1 to 6, Bonus Ball, ...",
-               "DD-MMM-YYYY", 1, {2, 3, 4, 5, 6, 7, 8}),
+               "DD-MMM-YYYY", {1}, {2, 3, 4, 5, 6, 7, 8}),
         preset("powerball-us", "US Powerball",
                "date, white balls joined by |, red ball, power play (the layout of public GitHub archives)",
-               "MM/DD/YYYY", 1, {2, 3}),
+               "MM/DD/YYYY", {1}, {2, 3}),
         preset("megamillions-us", "Mega Millions",
                "date, white balls joined by |, Mega Ball, megaplier (the layout of public GitHub archives)",
-               "MM/DD/YYYY", 1, {2, 3}),
+               "MM/DD/YYYY", {1}, {2, 3}),
         preset("lotto649-canada", "Canada Lotto 6/49",
                "PRODUCT, DRAW NUMBER, SEQUENCE NUMBER, DRAW DATE, NUMBER DRAWN 1 to 6, BONUS NUMBER (the "
                "provinces' export)",
-               "YYYY-MM-DD", 4, {5, 6, 7, 8, 9, 10, 11}),
+               "YYYY-MM-DD", {4}, {5, 6, 7, 8, 9, 10, 11}),
+        preset("thunderball-uk", "Thunderball",
+               "the UK National Lottery's draw history download: DrawDate, Ball 1 to 5, Thunderball, ...",
+               "DD-MMM-YYYY", {1}, {2, 3, 4, 5, 6, 7}),
+        preset("nylotto-us", "New York Lotto",
+               "New York's open data: Draw Date, Winning Numbers (six in one field), Bonus #, Extra #",
+               "MM/DD/YYYY", {1}, {2, 3}),
+        // Texas writes no header and the date as month, day and year in three columns.
+        preset("lottotexas-us", "Lotto Texas",
+               "the Texas Lottery's download: game name, month, day, year, the six numbers", "DAY,MONTH,YEAR",
+               {3, 2, 4}, {5, 6, 7, 8, 9, 10}, ',', 0),
+        preset("loto-fr", "France Loto",
+               "FDJ's results download (from November 2019): annee_numero_de_tirage; jour_de_tirage; "
+               "date_de_tirage; date_de_forclusion; boule_1 to boule_5; numero_chance; ...",
+               "DD/MM/YYYY", {3}, {5, 6, 7, 8, 9, 10}, ';'),
+        preset(
+            "primitiva-es", "La Primitiva",
+            "the Spanish results archives: FECHA, the six numbers, COMP. (complementario), R. (reintegro), "
+            "JOKER",
+            "DD/MM/YYYY", {1}, {2, 3, 4, 5, 6, 7, 8, 9}),
     };
     return presets;
 }

@@ -90,6 +90,16 @@ private Q_SLOTS:
                                        << "megamillions-us" << 5 << "10/31/2017  06 28 31 52 53 12";
         QTest::newRow("Canada Lotto 6/49") << "Canada Lotto 6/49" << csv("ca_lotto649.csv")
                                            << "lotto649-canada" << 5 << "06/12/1982  03 11 12 14 41 43 13";
+        QTest::newRow("Thunderball") << "Thunderball" << csv("presets/thunderball.csv") << "thunderball-uk"
+                                     << 6 << "02/15/2019  39 29 20 18 35 02";
+        QTest::newRow("New York Lotto") << "New York Lotto" << csv("presets/ny_lotto.csv") << "nylotto-us"
+                                        << 6 << "09/26/2020  14 19 20 23 55 57 22";
+        QTest::newRow("Lotto Texas") << "Lotto Texas" << csv("presets/lottotexas.csv") << "lottotexas-us" << 6
+                                     << "11/14/1992  13 16 22 29 32 36";
+        QTest::newRow("France Loto") << "France Loto" << csv("presets/loto_fr.csv") << "loto-fr" << 5
+                                     << "09/12/2026  48 09 26 38 45 01";
+        QTest::newRow("La Primitiva") << "La Primitiva" << csv("presets/primitiva.csv") << "primitiva-es"
+                                      << 11 << "01/08/2026  04 09 14 25 27 34 45 00";
     }
     void presetReadsItsPublishedFile() {
         QFETCH(QString, game);

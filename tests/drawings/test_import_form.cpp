@@ -127,6 +127,21 @@ private Q_SLOTS:
         QTest::newRow("Canada Lotto 6/49") << "Canada Lotto 6/49"
                                            << "csv/ca_lotto649.csv"
                                            << "lotto649-canada" << 5;
+        QTest::newRow("Thunderball") << "Thunderball"
+                                     << "csv/presets/thunderball.csv"
+                                     << "thunderball-uk" << 6;
+        QTest::newRow("New York Lotto") << "New York Lotto"
+                                        << "csv/presets/ny_lotto.csv"
+                                        << "nylotto-us" << 6;
+        QTest::newRow("Lotto Texas") << "Lotto Texas"
+                                     << "csv/presets/lottotexas.csv"
+                                     << "lottotexas-us" << 6;
+        QTest::newRow("France Loto") << "France Loto"
+                                     << "csv/presets/loto_fr.csv"
+                                     << "loto-fr" << 5;
+        QTest::newRow("La Primitiva") << "La Primitiva"
+                                      << "csv/presets/primitiva.csv"
+                                      << "primitiva-es" << 11;
     }
     void todaysGameIsReadWithItsPreset() {
         QFETCH(QString, game);
