@@ -60,6 +60,13 @@ const QList<ImportPreset>& all() {
             "the Spanish results archives: FECHA, the six numbers, COMP. (complementario), R. (reintegro), "
             "JOKER",
             "DD/MM/YYYY", {1}, {2, 3, 4, 5, 6, 7, 8, 9}),
+        preset("eurojackpot", "Eurojackpot",
+               "the draw archives kept without a header: draw number, DD.MM.YYYY, five numbers, two Euro "
+               "numbers",
+               "DD.MM.YYYY", {2}, {3, 4, 5, 6, 7, 8, 9}, ',', 0),
+        preset("superenalotto-it", "SuperEnalotto",
+               "public archives: date, contest number, n1 to n6, jolly, superstar, ...", "YYYY-MM-DD", {1},
+               {3, 4, 5, 6, 7, 8, 9, 10}),
     };
     return presets;
 }

@@ -100,6 +100,10 @@ private Q_SLOTS:
                                      << "09/12/2026  48 09 26 38 45 01";
         QTest::newRow("La Primitiva") << "La Primitiva" << csv("presets/primitiva.csv") << "primitiva-es"
                                       << 11 << "01/08/2026  04 09 14 25 27 34 45 00";
+        QTest::newRow("Eurojackpot") << "Eurojackpot" << csv("presets/eurojackpot.csv") << "eurojackpot" << 6
+                                     << "03/23/2012  05 08 21 37 46 06 08";
+        QTest::newRow("SuperEnalotto") << "SuperEnalotto" << csv("presets/superenalotto.csv")
+                                       << "superenalotto-it" << 6 << "01/02/2009  16 19 29 34 48 64 53 34";
     }
     void presetReadsItsPublishedFile() {
         QFETCH(QString, game);

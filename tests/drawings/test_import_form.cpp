@@ -142,6 +142,12 @@ private Q_SLOTS:
         QTest::newRow("La Primitiva") << "La Primitiva"
                                       << "csv/presets/primitiva.csv"
                                       << "primitiva-es" << 11;
+        QTest::newRow("Eurojackpot") << "Eurojackpot"
+                                     << "csv/presets/eurojackpot.csv"
+                                     << "eurojackpot" << 6;
+        QTest::newRow("SuperEnalotto") << "SuperEnalotto"
+                                       << "csv/presets/superenalotto.csv"
+                                       << "superenalotto-it" << 6;
     }
     void todaysGameIsReadWithItsPreset() {
         QFETCH(QString, game);
