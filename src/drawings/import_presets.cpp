@@ -67,6 +67,9 @@ const QList<ImportPreset>& all() {
         preset("superenalotto-it", "SuperEnalotto",
                "public archives: date, contest number, n1 to n6, jolly, superstar, ...", "YYYY-MM-DD", {1},
                {3, 4, 5, 6, 7, 8, 9, 10}),
+        preset("lottoamerica-us", "Lotto America",
+               "public archives: drawing_date, ball1 to ball5, starball, bonus, jackpot", "YYYY-MM-DD", {1},
+               {2, 3, 4, 5, 6, 7}),
     };
     return presets;
 }

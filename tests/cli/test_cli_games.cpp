@@ -104,6 +104,8 @@ private Q_SLOTS:
                                      << "03/23/2012  05 08 21 37 46 06 08";
         QTest::newRow("SuperEnalotto") << "SuperEnalotto" << csv("presets/superenalotto.csv")
                                        << "superenalotto-it" << 6 << "01/02/2009  16 19 29 34 48 64 53 34";
+        QTest::newRow("Lotto America") << "Lotto America" << csv("presets/lottoamerica.csv")
+                                       << "lottoamerica-us" << 6 << "01/01/2025  01 02 08 14 30 06";
     }
     void presetReadsItsPublishedFile() {
         QFETCH(QString, game);

@@ -148,6 +148,9 @@ private Q_SLOTS:
         QTest::newRow("SuperEnalotto") << "SuperEnalotto"
                                        << "csv/presets/superenalotto.csv"
                                        << "superenalotto-it" << 6;
+        QTest::newRow("Lotto America") << "Lotto America"
+                                       << "csv/presets/lottoamerica.csv"
+                                       << "lottoamerica-us" << 6;
     }
     void todaysGameIsReadWithItsPreset() {
         QFETCH(QString, game);
