@@ -126,8 +126,10 @@ private Q_SLOTS:
     void makeWritesAVerifiedWheel() {
         TempHome home;
         const QString file = home.path(QStringLiteral("wheels/C9.A05"));
-        const Run made = cli(home, {"wheel", "make", "--numbers", "9", "--per-ticket", "5", "--match", "3",
-                                    "--correct", "3", "--seconds", "2", "-o", file});
+        const Run made =
+            cli(home, {"wheel", "make", "--numbers", "9", "--per-ticket", "5", "--match", "3", "--correct",
+                       "3", "--seconds", "2", "--searches", "1", "--most-tickets", "11", "-o", file});
+        // 11 is the proved floor here: a limit equal to it must not refuse.
         QCOMPARE(made.status, 0);
         QCOMPARE(made.out, QStringList{"Tickets: 12"});
         QVERIFY(made.err.contains(QStringLiteral("holes left")));
@@ -193,6 +195,16 @@ private Q_SLOTS:
         QTest::newRow("too big") << QStringList{"wheel",        "full", "--numbers", "49",
                                                 "--per-ticket", "6",    "-o",        "x"}
                                  << 1 << "more than 9999 tickets";
+        QTest::newRow("no small wheel")
+            << QStringList{"wheel",     "make", "--numbers",      "30",  "--per-ticket", "5", "--match", "5",
+                           "--correct", "5",    "--most-tickets", "999", "-o",           "x"}
+            << 1
+            << "Every wheel of 30 numbers for 5 if 5 needs at least 142506 tickets, "
+               "more than 999.";
+        QTest::newRow("no searches") << QStringList{"wheel",   "make", "--numbers", "9", "--per-ticket", "5",
+                                                    "--match", "3",    "--correct", "3", "--searches",   "-1",
+                                                    "-o",      "x"}
+                                     << 2 << "--searches takes a number from 1 to 64";
         QTest::newRow("missing file") << QStringList{"wheel", "show", "NONE.F03"} << 1 << "Cannot read";
     }
     void refusals() {
