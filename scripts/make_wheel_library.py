@@ -21,7 +21,8 @@ ticket over up to all ten digits (`wheel full`).
 Everything is made in a scratch folder first; only then are the library files of DIR (default
 resources/samples/wheels) that this run could have made replaced (abbreviated wheels of the ticket sizes above
 and at most --max-numbers numbers; any others, such as bigger wheels made otherwise, are left alone), so a
-failed run leaves the old library whole. CI does not run it; CTest verifies the files it wrote.
+failed run leaves the old library whole. A library wheel with fewer tickets than this run's, or one this run
+did not make, stays: a run on a busy machine finds less in its seconds and never makes the library worse. CI does not run it; CTest verifies the files it wrote.
 
 --compare reads a table of best known sizes (columns v, k, t, m, best_known: the La Jolla Covering Repository of
 D. M. Gordon for m = t, published lotto designs for m > t) and prints each library wheel that has a row there
@@ -76,17 +77,20 @@ def header(path):
         return [int(line) for line in f.read().split(b"\r\n")[:5]]
 
 
-def make_one(cli, scratch, seconds, numbers, per_ticket, match, correct):
+def make_one(cli, scratch, home, seconds, numbers, per_ticket, match, correct):
     """The path of the verified wheel and its tickets, or None, the tickets found (0 for none) and the
     reason it was not kept."""
     name = file_name(numbers, per_ticket, match, correct)
     path = os.path.join(scratch, name)
     seed = numbers * 1000 + per_ticket * 100 + match * 10 + correct
-    made = cli_run(cli, scratch, "wheel", "make", "--numbers", str(numbers), "--per-ticket", str(per_ticket),
+    made = cli_run(cli, home, "wheel", "make", "--numbers", str(numbers), "--per-ticket", str(per_ticket),
                    "--match", str(match), "--correct", str(correct), "--seconds", str(seconds), "--seed",
                    str(seed), "--searches", "1", "--most-tickets", str(MOST_TICKETS), "-o", path)
     if made.returncode != 0:
-        return None, 0, made.stderr.strip().splitlines()[-1] if made.stderr.strip() else "wheel make failed"
+        said = made.stderr.strip().splitlines()[-1] if made.stderr.strip() else ""
+        if said.startswith("Tickets: ") or not said:
+            said = "wheel make ended with status %d" % made.returncode
+        return None, 0, said
     if header(path) != [per_ticket, numbers, header(path)[2], match, correct]:
         return None, 0, "the header does not state the guarantee asked for: %s" % header(path)
     tickets = header(path)[2]
@@ -97,7 +101,7 @@ def make_one(cli, scratch, seconds, numbers, per_ticket, match, correct):
     if tickets > MOST_TICKETS:
         os.remove(path)
         return None, tickets, "%d tickets" % tickets
-    verified = cli_run(cli, scratch, "wheel", "verify", path)
+    verified = cli_run(cli, home, "wheel", "verify", path)
     if verified.returncode != 0:
         raise SystemExit("%s does not keep its guarantee:\n%s%s" % (name, verified.stdout, verified.stderr))
     return path, tickets, "%d tickets" % tickets
@@ -105,10 +109,12 @@ def make_one(cli, scratch, seconds, numbers, per_ticket, match, correct):
 
 def make_chain(cli, scratch, base_seconds, max_numbers, per_ticket, match, correct, report):
     """The wheels of one guarantee for K = P + 2 up, until one cannot be kept."""
+    # A home of its own: two programs seeding one new home at once would meet.
+    home = tempfile.mkdtemp(prefix="home", dir=scratch)
     kept = []
     for numbers in range(per_ticket + 2, max_numbers + 1):
         began = time.monotonic()
-        path, tickets, note = make_one(cli, scratch, seconds_for(base_seconds, numbers), numbers, per_ticket,
+        path, tickets, note = make_one(cli, scratch, home, seconds_for(base_seconds, numbers), numbers, per_ticket,
                                        match, correct)
         report("%-13s %d if %d  %-52s %5.1f s" % (file_name(numbers, per_ticket, match, correct), match, correct,
                                                   note if path else "not kept: " + note,
@@ -132,6 +138,10 @@ def make_pick_wheels(cli, scratch, report):
             report("%-13s %s" % (os.path.basename(path), made.stdout.strip()))
             kept.append(path)
     return kept
+
+
+def tickets_of(path):
+    return header(path)[2]
 
 
 def made_by_this_run(name, max_numbers):
@@ -206,8 +216,21 @@ def main():
                     raise SystemExit("%s differs from the full wheel already in %s" % (name, output))
                 kept.remove(path)
 
+        # On a busy machine a search finds less in its seconds: a library wheel that is smaller, or one
+        # this run could not make at all, stays. One of a single ticket goes.
+        made = {os.path.basename(path): path for path in kept}
         for old in glob.glob(os.path.join(output, "ABBR*")):
-            if made_by_this_run(os.path.basename(old), args.max_numbers):
+            name = os.path.basename(old)
+            if not made_by_this_run(name, args.max_numbers):
+                continue
+            new = made.get(name)
+            if new is None and tickets_of(old) > 1:
+                report("%-13s kept from before: not made in this run" % name)
+            elif new is not None and tickets_of(old) < tickets_of(new):
+                report("%-13s kept from before: %d tickets, this run %d" % (name, tickets_of(old),
+                                                                          tickets_of(new)))
+                kept.remove(new)
+            else:
                 os.remove(old)
         for path in kept:
             shutil.copyfile(path, os.path.join(output, os.path.basename(path)))
