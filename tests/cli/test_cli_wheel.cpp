@@ -175,13 +175,15 @@ private Q_SLOTS:
                 "Numbers Played: 03 08 15 16 23 42 44 ", "00001. 03 08 15 16 23 42 ",
                 "00002. 03 08 15 16 23 44 ", "00003. 03 08 15 16 42 44 ", "00004. 03 08 15 23 42 44 ",
                 "00005. 03 08 16 23 42 44 ", "00006. 03 15 16 23 42 44 ", "00007. 08 15 16 23 42 44 "}));
-        // Every full wheel of the seed is there: P = 3 .. 7 over K = P + 1 .. P + 5, and the 5-number
-        // wheels of 11 and 12 numbers that the library's 5 if 5 adds.
+        // Every full wheel of the seed is there: P = 3 .. 7 over K = P + 1 .. P + 5, the pick wheels
+        // up to all ten digits, and the 5-number wheels of 11 and 12 numbers that the library's 5 if 5
+        // adds.
         const QStringList wheels =
             QDir(fresh + QStringLiteral("/wheels")).entryList({QStringLiteral("FULL*")}, QDir::Files);
-        QCOMPARE(wheels.size(), 27);
-        QVERIFY(wheels.contains(QStringLiteral("FULL04.F03")) &&
-                wheels.contains(QStringLiteral("FULL12.F07")));
+        QCOMPARE(wheels.size(), 30);
+        QVERIFY(
+            wheels.contains(QStringLiteral("FULL04.F03")) && wheels.contains(QStringLiteral("FULL10.F03")) &&
+            wheels.contains(QStringLiteral("FULL10.F04")) && wheels.contains(QStringLiteral("FULL12.F07")));
     }
 
     void refusals_data() {
