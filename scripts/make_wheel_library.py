@@ -10,10 +10,11 @@ for 10-number keno tickets "5 if 5" ... "8 if 8" (the prizes of a ten-spot start
 to --max-numbers numbers (default 30), each with `vantoro-cli wheel make` searching at most --seconds seconds
 (default 4, more from 17 numbers on: up to three times as long at 30) from a seed fixed by the wheel's sizes.
 Each guarantee is one chain of growing K; --jobs chains (default one per core) run side by side, each search on
-one core. A wheel is kept only when it has fewer than 1,000 tickets, `wheel verify` proves the guarantee of its
-header (exit status 0), the header states what was asked for and it has more than one ticket. A chain ends at the first K whose proved lower
-bound already reaches 1,000 tickets (`wheel make --most-tickets` refuses it without searching) or whose wheel
-came out with 1,000 tickets or more: a wheel of more numbers for the same guarantee needs at least as many.
+one core. A wheel is kept only when it has more than one ticket and fewer than 1,000, `wheel verify` proves
+the guarantee of its header (exit status 0) and the header states what was asked for. A chain ends at the
+first K whose proved lower bound already reaches 1,000 tickets (`wheel make --most-tickets` refuses it without
+searching) or whose wheel came out with 1,000 tickets or more: the least wheel of more numbers for the same
+guarantee is never smaller, so the search is not run again for more.
 
 Pick-3 and pick-4 players choose K of the ten digits; for them it writes the full wheels of 3 and 4 numbers a
 ticket over up to all ten digits (`wheel full`).
@@ -22,7 +23,8 @@ Everything is made in a scratch folder first; only then are the library files of
 resources/samples/wheels) that this run could have made replaced (abbreviated wheels of the ticket sizes above
 and at most --max-numbers numbers; any others, such as bigger wheels made otherwise, are left alone), so a
 failed run leaves the old library whole. A library wheel with fewer tickets than this run's, or one this run
-did not make, stays: a run on a busy machine finds less in its seconds and never makes the library worse. CI does not run it; CTest verifies the files it wrote.
+did not make, stays: a run on a busy machine finds less in its seconds and never makes the library worse.
+CI does not run it; CTest verifies the files it wrote.
 
 --compare reads a table of best known sizes (columns v, k, t, m, best_known: the La Jolla Covering Repository of
 D. M. Gordon for m = t, published lotto designs for m > t) and prints each library wheel that has a row there
@@ -194,7 +196,9 @@ def main():
 
     with tempfile.TemporaryDirectory() as scratch:
         kept = make_pick_wheels(cli, scratch, report)
-        chains = [(per_ticket, match, correct) for per_ticket, guarantees in sorted(GUARANTEES.items(), reverse=True)
+        # The keno chains search the most draws: started first, they do not leave one core idle at the end.
+        chains = [(per_ticket, match, correct)
+                  for per_ticket, guarantees in sorted(GUARANTEES.items(), reverse=True)
                   for match, correct in guarantees]
         with concurrent.futures.ThreadPoolExecutor(max_workers=max(1, args.jobs)) as pool:
             running = [pool.submit(make_chain, cli, scratch, args.seconds, args.max_numbers, *chain, report)
