@@ -28,6 +28,10 @@ cli="$root/usr/bin/vantoro-cli"
 "$root/usr/bin/vantoro" --version
 # A home the package's own programs fill: the sample lotteries and wheels are in the binary.
 (cd "$root" && "$cli" info --lottery CN649.DBF --home "$root/home" | head -3)
-"$cli" wheel list --lottery CN649.DBF --home "$root/home" | head -3
+# sed reads the whole list: head would close the pipe on a long list and pipefail stop the script.
+"$cli" wheel list --lottery CN649.DBF --home "$root/home" | sed -n 1,3p
+# The keno and pick samples find their wheels too (grep fails the script when none is listed).
+"$cli" wheel list --lottery HUKENO.DBF --home "$root/home" | grep -c "\.A10)"
+"$cli" wheel list --lottery NY3.DBF --home "$root/home" | grep -c "\.F03)"
 test -f "$root/usr/share/man/man1/vantoro-cli.1.gz"
 echo "Package $deb built and checked."

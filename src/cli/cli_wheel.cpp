@@ -267,6 +267,11 @@ int wheelMake(const QStringList& words) {
                                  "search (default 1)."));
     args.addValue({QStringLiteral("tickets")}, QStringLiteral("T"),
                   QStringLiteral("Searches for a wheel of exactly T tickets."));
+    args.addValue({QStringLiteral("searches")}, QStringLiteral("N"),
+                  QStringLiteral("How many searches run side by side (default one per core)."));
+    args.addValue({QStringLiteral("most-tickets")}, QStringLiteral("T"),
+                  QStringLiteral("Refuses at once, without searching, when every wheel keeping the guarantee "
+                                 "is proved to need more than T tickets."));
     args.addOutput(QStringLiteral("the wheel"));
     if (!args.parse(words))
         return 0;
@@ -279,9 +284,26 @@ int wheelMake(const QStringList& words) {
     request.seconds = args.integer(QStringLiteral("seconds"), 60);
     request.seed = std::uint32_t(args.integer(QStringLiteral("seed"), 1));
     request.tickets = args.integer(QStringLiteral("tickets"), 0);
+    request.searches = args.integer(QStringLiteral("searches"), 0);
     const QString output = args.required(QStringLiteral("output"));
     if (request.seconds < 1)
         throw UsageError(QStringLiteral("option --seconds takes a number from 1 up"));
+    if (request.searches < 0 || request.searches > 64)
+        throw UsageError(QStringLiteral("option --searches takes a number from 1 to 64"));
+    if (args.has(QStringLiteral("most-tickets"))) {
+        // A library run asks for many wheels; one no small wheel can keep is not worth its seconds.
+        const int most = args.requiredInteger(QStringLiteral("most-tickets"));
+        const qint64 bound =
+            WheelGenerator::lowerBound(request.numbers, request.perTicket, request.match, request.correct);
+        if (bound > most)
+            throw VantoroError(QStringLiteral("Every wheel of %1 numbers for %2 if %3 needs at least %4 "
+                                              "tickets, more than %5.")
+                                   .arg(request.numbers)
+                                   .arg(request.match)
+                                   .arg(request.correct)
+                                   .arg(bound)
+                                   .arg(most));
+    }
 
     interrupted = false;
     const auto previous = std::signal(SIGINT, stopMaking);

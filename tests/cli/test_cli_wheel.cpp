@@ -126,8 +126,10 @@ private Q_SLOTS:
     void makeWritesAVerifiedWheel() {
         TempHome home;
         const QString file = home.path(QStringLiteral("wheels/C9.A05"));
-        const Run made = cli(home, {"wheel", "make", "--numbers", "9", "--per-ticket", "5", "--match", "3",
-                                    "--correct", "3", "--seconds", "2", "-o", file});
+        const Run made =
+            cli(home, {"wheel", "make", "--numbers", "9", "--per-ticket", "5", "--match", "3", "--correct",
+                       "3", "--seconds", "2", "--searches", "1", "--most-tickets", "11", "-o", file});
+        // 11 is the proved floor here: a limit equal to it must not refuse.
         QCOMPARE(made.status, 0);
         QCOMPARE(made.out, QStringList{"Tickets: 12"});
         QVERIFY(made.err.contains(QStringLiteral("holes left")));
@@ -173,13 +175,15 @@ private Q_SLOTS:
                 "Numbers Played: 03 08 15 16 23 42 44 ", "00001. 03 08 15 16 23 42 ",
                 "00002. 03 08 15 16 23 44 ", "00003. 03 08 15 16 42 44 ", "00004. 03 08 15 23 42 44 ",
                 "00005. 03 08 16 23 42 44 ", "00006. 03 15 16 23 42 44 ", "00007. 08 15 16 23 42 44 "}));
-        // Every full wheel of the seed is there: P = 3 .. 7 over K = P + 1 .. P + 5, and the 5-number
-        // wheels of 11 and 12 numbers that the library's 5 if 5 adds.
+        // Every full wheel of the seed is there: P = 3 .. 7 over K = P + 1 .. P + 5, the pick wheels
+        // up to all ten digits, and the 5-number wheels of 11 and 12 numbers that the library's 5 if 5
+        // adds.
         const QStringList wheels =
             QDir(fresh + QStringLiteral("/wheels")).entryList({QStringLiteral("FULL*")}, QDir::Files);
-        QCOMPARE(wheels.size(), 27);
-        QVERIFY(wheels.contains(QStringLiteral("FULL04.F03")) &&
-                wheels.contains(QStringLiteral("FULL12.F07")));
+        QCOMPARE(wheels.size(), 30);
+        QVERIFY(
+            wheels.contains(QStringLiteral("FULL04.F03")) && wheels.contains(QStringLiteral("FULL10.F03")) &&
+            wheels.contains(QStringLiteral("FULL10.F04")) && wheels.contains(QStringLiteral("FULL12.F07")));
     }
 
     void refusals_data() {
@@ -193,6 +197,16 @@ private Q_SLOTS:
         QTest::newRow("too big") << QStringList{"wheel",        "full", "--numbers", "49",
                                                 "--per-ticket", "6",    "-o",        "x"}
                                  << 1 << "more than 9999 tickets";
+        QTest::newRow("no small wheel")
+            << QStringList{"wheel",     "make", "--numbers",      "30",  "--per-ticket", "5", "--match", "5",
+                           "--correct", "5",    "--most-tickets", "999", "-o",           "x"}
+            << 1
+            << "Every wheel of 30 numbers for 5 if 5 needs at least 142506 tickets, "
+               "more than 999.";
+        QTest::newRow("no searches") << QStringList{"wheel",   "make", "--numbers", "9", "--per-ticket", "5",
+                                                    "--match", "3",    "--correct", "3", "--searches",   "-1",
+                                                    "-o",      "x"}
+                                     << 2 << "--searches takes a number from 1 to 64";
         QTest::newRow("missing file") << QStringList{"wheel", "show", "NONE.F03"} << 1 << "Cannot read";
     }
     void refusals() {

@@ -3,6 +3,7 @@
 // would trust a promise no one checked. The files are read from a freshly seeded home, so what is
 // verified is exactly what ships.
 #include "db/vantoro_error.h"
+#include "lottery/lottery_definition.h"
 #include "lottery/program_home.h"
 #include "play/wheel_file.h"
 #include "play/wheel_verifier.h"
@@ -17,6 +18,7 @@ class TestWheelLibrary final : public QObject {
 
     TempHome m_scratch;
     QString m_wheels;
+    QString m_data;
 
 private slots:
     void initTestCase() {
@@ -24,31 +26,50 @@ private slots:
         home.prepare();
         QVERIFY(home.wasSeeded());
         m_wheels = home.wheelsDir();
+        m_data = home.dataDir();
     }
 
-    // The wheel lists of 5- and 6-number lotteries find every guarantee of the library, from the
-    // smallest wheel (P + 2 numbers) up.
+    // The wheel lists find every guarantee of the library and every full wheel. Where a sample
+    // lottery of the seeded home plays these tickets, its own ticket-size code is the one looked
+    // up, so a keno or pick game is checked against the extension its wheel page really asks for.
     void everyGuaranteeIsListed_data() {
-        QTest::addColumn<int>("perTicket");
+        QTest::addColumn<QString>("lottery");
+        QTest::addColumn<QString>("code");
         QTest::addColumn<QList<int>>("guarantees"); // M * 10 + C
-        QTest::newRow("6-number tickets") << 6 << QList<int>{33, 34, 35, 36, 44, 45, 46, 55, 56};
-        QTest::newRow("5-number tickets") << 5 << QList<int>{33, 34, 35, 44, 45};
+        QTest::addColumn<QList<int>>("fullNumbers");
+        QTest::newRow("6-number tickets")
+            << "UK649"
+            << "06" << QList<int>{33, 34, 35, 36, 44, 45, 46, 55, 56} << QList<int>{8};
+        QTest::newRow("5-number tickets") << ""
+                                          << "05" << QList<int>{33, 34, 35, 44, 45} << QList<int>{7, 12};
+        QTest::newRow("keno ten-spot")
+            << "HUKENO"
+            << "10" << QList<int>{55, 56, 57, 66, 67, 68, 77, 78, 88} << QList<int>{};
+        QTest::newRow("pick 3") << "NY3"
+                                << "03" << QList<int>{} << QList<int>{4, 5, 6, 7, 8, 9, 10};
+        QTest::newRow("pick 4") << ""
+                                << "04" << QList<int>{} << QList<int>{5, 6, 7, 8, 9, 10};
     }
     void everyGuaranteeIsListed() {
-        QFETCH(int, perTicket);
+        QFETCH(QString, lottery);
+        QFETCH(QString, code);
         QFETCH(QList<int>, guarantees);
-        const QString size = QStringLiteral("%1").arg(perTicket, 2, 10, QLatin1Char('0'));
-        const QStringList listed = wheelFileNames(m_wheels, QStringLiteral("*.?") + size);
-        for (int guarantee : guarantees) {
-            const QString smallest = QStringLiteral("ABBR%1%2.A%3")
-                                         .arg(perTicket + 2, 2, 10, QLatin1Char('0'))
-                                         .arg(guarantee)
-                                         .arg(size);
-            QVERIFY2(listed.contains(smallest), qPrintable(smallest + QStringLiteral(" is not listed")));
+        QFETCH(QList<int>, fullNumbers);
+        if (!lottery.isEmpty()) {
+            LotteryDefinition definition;
+            ReadDefinition(m_data + lottery + QStringLiteral(".INF"), definition);
+            QCOMPARE(ticketSizeCode(definition), code);
         }
-        // Full and abbreviated wheels side by side, both found by the pattern of the wheel page.
-        QVERIFY(listed.contains(
-            QStringLiteral("FULL%1.F%2").arg(perTicket + 2, 2, 10, QLatin1Char('0')).arg(size)));
+        const QStringList listed = wheelFileNames(m_wheels, QStringLiteral("*.?") + code);
+        for (int guarantee : guarantees) {
+            const QRegularExpression name(QStringLiteral("^ABBR\\d\\d%1\\.A%2$").arg(guarantee).arg(code));
+            QVERIFY2(!listed.filter(name).isEmpty(),
+                     qPrintable(QStringLiteral("no %1 wheel is listed for .A%2").arg(guarantee).arg(code)));
+        }
+        for (int numbers : fullNumbers) {
+            const QString full = QStringLiteral("FULL%1.F%2").arg(numbers, 2, 10, QLatin1Char('0')).arg(code);
+            QVERIFY2(listed.contains(full), qPrintable(full + QStringLiteral(" is not listed")));
+        }
     }
 
     // Every seeded wheel: its name says what its header says, its rows are tickets of P distinct
