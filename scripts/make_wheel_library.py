@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Builds the library of abbreviated wheels that a new program home is seeded with.
 
-    make_wheel_library.py VANTORO_CLI [--max-numbers K] [--seconds S] [--output DIR]
+    make_wheel_library.py VANTORO_CLI [--max-numbers K] [--seconds S] [--no-big] [--output DIR]
     make_wheel_library.py --compare BOUNDS.CSV [--output DIR]
 
 For 6-number tickets it makes the wheels "3 if 3" ... "5 if 6" and for 5-number tickets "3 if 3" ... "5 if 5",
@@ -38,6 +38,13 @@ GUARANTEES = {
 }
 MOST_TICKETS = 999
 
+# Wheels for the big games, beyond --max-numbers: too many draws to search at once, `wheel make` builds them of
+# wheels on two parts of the numbers. Each with the seed and seconds that made the library's file
+# (numbers, per_ticket, match, correct, seed, seconds); --no-big leaves their files in DIR as they are.
+BIG_WHEELS = [
+    (49, 6, 3, 6, 49636, 900),
+]
+
 
 def file_name(numbers, per_ticket, match, correct):
     if match == per_ticket and correct == per_ticket:
@@ -55,11 +62,12 @@ def header(path):
         return [int(line) for line in f.read().split(b"\r\n")[:5]]
 
 
-def make_one(cli, scratch, seconds, numbers, per_ticket, match, correct):
+def make_one(cli, scratch, seconds, numbers, per_ticket, match, correct, seed=None):
     """The path of the verified wheel, or None with the reason it was not kept."""
     name = file_name(numbers, per_ticket, match, correct)
     path = os.path.join(scratch, name)
-    seed = numbers * 1000 + per_ticket * 100 + match * 10 + correct
+    if seed is None:
+        seed = numbers * 1000 + per_ticket * 100 + match * 10 + correct
     made = cli_run(cli, scratch, "wheel", "make", "--numbers", str(numbers), "--per-ticket", str(per_ticket),
                    "--match", str(match), "--correct", str(correct), "--seconds", str(seconds), "--seed",
                    str(seed), "-o", path)
@@ -102,6 +110,7 @@ def main():
     parser.add_argument("--compare", metavar="BOUNDS.CSV")
     parser.add_argument("--max-numbers", type=int, default=16)
     parser.add_argument("--seconds", type=int, default=4)
+    parser.add_argument("--no-big", action="store_true", help="keep the big wheels in DIR, do not remake them")
     parser.add_argument("--output", default=os.path.join(os.path.dirname(os.path.abspath(__file__)), "..",
                                                          "resources", "samples", "wheels"))
     args = parser.parse_args()
@@ -127,6 +136,16 @@ def main():
                     if path:
                         kept.append(path)
 
+        big_names = {file_name(*wheel[:4]) for wheel in BIG_WHEELS}
+        for numbers, per_ticket, match, correct, seed, seconds in ([] if args.no_big else BIG_WHEELS):
+            began = time.monotonic()
+            path, note = make_one(cli, scratch, seconds, numbers, per_ticket, match, correct, seed)
+            if not path:
+                raise SystemExit("%s not made: %s" % (file_name(numbers, per_ticket, match, correct), note))
+            print("%-13s %d if %d  %-40s %5.1f s" % (os.path.basename(path), match, correct, note,
+                                                    time.monotonic() - began), flush=True)
+            kept.append(path)
+
         # No two names may meet, even on a file system blind to case.
         names = [os.path.basename(path).lower() for path in kept]
         if len(set(names)) != len(names):
@@ -142,7 +161,8 @@ def main():
                 kept.remove(path)
 
         for old in glob.glob(os.path.join(output, "ABBR*")):
-            os.remove(old)
+            if not (args.no_big and os.path.basename(old) in big_names):
+                os.remove(old)
         for path in kept:
             shutil.copyfile(path, os.path.join(output, os.path.basename(path)))
 
