@@ -92,15 +92,15 @@ public:
     QList<QList<int>> run() {
         // Greedy wheels for everything first: whatever happens next, every split is whole.
         if (hasDirect())
-            improve(m_direct, 0, 0);
+            improve(m_direct, 0, nullptr);
         for (auto& [key, item] : m_parts)
-            improve(item, 0, 0);
+            improve(item, 0, nullptr);
 
         // The rest of the time goes to the parts of the splits that came out smallest, and to the
         // direct search; an item ending early (at its floor) leaves its time to those after it.
         std::vector<Item*> queue;
-        std::vector<int> partners;
-        auto enqueue = [&](Item& item, int partner) {
+        std::vector<const Item*> partners;
+        auto enqueue = [&](Item& item, const Item* partner) {
             if (std::find(queue.begin(), queue.end(), &item) == queue.end() && !item.atFloor()) {
                 queue.push_back(&item);
                 partners.push_back(partner);
@@ -113,10 +113,10 @@ public:
         for (std::size_t i = 0; i < ranked.size() && i < candidates; ++i) {
             Item& a = part(ranked[i].a, ranked[i].correctA);
             Item& b = part(m_request.numbers - ranked[i].a, ranked[i].correctB);
-            enqueue(a, int(b.best.size()));
-            enqueue(b, int(a.best.size()));
+            enqueue(a, &b);
+            enqueue(b, &a);
             if (i == 0 && hasDirect())
-                enqueue(m_direct, 0);
+                enqueue(m_direct, nullptr);
         }
         for (std::size_t i = 0; i < queue.size(); ++i) {
             const double share =
@@ -187,8 +187,8 @@ private:
     }
 
     // One more search of the item for `seconds` (0: its greedy wheel only), with a seed of its own;
-    // `partner` is the size of the wheel on the other part, for the progress of the whole.
-    void improve(Item& item, double seconds, int partner) {
+    // `partner` is the other part of the split, whose wheel counts in the progress of the whole.
+    void improve(Item& item, double seconds, const Item* partner) {
         WheelMakeRequest asked = item.request;
         asked.seconds = seconds;
         asked.seed = item.request.seed * 7919u +
@@ -198,7 +198,7 @@ private:
             WheelMakeProgress whole = now;
             whole.bestTickets = int(bestSize());
             whole.bound = int(std::min<qint64>(m_bound, WheelFile::MaxTickets + 1));
-            whole.tickets = now.tickets + partner;
+            whole.tickets = now.tickets + (partner ? int(partner->best.size()) : 0);
             whole.seconds = std::chrono::duration<double>(Clock::now() - m_start).count();
             report(whole);
         };
@@ -211,7 +211,7 @@ private:
             WheelMakeProgress now;
             now.bestTickets = int(bestSize());
             now.bound = int(std::min<qint64>(m_bound, WheelFile::MaxTickets + 1));
-            now.tickets = int(tickets.size()) + partner;
+            now.tickets = int(tickets.size()) + (partner ? int(partner->best.size()) : 0);
             now.seconds = std::chrono::duration<double>(Clock::now() - m_start).count();
             report(now);
         }
