@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <chrono>
 #include <map>
+#include <numeric>
 #include <utility>
 #include <vector>
 
@@ -96,8 +97,9 @@ public:
         for (auto& [key, item] : m_parts)
             improve(item, 0, nullptr);
 
-        // The rest of the time goes to the parts of the splits that came out smallest, and to the
-        // direct search; an item ending early (at its floor) leaves its time to those after it.
+        // The rest of the time goes to the parts of the splits that came out smallest, and as much
+        // again to the direct search, which finds the wheels no union of two parts is; an item
+        // ending early (at its floor) leaves its time to those after it.
         std::vector<Item*> queue;
         std::vector<const Item*> partners;
         auto enqueue = [&](Item& item, const Item* partner) {
@@ -115,12 +117,18 @@ public:
             Item& b = part(m_request.numbers - ranked[i].a, ranked[i].correctB);
             enqueue(a, &b);
             enqueue(b, &a);
-            if (i == 0 && hasDirect())
-                enqueue(m_direct, nullptr);
         }
+        std::vector<double> weights(queue.size(), 1.0);
+        if (hasDirect() && !m_direct.atFloor()) {
+            queue.insert(queue.begin(), &m_direct);
+            partners.insert(partners.begin(), nullptr);
+            weights.insert(weights.begin(), std::max(1.0, double(weights.size())));
+        }
+        double weightLeft = std::accumulate(weights.begin(), weights.end(), 0.0);
         for (std::size_t i = 0; i < queue.size(); ++i) {
             const double share =
-                std::chrono::duration<double>(m_deadline - Clock::now()).count() / double(queue.size() - i);
+                std::chrono::duration<double>(m_deadline - Clock::now()).count() * weights[i] / weightLeft;
+            weightLeft -= weights[i];
             if (share <= 0 || stopped() || bestSize() <= m_bound)
                 break;
             improve(*queue[i], share, partners[i]);
