@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <iterator>
 #include <map>
 #include <numeric>
 #include <utility>
@@ -88,14 +89,27 @@ public:
             part(split.a, split.correctA);
             part(request.numbers - split.a, split.correctB);
         }
+        // The floors of the parts order the splits until their wheels are made.
+        std::stable_sort(m_splits.begin(), m_splits.end(), [this](const WheelSplit& x, const WheelSplit& y) {
+            return floorOf(x) < floorOf(y);
+        });
     }
 
     QList<QList<int>> run() {
-        // Greedy wheels for everything first: whatever happens next, every split is whole.
+        // Greedy wheels first, the direct one and then split by split, so that a stop finds a whole
+        // wheel. They take at most a quarter of the time once one whole wheel is there: parts of
+        // parts multiply, and a part made for a greedy wheel only builds no more than one of its own.
+        const Clock::time_point greedyEnd = m_start + (m_deadline - m_start) / 4;
         if (hasDirect())
             improve(m_direct, 0, nullptr);
-        for (auto& [key, item] : m_parts)
-            improve(item, 0, nullptr);
+        for (const WheelSplit& split : m_splits) {
+            if (bestSize() > 0 && (stopped() || Clock::now() >= greedyEnd))
+                break;
+            for (Item* item :
+                 {&part(split.a, split.correctA), &part(m_request.numbers - split.a, split.correctB)})
+                if (item->best.isEmpty())
+                    improve(*item, 0, nullptr);
+        }
 
         // The rest of the time goes to the parts of the splits that came out smallest, and as much
         // again to the direct search, which finds the wheels no union of two parts is; an item
@@ -151,13 +165,27 @@ private:
         return item;
     }
 
+    qint64 floorOf(const WheelSplit& split) const {
+        const int b = m_request.numbers - split.a;
+        return WheelGenerator::lowerBound(split.a, m_request.perTicket, m_request.match, split.correctA) +
+               WheelGenerator::lowerBound(b, m_request.perTicket, m_request.match, split.correctB);
+    }
+
+    bool whole(const WheelSplit& split) const {
+        return !m_parts.at({split.a, split.correctA}).best.isEmpty() &&
+               !m_parts.at({m_request.numbers - split.a, split.correctB}).best.isEmpty();
+    }
+
     qint64 splitSize(const WheelSplit& split) const {
         return m_parts.at({split.a, split.correctA}).best.size() +
                m_parts.at({m_request.numbers - split.a, split.correctB}).best.size();
     }
 
+    // The whole splits, smallest first.
     std::vector<WheelSplit> rankedSplits() const {
-        std::vector<WheelSplit> ranked(m_splits.begin(), m_splits.end());
+        std::vector<WheelSplit> ranked;
+        std::copy_if(m_splits.begin(), m_splits.end(), std::back_inserter(ranked),
+                     [this](const WheelSplit& split) { return whole(split); });
         std::stable_sort(ranked.begin(), ranked.end(), [this](const WheelSplit& x, const WheelSplit& y) {
             return splitSize(x) < splitSize(y);
         });
@@ -167,12 +195,9 @@ private:
     // The smallest whole wheel so far; 0 while some part still has none.
     qint64 bestSize() const {
         qint64 size = hasDirect() && !m_direct.best.isEmpty() ? m_direct.best.size() : 0;
-        for (const WheelSplit& split : m_splits) {
-            const Item& a = m_parts.at({split.a, split.correctA});
-            const Item& b = m_parts.at({m_request.numbers - split.a, split.correctB});
-            if (!a.best.isEmpty() && !b.best.isEmpty() && (size == 0 || splitSize(split) < size))
+        for (const WheelSplit& split : m_splits)
+            if (whole(split) && (size == 0 || splitSize(split) < size))
                 size = splitSize(split);
-        }
         return size;
     }
 
@@ -181,7 +206,7 @@ private:
         if (hasDirect())
             result = m_direct.best;
         for (const WheelSplit& split : m_splits) {
-            if (!result.isEmpty() && splitSize(split) >= result.size())
+            if (!whole(split) || (!result.isEmpty() && splitSize(split) >= result.size()))
                 continue;
             result = m_parts.at({split.a, split.correctA}).best;
             // Part B's positions follow part A's.
