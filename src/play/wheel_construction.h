@@ -31,8 +31,9 @@ public:
     static QList<WheelSplit> splits(const WheelMakeRequest& request);
 
     // The smallest wheel found in request.seconds over the splits and the direct search, as
-    // positions 1 .. K a ticket. Greedy wheels for every part come first, so that a stop still has
-    // a whole wheel; the rest of the time improves the parts of the best few splits. Not checked
+    // positions 1 .. K a ticket. Greedy wheels come first (the direct one, then split by split for
+    // up to a quarter of the time), so that a stop still has a whole wheel; the rest of the time
+    // goes to the direct search and the parts of the smallest few splits. Not checked
     // here: WheelGenerator::make verifies whatever it returns, and refuses the requests that have
     // no split and too many draws before they come here.
     static QList<QList<int>> make(const WheelMakeRequest& request, const WheelGenerator::Progress& progress,
