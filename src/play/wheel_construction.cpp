@@ -230,6 +230,12 @@ private:
         const WheelGenerator::Progress forward = [this, partner](const WheelMakeProgress& now) {
             WheelMakeProgress whole = now;
             whole.bestTickets = int(bestSize());
+            // The search under way may already hold a smaller whole wheel than the ones kept.
+            if (now.bestTickets > 0 && (!partner || !partner->best.isEmpty())) {
+                const int through = now.bestTickets + (partner ? int(partner->best.size()) : 0);
+                if (whole.bestTickets == 0 || through < whole.bestTickets)
+                    whole.bestTickets = through;
+            }
             whole.bound = int(std::min<qint64>(m_bound, WheelFile::MaxTickets + 1));
             whole.tickets = now.tickets + (partner ? int(partner->best.size()) : 0);
             whole.seconds = std::chrono::duration<double>(Clock::now() - m_start).count();
