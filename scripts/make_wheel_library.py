@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Builds the library of abbreviated wheels that a new program home is seeded with.
 
-    make_wheel_library.py VANTORO_CLI [--max-numbers K] [--seconds S] [--no-big] [--output DIR]
+    make_wheel_library.py VANTORO_CLI [--max-numbers K] [--seconds S] [--output DIR]
     make_wheel_library.py --compare BOUNDS.CSV [--output DIR]
 
 For 6-number tickets it makes the wheels "3 if 3" ... "5 if 6" and for 5-number tickets "3 if 3" ... "5 if 5",
@@ -38,13 +38,6 @@ GUARANTEES = {
 }
 MOST_TICKETS = 999
 
-# Wheels for the big games, beyond --max-numbers: too many draws to search at once, `wheel make` builds them of
-# wheels on two parts of the numbers. Each with the seed and seconds that made the library's file
-# (numbers, per_ticket, match, correct, seed, seconds); --no-big leaves their files in DIR as they are.
-BIG_WHEELS = [
-    (49, 6, 3, 6, 49636, 900),
-]
-
 
 def file_name(numbers, per_ticket, match, correct):
     if match == per_ticket and correct == per_ticket:
@@ -62,12 +55,11 @@ def header(path):
         return [int(line) for line in f.read().split(b"\r\n")[:5]]
 
 
-def make_one(cli, scratch, seconds, numbers, per_ticket, match, correct, seed=None):
+def make_one(cli, scratch, seconds, numbers, per_ticket, match, correct):
     """The path of the verified wheel, or None with the reason it was not kept."""
     name = file_name(numbers, per_ticket, match, correct)
     path = os.path.join(scratch, name)
-    if seed is None:
-        seed = numbers * 1000 + per_ticket * 100 + match * 10 + correct
+    seed = numbers * 1000 + per_ticket * 100 + match * 10 + correct
     made = cli_run(cli, scratch, "wheel", "make", "--numbers", str(numbers), "--per-ticket", str(per_ticket),
                    "--match", str(match), "--correct", str(correct), "--seconds", str(seconds), "--seed",
                    str(seed), "-o", path)
@@ -104,13 +96,45 @@ def compare(bounds_path, output):
     print("%d of %d wheels with a best known size equal it" % (equal, rows))
 
 
+# Wheels for the big games: too many draws to search at once, `wheel make` builds them of wheels on two parts
+# of the numbers. Each with the seed and seconds (and one search per core) that made the library's file:
+# (numbers, per_ticket, match, correct, seed, seconds).
+BIG_WHEELS = [
+    (49, 6, 3, 6, 49636, 900),
+]
+
+
+def make_big_wheels(cli, scratch):
+    """The verified big wheels, made in `scratch`; a failed one ends the run."""
+    made = []
+    for numbers, per_ticket, match, correct, seed, seconds in BIG_WHEELS:
+        began = time.monotonic()
+        name = file_name(numbers, per_ticket, match, correct)
+        path = os.path.join(scratch, name)
+        home = os.path.join(scratch, "big-home")
+        os.makedirs(home, exist_ok=True)
+        run = cli_run(cli, home, "wheel", "make", "--numbers", str(numbers), "--per-ticket", str(per_ticket),
+                      "--match", str(match), "--correct", str(correct), "--seconds", str(seconds), "--seed",
+                      str(seed), "-o", path)
+        if run.returncode != 0:
+            raise SystemExit("%s not made: %s" % (name, run.stderr.strip() or "wheel make failed"))
+        if header(path) != [per_ticket, numbers, header(path)[2], match, correct]:
+            raise SystemExit("%s: the header does not state the guarantee asked for: %s" % (name, header(path)))
+        verified = cli_run(cli, home, "wheel", "verify", path)
+        if verified.returncode != 0:
+            raise SystemExit("%s does not keep its guarantee:\n%s%s" % (name, verified.stdout, verified.stderr))
+        print("%-13s %d if %d  %-40s %5.1f s" % (name, match, correct, "%d tickets" % header(path)[2],
+                                                time.monotonic() - began), flush=True)
+        made.append(path)
+    return made
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("cli", nargs="?", help="the built vantoro-cli")
     parser.add_argument("--compare", metavar="BOUNDS.CSV")
     parser.add_argument("--max-numbers", type=int, default=16)
     parser.add_argument("--seconds", type=int, default=4)
-    parser.add_argument("--no-big", action="store_true", help="keep the big wheels in DIR, do not remake them")
     parser.add_argument("--output", default=os.path.join(os.path.dirname(os.path.abspath(__file__)), "..",
                                                          "resources", "samples", "wheels"))
     args = parser.parse_args()
@@ -136,15 +160,7 @@ def main():
                     if path:
                         kept.append(path)
 
-        big_names = {file_name(*wheel[:4]) for wheel in BIG_WHEELS}
-        for numbers, per_ticket, match, correct, seed, seconds in ([] if args.no_big else BIG_WHEELS):
-            began = time.monotonic()
-            path, note = make_one(cli, scratch, seconds, numbers, per_ticket, match, correct, seed)
-            if not path:
-                raise SystemExit("%s not made: %s" % (file_name(numbers, per_ticket, match, correct), note))
-            print("%-13s %d if %d  %-40s %5.1f s" % (os.path.basename(path), match, correct, note,
-                                                    time.monotonic() - began), flush=True)
-            kept.append(path)
+        kept += make_big_wheels(cli, scratch)
 
         # No two names may meet, even on a file system blind to case.
         names = [os.path.basename(path).lower() for path in kept]
@@ -161,8 +177,7 @@ def main():
                 kept.remove(path)
 
         for old in glob.glob(os.path.join(output, "ABBR*")):
-            if not (args.no_big and os.path.basename(old) in big_names):
-                os.remove(old)
+            os.remove(old)
         for path in kept:
             shutil.copyfile(path, os.path.join(output, os.path.basename(path)))
 
