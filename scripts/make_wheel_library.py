@@ -170,6 +170,39 @@ def compare(bounds_path, output):
     print("%d of %d wheels with a best known size equal it" % (equal, rows))
 
 
+# Wheels for the big games: too many draws to search at once, `wheel make` builds them of wheels on two parts
+# of the numbers. Each with the seed and seconds (and one search per core) that made the library's file:
+# (numbers, per_ticket, match, correct, seed, seconds).
+BIG_WHEELS = [
+    (49, 6, 3, 6, 49636, 900),
+]
+
+
+def make_big_wheels(cli, scratch):
+    """The verified big wheels, made in `scratch`; a failed one ends the run."""
+    made = []
+    for numbers, per_ticket, match, correct, seed, seconds in BIG_WHEELS:
+        began = time.monotonic()
+        name = file_name(numbers, per_ticket, match, correct)
+        path = os.path.join(scratch, name)
+        home = os.path.join(scratch, "big-home")
+        os.makedirs(home, exist_ok=True)
+        run = cli_run(cli, home, "wheel", "make", "--numbers", str(numbers), "--per-ticket", str(per_ticket),
+                      "--match", str(match), "--correct", str(correct), "--seconds", str(seconds), "--seed",
+                      str(seed), "-o", path)
+        if run.returncode != 0:
+            raise SystemExit("%s not made: %s" % (name, run.stderr.strip() or "wheel make failed"))
+        if header(path) != [per_ticket, numbers, header(path)[2], match, correct]:
+            raise SystemExit("%s: the header does not state the guarantee asked for: %s" % (name, header(path)))
+        verified = cli_run(cli, home, "wheel", "verify", path)
+        if verified.returncode != 0:
+            raise SystemExit("%s does not keep its guarantee:\n%s%s" % (name, verified.stdout, verified.stderr))
+        print("%-13s %d if %d  %-40s %5.1f s" % (name, match, correct, "%d tickets" % header(path)[2],
+                                                time.monotonic() - began), flush=True)
+        made.append(path)
+    return made
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("cli", nargs="?", help="the built vantoro-cli")
@@ -205,6 +238,8 @@ def main():
                        for chain in chains]
             for chain in running:
                 kept += chain.result()
+
+        kept += make_big_wheels(cli, scratch)
 
         # No two names may meet, even on a file system blind to case.
         names = [os.path.basename(path).lower() for path in kept]

@@ -2,6 +2,7 @@
 #include "play/wheel_generator.h"
 
 #include "db/vantoro_error.h"
+#include "play/wheel_construction.h"
 #include "play/wheel_file.h"
 #include "play/wheel_verifier.h"
 
@@ -300,6 +301,34 @@ qint64 WheelGenerator::lowerBound(int numbers, int perTicket, int match, int cor
     return bound;
 }
 
+namespace {
+
+// The one way out of make(): proved, not claimed, the wheel goes out only when the verifier finds
+// no hole in it.
+WheelFile wheelFile(const WheelMakeRequest& request, QList<QList<int>> tickets) {
+    const int k = request.numbers;
+    const int p = request.perTicket;
+    std::sort(tickets.begin(), tickets.end());
+    if (!WheelVerifier(k, tickets).check(request.match, request.correct, 0).holds())
+        throw VantoroError(
+            QStringLiteral("The wheel found does not keep its guarantee; nothing was written."));
+    WheelFile file;
+    file.NumbersPerTicket = QString::number(p);
+    file.Numbers = QString::number(k);
+    file.Tickets = QString::number(tickets.size());
+    file.Match = QString::number(request.match);
+    file.Correct = QString::number(request.correct);
+    for (const QList<int>& ticket : tickets) {
+        QStringList cells;
+        for (int position : ticket)
+            cells << QStringLiteral("%1").arg(position, 2, 10, QLatin1Char('0'));
+        file.rows << cells;
+    }
+    return file;
+}
+
+} // namespace
+
 WheelFile WheelGenerator::make(const WheelMakeRequest& request, const Progress& progress,
                                const std::atomic<bool>* stop) {
     const int k = request.numbers;
@@ -317,15 +346,25 @@ WheelFile WheelGenerator::make(const WheelMakeRequest& request, const Progress& 
         throw VantoroError(QStringLiteral("The numbers matched must be from 1 to %1, not %2.")
                                .arg(std::min(p, request.correct))
                                .arg(request.match));
-    if (WheelVerifier::binomial(k, request.correct) > MaxDraws)
-        throw VantoroError(QStringLiteral("A wheel of %1 numbers for %2 correct has more draws than can be "
-                                          "searched.")
-                               .arg(k)
-                               .arg(request.correct));
     if (request.tickets < 0 || request.tickets > WheelFile::MaxTickets)
         throw VantoroError(QStringLiteral("A wheel holds from 1 to %1 tickets, not %2.")
                                .arg(WheelFile::MaxTickets)
                                .arg(request.tickets));
+    const bool split = request.allowSplit && !WheelConstruction::splits(request).isEmpty();
+    if (!split && WheelVerifier::binomial(k, request.correct) > MaxDraws)
+        throw VantoroError(
+            QStringLiteral("A wheel of %1 numbers for %2 correct has more draws than can be searched, %3.")
+                .arg(k)
+                .arg(request.correct)
+                .arg(
+                    request.tickets > 0
+                        ? QStringLiteral("and a wheel of exactly %1 tickets is searched whole")
+                              .arg(request.tickets)
+                        : QStringLiteral("and no split of its numbers into two smaller wheels keeps %1 if %2")
+                              .arg(request.match)
+                              .arg(request.correct)));
+    if (split)
+        return wheelFile(request, WheelConstruction::make(request, progress, stop));
 
     const int searches =
         request.searches > 0 ? request.searches : std::max(1, int(std::thread::hardware_concurrency()));
@@ -344,7 +383,7 @@ WheelFile WheelGenerator::make(const WheelMakeRequest& request, const Progress& 
         });
     Clock::time_point lastReport = start;
     while (running > 0) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
         if (progress && Clock::now() - lastReport >= std::chrono::milliseconds(500)) {
             lastReport = Clock::now();
             WheelMakeProgress now;
@@ -380,22 +419,5 @@ WheelFile WheelGenerator::make(const WheelMakeRequest& request, const Progress& 
             row << std::countr_zero(rest) + 1;
         tickets << row;
     }
-    std::sort(tickets.begin(), tickets.end());
-    // Proved, not claimed: the wheel goes out only when the verifier finds no hole.
-    if (!WheelVerifier(k, tickets).check(request.match, request.correct, 0).holds())
-        throw VantoroError(
-            QStringLiteral("The wheel found does not keep its guarantee; nothing was written."));
-    WheelFile file;
-    file.NumbersPerTicket = QString::number(p);
-    file.Numbers = QString::number(k);
-    file.Tickets = QString::number(tickets.size());
-    file.Match = QString::number(request.match);
-    file.Correct = QString::number(request.correct);
-    for (const QList<int>& ticket : tickets) {
-        QStringList cells;
-        for (int position : ticket)
-            cells << QStringLiteral("%1").arg(position, 2, 10, QLatin1Char('0'));
-        file.rows << cells;
-    }
-    return file;
+    return wheelFile(request, tickets);
 }

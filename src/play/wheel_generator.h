@@ -21,6 +21,9 @@ struct WheelMakeRequest {
     int tickets = 0;
     // Independent searches, each with its own seed; 0 for one per core.
     int searches = 0;
+    // For M below C, whether wheels on two parts of the numbers may be joined (WheelConstruction)
+    // beside the direct search; false searches all the draws at once only.
+    bool allowSplit = true;
 };
 
 // Where the search stands, reported about twice a second.
@@ -39,13 +42,14 @@ class WheelGenerator {
 public:
     using Progress = std::function<void(const WheelMakeProgress&)>;
 
-    // Every search keeps ten bytes a draw: C(K, C) above this is refused.
+    // Every search keeps ten bytes a draw: C(K, C) above this is not searched directly, only as
+    // the union of wheels on parts of the numbers.
     static constexpr std::int64_t MaxDraws = 5'000'000;
 
     // The best wheel found, checked by WheelVerifier, its header stating the guarantee; its
     // tickets in lexicographic order. Throws VantoroError for a request it cannot search (K above
-    // 64, P above K, M above P or C, too many draws) and when no wheel was found in the time (or
-    // none of exactly `tickets`). `stop` ends the search early, keeping the best so far.
+    // 64, P above K, M above P or C, too many draws and no split) and when no wheel was found in
+    // the time (or none of exactly `tickets`). `stop` ends the search early, keeping the best so far.
     // The search also ends as soon as the best wheel has `lowerBound` tickets: none can be smaller.
     static WheelFile make(const WheelMakeRequest& request, const Progress& progress = {},
                           const std::atomic<bool>* stop = nullptr);

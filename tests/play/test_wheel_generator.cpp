@@ -140,9 +140,10 @@ private Q_SLOTS:
             << 10 << 3 << 4 << 5 << "The numbers matched must be from 1 to 3, not 4.";
         QTest::newRow("too many numbers")
             << 70 << 6 << 3 << 6 << "A wheel can be made of 1 to 64 numbers, not 70.";
-        QTest::newRow("too many draws")
-            << 49 << 6 << 3 << 6
-            << "A wheel of 49 numbers for 6 correct has more draws than can be searched.";
+        QTest::newRow("too many draws, and parts would need 4 if 3")
+            << 49 << 6 << 4 << 6
+            << "A wheel of 49 numbers for 6 correct has more draws than can be searched, and no split of "
+               "its numbers into two smaller wheels keeps 4 if 6.";
     }
 
     void refusesWhatCannotBeSearched() {
