@@ -3,6 +3,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 
 namespace gui {
@@ -18,6 +19,17 @@ QPushButton* makeButton(const char* name, const QString& caption, QWidget* paren
     button->setObjectName(QLatin1String(name));
     button->setAutoDefault(false);
     return button;
+}
+
+void growToContents(QWidget* window) {
+    QLayout* layout = window->layout();
+    if (!layout)
+        return;
+    layout->activate();
+    const int needed = layout->hasHeightForWidth() ? layout->totalHeightForWidth(window->width())
+                                                   : layout->totalMinimumSize().height();
+    if (needed > window->height())
+        window->resize(window->width(), needed);
 }
 
 DialogButtons makeOkCancelHelp(QWidget* parent) {

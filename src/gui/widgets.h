@@ -27,6 +27,11 @@ struct DialogButtons {
 };
 DialogButtons makeOkCancelHelp(QWidget* parent);
 
+// Makes a window tall enough for its layout at its present width. A word-wrapped label asks for its
+// extra lines only once its text is set, and a window that is already shown does not grow by itself:
+// the controls below the label would be drawn over each other.
+void growToContents(QWidget* window);
+
 // The entry fields take what is typed in upper case (card codes are letters).
 class UpperCaseValidator final : public QValidator {
 public:

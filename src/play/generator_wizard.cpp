@@ -166,6 +166,7 @@ int TGeneratorWizard::currentPage() const {
 
 void TGeneratorWizard::showPage(int page) {
     Notebook->setCurrentIndex(page);
+    gui::growToContents(this);
 }
 
 const LotteryDefinition& TGeneratorWizard::definition() const {

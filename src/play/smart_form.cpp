@@ -310,6 +310,7 @@ QListWidget* TSmartForm::visibleList() const {
 
 void TSmartForm::showPage(int page) {
     Notebook1->setCurrentIndex(page);
+    gui::growToContents(this);
 }
 
 int TSmartForm::ticketSize() const {

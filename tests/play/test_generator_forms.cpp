@@ -73,6 +73,7 @@ class TestGeneratorForms final : public QObject {
 private slots:
     void randomTicketsEachGenerationANewSet();
     void randomWheel();
+    void wheelOfManyNumbersFitsTheWindow();
     void favoriteOwnTickets();
     void favoriteWheelRefusesEmptyBoxes();
     void playMenuOpensBoth();
@@ -130,6 +131,36 @@ void TestGeneratorForms::randomWheel() {
     QCOMPARE(lines(form, QStringLiteral("TicketList")).size(), 2);
     form.PreviousBtnClick();
     QCOMPARE(form.currentPage(), TGeneratorWizard::kWheelPage);
+}
+
+// Forty-nine numbers played wrap to three lines under the list: the window grows for them instead
+// of drawing the list, the guarantee and the numbers over each other.
+void TestGeneratorForms::wheelOfManyNumbersFitsTheWindow() {
+    Fixture f(lotto());
+    QByteArray wheel = "6\r\n49\r\n9\r\n1\r\n6\r\n";
+    for (int ticket = 0; ticket < 9; ++ticket) {
+        for (int i = 0; i < 6; ++i)
+            wheel += QByteArray::number(std::min(49, ticket * 6 + i + 1)).rightJustified(2, '0');
+        wheel += "\r\n";
+    }
+    f.home.writeFile(QStringLiteral("wheels/W.A06"), wheel);
+    TRandomForm1 form(f.lottery);
+    form.show();
+    child<QRadioButton>(form, QStringLiteral("WheelTicketsBtn"))->click();
+    form.NextBtnClick();
+    form.NextBtnClick();
+    QCOMPARE(form.currentPage(), TGeneratorWizard::kTicketsPage);
+    QApplication::processEvents();
+    const auto box = [&form](const char* name) {
+        const QWidget* widget = child<QWidget>(form, QLatin1String(name));
+        return QRect(widget->mapTo(&form, QPoint(0, 0)), widget->size());
+    };
+    QCOMPARE(labelText(form, "Label7").split(u' ', Qt::SkipEmptyParts).size(), 49);
+    QVERIFY(box("TicketList").bottom() < box("Label5").top());
+    QVERIFY(box("Label5").bottom() < box("Label7").top());
+    QVERIFY(box("Label7").bottom() < box("SaveBtn").top());
+    QVERIFY(box("SaveBtn").bottom() < box("CloseBtn").top());
+    QVERIFY(form.rect().contains(box("CloseBtn")));
 }
 
 // On a Big Game lottery six boxes, the sixth the bonus; 7 becomes 07; Tab out of the last box of
