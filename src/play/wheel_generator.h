@@ -21,6 +21,12 @@ struct WheelMakeRequest {
     int tickets = 0;
     // Independent searches, each with its own seed; 0 for one per core.
     int searches = 0;
+    // `seconds` counts each search's own CPU time rather than the clock on the wall, so that other
+    // work on a busy machine does not shorten it (for measuring the search).
+    bool cpuTime = false;
+    // Stop as soon as a wheel of this many tickets or fewer is found; 0 searches on to `lowerBound`
+    // or the time (for measuring how fast a known size is reached).
+    int enough = 0;
 };
 
 // Where the search stands, reported about twice a second.
@@ -32,8 +38,10 @@ struct WheelMakeProgress {
     double seconds = 0;
 };
 
-// Builds small wheels: a greedy cover, then simulated annealing over one-number exchanges in a
-// ticket, with the change in uncovered draws counted only over the draws the exchange touches.
+// Builds small wheels: a greedy cover, then a local search over one-number exchanges in a ticket
+// that make an uncovered draw matched, costed only over the draws the exchange touches: the best
+// exchange by draw weights (raised on the draws left uncovered when none gains) where M = C, and
+// simulated annealing otherwise.
 // Each time the guarantee holds, the wheel is kept and a ticket removed, and the search goes on.
 class WheelGenerator {
 public:
