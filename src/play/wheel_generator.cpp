@@ -137,7 +137,9 @@ public:
                 m_colex[std::size_t(position * (m_c + 1) + i)] = WheelVerifier::binomial(position, i);
         for (std::size_t draw = 0; draw < m_cover.size(); ++draw)
             markUncovered(std::int64_t(draw));
-        m_weight.assign(m_cover.size(), 1);
+        // Only the weighted exchanges, used where M = C, read the weights.
+        if (m_m == m_c)
+            m_weight.assign(m_cover.size(), 1);
     }
 
     void run(const WheelMakeRequest& request, const Budget& budget, const std::atomic<bool>* stop) {

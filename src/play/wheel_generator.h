@@ -47,7 +47,7 @@ class WheelGenerator {
 public:
     using Progress = std::function<void(const WheelMakeProgress&)>;
 
-    // Every search keeps ten bytes a draw: C(K, C) above this is refused.
+    // Every search keeps ten bytes a draw, fourteen where M = C: C(K, C) above this is refused.
     static constexpr std::int64_t MaxDraws = 5'000'000;
 
     // The best wheel found, checked by WheelVerifier, its header stating the guarantee; its
