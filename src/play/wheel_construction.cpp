@@ -161,6 +161,8 @@ private:
             item.request.numbers = numbers;
             item.request.correct = correct;
             item.request.allowSplit = true;
+            // A size the whole wheel may stop at says nothing of one part.
+            item.request.enough = 0;
         }
         return item;
     }

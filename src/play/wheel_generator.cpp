@@ -11,10 +11,12 @@
 #include <bit>
 #include <chrono>
 #include <cmath>
+#include <ctime>
 #include <limits>
 #include <mutex>
 #include <random>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -32,11 +34,42 @@ template <typename Visit> void forEachSubset(Mask pool, int count, Mask base, co
         visit(base);
         return;
     }
-    if (std::popcount(pool) < count)
+    if (bitCount(pool) < count)
         return;
     const Mask lowest = pool & (~pool + 1);
     forEachSubset(pool & ~lowest, count - 1, base | lowest, visit);
     forEachSubset(pool & ~lowest, count, base, visit);
+}
+
+// The indices of the tickets that share exactly `near` numbers with `target`. Scanning every ticket
+// for every move is most of the search's time: where the processor counts bits itself, the scan is
+// compiled a second time to use that instruction.
+void collectNear(const std::vector<Mask>& tickets, Mask target, int near, std::vector<std::uint32_t>& out) {
+    for (std::size_t t = 0; t < tickets.size(); ++t)
+        if (bitCount(tickets[t] & target) == near)
+            out.push_back(std::uint32_t(t));
+}
+
+#if defined(__GNUC__) && defined(__x86_64__)
+__attribute__((target("popcnt"))) void collectNearCounting(const std::vector<Mask>& tickets, Mask target,
+                                                           int near, std::vector<std::uint32_t>& out) {
+    for (std::size_t t = 0; t < tickets.size(); ++t)
+        if (__builtin_popcountll(tickets[t] & target) == near)
+            out.push_back(std::uint32_t(t));
+}
+
+const bool countsBits = __builtin_cpu_supports("popcnt");
+#endif
+
+void nearTickets(const std::vector<Mask>& tickets, Mask target, int near, std::vector<std::uint32_t>& out) {
+    out.clear();
+#if defined(__GNUC__) && defined(__x86_64__)
+    if (countsBits) {
+        collectNearCounting(tickets, target, near, out);
+        return;
+    }
+#endif
+    collectNear(tickets, target, near, out);
 }
 
 // What the searches share: the best wheel so far and where each stands.
@@ -44,6 +77,8 @@ struct Shared {
     std::mutex mutex;
     // No wheel can be smaller: a search that sees the best reach it stops.
     qint64 bound = 0;
+    // The size the caller settles for, at least `bound`.
+    qint64 enough = 0;
     std::vector<Mask> best;
     std::atomic<int> bestSize{0};
     std::vector<std::atomic<int>> sizes;
@@ -60,11 +95,36 @@ struct Shared {
 
     bool unbeatable() const {
         const int size = bestSize;
-        return size > 0 && size <= bound;
+        return size > 0 && size <= enough;
     }
 };
 
-// One annealing search: each draw (a C-subset, by its colex rank) keeps how many tickets match it
+// A search's time: wall time, or the thread's own CPU time, which other work on the machine cannot
+// shorten; where the system has no thread clock, wall time.
+class Budget {
+public:
+    Budget(double seconds, bool cpu) : m_seconds(std::max(0.0, seconds)), m_cpu(cpu), m_start(now()) {}
+
+    bool spent() const { return now() - m_start >= m_seconds; }
+
+private:
+    double now() const {
+#ifdef CLOCK_THREAD_CPUTIME_ID
+        if (m_cpu) {
+            timespec spent{};
+            clock_gettime(CLOCK_THREAD_CPUTIME_ID, &spent);
+            return double(spent.tv_sec) + double(spent.tv_nsec) * 1e-9;
+        }
+#endif
+        return std::chrono::duration<double>(Clock::now().time_since_epoch()).count();
+    }
+
+    double m_seconds;
+    bool m_cpu;
+    double m_start;
+};
+
+// One search: each draw (a C-subset, by its colex rank) keeps how many tickets match it
 // in M numbers; the draws no ticket matches are listed for picking one to fix at random.
 class Search {
 public:
@@ -72,11 +132,18 @@ public:
         : m_k(request.numbers), m_p(request.perTicket), m_m(request.match), m_c(request.correct),
           m_random(seed), m_shared(shared), m_index(index),
           m_cover(std::size_t(WheelVerifier::binomial(m_k, m_c)), 0), m_where(m_cover.size(), -1) {
+        m_colex.resize(std::size_t(m_k) * std::size_t(m_c + 1));
+        for (int position = 0; position < m_k; ++position)
+            for (int i = 0; i <= m_c; ++i)
+                m_colex[std::size_t(position * (m_c + 1) + i)] = WheelVerifier::binomial(position, i);
         for (std::size_t draw = 0; draw < m_cover.size(); ++draw)
             markUncovered(std::int64_t(draw));
+        // Only the weighted exchanges, used where M = C, read the weights.
+        if (m_m == m_c)
+            m_weight.assign(m_cover.size(), 1);
     }
 
-    void run(const WheelMakeRequest& request, Clock::time_point deadline, const std::atomic<bool>* stop) {
+    void run(const WheelMakeRequest& request, const Budget& budget, const std::atomic<bool>* stop) {
         if (request.tickets > 0) {
             while (int(m_tickets.size()) < request.tickets)
                 addTicket(randomTicket(0));
@@ -88,27 +155,43 @@ public:
         // The greedy wheel already keeps the guarantee: an early stop still has it.
         if (m_uncovered.empty())
             m_shared.offer(m_tickets);
-        double temperature = 0.5;
-        while (Clock::now() < deadline && !(stop && stop->load()) && !m_shared.unbeatable()) {
+        double temperature = Hot;
+        while (!budget.spent() && !(stop && stop->load()) && !m_shared.unbeatable()) {
             publish();
             if (m_uncovered.empty()) {
                 m_shared.offer(m_tickets);
                 if (request.tickets > 0 || m_shared.unbeatable())
                     return;
                 removeCheapestTicket();
-                temperature = 0.5;
                 continue;
             }
-            for (int move = 0; move < 2000 && !m_uncovered.empty(); ++move) {
-                tryMove(temperature);
-                if (move % 500 == 499)
-                    temperature = temperature < 0.04 ? 0.5 : temperature * 0.98;
-            }
+            // A temperature holds for moves in proportion to the exchanges there are, so a large
+            // wheel is not cooled before each ticket has been tried.
+            const std::size_t steps = std::max<std::size_t>(MinSteps, m_tickets.size() * std::size_t(m_p));
+            if (m_tabu.size() < m_tickets.size() * 64)
+                m_tabu.resize(m_tickets.size() * 64, 0);
+            // Where a ticket matches a draw only by holding it, the best exchange by weighted draws
+            // got further than annealing in the same time; for M below C annealing did.
+            for (std::size_t move = 0; move < steps && !m_uncovered.empty(); ++move)
+                if (m_m == m_c)
+                    tryWeightedMove();
+                else
+                    tryMove(temperature);
+            temperature *= Cooling;
+            if (temperature < Cold)
+                temperature = Hot;
         }
         publish();
     }
 
 private:
+    static constexpr double Hot = 0.6;
+    static constexpr double Cold = 0.08;
+    static constexpr double Cooling = 0.95;
+    static constexpr std::size_t MinSteps = 500;
+    // Moves a ticket's number is barred from coming back after leaving it.
+    static constexpr std::uint64_t Tenure = 3;
+
     void publish() {
         m_shared.sizes[std::size_t(m_index)] = int(m_tickets.size());
         m_shared.holes[std::size_t(m_index)] = qint64(m_uncovered.size());
@@ -116,9 +199,9 @@ private:
 
     std::int64_t rank(Mask draw) const {
         std::int64_t result = 0;
-        int i = 1;
-        for (Mask rest = draw; rest; rest &= rest - 1, ++i)
-            result += WheelVerifier::binomial(std::countr_zero(rest), i);
+        const std::int64_t* row = m_colex.data() + 1;
+        for (Mask rest = draw; rest; rest &= rest - 1, ++row)
+            result += row[std::countr_zero(rest) * (m_c + 1)];
         return result;
     }
 
@@ -126,14 +209,16 @@ private:
         Mask draw = 0;
         int top = m_k - 1;
         for (int i = m_c; i >= 1; --i) {
-            while (WheelVerifier::binomial(top, i) > value)
+            while (colex(top, i) > value)
                 --top;
             draw |= bit(top);
-            value -= WheelVerifier::binomial(top, i);
+            value -= colex(top, i);
             --top;
         }
         return draw;
     }
+
+    std::int64_t colex(int position, int i) const { return m_colex[std::size_t(position * (m_c + 1) + i)]; }
 
     void markUncovered(std::int64_t draw) {
         m_where[std::size_t(draw)] = std::int32_t(m_uncovered.size());
@@ -149,14 +234,12 @@ private:
         m_where[std::size_t(draw)] = -1;
     }
 
-    void raise(Mask draw) {
-        const std::int64_t r = rank(draw);
+    void raise(std::int64_t r) {
         if (m_cover[std::size_t(r)]++ == 0)
             markCovered(r);
     }
 
-    void lower(Mask draw) {
-        const std::int64_t r = rank(draw);
+    void lower(std::int64_t r) {
         if (--m_cover[std::size_t(r)] == 0)
             markUncovered(r);
     }
@@ -172,18 +255,14 @@ private:
 
     void addTicket(Mask ticket) {
         m_tickets.push_back(ticket);
-        forEachMatched(ticket, [this](Mask draw) { raise(draw); });
+        forEachMatched(ticket, [this](Mask draw) { raise(rank(draw)); });
     }
 
     Mask randomDrawSubset(std::int32_t draw, int count) {
         Mask source = unrank(draw);
         Mask chosen = 0;
-        while (std::popcount(chosen) < count) {
-            const int skip = int(m_random() % unsigned(std::popcount(source)));
-            Mask rest = source;
-            for (int i = 0; i < skip; ++i)
-                rest &= rest - 1;
-            const Mask pick = rest & (~rest + 1);
+        while (bitCount(chosen) < count) {
+            const Mask pick = bit(pickFrom(source));
             chosen |= pick;
             source &= ~pick;
         }
@@ -193,7 +272,7 @@ private:
     // `start` completed to P numbers at random.
     Mask randomTicket(Mask start) {
         Mask ticket = start;
-        while (std::popcount(ticket) < m_p)
+        while (bitCount(ticket) < m_p)
             ticket |= bit(int(m_random() % unsigned(m_k)));
         return ticket;
     }
@@ -212,7 +291,7 @@ private:
         }
         const Mask ticket = m_tickets[cheapest];
         m_tickets.erase(m_tickets.begin() + std::ptrdiff_t(cheapest));
-        forEachMatched(ticket, [this](Mask draw) { lower(draw); });
+        forEachMatched(ticket, [this](Mask draw) { lower(rank(draw)); });
     }
 
     // Exchanging `out` for `in` in a ticket changes only the draws that hold one of the two and
@@ -226,36 +305,109 @@ private:
         });
     }
 
-    void tryMove(double temperature) {
-        const Mask target = unrank(m_uncovered[m_random() % m_uncovered.size()]);
-        // Of a few tickets, the one nearest to matching the draw.
+    // The ticket to change for an uncovered draw: one of those a single exchange makes match it,
+    // at random; when none is that near, the nearest of a few.
+    std::size_t ticketFor(Mask target) {
+        nearTickets(m_tickets, target, m_m - 1, m_near);
+        if (!m_near.empty())
+            return m_near[m_random() % m_near.size()];
         std::size_t chosen = m_random() % m_tickets.size();
         for (int i = 0; i < 3; ++i) {
             const std::size_t other = m_random() % m_tickets.size();
-            if (std::popcount(m_tickets[other] & target) > std::popcount(m_tickets[chosen] & target))
+            if (bitCount(m_tickets[other] & target) > bitCount(m_tickets[chosen] & target))
                 chosen = other;
         }
+        return chosen;
+    }
+
+    void tryMove(double temperature) {
+        const Mask target = unrank(m_uncovered[m_random() % m_uncovered.size()]);
+        const std::size_t chosen = ticketFor(target);
         const Mask ticket = m_tickets[chosen];
-        const int out = pick(ticket & ~target);
-        const int in = pick(target & ~ticket);
+        const int out = pickFrom(ticket & ~target);
+        const int in = pickFrom(target & ~ticket);
+        // The ranks are kept from the costing for the exchange itself.
         int delta = 0;
+        m_changed.clear();
         forEachChanged(ticket, out, in, [&](Mask lost, Mask gained) {
-            delta += m_cover[std::size_t(rank(lost))] == 1;
-            delta -= m_cover[std::size_t(rank(gained))] == 0;
+            const std::int64_t lostRank = rank(lost);
+            const std::int64_t gainedRank = rank(gained);
+            delta += m_cover[std::size_t(lostRank)] == 1;
+            delta -= m_cover[std::size_t(gainedRank)] == 0;
+            m_changed.push_back({lostRank, gainedRank});
         });
         if (delta > 0 &&
             std::uniform_real_distribution<double>(0, 1)(m_random) >= std::exp(-delta / temperature))
             return;
-        forEachChanged(ticket, out, in, [&](Mask lost, Mask gained) {
-            lower(lost);
-            raise(gained);
-        });
+        for (const auto& [lostRank, gainedRank] : m_changed) {
+            lower(lostRank);
+            raise(gainedRank);
+        }
         m_tickets[chosen] = (ticket & ~bit(out)) | bit(in);
     }
 
-    int pick(Mask from) {
+    // The best exchange for an uncovered draw by the weights of the draws it changes; where none
+    // gains, the draws left uncovered weigh more, so that a search stuck on them moves elsewhere.
+    void tryWeightedMove() {
+        const Mask target = unrank(m_uncovered[m_random() % m_uncovered.size()]);
+        nearTickets(m_tickets, target, m_m - 1, m_near);
+        if (m_near.empty()) {
+            // No ticket is one exchange away: a nearly cold annealing move brings one nearer.
+            tryMove(0.05);
+            return;
+        }
+        ++m_moves;
+        std::int64_t bestDelta = std::numeric_limits<std::int64_t>::max();
+        std::uint32_t bestTicket = 0;
+        int bestOut = 0, bestIn = 0, ties = 0;
+        for (const std::uint32_t t : m_near) {
+            const Mask ticket = m_tickets[t];
+            for (Mask outs = ticket & ~target; outs; outs &= outs - 1) {
+                const int out = std::countr_zero(outs);
+                for (Mask ins = target & ~ticket; ins; ins &= ins - 1) {
+                    const int in = std::countr_zero(ins);
+                    if (m_tabu[std::size_t(t) * 64 + std::size_t(in)] > m_moves)
+                        continue;
+                    std::int64_t delta = 0;
+                    forEachChanged(ticket, out, in, [&](Mask lost, Mask gained) {
+                        const std::int64_t l = rank(lost);
+                        const std::int64_t g = rank(gained);
+                        if (m_cover[std::size_t(l)] == 1)
+                            delta += m_weight[std::size_t(l)];
+                        if (m_cover[std::size_t(g)] == 0)
+                            delta -= m_weight[std::size_t(g)];
+                    });
+                    if (delta < bestDelta) {
+                        bestDelta = delta;
+                        ties = 1;
+                        bestTicket = t;
+                        bestOut = out;
+                        bestIn = in;
+                    } else if (delta == bestDelta && m_random() % unsigned(++ties) == 0) {
+                        bestTicket = t;
+                        bestOut = out;
+                        bestIn = in;
+                    }
+                }
+            }
+        }
+        if (bestDelta == std::numeric_limits<std::int64_t>::max())
+            return;
+        if (bestDelta >= 0)
+            for (const std::int32_t draw : m_uncovered)
+                ++m_weight[std::size_t(draw)];
+        const Mask ticket = m_tickets[bestTicket];
+        forEachChanged(ticket, bestOut, bestIn, [&](Mask lost, Mask gained) {
+            lower(rank(lost));
+            raise(rank(gained));
+        });
+        m_tickets[bestTicket] = (ticket & ~bit(bestOut)) | bit(bestIn);
+        m_tabu[std::size_t(bestTicket) * 64 + std::size_t(bestOut)] = m_moves + Tenure;
+    }
+
+    int pickFrom(Mask from) {
         Mask rest = from;
-        for (int skip = int(m_random() % unsigned(std::popcount(from))); skip > 0; --skip)
+        for (int skip = int(m_random() % unsigned(bitCount(from))); skip > 0; --skip)
             rest &= rest - 1;
         return std::countr_zero(rest);
     }
@@ -264,10 +416,18 @@ private:
     std::mt19937_64 m_random;
     Shared& m_shared;
     int m_index;
+    // C(position, i) for the colex rank of a draw whose i-th number (from 1) sits at `position`.
+    std::vector<std::int64_t> m_colex;
     std::vector<std::uint16_t> m_cover;
     std::vector<std::int32_t> m_where;
     std::vector<std::int32_t> m_uncovered;
     std::vector<Mask> m_tickets;
+    std::vector<std::uint32_t> m_near;
+    std::vector<std::uint32_t> m_weight;
+    std::vector<std::uint64_t> m_tabu;
+    std::uint64_t m_moves = 0;
+
+    std::vector<std::pair<std::int64_t, std::int64_t>> m_changed;
 };
 
 } // namespace
@@ -370,15 +530,14 @@ WheelFile WheelGenerator::make(const WheelMakeRequest& request, const Progress& 
         request.searches > 0 ? request.searches : std::max(1, int(std::thread::hardware_concurrency()));
     Shared shared(searches);
     shared.bound = lowerBound(k, p, request.match, request.correct);
+    shared.enough = std::max<qint64>(shared.bound, request.enough);
     const Clock::time_point start = Clock::now();
-    const Clock::time_point deadline =
-        start + std::chrono::milliseconds(qint64(std::max(0.0, request.seconds) * 1000));
     std::vector<std::thread> threads;
     std::atomic<int> running{searches};
     for (int i = 0; i < searches; ++i)
         threads.emplace_back([&, i] {
             Search search(request, std::uint64_t(request.seed) * 1000003u + std::uint64_t(i), shared, i);
-            search.run(request, deadline, stop);
+            search.run(request, Budget(request.seconds, request.cpuTime), stop);
             --running;
         });
     Clock::time_point lastReport = start;

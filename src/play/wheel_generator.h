@@ -24,6 +24,12 @@ struct WheelMakeRequest {
     // For M below C, whether wheels on two parts of the numbers may be joined (WheelConstruction)
     // beside the direct search; false searches all the draws at once only.
     bool allowSplit = true;
+    // `seconds` counts each search's own CPU time rather than the clock on the wall, so that other
+    // work on a busy machine does not shorten it (for measuring the search).
+    bool cpuTime = false;
+    // Stop as soon as a wheel of this many tickets or fewer is found; 0 searches on to `lowerBound`
+    // or the time (for measuring how fast a known size is reached).
+    int enough = 0;
 };
 
 // Where the search stands, reported about twice a second.
@@ -35,15 +41,17 @@ struct WheelMakeProgress {
     double seconds = 0;
 };
 
-// Builds small wheels: a greedy cover, then simulated annealing over one-number exchanges in a
-// ticket, with the change in uncovered draws counted only over the draws the exchange touches.
+// Builds small wheels: a greedy cover, then a local search over one-number exchanges in a ticket
+// that make an uncovered draw matched, costed only over the draws the exchange touches: the best
+// exchange by draw weights (raised on the draws left uncovered when none gains) where M = C, and
+// simulated annealing otherwise.
 // Each time the guarantee holds, the wheel is kept and a ticket removed, and the search goes on.
 class WheelGenerator {
 public:
     using Progress = std::function<void(const WheelMakeProgress&)>;
 
-    // Every search keeps ten bytes a draw: C(K, C) above this is not searched directly, only as
-    // the union of wheels on parts of the numbers.
+    // Every search keeps ten bytes a draw, fourteen where M = C: C(K, C) above this is not searched
+    // directly, only as the union of wheels on parts of the numbers.
     static constexpr std::int64_t MaxDraws = 5'000'000;
 
     // The best wheel found, checked by WheelVerifier, its header stating the guarantee; its

@@ -112,6 +112,22 @@ private Q_SLOTS:
         QVERIFY(recheck(wheel).holds());
     }
 
+    // A caller settling for a size gets the first wheel that small instead of the whole minute; the
+    // budget counted on the search's own CPU clock ends the same way.
+    void stopsAtTheSizeAskedFor() {
+        WheelMakeRequest asked = request(12, 6, 4, 4);
+        asked.seconds = 60;
+        asked.searches = 1;
+        asked.cpuTime = true;
+        asked.enough = 60;
+        QElapsedTimer clock;
+        clock.start();
+        const WheelFile wheel = WheelGenerator::make(asked);
+        QVERIFY2(clock.elapsed() < 30'000, "searched on after reaching the size asked for");
+        QVERIFY(wheel.rows.size() <= 60);
+        QVERIFY(recheck(wheel).holds());
+    }
+
     void exactTicketCount() {
         WheelMakeRequest asked = request(9, 5, 3, 3);
         asked.tickets = 12;
