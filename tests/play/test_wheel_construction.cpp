@@ -4,28 +4,13 @@
 #include "play/wheel_file.h"
 #include "play/wheel_generator.h"
 #include "play/wheel_verifier.h"
+#include "support/wheel_make.h"
 
 #include <QElapsedTimer>
 #include <QTest>
 #include <algorithm>
 
 namespace {
-
-WheelMakeRequest request(int numbers, int perTicket, int match, int correct) {
-    WheelMakeRequest result;
-    result.numbers = numbers;
-    result.perTicket = perTicket;
-    result.match = match;
-    result.correct = correct;
-    result.seconds = 3;
-    return result;
-}
-
-// The wheel's own rows checked again from the file's text, apart from the generator's check.
-WheelCheck recheck(const WheelFile& wheel) {
-    return WheelVerifier::fromFile(wheel, QStringLiteral("made"))
-        .check(wheel.Match.toInt(), wheel.Correct.toInt());
-}
 
 QList<QList<int>> positionsOf(const WheelFile& wheel) {
     return wheel.positions(QStringLiteral("made"), wheel.Numbers.toInt());
@@ -57,7 +42,7 @@ private Q_SLOTS:
         QFETCH(int, correct);
         QFETCH(QString, splits);
         QStringList found;
-        for (const WheelSplit& split : WheelConstruction::splits(request(numbers, 6, match, correct)))
+        for (const WheelSplit& split : WheelConstruction::splits(wheelRequest(numbers, 6, match, correct)))
             found << QStringLiteral("%1:%2+%3").arg(split.a).arg(split.correctA).arg(split.correctB);
         QCOMPARE(found.join(QLatin1Char(' ')), splits);
     }
@@ -65,7 +50,7 @@ private Q_SLOTS:
     // 13,983,816 draws are beyond the direct search: the parts make it, the progress reports it,
     // and a stop ends the long search with the whole wheel it has, verified.
     void sixOfFortyNineByParts() {
-        WheelMakeRequest asked = request(49, 6, 3, 6);
+        WheelMakeRequest asked = wheelRequest(49, 6, 3, 6);
         asked.seconds = 600;
         std::atomic<bool> stop{false};
         int reports = 0;
@@ -90,7 +75,7 @@ private Q_SLOTS:
         QCOMPARE(wheel.Numbers, QStringLiteral("49"));
         QCOMPARE(wheel.Match, QStringLiteral("3"));
         QCOMPARE(wheel.Correct, QStringLiteral("6"));
-        QVERIFY(recheck(wheel).holds());
+        QVERIFY(recheckWheel(wheel).holds());
         // A union of two parts: some a has every ticket within 1 .. a or within a + 1 .. 49.
         const QList<QList<int>> tickets = positionsOf(wheel);
         bool parted = false;

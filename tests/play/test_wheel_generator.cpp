@@ -3,29 +3,10 @@
 #include "play/wheel_file.h"
 #include "play/wheel_generator.h"
 #include "play/wheel_verifier.h"
+#include "support/wheel_make.h"
 
 #include <QElapsedTimer>
 #include <QTest>
-
-namespace {
-
-WheelMakeRequest request(int numbers, int perTicket, int match, int correct) {
-    WheelMakeRequest result;
-    result.numbers = numbers;
-    result.perTicket = perTicket;
-    result.match = match;
-    result.correct = correct;
-    result.seconds = 3;
-    return result;
-}
-
-// The wheel's own rows checked again from the file's text, apart from the generator's check.
-WheelCheck recheck(const WheelFile& wheel) {
-    return WheelVerifier::fromFile(wheel, QStringLiteral("made"))
-        .check(wheel.Match.toInt(), wheel.Correct.toInt());
-}
-
-} // namespace
 
 class TestWheelGenerator final : public QObject {
     Q_OBJECT
@@ -44,11 +25,11 @@ private Q_SLOTS:
         QFETCH(int, numbers);
         QFETCH(int, perTicket);
         QFETCH(int, smallest);
-        const WheelFile wheel = WheelGenerator::make(request(numbers, perTicket, 3, 3));
+        const WheelFile wheel = WheelGenerator::make(wheelRequest(numbers, perTicket, 3, 3));
         QCOMPARE(wheel.rows.size(), smallest);
         QCOMPARE(wheel.Tickets, QString::number(smallest));
         QCOMPARE(wheel.NumbersPerTicket, QString::number(perTicket));
-        QVERIFY(recheck(wheel).holds());
+        QVERIFY(recheckWheel(wheel).holds());
         for (const QStringList& row : wheel.rows)
             QCOMPARE(row.size(), perTicket);
     }
@@ -102,20 +83,20 @@ private Q_SLOTS:
         QFETCH(int, match);
         QFETCH(int, correct);
         QFETCH(int, smallest);
-        WheelMakeRequest asked = request(numbers, perTicket, match, correct);
+        WheelMakeRequest asked = wheelRequest(numbers, perTicket, match, correct);
         asked.seconds = 60;
         QElapsedTimer clock;
         clock.start();
         const WheelFile wheel = WheelGenerator::make(asked);
         QVERIFY2(clock.elapsed() < 30'000, "searched on after reaching the least size there can be");
         QCOMPARE(wheel.rows.size(), smallest);
-        QVERIFY(recheck(wheel).holds());
+        QVERIFY(recheckWheel(wheel).holds());
     }
 
     // A caller settling for a size gets the first wheel that small instead of the whole minute; the
     // budget counted on the search's own CPU clock ends the same way.
     void stopsAtTheSizeAskedFor() {
-        WheelMakeRequest asked = request(12, 6, 4, 4);
+        WheelMakeRequest asked = wheelRequest(12, 6, 4, 4);
         asked.seconds = 60;
         asked.searches = 1;
         asked.cpuTime = true;
@@ -125,25 +106,25 @@ private Q_SLOTS:
         const WheelFile wheel = WheelGenerator::make(asked);
         QVERIFY2(clock.elapsed() < 30'000, "searched on after reaching the size asked for");
         QVERIFY(wheel.rows.size() <= 60);
-        QVERIFY(recheck(wheel).holds());
+        QVERIFY(recheckWheel(wheel).holds());
     }
 
     void exactTicketCount() {
-        WheelMakeRequest asked = request(9, 5, 3, 3);
+        WheelMakeRequest asked = wheelRequest(9, 5, 3, 3);
         asked.tickets = 12;
         const WheelFile wheel = WheelGenerator::make(asked);
         QCOMPARE(wheel.rows.size(), 12);
-        QVERIFY(recheck(wheel).holds());
+        QVERIFY(recheckWheel(wheel).holds());
     }
 
     // Stopped at once, it still hands back the greedy wheel it started from, verified.
     void stopKeepsTheBestSoFar() {
         const std::atomic<bool> stop{true};
-        const WheelFile wheel = WheelGenerator::make(request(20, 6, 3, 6), {}, &stop);
+        const WheelFile wheel = WheelGenerator::make(wheelRequest(20, 6, 3, 6), {}, &stop);
         QVERIFY(!wheel.rows.isEmpty());
         QCOMPARE(wheel.Match, QStringLiteral("3"));
         QCOMPARE(wheel.Correct, QStringLiteral("6"));
-        QVERIFY(recheck(wheel).holds());
+        QVERIFY(recheckWheel(wheel).holds());
     }
 
     void refusesWhatCannotBeSearched_data() {
@@ -169,7 +150,7 @@ private Q_SLOTS:
         QFETCH(int, correct);
         QFETCH(QString, message);
         try {
-            WheelGenerator::make(request(numbers, perTicket, match, correct));
+            WheelGenerator::make(wheelRequest(numbers, perTicket, match, correct));
             QFAIL("searched anyway");
         } catch (const VantoroError& error) {
             QCOMPARE(error.message(), message);
