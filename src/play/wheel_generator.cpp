@@ -2,8 +2,10 @@
 #include "play/wheel_generator.h"
 
 #include "db/vantoro_error.h"
+#include "play/wheel_bits.h"
 #include "play/wheel_construction.h"
 #include "play/wheel_file.h"
+#include "play/wheel_symmetry.h"
 #include "play/wheel_verifier.h"
 
 #include <QStringList>
@@ -21,25 +23,10 @@
 
 namespace {
 
-using Mask = std::uint64_t;
+using wheelbits::bit;
+using wheelbits::forEachSubset;
+using wheelbits::Mask;
 using Clock = std::chrono::steady_clock;
-
-Mask bit(int position) {
-    return Mask(1) << position;
-}
-
-// Calls `visit` with every `count`-subset of the bits of `pool`, or-ed with `base`.
-template <typename Visit> void forEachSubset(Mask pool, int count, Mask base, const Visit& visit) {
-    if (count == 0) {
-        visit(base);
-        return;
-    }
-    if (bitCount(pool) < count)
-        return;
-    const Mask lowest = pool & (~pool + 1);
-    forEachSubset(pool & ~lowest, count - 1, base | lowest, visit);
-    forEachSubset(pool & ~lowest, count, base, visit);
-}
 
 // The indices of the tickets that share exactly `near` numbers with `target`. Scanning every ticket
 // for every move is most of the search's time: where the processor counts bits itself, the scan is
@@ -106,6 +93,7 @@ public:
     Budget(double seconds, bool cpu) : m_seconds(std::max(0.0, seconds)), m_cpu(cpu), m_start(now()) {}
 
     bool spent() const { return now() - m_start >= m_seconds; }
+    double left() const { return std::max(0.0, m_seconds - (now() - m_start)); }
 
 private:
     double now() const {
@@ -130,12 +118,8 @@ class Search {
 public:
     Search(const WheelMakeRequest& request, std::uint64_t seed, Shared& shared, int index)
         : m_k(request.numbers), m_p(request.perTicket), m_m(request.match), m_c(request.correct),
-          m_random(seed), m_shared(shared), m_index(index),
-          m_cover(std::size_t(WheelVerifier::binomial(m_k, m_c)), 0), m_where(m_cover.size(), -1) {
-        m_colex.resize(std::size_t(m_k) * std::size_t(m_c + 1));
-        for (int position = 0; position < m_k; ++position)
-            for (int i = 0; i <= m_c; ++i)
-                m_colex[std::size_t(position * (m_c + 1) + i)] = WheelVerifier::binomial(position, i);
+          m_random(seed), m_shared(shared), m_index(index), m_colex(m_k, m_c),
+          m_cover(std::size_t(m_colex.count()), 0), m_where(m_cover.size(), -1) {
         for (std::size_t draw = 0; draw < m_cover.size(); ++draw)
             markUncovered(std::int64_t(draw));
         // Only the weighted exchanges, used where M = C, read the weights.
@@ -143,8 +127,13 @@ public:
             m_weight.assign(m_cover.size(), 1);
     }
 
-    void run(const WheelMakeRequest& request, const Budget& budget, const std::atomic<bool>* stop) {
-        if (request.tickets > 0) {
+    // From `start`, a wheel keeping the guarantee, when there is one; else from a greedy wheel.
+    void run(const WheelMakeRequest& request, const Budget& budget, const std::atomic<bool>* stop,
+             const std::vector<Mask>& start) {
+        if (!start.empty()) {
+            for (const Mask ticket : start)
+                addTicket(ticket);
+        } else if (request.tickets > 0) {
             while (int(m_tickets.size()) < request.tickets)
                 addTicket(randomTicket(0));
         } else {
@@ -197,28 +186,8 @@ private:
         m_shared.holes[std::size_t(m_index)] = qint64(m_uncovered.size());
     }
 
-    std::int64_t rank(Mask draw) const {
-        std::int64_t result = 0;
-        const std::int64_t* row = m_colex.data() + 1;
-        for (Mask rest = draw; rest; rest &= rest - 1, ++row)
-            result += row[std::countr_zero(rest) * (m_c + 1)];
-        return result;
-    }
-
-    Mask unrank(std::int64_t value) const {
-        Mask draw = 0;
-        int top = m_k - 1;
-        for (int i = m_c; i >= 1; --i) {
-            while (colex(top, i) > value)
-                --top;
-            draw |= bit(top);
-            value -= colex(top, i);
-            --top;
-        }
-        return draw;
-    }
-
-    std::int64_t colex(int position, int i) const { return m_colex[std::size_t(position * (m_c + 1) + i)]; }
+    std::int64_t rank(Mask draw) const { return m_colex.rank(draw); }
+    Mask unrank(std::int64_t value) const { return m_colex.unrank(value); }
 
     void markUncovered(std::int64_t draw) {
         m_where[std::size_t(draw)] = std::int32_t(m_uncovered.size());
@@ -244,13 +213,11 @@ private:
             markUncovered(r);
     }
 
-    Mask all() const { return ~Mask(0) >> (64 - m_k); }
+    Mask all() const { return wheelbits::all(m_k); }
 
     // Every draw the ticket matches in M numbers or more.
     template <typename Visit> void forEachMatched(Mask ticket, const Visit& visit) const {
-        for (int inside = m_m; inside <= std::min(m_p, m_c); ++inside)
-            forEachSubset(ticket, inside, 0,
-                          [&](Mask part) { forEachSubset(all() & ~ticket, m_c - inside, part, visit); });
+        wheelbits::forEachMatched(ticket, m_k, m_m, m_c, visit);
     }
 
     void addTicket(Mask ticket) {
@@ -416,8 +383,7 @@ private:
     std::mt19937_64 m_random;
     Shared& m_shared;
     int m_index;
-    // C(position, i) for the colex rank of a draw whose i-th number (from 1) sits at `position`.
-    std::vector<std::int64_t> m_colex;
+    wheelbits::Colex m_colex;
     std::vector<std::uint16_t> m_cover;
     std::vector<std::int32_t> m_where;
     std::vector<std::int32_t> m_uncovered;
@@ -429,6 +395,49 @@ private:
 
     std::vector<std::pair<std::int64_t, std::int64_t>> m_changed;
 };
+
+// Half of a search's time goes to wheels made of whole orbits of the groups, each search taking
+// its share of the groups: first each group for an equal part of 60% of that time, then the two
+// that made the smallest wheels again, with other seeds, for the rest. The smallest wheel made is
+// offered and starts the search over single tickets.
+std::vector<Mask> symmetricWheel(const WheelMakeRequest& request, const std::vector<WheelGroup>& groups,
+                                 int index, int searches, std::uint64_t seed, Shared& shared,
+                                 const std::atomic<bool>* stop) {
+    std::vector<Mask> best;
+    const double seconds = request.seconds / 2;
+    const Budget phase(seconds, request.cpuTime);
+    std::vector<std::pair<std::size_t, std::size_t>> made; // wheel size, group
+    auto attempt = [&](std::size_t group, double share, std::uint64_t runSeed) {
+        const Budget slice(share, request.cpuTime);
+        const std::function<bool()> spent = [&] {
+            return slice.spent() || phase.spent() || (stop && stop->load()) || shared.unbeatable();
+        };
+        std::vector<Mask> wheel = WheelSymmetry::search(request, groups[group], runSeed, spent);
+        if (wheel.empty())
+            return;
+        made.emplace_back(wheel.size(), group);
+        if (best.empty() || wheel.size() < best.size()) {
+            best = std::move(wheel);
+            shared.offer(best);
+            shared.sizes[std::size_t(index)] = int(best.size());
+        }
+    };
+    auto over = [&] { return phase.spent() || (stop && stop->load()) || shared.unbeatable(); };
+
+    std::vector<std::size_t> mine;
+    for (std::size_t g = std::size_t(index); g < groups.size(); g += std::size_t(searches))
+        mine.push_back(g);
+    const double firstRound = 0.6 * seconds;
+    for (std::size_t i = 0; i < mine.size() && !over(); ++i)
+        attempt(mine[i], std::max(0.0, firstRound - (seconds - phase.left())) / double(mine.size() - i),
+                seed + i);
+    std::sort(made.begin(), made.end());
+    const std::vector<std::pair<std::size_t, std::size_t>> smallest(
+        made.begin(), made.begin() + std::ptrdiff_t(std::min<std::size_t>(2, made.size())));
+    for (std::size_t i = 0; i < smallest.size() && !over(); ++i)
+        attempt(smallest[i].second, phase.left() / double(smallest.size() - i), seed + mine.size() + i);
+    return best;
+}
 
 } // namespace
 
@@ -531,13 +540,18 @@ WheelFile WheelGenerator::make(const WheelMakeRequest& request, const Progress& 
     Shared shared(searches);
     shared.bound = lowerBound(k, p, request.match, request.correct);
     shared.enough = std::max<qint64>(shared.bound, request.enough);
+    const std::vector<WheelGroup> groups =
+        request.tickets > 0 ? std::vector<WheelGroup>() : WheelSymmetry::groups(request);
     const Clock::time_point start = Clock::now();
     std::vector<std::thread> threads;
     std::atomic<int> running{searches};
     for (int i = 0; i < searches; ++i)
         threads.emplace_back([&, i] {
-            Search search(request, std::uint64_t(request.seed) * 1000003u + std::uint64_t(i), shared, i);
-            search.run(request, Budget(request.seconds, request.cpuTime), stop);
+            const std::uint64_t seed = std::uint64_t(request.seed) * 1000003u + std::uint64_t(i);
+            const Budget budget(request.seconds, request.cpuTime);
+            const std::vector<Mask> start = symmetricWheel(request, groups, i, searches, seed, shared, stop);
+            Search search(request, seed, shared, i);
+            search.run(request, budget, stop, start);
             --running;
         });
     Clock::time_point lastReport = start;

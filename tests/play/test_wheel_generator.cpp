@@ -75,6 +75,10 @@ private Q_SLOTS:
         QTest::newRow("12, 6, 2") << 12 << 6 << 2 << 2 << 6;
         QTest::newRow("8, 6, 4") << 8 << 6 << 4 << 4 << 7;
         QTest::newRow("3 if 5 on 12") << 12 << 6 << 3 << 5 << 2;
+        // Wheels where every triple of 22 numbers, or every five of 12, is in exactly one ticket:
+        // only the search among wheels that turn onto themselves round a cycle finds them in time.
+        QTest::newRow("22, 6, 3") << 22 << 6 << 3 << 3 << 77;
+        QTest::newRow("12, 6, 5") << 12 << 6 << 5 << 5 << 132;
     }
 
     void stopsAtTheLeastSizeThereCanBe() {

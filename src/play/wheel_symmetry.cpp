@@ -1,0 +1,493 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "play/wheel_symmetry.h"
+
+#include "play/wheel_bits.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <memory>
+#include <numeric>
+#include <random>
+
+namespace {
+
+using wheelbits::bit;
+using wheelbits::Mask;
+
+// The tickets walked to find the orbits, and the orbit-to-orbit incidences kept: beyond these a
+// group's search would hold more memory than the search over single tickets.
+constexpr std::int64_t MaxTickets = 3'000'000;
+constexpr std::int64_t MaxIncidences = 12'000'000;
+
+Mask image(const std::vector<std::uint8_t>& element, Mask subset) {
+    Mask result = 0;
+    for (Mask rest = subset; rest; rest &= rest - 1)
+        result |= bit(element[std::size_t(std::countr_zero(rest))]);
+    return result;
+}
+
+WheelGroup makeGroup(int numbers, int cycles, int length) {
+    WheelGroup group;
+    group.cycles = cycles;
+    group.length = length;
+    group.fixed = numbers - cycles * length;
+    for (int shift = 0; shift < length; ++shift) {
+        std::vector<std::uint8_t> element(static_cast<std::size_t>(numbers));
+        for (int position = 0; position < numbers; ++position) {
+            const int cycle = position / length;
+            element[std::size_t(position)] = std::uint8_t(
+                cycle < cycles ? cycle * length + (position % length + shift) % length : position);
+        }
+        group.elements.push_back(std::move(element));
+    }
+    return group;
+}
+
+qint64 drawsPerTicket(int numbers, int perTicket, int match, int correct) {
+    qint64 result = 0;
+    for (int inside = match; inside <= std::min(perTicket, correct); ++inside)
+        result += WheelVerifier::binomial(perTicket, inside) *
+                  WheelVerifier::binomial(numbers - perTicket, correct - inside);
+    return result;
+}
+
+// The orbits of the draws and of the tickets, and which ticket orbit matches which draw orbit: a
+// draw orbit is matched by a ticket orbit as soon as one of its draws is matched by one ticket of
+// the other, since the group carries that pair onto every other.
+struct Orbits {
+    std::vector<Mask> drawOrbit;                        // a draw of each
+    std::vector<std::uint32_t> drawWeight;              // its draws
+    std::vector<Mask> ticketOrbit;                      // a ticket of each (full orbits only)
+    std::vector<std::uint32_t> matchedStart, matched;   // draw orbits each ticket orbit matches
+    std::vector<std::uint32_t> matchingStart, matching; // ticket orbits matching each draw orbit
+    // The orbit of every ticket by its colex rank; Short for one of an orbit not used.
+    static constexpr std::int32_t Unseen = -2;
+    static constexpr std::int32_t Short = -1;
+    std::vector<std::int32_t> ticketOrbitOf;
+    std::unique_ptr<wheelbits::Colex> ticketColex;
+
+    bool build(const WheelMakeRequest& request, const WheelGroup& group) {
+        const int k = request.numbers;
+        ticketColex = std::make_unique<wheelbits::Colex>(k, request.perTicket);
+        const wheelbits::Colex draws(k, request.correct);
+        std::vector<std::int32_t> orbitOf(std::size_t(draws.count()), -1);
+        Mask draw = wheelbits::all(request.correct);
+        for (std::int64_t r = 0; r < draws.count(); ++r, draw = wheelbits::nextSubset(draw)) {
+            if (orbitOf[std::size_t(r)] >= 0)
+                continue;
+            const auto id = std::int32_t(drawOrbit.size());
+            std::uint32_t weight = 0;
+            for (const auto& element : group.elements) {
+                std::int32_t& at = orbitOf[std::size_t(draws.rank(image(element, draw)))];
+                if (at != id) {
+                    at = id;
+                    ++weight;
+                }
+            }
+            drawOrbit.push_back(draw);
+            drawWeight.push_back(weight);
+        }
+
+        const wheelbits::Colex tickets(k, request.perTicket);
+        ticketOrbitOf.assign(std::size_t(tickets.count()), Unseen);
+        std::vector<std::uint32_t> scratch;
+        std::vector<std::size_t> members;
+        matchedStart.push_back(0);
+        Mask ticket = wheelbits::all(request.perTicket);
+        for (std::int64_t r = 0; r < tickets.count(); ++r, ticket = wheelbits::nextSubset(ticket)) {
+            if (ticketOrbitOf[std::size_t(r)] != Unseen)
+                continue;
+            const auto id = std::int32_t(ticketOrbit.size());
+            members.clear();
+            for (const auto& element : group.elements) {
+                const std::size_t at = std::size_t(tickets.rank(image(element, ticket)));
+                if (ticketOrbitOf[at] != id) {
+                    ticketOrbitOf[at] = id;
+                    members.push_back(at);
+                }
+            }
+            if (int(members.size()) != group.order()) {
+                for (const std::size_t at : members)
+                    ticketOrbitOf[at] = Short;
+                continue;
+            }
+            scratch.clear();
+            wheelbits::forEachMatched(ticket, k, request.match, request.correct, [&](Mask matchedDraw) {
+                scratch.push_back(std::uint32_t(orbitOf[std::size_t(draws.rank(matchedDraw))]));
+            });
+            std::sort(scratch.begin(), scratch.end());
+            scratch.erase(std::unique(scratch.begin(), scratch.end()), scratch.end());
+            matched.insert(matched.end(), scratch.begin(), scratch.end());
+            if (std::int64_t(matched.size()) > MaxIncidences)
+                return false;
+            ticketOrbit.push_back(ticket);
+            matchedStart.push_back(std::uint32_t(matched.size()));
+        }
+
+        matchingStart.assign(drawOrbit.size() + 1, 0);
+        for (const std::uint32_t d : matched)
+            ++matchingStart[d + 1];
+        std::partial_sum(matchingStart.begin(), matchingStart.end(), matchingStart.begin());
+        matching.resize(matched.size());
+        std::vector<std::uint32_t> fill(matchingStart.begin(), matchingStart.end() - 1);
+        for (std::uint32_t t = 0; t < ticketOrbit.size(); ++t)
+            for (std::uint32_t i = matchedStart[t]; i < matchedStart[t + 1]; ++i)
+                matching[fill[matched[i]]++] = t;
+        return true;
+    }
+};
+
+// A wheel of s ticket orbits, searched by exchanging one orbit for another that matches a draw
+// orbit left uncovered: of a sample of those, the exchange that leaves the least weight of draws
+// uncovered, where a draw's weight grows each time no exchange gains, so that a search stuck on a
+// few draws moves elsewhere. Each time no draw is left, an orbit goes and the search goes on.
+class OrbitSearch {
+public:
+    OrbitSearch(const WheelMakeRequest& request, const WheelGroup& group, const Orbits& orbits,
+                std::uint64_t seed, const std::function<bool()>& spent)
+        : m_request(request), m_group(group), m_orbits(orbits), m_random(seed), m_spent(spent),
+          m_count(orbits.drawOrbit.size(), 0), m_xor(orbits.drawOrbit.size(), 0),
+          m_weight(orbits.drawWeight.begin(), orbits.drawWeight.end()), m_where(orbits.drawOrbit.size(), -1),
+          m_loss(orbits.ticketOrbit.size(), 0), m_refund(orbits.ticketOrbit.size(), 0),
+          m_tabu(orbits.ticketOrbit.size(), 0) {
+        // Draws no full ticket orbit matches are left out of the search (counted as covered); they
+        // get tickets of their own in every wheel kept.
+        for (std::uint32_t d = 0; d < m_count.size(); ++d)
+            if (orbits.matchingStart[d] == orbits.matchingStart[d + 1])
+                m_count[d] = 1;
+            else
+                markUncovered(d);
+    }
+
+    std::vector<Mask> run() {
+        const qint64 floor = WheelGenerator::lowerBound(m_request.numbers, m_request.perTicket,
+                                                        m_request.match, m_request.correct);
+        // A greedy wheel first: for an uncovered draw orbit, the orbit matching most others.
+        while (!m_uncovered.empty()) {
+            if (m_spent())
+                return m_best;
+            const std::uint32_t d = m_uncovered[m_random() % m_uncovered.size()];
+            std::uint32_t chosen = 0;
+            qint64 most = -1;
+            for (std::uint32_t i = m_orbits.matchingStart[d]; i < m_orbits.matchingStart[d + 1]; ++i) {
+                const std::uint32_t t = m_orbits.matching[i];
+                qint64 gain = 0;
+                for (std::uint32_t j = m_orbits.matchedStart[t]; j < m_orbits.matchedStart[t + 1]; ++j)
+                    if (m_count[m_orbits.matched[j]] == 0)
+                        gain += m_weight[m_orbits.matched[j]];
+                if (gain > most || (gain == most && m_random() % 2)) {
+                    most = gain;
+                    chosen = t;
+                }
+            }
+            add(chosen);
+        }
+        keep(m_slots);
+
+        const int order = m_group.order();
+        while (!m_spent() && m_slots.size() > 1) {
+            const qint64 fewer = qint64(m_slots.size() - 1) * order;
+            // One orbit below the floor may still leave few enough draws for tickets of their own.
+            if (fewer + order <= floor || fewer >= qint64(m_best.size()))
+                break;
+            removeCheapestSlot();
+            if (!search()) {
+                keep(m_closest);
+                break;
+            }
+            keep(m_slots);
+        }
+        return m_best;
+    }
+
+private:
+    // Exchange candidates costed a move, and moves an orbit taken out is barred from coming back.
+    static constexpr std::size_t Sample = 48;
+    static constexpr std::uint64_t Tenure = 7;
+
+    // Moves until no draw is left uncovered (true), or the fewest left has not fallen for long.
+    bool search() {
+        qint64 closest = m_uncoveredWeight;
+        m_closest = m_slots;
+        const std::uint64_t patience = std::max<std::uint64_t>(200'000, 20 * m_orbits.ticketOrbit.size());
+        std::uint64_t sinceCloser = 0;
+        while (!m_uncovered.empty()) {
+            for (int move = 0; move < 256 && !m_uncovered.empty(); ++move) {
+                tryMove();
+                if (m_uncoveredWeight < closest) {
+                    closest = m_uncoveredWeight;
+                    m_closest = m_slots;
+                    sinceCloser = 0;
+                } else {
+                    ++sinceCloser;
+                }
+            }
+            if (!m_uncovered.empty() && (sinceCloser > patience || m_spent()))
+                return false;
+        }
+        return true;
+    }
+
+    void tryMove() {
+        ++m_moves;
+        const std::uint32_t d = m_uncovered[m_random() % m_uncovered.size()];
+        m_move = {};
+        // Exchanges of one number in a ticket of an orbit in the wheel that make it match the
+        // draw; the new ticket's orbit replaces the old one.
+        const Mask draw = m_orbits.drawOrbit[d];
+        const int m = m_request.match;
+        for (std::size_t s = 0; s < m_slots.size(); ++s) {
+            const Mask ticket = m_orbits.ticketOrbit[m_slots[s]];
+            for (const auto& element : m_group.elements) {
+                const Mask turned = image(element, ticket);
+                if (bitCount(turned & draw) != m - 1)
+                    continue;
+                for (Mask outs = turned & ~draw; outs; outs &= outs - 1)
+                    for (Mask ins = draw & ~turned; ins; ins &= ins - 1) {
+                        const Mask changed = (turned & ~(outs & (~outs + 1))) | (ins & (~ins + 1));
+                        const std::int32_t in =
+                            m_orbits.ticketOrbitOf[std::size_t(m_orbits.ticketColex->rank(changed))];
+                        if (in >= 0 && m_tabu[std::size_t(in)] <= m_moves)
+                            weigh(std::uint32_t(in), s);
+                    }
+            }
+        }
+        if (m_move.ties == 0) {
+            // No orbit in the wheel is one number away: orbits matching the draw, by a sample.
+            const std::uint32_t first = m_orbits.matchingStart[d];
+            const std::uint32_t options = m_orbits.matchingStart[d + 1] - first;
+            for (std::size_t sample = 0; sample < std::min<std::size_t>(Sample, options); ++sample) {
+                const std::uint32_t in =
+                    m_orbits.matching[first + (options <= Sample ? std::uint32_t(sample)
+                                                                 : std::uint32_t(m_random() % options))];
+                if (m_tabu[in] <= m_moves)
+                    weigh(in, m_slots.size());
+            }
+        }
+        if (m_move.ties == 0)
+            return;
+        if (m_move.delta >= 0)
+            for (const std::uint32_t e : m_uncovered)
+                m_weight[e] += m_orbits.drawWeight[e];
+        const std::uint32_t leaving = m_slots[m_move.out];
+        m_slots[m_move.out] = m_slots.back();
+        m_slots.pop_back();
+        remove(leaving);
+        m_tabu[leaving] = m_moves + Tenure;
+        add(m_move.in);
+    }
+
+    // Costs putting orbit `in` in the place of the one in slot `only`, or of any slot when `only`
+    // is past the last, keeping the least.
+    void weigh(std::uint32_t in, std::size_t only) {
+        qint64 gain = 0;
+        m_touched.clear();
+        for (std::uint32_t i = m_orbits.matchedStart[in]; i < m_orbits.matchedStart[in + 1]; ++i) {
+            const std::uint32_t e = m_orbits.matched[i];
+            if (m_count[e] == 0) {
+                gain += m_weight[e];
+            } else if (m_count[e] == 1) {
+                if (m_refund[m_xor[e]] == 0)
+                    m_touched.push_back(m_xor[e]);
+                m_refund[m_xor[e]] += m_weight[e];
+            }
+        }
+        const std::size_t from = only < m_slots.size() ? only : 0;
+        const std::size_t to = only < m_slots.size() ? only + 1 : m_slots.size();
+        for (std::size_t s = from; s < to; ++s) {
+            const qint64 delta = m_loss[m_slots[s]] - m_refund[m_slots[s]] - gain;
+            if (delta < m_move.delta) {
+                m_move = {delta, in, s, 1};
+            } else if (delta == m_move.delta && m_random() % unsigned(++m_move.ties) == 0) {
+                m_move.in = in;
+                m_move.out = s;
+            }
+        }
+        for (const std::uint32_t t : m_touched)
+            m_refund[t] = 0;
+    }
+
+    void removeCheapestSlot() {
+        std::size_t cheapest = 0;
+        for (std::size_t s = 1; s < m_slots.size(); ++s)
+            if (m_loss[m_slots[s]] < m_loss[m_slots[cheapest]] ||
+                (m_loss[m_slots[s]] == m_loss[m_slots[cheapest]] && m_random() % 2))
+                cheapest = s;
+        const std::uint32_t leaving = m_slots[cheapest];
+        m_slots.erase(m_slots.begin() + std::ptrdiff_t(cheapest));
+        remove(leaving);
+    }
+
+    // A draw matched by one orbit alone counts in that orbit's loss; m_xor names that orbit.
+    void add(std::uint32_t t) {
+        m_slots.push_back(t);
+        m_loss[t] = 0;
+        for (std::uint32_t i = m_orbits.matchedStart[t]; i < m_orbits.matchedStart[t + 1]; ++i) {
+            const std::uint32_t e = m_orbits.matched[i];
+            if (m_count[e] == 0) {
+                m_loss[t] += m_weight[e];
+                markCovered(e);
+            } else if (m_count[e] == 1) {
+                m_loss[m_xor[e]] -= m_weight[e];
+            }
+            ++m_count[e];
+            m_xor[e] ^= t;
+        }
+    }
+
+    void remove(std::uint32_t t) {
+        for (std::uint32_t i = m_orbits.matchedStart[t]; i < m_orbits.matchedStart[t + 1]; ++i) {
+            const std::uint32_t e = m_orbits.matched[i];
+            --m_count[e];
+            m_xor[e] ^= t;
+            if (m_count[e] == 0)
+                markUncovered(e);
+            else if (m_count[e] == 1)
+                m_loss[m_xor[e]] += m_weight[e];
+        }
+    }
+
+    void markUncovered(std::uint32_t d) {
+        m_where[d] = std::int32_t(m_uncovered.size());
+        m_uncovered.push_back(d);
+        m_uncoveredWeight += m_orbits.drawWeight[d];
+    }
+
+    void markCovered(std::uint32_t d) {
+        const std::int32_t at = m_where[d];
+        const std::uint32_t last = m_uncovered.back();
+        m_uncovered[std::size_t(at)] = last;
+        m_where[last] = at;
+        m_uncovered.pop_back();
+        m_where[d] = -1;
+        m_uncoveredWeight -= m_orbits.drawWeight[d];
+    }
+
+    // The wheel of these orbits and tickets for the draws they leave, kept when smaller.
+    void keep(const std::vector<std::uint32_t>& chosen) {
+        std::vector<Mask> wheel;
+        std::vector<std::uint32_t> count(m_orbits.drawOrbit.size(), 0);
+        for (const std::uint32_t t : chosen) {
+            for (const auto& element : m_group.elements)
+                wheel.push_back(image(element, m_orbits.ticketOrbit[t]));
+            for (std::uint32_t i = m_orbits.matchedStart[t]; i < m_orbits.matchedStart[t + 1]; ++i)
+                ++count[m_orbits.matched[i]];
+        }
+        std::vector<Mask> left;
+        for (std::uint32_t d = 0; d < count.size(); ++d)
+            if (count[d] == 0) {
+                for (const auto& element : m_group.elements)
+                    left.push_back(image(element, m_orbits.drawOrbit[d]));
+            }
+        std::sort(left.begin(), left.end());
+        left.erase(std::unique(left.begin(), left.end()), left.end());
+        patch(left, wheel);
+        if (m_best.empty() || wheel.size() < m_best.size())
+            m_best = std::move(wheel);
+    }
+
+    // Tickets for the draws in `left`, each through M numbers of one and filled a number at a time
+    // with the one that matches most of the others.
+    void patch(std::vector<Mask> left, std::vector<Mask>& wheel) {
+        const int m = m_request.match;
+        const int k = m_request.numbers;
+        while (!left.empty()) {
+            Mask ticket = 0;
+            for (Mask rest = left.front(); bitCount(ticket) < m; rest &= rest - 1)
+                ticket |= rest & (~rest + 1);
+            while (bitCount(ticket) < m_request.perTicket) {
+                int chosen = -1;
+                qint64 most = -1;
+                for (int x = 0; x < k; ++x) {
+                    if (ticket & bit(x))
+                        continue;
+                    const Mask trial = ticket | bit(x);
+                    qint64 score = 0;
+                    for (const Mask draw : left) {
+                        const int shared = bitCount(trial & draw);
+                        score += shared >= m ? 1000 : shared;
+                    }
+                    if (score > most) {
+                        most = score;
+                        chosen = x;
+                    }
+                }
+                ticket |= bit(chosen);
+            }
+            wheel.push_back(ticket);
+            std::erase_if(left, [&](Mask draw) { return bitCount(ticket & draw) >= m; });
+        }
+    }
+
+    const WheelMakeRequest& m_request;
+    const WheelGroup& m_group;
+    const Orbits& m_orbits;
+    std::mt19937_64 m_random;
+    const std::function<bool()>& m_spent;
+    std::vector<std::uint32_t> m_count;
+    std::vector<std::uint32_t> m_xor;
+    std::vector<qint64> m_weight;
+    std::vector<std::int32_t> m_where;
+    std::vector<std::uint32_t> m_uncovered;
+    qint64 m_uncoveredWeight = 0; // in draws, not weights
+    std::vector<qint64> m_loss;
+    std::vector<qint64> m_refund;
+    std::vector<std::uint32_t> m_touched;
+    std::vector<std::uint64_t> m_tabu;
+    std::uint64_t m_moves = 0;
+    struct Exchange {
+        qint64 delta = std::numeric_limits<qint64>::max();
+        std::uint32_t in = 0;
+        std::size_t out = 0;
+        int ties = 0;
+    } m_move;
+    std::vector<std::uint32_t> m_slots;
+    std::vector<std::uint32_t> m_closest;
+    std::vector<Mask> m_best;
+};
+
+} // namespace
+
+std::vector<WheelGroup> WheelSymmetry::groups(const WheelMakeRequest& request) {
+    const int k = request.numbers;
+    const int p = request.perTicket;
+    std::vector<WheelGroup> result;
+    if (k < 6 || k > WheelVerifier::MaxNumbers || p < 1 || p >= k || request.match < 1 ||
+        request.match > std::min(p, request.correct) || request.correct > k ||
+        WheelVerifier::binomial(k, p) > MaxTickets ||
+        WheelVerifier::binomial(k, request.correct) > WheelGenerator::MaxDraws)
+        return result;
+    const qint64 floor = WheelGenerator::lowerBound(k, p, request.match, request.correct);
+    const qint64 perTicket = drawsPerTicket(k, p, request.match, request.correct);
+    // A few numbers left fixed, fewer than a ticket: more made worse wheels in every trial.
+    for (int fixed = 0; fixed <= std::min({3, p - 1, k - 3}); ++fixed)
+        for (int length = 3; length <= k - fixed; ++length) {
+            if ((k - fixed) % length != 0)
+                continue;
+            if (length > floor || WheelVerifier::binomial(k, p) / length * perTicket > MaxIncidences)
+                continue;
+            result.push_back(makeGroup(k, (k - fixed) / length, length));
+        }
+    std::stable_sort(result.begin(), result.end(),
+                     [](const WheelGroup& x, const WheelGroup& y) { return x.order() > y.order(); });
+    return result;
+}
+
+std::vector<std::uint64_t> WheelSymmetry::search(const WheelMakeRequest& request, const WheelGroup& group,
+                                                 std::uint64_t seed, const std::function<bool()>& spent) {
+    Orbits orbits;
+    std::vector<Mask> best;
+    if (!orbits.build(request, group))
+        return best;
+    // A search gives up a size after long without progress; another from a new greedy wheel often
+    // gets further than going on. None gets below the floor.
+    const qint64 floor =
+        WheelGenerator::lowerBound(request.numbers, request.perTicket, request.match, request.correct);
+    for (std::uint64_t run = 0; !spent() && (best.empty() || qint64(best.size()) > floor); ++run) {
+        std::vector<Mask> wheel = OrbitSearch(request, group, orbits, seed + run * 7919, spent).run();
+        if (!wheel.empty() && (best.empty() || wheel.size() < best.size()))
+            best = std::move(wheel);
+    }
+    return best;
+}
