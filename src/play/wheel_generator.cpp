@@ -80,6 +80,11 @@ struct Shared {
         }
     }
 
+    std::vector<Mask> wheel() {
+        const std::lock_guard lock(mutex);
+        return best;
+    }
+
     bool unbeatable() const {
         const int size = bestSize;
         return size > 0 && size <= enough;
@@ -396,15 +401,18 @@ private:
     std::vector<std::pair<std::int64_t, std::int64_t>> m_changed;
 };
 
-// Half of a search's time goes to wheels made of whole orbits of the groups, each search taking
-// its share of the groups: first each group for an equal part of 60% of that time, then the two
-// that made the smallest wheels again, with other seeds, for the rest. The smallest wheel made is
-// offered and starts the search over single tickets.
-std::vector<Mask> symmetricWheel(const WheelMakeRequest& request, const std::vector<WheelGroup>& groups,
-                                 int index, int searches, std::uint64_t seed, Shared& shared,
-                                 const std::atomic<bool>* stop) {
+// Shares of a search's time: the search over single tickets before the wheels of orbits, and
+// the wheels of orbits.
+constexpr double FirstTicketShare = 0.15;
+constexpr double OrbitShare = 0.45;
+
+// Wheels made of whole orbits of the groups, each search taking its share of the groups: first
+// each group for an equal part of 60% of the time, then the two that made the smallest wheels
+// again, with other seeds, for the rest. Each smaller wheel made is offered.
+void symmetricWheel(const WheelMakeRequest& request, const std::vector<WheelGroup>& groups, int index,
+                    int searches, std::uint64_t seed, Shared& shared, const std::atomic<bool>* stop) {
     std::vector<Mask> best;
-    const double seconds = request.seconds / 2;
+    const double seconds = request.seconds * OrbitShare;
     const Budget phase(seconds, request.cpuTime);
     std::vector<std::pair<std::size_t, std::size_t>> made; // wheel size, group
     auto attempt = [&](std::size_t group, double share, std::uint64_t runSeed) {
@@ -436,7 +444,6 @@ std::vector<Mask> symmetricWheel(const WheelMakeRequest& request, const std::vec
         made.begin(), made.begin() + std::ptrdiff_t(std::min<std::size_t>(2, made.size())));
     for (std::size_t i = 0; i < smallest.size() && !over(); ++i)
         attempt(smallest[i].second, phase.left() / double(smallest.size() - i), seed + mine.size() + i);
-    return best;
 }
 
 } // namespace
@@ -549,9 +556,15 @@ WheelFile WheelGenerator::make(const WheelMakeRequest& request, const Progress& 
         threads.emplace_back([&, i] {
             const std::uint64_t seed = std::uint64_t(request.seed) * 1000003u + std::uint64_t(i);
             const Budget budget(request.seconds, request.cpuTime);
-            const std::vector<Mask> start = symmetricWheel(request, groups, i, searches, seed, shared, stop);
-            Search search(request, seed, shared, i);
-            search.run(request, budget, stop, start);
+            if (!groups.empty()) {
+                // A short search over single tickets first, which makes the small wheels at once;
+                // then the wheels of orbits; the rest of the time goes on from the best of both.
+                Search(request, seed, shared, i)
+                    .run(request, Budget(request.seconds * FirstTicketShare, request.cpuTime), stop, {});
+                symmetricWheel(request, groups, i, searches, seed, shared, stop);
+            }
+            Search(request, seed + 1, shared, i)
+                .run(request, budget, stop, groups.empty() ? std::vector<Mask>() : shared.wheel());
             --running;
         });
     Clock::time_point lastReport = start;

@@ -41,10 +41,11 @@ struct WheelMakeProgress {
     double seconds = 0;
 };
 
-// Builds small wheels: a greedy cover, then a local search over one-number exchanges in a ticket
-// that make an uncovered draw matched, costed only over the draws the exchange touches: the best
-// exchange by draw weights (raised on the draws left uncovered when none gains) where M = C, and
-// simulated annealing otherwise.
+// Builds small wheels. Half the time goes to wheels made of whole orbits of turns of the numbers
+// (WheelSymmetry). From the smallest of those, or from a greedy cover, a local search over
+// one-number exchanges in a ticket that make an uncovered draw matched, costed only over the draws
+// the exchange touches: the best exchange by draw weights (raised on the draws left uncovered when
+// none gains) where M = C, and simulated annealing otherwise.
 // Each time the guarantee holds, the wheel is kept and a ticket removed, and the search goes on.
 class WheelGenerator {
 public:
