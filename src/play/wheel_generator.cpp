@@ -428,6 +428,7 @@ void symmetricWheel(const WheelMakeRequest& request, const std::vector<WheelGrou
             best = std::move(wheel);
             shared.offer(best);
             shared.sizes[std::size_t(index)] = int(best.size());
+            shared.holes[std::size_t(index)] = 0;
         }
     };
     auto over = [&] { return phase.spent() || (stop && stop->load()) || shared.unbeatable(); };
