@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <memory>
 #include <numeric>
+#include <optional>
 #include <random>
 
 namespace {
@@ -65,11 +65,10 @@ struct Orbits {
     static constexpr std::int32_t Unseen = -2;
     static constexpr std::int32_t Short = -1;
     std::vector<std::int32_t> ticketOrbitOf;
-    std::unique_ptr<wheelbits::Colex> ticketColex;
+    std::optional<wheelbits::Colex> ticketColex;
 
     bool build(const WheelMakeRequest& request, const WheelGroup& group) {
         const int k = request.numbers;
-        ticketColex = std::make_unique<wheelbits::Colex>(k, request.perTicket);
         const wheelbits::Colex draws(k, request.correct);
         std::vector<std::int32_t> orbitOf(std::size_t(draws.count()), -1);
         Mask draw = wheelbits::all(request.correct);
@@ -89,7 +88,7 @@ struct Orbits {
             drawWeight.push_back(weight);
         }
 
-        const wheelbits::Colex tickets(k, request.perTicket);
+        const wheelbits::Colex& tickets = ticketColex.emplace(k, request.perTicket);
         ticketOrbitOf.assign(std::size_t(tickets.count()), Unseen);
         std::vector<std::uint32_t> scratch;
         std::vector<std::size_t> members;
@@ -139,9 +138,11 @@ struct Orbits {
 };
 
 // A wheel of s ticket orbits, searched by exchanging one orbit for another that matches a draw
-// orbit left uncovered: of a sample of those, the exchange that leaves the least weight of draws
-// uncovered, where a draw's weight grows each time no exchange gains, so that a search stuck on a
-// few draws moves elsewhere. Each time no draw is left, an orbit goes and the search goes on.
+// orbit left uncovered: the orbits one number away from a turned ticket of an orbit in the wheel,
+// or else a sample of all that match it. The exchange that leaves the least weight of draws
+// uncovered is made, where a draw's weight grows each time no exchange gains, so that a search
+// stuck on a few draws moves elsewhere. Each time no draw is left, an orbit goes and the search
+// goes on.
 class OrbitSearch {
 public:
     OrbitSearch(const WheelMakeRequest& request, const WheelGroup& group, const Orbits& orbits,
