@@ -26,47 +26,60 @@ using Clock = std::chrono::steady_clock;
 // the wheels of orbits.
 constexpr double FirstTicketShare = 0.15;
 constexpr double OrbitShare = 0.45;
+// The last search goes on from its own wheel unless the best wheel of orbits is smaller by this.
+constexpr double OwnWheelMargin = 0.97;
 
-// Wheels made of whole orbits of the groups, each search taking its share of the groups: first
-// each group for an equal part of 60% of the time, then the two that made the smallest wheels
-// again, with other seeds, for the rest. Each smaller wheel made is offered.
+// Wheels made of whole orbits of the groups, each search taking its share of the groups, raced:
+// every group searches for an equal slice, the better half goes on to the next round, and so on
+// until one is left, each round taking an equal part of the time. How near a group's orbits come
+// to the best wheel shows within seconds, and a search that has a wheel near it finds the last few
+// tickets only with time. Each smaller wheel made is offered.
 void symmetricWheel(const WheelMakeRequest& request, const std::vector<WheelGroup>& groups, int index,
                     int searches, std::uint64_t seed, WheelSearchShared& shared,
                     const std::atomic<bool>* stop) {
     std::vector<Mask> best;
-    const double seconds = request.seconds * OrbitShare;
-    const WheelBudget phase(seconds, request.cpuTime);
-    std::vector<std::pair<std::size_t, std::size_t>> made; // wheel size, group
-    auto attempt = [&](std::size_t group, double share, std::uint64_t runSeed) {
-        const WheelBudget slice(share, request.cpuTime);
-        const std::function<bool()> spent = [&] {
-            return slice.spent() || phase.spent() || (stop && stop->load()) || shared.unbeatable();
-        };
-        std::vector<Mask> wheel = WheelSymmetry::search(request, groups[group], runSeed, spent);
-        if (wheel.empty())
-            return;
-        made.emplace_back(wheel.size(), group);
-        if (best.empty() || wheel.size() < best.size()) {
-            best = std::move(wheel);
-            shared.offer(best);
-            shared.sizes[std::size_t(index)] = int(best.size());
-            shared.holes[std::size_t(index)] = 0;
-        }
-    };
+    const WheelBudget phase(request.seconds * OrbitShare, request.cpuTime);
     auto over = [&] { return phase.spent() || (stop && stop->load()) || shared.unbeatable(); };
-
-    std::vector<std::size_t> mine;
+    std::uint64_t runSeed = seed;
+    // The smallest wheel each group made, and the group.
+    std::vector<std::pair<std::size_t, std::size_t>> alive;
     for (std::size_t g = std::size_t(index); g < groups.size(); g += std::size_t(searches))
-        mine.push_back(g);
-    const double firstRound = 0.6 * seconds;
-    for (std::size_t i = 0; i < mine.size() && !over(); ++i)
-        attempt(mine[i], std::max(0.0, firstRound - (seconds - phase.left())) / double(mine.size() - i),
-                seed + i);
-    std::sort(made.begin(), made.end());
-    const std::vector<std::pair<std::size_t, std::size_t>> smallest(
-        made.begin(), made.begin() + std::ptrdiff_t(std::min<std::size_t>(2, made.size())));
-    for (std::size_t i = 0; i < smallest.size() && !over(); ++i)
-        attempt(smallest[i].second, phase.left() / double(smallest.size() - i), seed + mine.size() + i);
+        alive.emplace_back(std::numeric_limits<std::size_t>::max(), g);
+    int rounds = 1;
+    while ((std::size_t(1) << (rounds - 1)) < alive.size())
+        ++rounds;
+    for (int round = 0; round < rounds && !over(); ++round) {
+        // Half the time for the first round, where every group has its try.
+        const double roundSeconds =
+            round == 0 && rounds > 1 ? phase.left() / 2 : phase.left() / double(rounds - round);
+        const WheelBudget roundBudget(roundSeconds, request.cpuTime);
+        // In the first round a group's slice goes with its ticket orbits (the fewer the larger the
+        // group), so that each search gets about as far: the larger groups settle in a fraction
+        // of the time the smaller ones need.
+        auto weight = [&](std::size_t i) { return round == 0 ? 1.0 / groups[alive[i].second].order() : 1.0; };
+        double weights = 0;
+        for (std::size_t i = 0; i < alive.size(); ++i)
+            weights += weight(i);
+        for (std::size_t i = 0; i < alive.size() && !over(); ++i) {
+            const WheelBudget slice(roundBudget.left() * weight(i) / weights, request.cpuTime);
+            weights -= weight(i);
+            const std::function<bool()> spent = [&] { return slice.spent() || over(); };
+            std::vector<Mask> wheel =
+                WheelSymmetry::search(request, groups[alive[i].second], ++runSeed, spent);
+            if (wheel.empty())
+                continue;
+            alive[i].first = std::min(alive[i].first, wheel.size());
+            if (best.empty() || wheel.size() < best.size()) {
+                best = std::move(wheel);
+                shared.offer(best);
+                shared.sizes[std::size_t(index)] = int(best.size());
+                shared.holes[std::size_t(index)] = 0;
+            }
+        }
+        fprintf(stderr, "round %d: best %zu (groups %zu)\n", round, best.size(), alive.size());
+        std::stable_sort(alive.begin(), alive.end());
+        alive.resize((alive.size() + 1) / 2);
+    }
 }
 
 } // namespace
@@ -179,15 +192,22 @@ WheelFile WheelGenerator::make(const WheelMakeRequest& request, const Progress& 
         threads.emplace_back([&, i] {
             const std::uint64_t seed = std::uint64_t(request.seed) * 1000003u + std::uint64_t(i);
             const WheelBudget budget(request.seconds, request.cpuTime);
+            std::vector<Mask> start;
             if (!groups.empty()) {
                 // A short search over single tickets first, which makes the small wheels at once;
                 // then the wheels of orbits; the rest of the time goes on from the best of both.
-                searchTickets(request, seed, shared, i,
-                              WheelBudget(request.seconds * FirstTicketShare, request.cpuTime), stop, {});
+                start =
+                    searchTickets(request, seed, shared, i,
+                                  WheelBudget(request.seconds * FirstTicketShare, request.cpuTime), stop, {});
+                fprintf(stderr, "phase A: %zu\n", start.size());
                 symmetricWheel(request, groups, i, searches, seed, shared, stop);
+                // A wheel of orbits is a rigid start: exchanges of single tickets leave it hardly
+                // smaller, where the search's own wheel near its size goes on shrinking.
+                const std::vector<Mask> orbits = shared.wheel();
+                if (start.empty() || double(orbits.size()) < OwnWheelMargin * double(start.size()))
+                    start = orbits;
             }
-            searchTickets(request, seed + 1, shared, i, budget, stop,
-                          groups.empty() ? std::vector<Mask>() : shared.wheel());
+            searchTickets(request, seed + 1, shared, i, budget, stop, start);
             --running;
         });
     Clock::time_point lastReport = start;

@@ -41,8 +41,8 @@ struct WheelMakeProgress {
     double seconds = 0;
 };
 
-// Builds small wheels. Half the time goes to wheels made of whole orbits of turns of the numbers
-// (WheelSymmetry). From the smallest of those, or from a greedy cover, a local search over
+// Builds small wheels. Nearly half the time goes to wheels made of whole orbits of groups of turns
+// and affine maps of the numbers (WheelSymmetry). From the smallest of those, or from a greedy cover, a local search over
 // one-number exchanges in a ticket that make an uncovered draw matched, costed only over the draws
 // the exchange touches: the best exchange by draw weights (raised on the draws left uncovered when
 // none gains) where M = C, and simulated annealing otherwise.

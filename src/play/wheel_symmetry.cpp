@@ -27,21 +27,50 @@ Mask image(const std::vector<std::uint8_t>& element, Mask subset) {
     return result;
 }
 
-WheelGroup makeGroup(int numbers, int cycles, int length) {
+WheelGroup makeGroup(int numbers, int cycles, int length, int shortLength, int multiplier) {
     WheelGroup group;
     group.cycles = cycles;
     group.length = length;
-    group.fixed = numbers - cycles * length;
-    for (int shift = 0; shift < length; ++shift) {
-        std::vector<std::uint8_t> element(static_cast<std::size_t>(numbers));
-        for (int position = 0; position < numbers; ++position) {
-            const int cycle = position / length;
-            element[std::size_t(position)] = std::uint8_t(
-                cycle < cycles ? cycle * length + (position % length + shift) % length : position);
+    group.shortLength = shortLength;
+    group.fixed = numbers - cycles * length - shortLength;
+    group.multiplier = multiplier;
+    const int turned = cycles * length;
+    int factor = 1;
+    do {
+        for (int shift = 0; shift < length; ++shift) {
+            std::vector<std::uint8_t> element(static_cast<std::size_t>(numbers));
+            for (int position = 0; position < numbers; ++position) {
+                int to = position;
+                if (position < turned)
+                    to = position / length * length + (factor * (position % length) + shift) % length;
+                else if (position < turned + shortLength)
+                    to = turned + (factor * (position - turned) + shift) % shortLength;
+                element[std::size_t(position)] = std::uint8_t(to);
+            }
+            group.elements.push_back(std::move(element));
         }
-        group.elements.push_back(std::move(element));
-    }
+        factor = factor * multiplier % length;
+    } while (factor != 1);
     return group;
+}
+
+// Units of Z/n, one of each multiplicative order above 1 (the smallest): for a prime n these
+// make every subgroup of the units.
+std::vector<int> multipliers(int n) {
+    std::vector<int> result;
+    std::vector<bool> orderSeen(std::size_t(n) + 1, false);
+    for (int a = 2; a < n; ++a) {
+        if (std::gcd(a, n) != 1)
+            continue;
+        int order = 1;
+        for (int power = a; power != 1; power = power * a % n)
+            ++order;
+        if (!orderSeen[std::size_t(order)]) {
+            orderSeen[std::size_t(order)] = true;
+            result.push_back(a);
+        }
+    }
+    return result;
 }
 
 qint64 drawsPerTicket(int numbers, int perTicket, int match, int correct) {
@@ -58,12 +87,12 @@ qint64 drawsPerTicket(int numbers, int perTicket, int match, int correct) {
 struct Orbits {
     std::vector<Mask> drawOrbit;                        // a draw of each
     std::vector<std::uint32_t> drawWeight;              // its draws
-    std::vector<Mask> ticketOrbit;                      // a ticket of each (full orbits only)
+    std::vector<Mask> ticketOrbit;                      // a ticket of each
+    std::vector<std::uint32_t> ticketSize;              // its tickets
     std::vector<std::uint32_t> matchedStart, matched;   // draw orbits each ticket orbit matches
     std::vector<std::uint32_t> matchingStart, matching; // ticket orbits matching each draw orbit
-    // The orbit of every ticket by its colex rank; Short for one of an orbit not used.
-    static constexpr std::int32_t Unseen = -2;
-    static constexpr std::int32_t Short = -1;
+    // The orbit of every ticket by its colex rank.
+    static constexpr std::int32_t Unseen = -1;
     std::vector<std::int32_t> ticketOrbitOf;
     std::optional<wheelbits::Colex> ticketColex;
 
@@ -106,11 +135,6 @@ struct Orbits {
                     members.push_back(at);
                 }
             }
-            if (int(members.size()) != group.order()) {
-                for (const std::size_t at : members)
-                    ticketOrbitOf[at] = Short;
-                continue;
-            }
             scratch.clear();
             wheelbits::forEachMatched(ticket, k, request.match, request.correct, [&](Mask matchedDraw) {
                 scratch.push_back(std::uint32_t(orbitOf[std::size_t(draws.rank(matchedDraw))]));
@@ -121,6 +145,7 @@ struct Orbits {
             if (std::int64_t(matched.size()) > MaxIncidences)
                 return false;
             ticketOrbit.push_back(ticket);
+            ticketSize.push_back(std::uint32_t(members.size()));
             matchedStart.push_back(std::uint32_t(matched.size()));
         }
 
@@ -137,12 +162,13 @@ struct Orbits {
     }
 };
 
-// A wheel of s ticket orbits, searched by exchanging one orbit for another that matches a draw
-// orbit left uncovered: the orbits one number away from a turned ticket of an orbit in the wheel,
-// or else a sample of all that match it. The exchange that leaves the least weight of draws
-// uncovered is made, where a draw's weight grows each time no exchange gains, so that a search
-// stuck on a few draws moves elsewhere. Each time no draw is left, an orbit goes and the search
-// goes on.
+// A wheel of ticket orbits holding at most a budget of tickets, searched by exchanging one orbit
+// for another that matches a draw orbit left uncovered: the orbits one number away from a turned
+// ticket of an orbit in the wheel, or else a sample of all that match it. An orbit may also come
+// in with none going out while the budget allows. The exchange that leaves the least weight of
+// draws uncovered is made, where a draw's weight grows each time no exchange gains, so that a
+// search stuck on a few draws moves elsewhere. Each time no draw is left, the budget falls below
+// the wheel, orbits go until it is kept, and the search goes on.
 class OrbitSearch {
 public:
     OrbitSearch(const WheelMakeRequest& request, const WheelGroup& group, const Orbits& orbits,
@@ -151,9 +177,9 @@ public:
           m_count(orbits.drawOrbit.size(), 0), m_xor(orbits.drawOrbit.size(), 0),
           m_weight(orbits.drawWeight.begin(), orbits.drawWeight.end()), m_where(orbits.drawOrbit.size(), -1),
           m_loss(orbits.ticketOrbit.size(), 0), m_refund(orbits.ticketOrbit.size(), 0),
-          m_tabu(orbits.ticketOrbit.size(), 0) {
-        // Draws no full ticket orbit matches are left out of the search (counted as covered); they
-        // get tickets of their own in every wheel kept.
+          m_tabu(orbits.ticketOrbit.size(), 0), m_inWheel(orbits.ticketOrbit.size(), false) {
+        // Draws no ticket orbit matches are left out of the search (counted as covered); they get
+        // tickets of their own in every wheel kept.
         for (std::uint32_t d = 0; d < m_count.size(); ++d)
             if (orbits.matchingStart[d] == orbits.matchingStart[d + 1])
                 m_count[d] = 1;
@@ -164,21 +190,32 @@ public:
     std::vector<Mask> run() {
         const qint64 floor = WheelGenerator::lowerBound(m_request.numbers, m_request.perTicket,
                                                         m_request.match, m_request.correct);
-        // A greedy wheel first: for an uncovered draw orbit, the orbit matching most others.
+        // A greedy wheel first: for an uncovered draw orbit, the orbit matching most others for
+        // its tickets.
         while (!m_uncovered.empty()) {
             if (m_spent())
                 return m_best;
             const std::uint32_t d = m_uncovered[m_random() % m_uncovered.size()];
             std::uint32_t chosen = 0;
             qint64 most = -1;
-            for (std::uint32_t i = m_orbits.matchingStart[d]; i < m_orbits.matchingStart[d + 1]; ++i) {
-                const std::uint32_t t = m_orbits.matching[i];
+            qint64 mostSize = 1;
+            // Among a sample where many orbits match the draw: scoring them all made the greedy
+            // wheel of a large request outlast the time given to a group.
+            const std::uint32_t first = m_orbits.matchingStart[d];
+            const std::uint32_t options = m_orbits.matchingStart[d + 1] - first;
+            for (std::size_t sample = 0; sample < std::min<std::size_t>(GreedySample, options); ++sample) {
+                const std::uint32_t t =
+                    m_orbits
+                        .matching[first + (options <= GreedySample ? std::uint32_t(sample)
+                                                                   : std::uint32_t(m_random() % options))];
                 qint64 gain = 0;
                 for (std::uint32_t j = m_orbits.matchedStart[t]; j < m_orbits.matchedStart[t + 1]; ++j)
                     if (m_count[m_orbits.matched[j]] == 0)
                         gain += m_weight[m_orbits.matched[j]];
-                if (gain > most || (gain == most && m_random() % 2)) {
+                const qint64 size = m_orbits.ticketSize[t];
+                if (gain * mostSize > most * size || (gain * mostSize == most * size && m_random() % 2)) {
                     most = gain;
+                    mostSize = size;
                     chosen = t;
                 }
             }
@@ -186,13 +223,14 @@ public:
         }
         keep(m_slots);
 
-        const int order = m_group.order();
         while (!m_spent() && m_slots.size() > 1) {
-            const qint64 fewer = qint64(m_slots.size() - 1) * order;
-            // One orbit below the floor may still leave few enough draws for tickets of their own.
-            if (fewer + order <= floor || fewer >= qint64(m_best.size()))
+            // Smaller than both this wheel and the best kept; down to one orbit below the floor,
+            // which may still leave few enough draws for tickets of their own.
+            m_budget = std::min(m_cost, qint64(m_best.size())) - 1;
+            if (m_cost <= floor || m_budget + m_group.order() < floor)
                 break;
-            removeCheapestSlot();
+            while (m_cost > m_budget)
+                removeCheapestSlot();
             if (!search()) {
                 keep(m_closest);
                 break;
@@ -203,9 +241,12 @@ public:
     }
 
 private:
-    // Exchange candidates costed a move, and moves an orbit taken out is barred from coming back.
+    // Exchange candidates costed a move, orbits scored for a step of the greedy wheel, and moves an
+    // orbit taken out is barred from coming back.
     static constexpr std::size_t Sample = 48;
+    static constexpr std::size_t GreedySample = 256;
     static constexpr std::uint64_t Tenure = 7;
+    static constexpr std::size_t NoSlot = std::numeric_limits<std::size_t>::max();
 
     // Moves until no draw is left uncovered (true), or the fewest left has not fallen for long.
     bool search() {
@@ -247,10 +288,10 @@ private:
                 for (Mask outs = turned & ~draw; outs; outs &= outs - 1)
                     for (Mask ins = draw & ~turned; ins; ins &= ins - 1) {
                         const Mask changed = (turned & ~(outs & (~outs + 1))) | (ins & (~ins + 1));
-                        const std::int32_t in =
-                            m_orbits.ticketOrbitOf[std::size_t(m_orbits.ticketColex->rank(changed))];
-                        if (in >= 0 && m_tabu[std::size_t(in)] <= m_moves)
-                            weigh(std::uint32_t(in), s);
+                        const auto in = std::uint32_t(
+                            m_orbits.ticketOrbitOf[std::size_t(m_orbits.ticketColex->rank(changed))]);
+                        if (!m_inWheel[in] && m_tabu[in] <= m_moves)
+                            weigh(in, s);
                     }
             }
         }
@@ -262,8 +303,8 @@ private:
                 const std::uint32_t in =
                     m_orbits.matching[first + (options <= Sample ? std::uint32_t(sample)
                                                                  : std::uint32_t(m_random() % options))];
-                if (m_tabu[in] <= m_moves)
-                    weigh(in, m_slots.size());
+                if (!m_inWheel[in] && m_tabu[in] <= m_moves)
+                    weigh(in, NoSlot);
             }
         }
         if (m_move.ties == 0)
@@ -271,16 +312,18 @@ private:
         if (m_move.delta >= 0)
             for (const std::uint32_t e : m_uncovered)
                 m_weight[e] += m_orbits.drawWeight[e];
-        const std::uint32_t leaving = m_slots[m_move.out];
-        m_slots[m_move.out] = m_slots.back();
-        m_slots.pop_back();
-        remove(leaving);
-        m_tabu[leaving] = m_moves + Tenure;
+        if (m_move.out != NoSlot) {
+            const std::uint32_t leaving = m_slots[m_move.out];
+            m_slots[m_move.out] = m_slots.back();
+            m_slots.pop_back();
+            remove(leaving);
+            m_tabu[leaving] = m_moves + Tenure;
+        }
         add(m_move.in);
     }
 
-    // Costs putting orbit `in` in the place of the one in slot `only`, or of any slot when `only`
-    // is past the last, keeping the least.
+    // Costs putting orbit `in` in the place of the one in slot `only`, or of any slot for NoSlot,
+    // or beside them all while the budget allows, keeping the least.
     void weigh(std::uint32_t in, std::size_t only) {
         qint64 gain = 0;
         m_touched.clear();
@@ -294,27 +337,36 @@ private:
                 m_refund[m_xor[e]] += m_weight[e];
             }
         }
-        const std::size_t from = only < m_slots.size() ? only : 0;
-        const std::size_t to = only < m_slots.size() ? only + 1 : m_slots.size();
-        for (std::size_t s = from; s < to; ++s) {
-            const qint64 delta = m_loss[m_slots[s]] - m_refund[m_slots[s]] - gain;
-            if (delta < m_move.delta) {
-                m_move = {delta, in, s, 1};
-            } else if (delta == m_move.delta && m_random() % unsigned(++m_move.ties) == 0) {
-                m_move.in = in;
-                m_move.out = s;
-            }
-        }
+        const qint64 room = m_budget - m_cost - qint64(m_orbits.ticketSize[in]);
+        if (room >= 0)
+            offer(-gain, in, NoSlot);
+        const std::size_t from = only == NoSlot ? 0 : only;
+        const std::size_t to = only == NoSlot ? m_slots.size() : only + 1;
+        for (std::size_t s = from; s < to; ++s)
+            if (room + qint64(m_orbits.ticketSize[m_slots[s]]) >= 0)
+                offer(m_loss[m_slots[s]] - m_refund[m_slots[s]] - gain, in, s);
         for (const std::uint32_t t : m_touched)
             m_refund[t] = 0;
     }
 
+    void offer(qint64 delta, std::uint32_t in, std::size_t out) {
+        if (delta < m_move.delta) {
+            m_move = {delta, in, out, 1};
+        } else if (delta == m_move.delta && m_random() % unsigned(++m_move.ties) == 0) {
+            m_move.in = in;
+            m_move.out = out;
+        }
+    }
+
+    // The orbit whose draws matched by it alone weigh least for its tickets.
     void removeCheapestSlot() {
         std::size_t cheapest = 0;
-        for (std::size_t s = 1; s < m_slots.size(); ++s)
-            if (m_loss[m_slots[s]] < m_loss[m_slots[cheapest]] ||
-                (m_loss[m_slots[s]] == m_loss[m_slots[cheapest]] && m_random() % 2))
+        for (std::size_t s = 1; s < m_slots.size(); ++s) {
+            const qint64 here = m_loss[m_slots[s]] * m_orbits.ticketSize[m_slots[cheapest]];
+            const qint64 there = m_loss[m_slots[cheapest]] * m_orbits.ticketSize[m_slots[s]];
+            if (here < there || (here == there && m_random() % 2))
                 cheapest = s;
+        }
         const std::uint32_t leaving = m_slots[cheapest];
         m_slots.erase(m_slots.begin() + std::ptrdiff_t(cheapest));
         remove(leaving);
@@ -323,6 +375,8 @@ private:
     // A draw matched by one orbit alone counts in that orbit's loss; m_xor names that orbit.
     void add(std::uint32_t t) {
         m_slots.push_back(t);
+        m_inWheel[t] = true;
+        m_cost += m_orbits.ticketSize[t];
         m_loss[t] = 0;
         for (std::uint32_t i = m_orbits.matchedStart[t]; i < m_orbits.matchedStart[t + 1]; ++i) {
             const std::uint32_t e = m_orbits.matched[i];
@@ -338,6 +392,8 @@ private:
     }
 
     void remove(std::uint32_t t) {
+        m_inWheel[t] = false;
+        m_cost -= m_orbits.ticketSize[t];
         for (std::uint32_t i = m_orbits.matchedStart[t]; i < m_orbits.matchedStart[t + 1]; ++i) {
             const std::uint32_t e = m_orbits.matched[i];
             --m_count[e];
@@ -370,8 +426,12 @@ private:
         std::vector<Mask> wheel;
         std::vector<std::uint32_t> count(m_orbits.drawOrbit.size(), 0);
         for (const std::uint32_t t : chosen) {
+            const std::size_t first = wheel.size();
             for (const auto& element : m_group.elements)
                 wheel.push_back(image(element, m_orbits.ticketOrbit[t]));
+            // A short orbit meets each of its tickets more than once.
+            std::sort(wheel.begin() + std::ptrdiff_t(first), wheel.end());
+            wheel.erase(std::unique(wheel.begin() + std::ptrdiff_t(first), wheel.end()), wheel.end());
             for (std::uint32_t i = m_orbits.matchedStart[t]; i < m_orbits.matchedStart[t + 1]; ++i)
                 ++count[m_orbits.matched[i]];
         }
@@ -436,6 +496,9 @@ private:
     std::vector<qint64> m_refund;
     std::vector<std::uint32_t> m_touched;
     std::vector<std::uint64_t> m_tabu;
+    std::vector<bool> m_inWheel;
+    qint64 m_cost = 0;   // tickets in the orbits of the wheel
+    qint64 m_budget = 0; // the most a wheel being searched may hold
     std::uint64_t m_moves = 0;
     struct Exchange {
         qint64 delta = std::numeric_limits<qint64>::max();
@@ -461,14 +524,29 @@ std::vector<WheelGroup> WheelSymmetry::groups(const WheelMakeRequest& request) {
         return result;
     const qint64 floor = WheelGenerator::lowerBound(k, p, request.match, request.correct);
     const qint64 perTicket = drawsPerTicket(k, p, request.match, request.correct);
-    // A few numbers left fixed, fewer than a ticket: more made worse wheels in every trial.
-    for (int fixed = 0; fixed <= std::min({3, p - 1, k - 3}); ++fixed)
-        for (int length = 3; length <= k - fixed; ++length) {
-            if ((k - fixed) % length != 0)
-                continue;
-            if (length > floor || WheelVerifier::binomial(k, p) / length * perTicket > MaxIncidences)
-                continue;
-            result.push_back(makeGroup(k, (k - fixed) / length, length));
+    // Besides the cycles, a shorter one whose length divides theirs, turned in step; and up to a
+    // ticket of numbers left fixed (all fixed, they are an orbit of one ticket).
+    for (int length = 3; length <= k; ++length)
+        for (int cycles = 1; cycles * length <= k; ++cycles) {
+            const int rest = k - cycles * length;
+            std::vector<int> factors = multipliers(length);
+            factors.insert(factors.begin(), 1);
+            for (int shortLength = 0; shortLength < length && shortLength <= rest; ++shortLength) {
+                if (shortLength == 1 || (shortLength > 0 && length % shortLength != 0) ||
+                    rest - shortLength > std::min(p, k - 3))
+                    continue;
+                for (const int multiplier : factors) {
+                    // Multiplied places with a shorter cycle or more numbers fixed made no wheel
+                    // smaller than the turns alone in any trial, and cost the others their time.
+                    if (multiplier > 1 && (shortLength > 0 || rest > 3))
+                        continue;
+                    WheelGroup group = makeGroup(k, cycles, length, shortLength, multiplier);
+                    if (group.order() > floor ||
+                        WheelVerifier::binomial(k, p) / group.order() * perTicket > MaxIncidences)
+                        continue;
+                    result.push_back(std::move(group));
+                }
+            }
         }
     std::stable_sort(result.begin(), result.end(),
                      [](const WheelGroup& x, const WheelGroup& y) { return x.order() > y.order(); });

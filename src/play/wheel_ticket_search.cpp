@@ -63,8 +63,8 @@ public:
     }
 
     // From `start`, a wheel keeping the guarantee, when there is one; else from a greedy wheel.
-    void run(const WheelMakeRequest& request, const WheelBudget& budget, const std::atomic<bool>* stop,
-             const std::vector<Mask>& start) {
+    std::vector<Mask> run(const WheelMakeRequest& request, const WheelBudget& budget,
+                          const std::atomic<bool>* stop, const std::vector<Mask>& start) {
         if (!start.empty()) {
             for (const Mask ticket : start)
                 addTicket(ticket);
@@ -78,14 +78,14 @@ public:
         }
         // The greedy wheel already keeps the guarantee: an early stop still has it.
         if (m_uncovered.empty())
-            m_shared.offer(m_tickets);
+            found();
         double temperature = Hot;
         while (!budget.spent() && !(stop && stop->load()) && !m_shared.unbeatable()) {
             publish();
             if (m_uncovered.empty()) {
-                m_shared.offer(m_tickets);
+                found();
                 if (request.tickets > 0 || m_shared.unbeatable())
-                    return;
+                    return m_smallest;
                 removeCheapestTicket();
                 continue;
             }
@@ -106,6 +106,7 @@ public:
                 temperature = Hot;
         }
         publish();
+        return m_smallest;
     }
 
 private:
@@ -115,6 +116,12 @@ private:
     static constexpr std::size_t MinSteps = 500;
     // Moves a ticket's number is barred from coming back after leaving it.
     static constexpr std::uint64_t Tenure = 3;
+
+    void found() {
+        m_shared.offer(m_tickets);
+        if (m_smallest.empty() || m_tickets.size() < m_smallest.size())
+            m_smallest = m_tickets;
+    }
 
     void publish() {
         m_shared.sizes[std::size_t(m_index)] = int(m_tickets.size());
@@ -323,6 +330,7 @@ private:
     std::vector<std::int32_t> m_where;
     std::vector<std::int32_t> m_uncovered;
     std::vector<Mask> m_tickets;
+    std::vector<Mask> m_smallest; // the smallest wheel keeping the guarantee this search found
     std::vector<std::uint32_t> m_near;
     std::vector<std::uint32_t> m_weight;
     std::vector<std::uint64_t> m_tabu;
@@ -333,7 +341,8 @@ private:
 
 } // namespace
 
-void searchTickets(const WheelMakeRequest& request, std::uint64_t seed, WheelSearchShared& shared, int index,
-                   const WheelBudget& budget, const std::atomic<bool>* stop, const std::vector<Mask>& start) {
-    Search(request, seed, shared, index).run(request, budget, stop, start);
+std::vector<Mask> searchTickets(const WheelMakeRequest& request, std::uint64_t seed,
+                                WheelSearchShared& shared, int index, const WheelBudget& budget,
+                                const std::atomic<bool>* stop, const std::vector<Mask>& start) {
+    return Search(request, seed, shared, index).run(request, budget, stop, start);
 }

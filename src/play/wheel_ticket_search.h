@@ -76,7 +76,9 @@ private:
 // One search on the calling thread from `start` (a wheel keeping the guarantee) when it is not
 // empty, else from a greedy wheel (or random tickets, for an exact count): each draw (a C-subset, by
 // its colex rank) keeps how many tickets match it in M numbers; the draws no ticket matches are
-// listed for picking one to fix at random. Every wheel keeping the guarantee is offered to `shared`.
-void searchTickets(const WheelMakeRequest& request, std::uint64_t seed, WheelSearchShared& shared, int index,
-                   const WheelBudget& budget, const std::atomic<bool>* stop,
-                   const std::vector<std::uint64_t>& start);
+// listed for picking one to fix at random. Every wheel keeping the guarantee is offered to `shared`;
+// the smallest this search found is returned (empty when none).
+std::vector<std::uint64_t> searchTickets(const WheelMakeRequest& request, std::uint64_t seed,
+                                         WheelSearchShared& shared, int index, const WheelBudget& budget,
+                                         const std::atomic<bool>* stop,
+                                         const std::vector<std::uint64_t>& start);
