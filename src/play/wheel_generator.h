@@ -41,12 +41,13 @@ struct WheelMakeProgress {
     double seconds = 0;
 };
 
-// Builds small wheels. Nearly half the time goes to wheels made of whole orbits of groups of turns
-// and affine maps of the numbers (WheelSymmetry). From the smallest of those, or from a greedy cover, a local search over
-// one-number exchanges in a ticket that make an uncovered draw matched, costed only over the draws
-// the exchange touches: the best exchange by draw weights (raised on the draws left uncovered when
-// none gains) where M = C, and simulated annealing otherwise.
-// Each time the guarantee holds, the wheel is kept and a ticket removed, and the search goes on.
+// Builds small wheels. On each core: a local search over one-number exchanges in a ticket that make
+// an uncovered draw matched, costed only over the draws the exchange touches (the best exchange by
+// draw weights, raised on the draws left uncovered when none gains, where M = C; simulated annealing
+// otherwise); then wheels made of whole orbits of groups of turns and affine maps of the numbers
+// (WheelSymmetry); then the local search again, from its own wheel or from the wheel of orbits when
+// that is clearly smaller. Each time the guarantee holds, the wheel is kept and a ticket removed,
+// and the search goes on.
 class WheelGenerator {
 public:
     using Progress = std::function<void(const WheelMakeProgress&)>;
