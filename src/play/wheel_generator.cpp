@@ -26,6 +26,8 @@ using Clock = std::chrono::steady_clock;
 // the wheels of orbits.
 constexpr double FirstTicketShare = 0.15;
 constexpr double OrbitShare = 0.45;
+// The least time a group's search is worth: its greedy wheel and the first exchanges.
+constexpr double MinGroupSeconds = 0.25;
 // The last search goes on from its own wheel unless the best wheel of orbits is smaller by this.
 constexpr double OwnWheelMargin = 0.97;
 
@@ -43,7 +45,11 @@ void symmetricWheel(const WheelMakeRequest& request, const std::vector<WheelGrou
     std::uint64_t runSeed = seed;
     // The smallest wheel each group made, and the group.
     std::vector<std::pair<std::size_t, std::size_t>> alive;
-    for (std::size_t g = std::size_t(index); g < groups.size(); g += std::size_t(searches))
+    // In a short search only the largest groups, as many as get a fair try: their few orbits
+    // settle soonest.
+    const auto most = std::max<std::size_t>(2, std::size_t(request.seconds * OrbitShare / MinGroupSeconds));
+    for (std::size_t g = std::size_t(index); g < groups.size() && alive.size() < most;
+         g += std::size_t(searches))
         alive.emplace_back(std::numeric_limits<std::size_t>::max(), g);
     int rounds = 1;
     while ((std::size_t(1) << (rounds - 1)) < alive.size())
