@@ -32,9 +32,9 @@ constexpr double MinGroupSeconds = 0.25;
 constexpr double OwnWheelMargin = 0.97;
 
 // Wheels made of whole orbits of the groups, each search taking its share of the groups, raced:
-// every group searches for an equal slice, the better half goes on to the next round, and so on
-// until one is left, each round taking an equal part of the time. How near a group's orbits come
-// to the best wheel shows within seconds, and a search that has a wheel near it finds the last few
+// every group has a first try in half the time, the better half goes on to the next round, and so
+// on until one is left, the later rounds sharing the other half equally. How near a group's orbits
+// come to the best wheel shows soon, and a search that has a wheel near it finds the last few
 // tickets only with time. Each smaller wheel made is offered.
 void symmetricWheel(const WheelMakeRequest& request, const std::vector<WheelGroup>& groups, int index,
                     int searches, std::uint64_t seed, WheelSearchShared& shared,
@@ -82,7 +82,6 @@ void symmetricWheel(const WheelMakeRequest& request, const std::vector<WheelGrou
                 shared.holes[std::size_t(index)] = 0;
             }
         }
-        fprintf(stderr, "round %d: best %zu (groups %zu)\n", round, best.size(), alive.size());
         std::stable_sort(alive.begin(), alive.end());
         alive.resize((alive.size() + 1) / 2);
     }
@@ -201,11 +200,10 @@ WheelFile WheelGenerator::make(const WheelMakeRequest& request, const Progress& 
             std::vector<Mask> start;
             if (!groups.empty()) {
                 // A short search over single tickets first, which makes the small wheels at once;
-                // then the wheels of orbits; the rest of the time goes on from the best of both.
+                // then the wheels of orbits; then the search over single tickets again.
                 start =
                     searchTickets(request, seed, shared, i,
                                   WheelBudget(request.seconds * FirstTicketShare, request.cpuTime), stop, {});
-                fprintf(stderr, "phase A: %zu\n", start.size());
                 symmetricWheel(request, groups, i, searches, seed, shared, stop);
                 // A wheel of orbits is a rigid start: exchanges of single tickets leave it hardly
                 // smaller, where the search's own wheel near its size goes on shrinking.
