@@ -25,19 +25,19 @@ using Clock = std::chrono::steady_clock;
 // Shares of a search's time: the search over single tickets before the wheels of orbits, and
 // the wheels of orbits.
 constexpr double FirstTicketShare = 0.15;
-constexpr double OrbitShare = 0.45;
+constexpr double OrbitShare = 0.6;
 // The least time a group's search is worth: its greedy wheel and the first exchanges.
 constexpr double MinGroupSeconds = 0.25;
 // The last search goes on from its own wheel unless the best wheel of orbits is smaller by this.
 constexpr double OwnWheelMargin = 0.97;
 
 // Wheels made of whole orbits of the groups, each search taking its share of the groups, raced:
-// every group has a first try in half the time, the better half goes on to the next round, and so
-// on until one is left, the later rounds sharing the other half equally. How near a group's orbits
-// come to the best wheel shows soon, and a search that has a wheel near it finds the last few
-// tickets only with time. Each smaller wheel made is offered.
+// every group has a first try, in two thirds of the time, the better half goes on to the next
+// round, and so on until one is left, the later rounds sharing the rest equally. How near a
+// group's orbits come to the best wheel shows soon, and a search that has a wheel near it finds
+// the last few tickets only with time. Each smaller wheel made is offered.
 void symmetricWheel(const WheelMakeRequest& request, const std::vector<WheelGroup>& groups, int index,
-                    int searches, std::uint64_t seed, WheelSearchShared& shared,
+                    int searches, std::uint64_t seed, std::size_t ticketWheel, WheelSearchShared& shared,
                     const std::atomic<bool>* stop) {
     std::vector<Mask> best;
     const WheelBudget phase(request.seconds * OrbitShare, request.cpuTime);
@@ -55,20 +55,15 @@ void symmetricWheel(const WheelMakeRequest& request, const std::vector<WheelGrou
     while ((std::size_t(1) << (rounds - 1)) < alive.size())
         ++rounds;
     for (int round = 0; round < rounds && !over(); ++round) {
-        // Half the time for the first round, where every group has its try.
+        // Most of the time for the first round, where every group has its try: a group's wheels
+        // fall into a few sizes, and a slice too short to reach its small ones ranks it by chance.
         const double roundSeconds =
-            round == 0 && rounds > 1 ? phase.left() / 2 : phase.left() / double(rounds - round);
+            round == 0 && rounds > 1 ? phase.left() * 2 / 3 : phase.left() / double(rounds - round);
         const WheelBudget roundBudget(roundSeconds, request.cpuTime);
-        // In the first round a group's slice goes with its ticket orbits (the fewer the larger the
-        // group), so that each search gets about as far: the larger groups settle in a fraction
-        // of the time the smaller ones need.
-        auto weight = [&](std::size_t i) { return round == 0 ? 1.0 / groups[alive[i].second].order() : 1.0; };
-        double weights = 0;
-        for (std::size_t i = 0; i < alive.size(); ++i)
-            weights += weight(i);
+        // Equal slices: in trials the searches of large and small groups took about as long to
+        // settle.
         for (std::size_t i = 0; i < alive.size() && !over(); ++i) {
-            const WheelBudget slice(roundBudget.left() * weight(i) / weights, request.cpuTime);
-            weights -= weight(i);
+            const WheelBudget slice(roundBudget.left() / double(alive.size() - i), request.cpuTime);
             const std::function<bool()> spent = [&] { return slice.spent() || over(); };
             std::vector<Mask> wheel =
                 WheelSymmetry::search(request, groups[alive[i].second], ++runSeed, spent);
@@ -82,6 +77,10 @@ void symmetricWheel(const WheelMakeRequest& request, const std::vector<WheelGrou
                 shared.holes[std::size_t(index)] = 0;
             }
         }
+        // Groups that do not help this request give their time back to the search over single
+        // tickets: after every group's try, no wheel of orbits smaller than that search's own.
+        if (round == 0 && ticketWheel > 0 && (best.empty() || best.size() >= ticketWheel))
+            return;
         std::stable_sort(alive.begin(), alive.end());
         alive.resize((alive.size() + 1) / 2);
     }
@@ -204,7 +203,7 @@ WheelFile WheelGenerator::make(const WheelMakeRequest& request, const Progress& 
                 start =
                     searchTickets(request, seed, shared, i,
                                   WheelBudget(request.seconds * FirstTicketShare, request.cpuTime), stop, {});
-                symmetricWheel(request, groups, i, searches, seed, shared, stop);
+                symmetricWheel(request, groups, i, searches, seed, start.size(), shared, stop);
                 // A wheel of orbits is a rigid start: exchanges of single tickets leave it hardly
                 // smaller, where the search's own wheel near its size goes on shrinking.
                 const std::vector<Mask> orbits = shared.wheel();

@@ -172,9 +172,9 @@ struct Orbits {
 class OrbitSearch {
 public:
     OrbitSearch(const WheelMakeRequest& request, const WheelGroup& group, const Orbits& orbits,
-                std::uint64_t seed, const std::function<bool()>& spent)
+                std::uint64_t seed, std::uint64_t patience, const std::function<bool()>& spent)
         : m_request(request), m_group(group), m_orbits(orbits), m_random(seed), m_spent(spent),
-          m_count(orbits.drawOrbit.size(), 0), m_xor(orbits.drawOrbit.size(), 0),
+          m_patience(patience), m_count(orbits.drawOrbit.size(), 0), m_xor(orbits.drawOrbit.size(), 0),
           m_weight(orbits.drawWeight.begin(), orbits.drawWeight.end()), m_where(orbits.drawOrbit.size(), -1),
           m_loss(orbits.ticketOrbit.size(), 0), m_refund(orbits.ticketOrbit.size(), 0),
           m_tabu(orbits.ticketOrbit.size(), 0), m_inWheel(orbits.ticketOrbit.size(), false) {
@@ -252,7 +252,6 @@ private:
     bool search() {
         qint64 closest = m_uncoveredWeight;
         m_closest = m_slots;
-        const std::uint64_t patience = std::max<std::uint64_t>(200'000, 20 * m_orbits.ticketOrbit.size());
         std::uint64_t sinceCloser = 0;
         while (!m_uncovered.empty()) {
             for (int move = 0; move < 256 && !m_uncovered.empty(); ++move) {
@@ -265,7 +264,7 @@ private:
                     ++sinceCloser;
                 }
             }
-            if (!m_uncovered.empty() && (sinceCloser > patience || m_spent()))
+            if (!m_uncovered.empty() && (sinceCloser > m_patience || m_spent()))
                 return false;
         }
         return true;
@@ -486,6 +485,7 @@ private:
     const Orbits& m_orbits;
     std::mt19937_64 m_random;
     const std::function<bool()>& m_spent;
+    const std::uint64_t m_patience; // moves without the fewest draws left falling before giving up
     std::vector<std::uint32_t> m_count;
     std::vector<std::uint32_t> m_xor;
     std::vector<qint64> m_weight;
@@ -510,6 +510,18 @@ private:
     std::vector<std::uint32_t> m_closest;
     std::vector<Mask> m_best;
 };
+
+// The i-th term (from 1) of the Luby sequence.
+std::uint64_t luby(std::uint64_t i) {
+    for (;;) {
+        int k = 1;
+        while ((std::uint64_t(1) << k) - 1 < i)
+            ++k;
+        if ((std::uint64_t(1) << k) - 1 == i)
+            return std::uint64_t(1) << (k - 1);
+        i -= (std::uint64_t(1) << (k - 1)) - 1;
+    }
+}
 
 } // namespace
 
@@ -559,12 +571,17 @@ std::vector<std::uint64_t> WheelSymmetry::search(const WheelMakeRequest& request
     std::vector<Mask> best;
     if (!orbits.build(request, group))
         return best;
-    // A search gives up a size after long without progress; another from a new greedy wheel often
-    // gets further than going on. None gets below the floor.
+    // A group's wheels fall into few sizes far apart, and which one a search ends in is mostly
+    // settled by its greedy start: many short searches find the small ones where a few long ones
+    // stay at the size they reached. Some need long searches all the same, so the patience of the
+    // searches follows the Luby sequence (1, 1, 2, 1, 1, 2, 4, ...), which loses at most a small
+    // factor to the best fixed patience whatever it is. None gets below the floor.
     const qint64 floor =
         WheelGenerator::lowerBound(request.numbers, request.perTicket, request.match, request.correct);
+    const std::uint64_t unit = std::max<std::uint64_t>(5'000, 2 * orbits.ticketOrbit.size());
     for (std::uint64_t run = 0; !spent() && (best.empty() || qint64(best.size()) > floor); ++run) {
-        std::vector<Mask> wheel = OrbitSearch(request, group, orbits, seed + run * 7919, spent).run();
+        std::vector<Mask> wheel =
+            OrbitSearch(request, group, orbits, seed + run * 7919, unit * luby(run + 1), spent).run();
         if (!wheel.empty() && (best.empty() || wheel.size() < best.size()))
             best = std::move(wheel);
     }
