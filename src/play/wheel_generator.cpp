@@ -26,6 +26,8 @@ using Clock = std::chrono::steady_clock;
 // the wheels of orbits.
 constexpr double FirstTicketShare = 0.15;
 constexpr double OrbitShare = 0.6;
+// The share of the wheels of orbits' time in which every group has its first try.
+constexpr double FirstRoundShare = 2.0 / 3.0;
 // The least time a group's search is worth: its greedy wheel and the first exchanges.
 constexpr double MinGroupSeconds = 0.25;
 // The last search goes on from its own wheel unless the best wheel of orbits is smaller by this.
@@ -47,7 +49,8 @@ void symmetricWheel(const WheelMakeRequest& request, const std::vector<WheelGrou
     std::vector<std::pair<std::size_t, std::size_t>> alive;
     // In a short search only the largest groups, as many as get a fair try: their few orbits
     // settle soonest.
-    const auto most = std::max<std::size_t>(2, std::size_t(request.seconds * OrbitShare / MinGroupSeconds));
+    const auto most = std::max<std::size_t>(
+        2, std::size_t(request.seconds * OrbitShare * FirstRoundShare / MinGroupSeconds));
     for (std::size_t g = std::size_t(index); g < groups.size() && alive.size() < most;
          g += std::size_t(searches))
         alive.emplace_back(std::numeric_limits<std::size_t>::max(), g);
@@ -58,7 +61,7 @@ void symmetricWheel(const WheelMakeRequest& request, const std::vector<WheelGrou
         // Most of the time for the first round, where every group has its try: a group's wheels
         // fall into a few sizes, and a slice too short to reach its small ones ranks it by chance.
         const double roundSeconds =
-            round == 0 && rounds > 1 ? phase.left() * 2 / 3 : phase.left() / double(rounds - round);
+            round == 0 && rounds > 1 ? phase.left() * FirstRoundShare : phase.left() / double(rounds - round);
         const WheelBudget roundBudget(roundSeconds, request.cpuTime);
         // Equal slices: in trials the searches of large and small groups took about as long to
         // settle.
