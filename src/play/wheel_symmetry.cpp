@@ -574,8 +574,8 @@ std::vector<std::uint64_t> WheelSymmetry::search(const WheelMakeRequest& request
     // A group's wheels fall into few sizes far apart, and which one a search ends in is mostly
     // settled by its greedy start: many short searches find the small ones where a few long ones
     // stay at the size they reached. Some need long searches all the same, so the patience of the
-    // searches follows the Luby sequence (1, 1, 2, 1, 1, 2, 4, ...), which loses at most a small
-    // factor to the best fixed patience whatever it is. None gets below the floor.
+    // searches follows the Luby sequence (1, 1, 2, 1, 1, 2, 4, ...), which comes within a
+    // logarithmic factor of the best fixed patience, whatever that is. None gets below the floor.
     const qint64 floor =
         WheelGenerator::lowerBound(request.numbers, request.perTicket, request.match, request.correct);
     const std::uint64_t unit = std::max<std::uint64_t>(5'000, 2 * orbits.ticketOrbit.size());
