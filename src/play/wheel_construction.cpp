@@ -83,7 +83,7 @@ public:
         m_splits = splitsOf(request.numbers, request.perTicket, request.match, request.correct, makeable);
         if (fitsDirect(request.numbers, request.correct)) {
             m_direct.request = request;
-            m_direct.request.allowSplit = false;
+            m_direct.request.allowConstruction = false;
         }
         for (const WheelSplit& split : m_splits) {
             part(split.a, split.correctA);
@@ -160,7 +160,7 @@ private:
             item.request = m_request;
             item.request.numbers = numbers;
             item.request.correct = correct;
-            item.request.allowSplit = true;
+            item.request.allowConstruction = true;
             // A size the whole wheel may stop at says nothing of one part.
             item.request.enough = 0;
         }
@@ -276,6 +276,158 @@ private:
 };
 
 } // namespace
+
+namespace {
+
+// A wheel built from one on other numbers: `joined` numbers added to every ticket of a smaller
+// "M-1 if M-1" wheel beside a "M if M" wheel on the rest, or (joined = 0) a wheel on one number
+// more. `floor` adds up the floors of the wheels it is made of.
+struct Extension {
+    int joined = 0;
+    qint64 floor = 0;
+};
+
+// How many ways are made, the first by the floors of their parts; and how far above the floor of
+// the whole those may add up to, since the searches mostly come within a tenth of it.
+constexpr std::size_t MostExtensions = 3;
+constexpr double FloorMargin = 1.1;
+
+// Whether a wheel of P-number tickets on K numbers matching every M-set in exactly one ticket
+// (a Steiner system) is not ruled out by counting: the M-sets through any i numbers must share out
+// evenly among the tickets through them. The larger wheel of a way is worth making only then: the
+// searches find such a wheel where it exists, at once, smaller than they come to on nearby numbers;
+// in trials the ways through other wheels came out larger than the direct search and cost it time.
+bool steinerAdmissible(int numbers, int perTicket, int match) {
+    for (int i = 0; i < match; ++i)
+        if (WheelVerifier::binomial(numbers - i, match - i) %
+                WheelVerifier::binomial(perTicket - i, match - i) !=
+            0)
+            return false;
+    return true;
+}
+
+std::vector<Extension> extensionsOf(const WheelMakeRequest& request) {
+    const int k = request.numbers;
+    const int p = request.perTicket;
+    const int m = request.match;
+    std::vector<Extension> result;
+    if (request.tickets != 0 || m != request.correct || m < 2 || p < m || k <= p ||
+        k > WheelVerifier::MaxNumbers)
+        return result;
+    // On equal floors the wheel on one number more goes first: it is one wheel to make, not two.
+    if (k + 1 <= WheelVerifier::MaxNumbers && fitsDirect(k + 1, m) && steinerAdmissible(k + 1, p, m))
+        result.push_back({0, WheelGenerator::lowerBound(k + 1, p, m, m)});
+    for (int joined = 1; joined <= p - m + 1 && k - joined >= p + 1; ++joined)
+        if (steinerAdmissible(k - joined, p, m))
+            result.push_back({joined, WheelGenerator::lowerBound(k - joined, p, m, m) +
+                                          WheelGenerator::lowerBound(k - joined, p - joined, m - 1, m - 1)});
+    const qint64 floor = WheelGenerator::lowerBound(k, p, m, m);
+    std::erase_if(result,
+                  [&](const Extension& way) { return double(way.floor) > FloorMargin * double(floor); });
+    std::stable_sort(result.begin(), result.end(),
+                     [](const Extension& x, const Extension& y) { return x.floor < y.floor; });
+    if (result.size() > MostExtensions)
+        result.resize(MostExtensions);
+    return result;
+}
+
+// The time a part took: on the wall, or for a search counting CPU time no more than it was given,
+// since its threads' time is not the caller's.
+double secondsSince(Clock::time_point start, double given, bool cpuTime) {
+    const double wall = std::chrono::duration<double>(Clock::now() - start).count();
+    return cpuTime ? std::min(wall, given) : wall;
+}
+
+} // namespace
+
+QList<QList<int>> WheelConstruction::extended(const WheelMakeRequest& request, double seconds, qint64 beat,
+                                              const WheelGenerator::Progress& progress,
+                                              const std::atomic<bool>* stop) {
+    const std::vector<Extension> candidates = extensionsOf(request);
+    const int k = request.numbers;
+    const int m = request.match;
+    const Clock::time_point start = Clock::now();
+    const int bound = int(
+        std::min<qint64>(WheelGenerator::lowerBound(k, request.perTicket, m, m), WheelFile::MaxTickets + 1));
+    QList<QList<int>> best;
+    double used = 0;
+    // One part: made in `partSeconds`, its progress told as that of the whole with `beside` tickets
+    // of a part already made; empty when it could not be made.
+    auto makePart = [&](int numbers, int perTicket, int match, double partSeconds, int beside) {
+        WheelMakeRequest asked = request;
+        asked.numbers = numbers;
+        asked.perTicket = perTicket;
+        asked.match = match;
+        asked.correct = match;
+        asked.seconds = partSeconds;
+        asked.seed = request.seed * 7919u + std::uint32_t(numbers * 101 + perTicket * 11 + match);
+        asked.allowConstruction = false;
+        asked.enough = 0;
+        const WheelGenerator::Progress forward = [&](const WheelMakeProgress& now) {
+            WheelMakeProgress whole = now;
+            whole.bestTickets = int(best.size());
+            whole.bound = bound;
+            whole.tickets = now.tickets + beside;
+            whole.seconds = std::chrono::duration<double>(Clock::now() - start).count();
+            progress(whole);
+        };
+        const Clock::time_point partStart = Clock::now();
+        QList<QList<int>> tickets;
+        try {
+            tickets = WheelGenerator::make(asked, progress ? forward : WheelGenerator::Progress(), stop)
+                          .positions(QString(), numbers);
+        } catch (const VantoroError&) {
+            // A part too large for a wheel file or not found in its time: this way is left.
+        }
+        used += secondsSince(partStart, partSeconds, request.cpuTime);
+        return tickets;
+    };
+
+    for (std::size_t i = 0; i < candidates.size(); ++i) {
+        const Extension& way = candidates[i];
+        if ((stop && stop->load()) || (beat > 0 && way.floor >= beat) ||
+            (!best.isEmpty() && way.floor >= best.size()))
+            continue;
+        const double share = std::max(0.0, seconds - used) / double(candidates.size() - i);
+        QList<QList<int>> wheel;
+        if (way.joined == 0) {
+            // The last number gives way to the smallest one its ticket does not hold.
+            for (QList<int> ticket : makePart(k + 1, request.perTicket, m, share, 0)) {
+                if (ticket.removeAll(k + 1) > 0) {
+                    int other = 1;
+                    while (ticket.contains(other))
+                        ++other;
+                    ticket << other;
+                    std::sort(ticket.begin(), ticket.end());
+                }
+                if (!wheel.contains(ticket))
+                    wheel << ticket;
+            }
+        } else {
+            // The "M-1 if M-1" wheel first, with a quarter of the time: it has far fewer draws, and
+            // what it leaves goes to the other.
+            const int rest = k - way.joined;
+            const double before = used;
+            const QList<QList<int>> joinedTo =
+                makePart(rest, request.perTicket - way.joined, m - 1, share / 4, 0);
+            if (joinedTo.isEmpty())
+                continue;
+            const QList<QList<int>> others = makePart(
+                rest, request.perTicket, m, std::max(0.0, share - (used - before)), int(joinedTo.size()));
+            if (others.isEmpty())
+                continue;
+            wheel = others;
+            for (QList<int> ticket : joinedTo) {
+                for (int number = rest + 1; number <= k; ++number)
+                    ticket << number;
+                wheel << ticket;
+            }
+        }
+        if (!wheel.isEmpty() && (best.isEmpty() || wheel.size() < best.size()))
+            best = wheel;
+    }
+    return best;
+}
 
 QList<WheelSplit> WheelConstruction::splits(const WheelMakeRequest& request) {
     const int k = request.numbers;

@@ -38,4 +38,21 @@ public:
     // no split and too many draws before they come here.
     static QList<QList<int>> make(const WheelMakeRequest& request, const WheelGenerator::Progress& progress,
                                   const std::atomic<bool>* stop);
+
+    // For M = C (a "M if M" wheel on K numbers): the smallest wheel built in `seconds` from wheels on
+    // other numbers, as positions 1 .. K a ticket; empty when none was built. Two ways:
+    //  - S numbers joined to every ticket of a "M-1 if M-1" wheel of P - S numbers on the other
+    //    K - S, beside a "M if M" wheel on those K - S: a draw holding some of the S holds at most
+    //    M - 1 of the others, all in one ticket of the first, and a draw holding none is matched by
+    //    the second;
+    //  - a wheel on K + 1 numbers whose last number gives way to another in each ticket holding it.
+    // Only ways whose larger wheel may be a Steiner system (every M-set in exactly one ticket) are
+    // made, and only where the floors of their parts add up to less than `beat` (when above 0), a
+    // size already found; at most the few whose floors add up least, each part by
+    // WheelGenerator::make without a construction of its own. A 28-number "3 if 3" wheel of 5-number
+    // tickets is then the 260 tickets on 26 beside 113 of 3 numbers, each with the other two. Not
+    // checked here: make() verifies what it returns.
+    static QList<QList<int>> extended(const WheelMakeRequest& request, double seconds, qint64 beat,
+                                      const WheelGenerator::Progress& progress,
+                                      const std::atomic<bool>* stop);
 };

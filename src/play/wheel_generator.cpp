@@ -32,6 +32,10 @@ constexpr double FirstRoundShare = 2.0 / 3.0;
 constexpr double MinGroupSeconds = 0.25;
 // The last search goes on from its own wheel unless the best wheel of orbits is smaller by this.
 constexpr double OwnWheelMargin = 0.97;
+// The share of a covering's time for wheels built from wheels on other numbers.
+constexpr double ExtensionShare = 0.2;
+// The most time for the search that decides whether to build at all.
+constexpr double QuickSeconds = 1.0;
 
 // Wheels made of whole orbits of the groups, each search taking its share of the groups, raced:
 // every group has a first try, in two thirds of the time, the better half goes on to the next
@@ -169,7 +173,7 @@ WheelFile WheelGenerator::make(const WheelMakeRequest& request, const Progress& 
         throw VantoroError(QStringLiteral("A wheel holds from 1 to %1 tickets, not %2.")
                                .arg(WheelFile::MaxTickets)
                                .arg(request.tickets));
-    const bool split = request.allowSplit && !WheelConstruction::splits(request).isEmpty();
+    const bool split = request.allowConstruction && !WheelConstruction::splits(request).isEmpty();
     if (!split && WheelVerifier::binomial(k, request.correct) > MaxDraws)
         throw VantoroError(
             QStringLiteral("A wheel of %1 numbers for %2 correct has more draws than can be searched, %3.")
@@ -190,30 +194,59 @@ WheelFile WheelGenerator::make(const WheelMakeRequest& request, const Progress& 
     WheelSearchShared shared(searches);
     shared.bound = lowerBound(k, p, request.match, request.correct);
     shared.enough = std::max<qint64>(shared.bound, request.enough);
+    const Clock::time_point start = Clock::now();
+    // Wheels built from wheels on other numbers first: where a Steiner system lies near, they are
+    // smaller than anything the searches reach, and a good start for them.
+    WheelMakeRequest searched = request;
+    if (request.allowConstruction && request.match == request.correct && request.tickets == 0) {
+        // A moment's search first: where it reaches the size asked for, or one no construction can
+        // beat, nothing is built.
+        const double share = request.seconds * ExtensionShare;
+        const double quick = std::min(QuickSeconds, share / 4);
+        const std::size_t found = searchTickets(request, std::uint64_t(request.seed) * 1000003u + 999u,
+                                                shared, 0, WheelBudget(quick, request.cpuTime), stop, {})
+                                      .size();
+        const QList<QList<int>> built =
+            shared.unbeatable()
+                ? QList<QList<int>>()
+                : WheelConstruction::extended(request, share - quick, qint64(found), progress, stop);
+        const double spent = std::chrono::duration<double>(Clock::now() - start).count();
+        searched.seconds =
+            std::max(0.0, request.seconds - (request.cpuTime ? std::min(spent, share) : spent));
+        if (!built.isEmpty()) {
+            std::vector<Mask> wheel;
+            for (const QList<int>& ticket : built) {
+                Mask mask = 0;
+                for (const int position : ticket)
+                    mask |= wheelbits::bit(position - 1);
+                wheel.push_back(mask);
+            }
+            shared.offer(wheel);
+        }
+    }
     const std::vector<WheelGroup> groups =
         request.tickets > 0 ? std::vector<WheelGroup>() : WheelSymmetry::groups(request);
-    const Clock::time_point start = Clock::now();
     std::vector<std::thread> threads;
     std::atomic<int> running{searches};
     for (int i = 0; i < searches; ++i)
         threads.emplace_back([&, i] {
             const std::uint64_t seed = std::uint64_t(request.seed) * 1000003u + std::uint64_t(i);
-            const WheelBudget budget(request.seconds, request.cpuTime);
+            const WheelBudget budget(searched.seconds, searched.cpuTime);
             std::vector<Mask> start;
             if (!groups.empty()) {
                 // A short search over single tickets first, which makes the small wheels at once;
                 // then the wheels of orbits; then the search over single tickets again.
-                start =
-                    searchTickets(request, seed, shared, i,
-                                  WheelBudget(request.seconds * FirstTicketShare, request.cpuTime), stop, {});
-                symmetricWheel(request, groups, i, searches, seed, start.size(), shared, stop);
+                start = searchTickets(searched, seed, shared, i,
+                                      WheelBudget(searched.seconds * FirstTicketShare, searched.cpuTime),
+                                      stop, {});
+                symmetricWheel(searched, groups, i, searches, seed, start.size(), shared, stop);
                 // A wheel of orbits is a rigid start: exchanges of single tickets leave it hardly
                 // smaller, where the search's own wheel near its size goes on shrinking.
                 const std::vector<Mask> orbits = shared.wheel();
                 if (start.empty() || double(orbits.size()) < OwnWheelMargin * double(start.size()))
                     start = orbits;
             }
-            searchTickets(request, seed + 1, shared, i, budget, stop, start);
+            searchTickets(searched, seed + 1, shared, i, budget, stop, start);
             --running;
         });
     Clock::time_point lastReport = start;

@@ -21,9 +21,10 @@ struct WheelMakeRequest {
     int tickets = 0;
     // Independent searches, each with its own seed; 0 for one per core.
     int searches = 0;
-    // For M below C, whether wheels on two parts of the numbers may be joined (WheelConstruction)
-    // beside the direct search; false searches all the draws at once only.
-    bool allowSplit = true;
+    // Whether wheels may also be built from wheels on other numbers (WheelConstruction): for M
+    // below C two parts of the numbers joined, for M = C a wheel on fewer or more numbers; false
+    // searches all the draws at once only.
+    bool allowConstruction = true;
     // `seconds` counts each search's own CPU time rather than the clock on the wall, so that other
     // work on a busy machine does not shorten it (for measuring the search).
     bool cpuTime = false;
@@ -47,7 +48,8 @@ struct WheelMakeProgress {
 // otherwise); then wheels made of whole orbits of groups of turns and affine maps of the numbers
 // (WheelSymmetry); then the local search again, from its own wheel or from the wheel of orbits when
 // that is clearly smaller. Each time the guarantee holds, the wheel is kept and a ticket removed,
-// and the search goes on.
+// and the search goes on. Where M = C, a moment's search comes first, then wheels built from
+// wheels on other numbers (WheelConstruction::extended) where they can beat it.
 class WheelGenerator {
 public:
     using Progress = std::function<void(const WheelMakeProgress&)>;

@@ -47,6 +47,44 @@ private Q_SLOTS:
         QCOMPARE(found.join(QLatin1Char(' ')), splits);
     }
 
+    // Hand-worked sizes: for "3 if 3" on 9 the 14 tickets of 4 on 8 matching each 3 once, beside
+    // the 11 of 3 on 8 that match each pair, each with the ninth number; for "2 if 2" on 12 the 13
+    // tickets of 4 on 13 matching each pair once, the 13th giving way. A way is tried only below
+    // `beat`.
+    void extended_data() {
+        QTest::addColumn<int>("numbers");
+        QTest::addColumn<int>("perTicket");
+        QTest::addColumn<int>("match");
+        QTest::addColumn<int>("beat");
+        QTest::addColumn<int>("tickets");
+        QTest::addColumn<int>("holdingLast");
+        QTest::newRow("a number joined") << 9 << 4 << 3 << 0 << 25 << 11;
+        QTest::newRow("one number more") << 12 << 4 << 2 << 0 << 13 << 4;
+        QTest::newRow("nothing below the size found") << 9 << 4 << 3 << 25 << 0 << 0;
+    }
+
+    void extended() {
+        QFETCH(int, numbers);
+        QFETCH(int, perTicket);
+        QFETCH(int, match);
+        QFETCH(int, beat);
+        QFETCH(int, tickets);
+        QFETCH(int, holdingLast);
+        const QList<QList<int>> wheel =
+            WheelConstruction::extended(wheelRequest(numbers, perTicket, match, match), 4, beat, {}, nullptr);
+        QCOMPARE(wheel.size(), tickets);
+        if (wheel.isEmpty())
+            return;
+        for (const QList<int>& ticket : wheel) {
+            QCOMPARE(ticket.size(), perTicket);
+            QVERIFY(std::all_of(ticket.begin(), ticket.end(), [&](int n) { return n >= 1 && n <= numbers; }));
+        }
+        QCOMPARE(std::count_if(wheel.begin(), wheel.end(),
+                               [&](const QList<int>& ticket) { return ticket.contains(numbers); }),
+                 qsizetype(holdingLast));
+        QVERIFY(WheelVerifier(numbers, wheel).check(match, match, 0).holds());
+    }
+
     // 13,983,816 draws are beyond the direct search: the parts make it, the progress reports it,
     // and a stop ends the long search with the whole wheel it has, verified.
     void sixOfFortyNineByParts() {
