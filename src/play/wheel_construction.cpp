@@ -365,7 +365,11 @@ QList<QList<int>> WheelConstruction::extended(const WheelMakeRequest& request, d
         asked.enough = 0;
         const WheelGenerator::Progress forward = [&](const WheelMakeProgress& now) {
             WheelMakeProgress whole = now;
-            whole.bestTickets = int(best.size());
+            // The size to beat is that of a whole wheel already found.
+            qint64 known = std::max<qint64>(beat, 0);
+            if (!best.isEmpty() && (known == 0 || best.size() < known))
+                known = best.size();
+            whole.bestTickets = int(known);
             whole.bound = bound;
             whole.tickets = now.tickets + beside;
             whole.seconds = std::chrono::duration<double>(Clock::now() - start).count();

@@ -206,10 +206,17 @@ WheelFile WheelGenerator::make(const WheelMakeRequest& request, const Progress& 
         const std::size_t found = searchTickets(request, std::uint64_t(request.seed) * 1000003u + 999u,
                                                 shared, 0, WheelBudget(quick, request.cpuTime), stop, {})
                                       .size();
+        // The building's progress counts from the start of the whole search.
+        const double before = std::chrono::duration<double>(Clock::now() - start).count();
+        const Progress shifted = [&](const WheelMakeProgress& now) {
+            WheelMakeProgress whole = now;
+            whole.seconds += before;
+            progress(whole);
+        };
         const QList<QList<int>> built =
-            shared.unbeatable()
-                ? QList<QList<int>>()
-                : WheelConstruction::extended(request, share - quick, qint64(found), progress, stop);
+            shared.unbeatable() ? QList<QList<int>>()
+                                : WheelConstruction::extended(request, share - quick, qint64(found),
+                                                              progress ? shifted : Progress(), stop);
         const double spent = std::chrono::duration<double>(Clock::now() - start).count();
         searched.seconds =
             std::max(0.0, request.seconds - (request.cpuTime ? std::min(spent, share) : spent));
