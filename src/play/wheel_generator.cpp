@@ -34,6 +34,9 @@ constexpr double MinGroupSeconds = 0.25;
 constexpr double OwnWheelMargin = 0.97;
 // The share of a covering's time for wheels built from wheels on other numbers.
 constexpr double ExtensionShare = 0.2;
+// ... but no less than this, up to half the time: the search that finds a Steiner system on 26 or 22
+// numbers takes about 2 s whatever the time of the whole.
+constexpr double ExtensionSeconds = 4.0;
 // The most time for the search that decides whether to build at all.
 constexpr double QuickSeconds = 1.0;
 
@@ -201,7 +204,8 @@ WheelFile WheelGenerator::make(const WheelMakeRequest& request, const Progress& 
     if (request.allowConstruction && request.match == request.correct && request.tickets == 0) {
         // A moment's search first: where it reaches the size asked for, or one no construction can
         // beat, nothing is built.
-        const double share = request.seconds * ExtensionShare;
+        const double share =
+            std::min(request.seconds / 2, std::max(request.seconds * ExtensionShare, ExtensionSeconds));
         const double quick = std::min(QuickSeconds, share / 4);
         const std::size_t found = searchTickets(request, std::uint64_t(request.seed) * 1000003u + 999u,
                                                 shared, 0, WheelBudget(quick, request.cpuTime), stop, {})
