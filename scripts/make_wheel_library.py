@@ -22,8 +22,9 @@ ticket over up to all ten digits (`wheel full`).
 Everything is made in a scratch folder first; only then are the library files of DIR (default
 resources/samples/wheels) that this run could have made replaced (abbreviated wheels of the ticket sizes above
 and at most --max-numbers numbers; any others, such as bigger wheels made otherwise, are left alone), so a
-failed run leaves the old library whole. A library wheel with fewer tickets than this run's, or one this run
-did not make, stays: a run on a busy machine finds less in its seconds and never makes the library worse.
+failed run leaves the old library whole. A library wheel with no more tickets than this run's, or one this run
+did not make, stays: a run on a busy machine finds less in its seconds and never makes the library worse, and a
+wheel of the same size with other tickets would only make the change larger to review.
 CI does not run it; CTest verifies the files it wrote.
 
 --compare reads a table of best known sizes (columns v, k, t, m, best_known: the La Jolla Covering Repository of
@@ -258,7 +259,7 @@ def main():
                     raise SystemExit("%s differs from the full wheel already in %s" % (name, output))
                 kept.remove(path)
 
-        # On a busy machine a search finds less in its seconds: a library wheel that is smaller, or one
+        # On a busy machine a search finds less in its seconds: a library wheel that is no larger, or one
         # this run could not make at all, stays. One of a single ticket goes.
         made = {os.path.basename(path): path for path in kept}
         for old in glob.glob(os.path.join(output, "ABBR*")):
@@ -271,6 +272,8 @@ def main():
             elif new is not None and tickets_of(old) < tickets_of(new):
                 report("%-13s kept from before: %d tickets, this run %d" % (name, tickets_of(old),
                                                                           tickets_of(new)))
+                kept.remove(new)
+            elif new is not None and tickets_of(old) == tickets_of(new):
                 kept.remove(new)
             else:
                 os.remove(old)
