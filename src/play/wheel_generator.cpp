@@ -28,6 +28,8 @@ constexpr double FirstTicketShare = 0.15;
 constexpr double OrbitShare = 0.6;
 // The share of the wheels of orbits' time in which every group has its first try.
 constexpr double FirstRoundShare = 2.0 / 3.0;
+// The groups whose first tries made the smallest wheels, which share the rest of that time.
+constexpr std::size_t Finalists = 2;
 // The least time a group's search is worth: its greedy wheel and the first exchanges.
 constexpr double MinGroupSeconds = 0.25;
 // The last search goes on from its own wheel unless the best wheel of orbits is smaller by this.
@@ -41,10 +43,9 @@ constexpr double ExtensionSeconds = 4.0;
 constexpr double QuickSeconds = 1.0;
 
 // Wheels made of whole orbits of the groups, each search taking its share of the groups, raced:
-// every group has a first try, in two thirds of the time, the better half goes on to the next
-// round, and so on until one is left, the later rounds sharing the rest equally. How near a
-// group's orbits come to the best wheel shows soon, and a search that has a wheel near it finds
-// the last few tickets only with time. Each smaller wheel made is offered.
+// every group has a first try, in two thirds of the time, and the best few share the rest, one
+// search each. How near a group's orbits come to the best wheel shows soon, and a search that has
+// a wheel near it finds the last few orbits only with time. Each smaller wheel made is offered.
 void symmetricWheel(const WheelMakeRequest& request, const std::vector<WheelGroup>& groups, int index,
                     int searches, std::uint64_t seed, std::size_t ticketWheel, WheelSearchShared& shared,
                     const std::atomic<bool>* stop) {
@@ -61,15 +62,8 @@ void symmetricWheel(const WheelMakeRequest& request, const std::vector<WheelGrou
     for (std::size_t g = std::size_t(index); g < groups.size() && alive.size() < most;
          g += std::size_t(searches))
         alive.emplace_back(std::numeric_limits<std::size_t>::max(), g);
-    int rounds = 1;
-    while ((std::size_t(1) << (rounds - 1)) < alive.size())
-        ++rounds;
-    for (int round = 0; round < rounds && !over(); ++round) {
-        // Most of the time for the first round, where every group has its try: a group's wheels
-        // fall into a few sizes, and a slice too short to reach its small ones ranks it by chance.
-        const double roundSeconds =
-            round == 0 && rounds > 1 ? phase.left() * FirstRoundShare : phase.left() / double(rounds - round);
-        const WheelBudget roundBudget(roundSeconds, request.cpuTime);
+    auto race = [&](double seconds) {
+        const WheelBudget roundBudget(seconds, request.cpuTime);
         // Equal slices: in trials the searches of large and small groups took about as long to
         // settle.
         for (std::size_t i = 0; i < alive.size() && !over(); ++i) {
@@ -87,13 +81,22 @@ void symmetricWheel(const WheelMakeRequest& request, const std::vector<WheelGrou
                 shared.holes[std::size_t(index)] = 0;
             }
         }
-        // Groups that do not help this request give their time back to the search over single
-        // tickets: after every group's try, no wheel of orbits smaller than that search's own.
-        if (round == 0 && ticketWheel > 0 && (best.empty() || best.size() >= ticketWheel))
-            return;
-        std::stable_sort(alive.begin(), alive.end());
-        alive.resize((alive.size() + 1) / 2);
-    }
+    };
+    // Most of the time for the first round, where every group has its try: a group's wheels fall
+    // into a few sizes, and a slice too short to reach its small ones ranks it by chance.
+    race(alive.size() > Finalists ? phase.left() * FirstRoundShare : phase.left());
+    if (alive.size() <= Finalists || over())
+        return;
+    // Groups that do not help this request give their time back to the search over single tickets:
+    // after every group's try, no wheel of orbits smaller than that search's own.
+    if (ticketWheel > 0 && (best.empty() || best.size() >= ticketWheel))
+        return;
+    // One unbroken search each for the best few: in trials the group that made the best wheel
+    // (C(19,6,4) = 325 by turns of 15) needed 3 s of one search where rounds of halving gave it
+    // short restarts that ended near where its first try had.
+    std::stable_sort(alive.begin(), alive.end());
+    alive.resize(Finalists);
+    race(phase.left());
 }
 
 } // namespace
